@@ -61,5 +61,6 @@ TEST(CalendarConversion, DayOfWeek) {
     EXPECT_EQ(euro_day_of_week(2451545), 6);  // 2000-01-01 was a Saturday
     EXPECT_EQ(euro_day_of_week(2451546), 0);
     EXPECT_EQ(euro_day_of_week(MinJDN), (euro_day_of_week(MinJDN + 7 * 1000)));
-    EXPECT_EQ(euro_day_of_week(-1), 6);  // negative day numbers stay in 0..6
+    EXPECT_EQ(euro_day_of_week(-1), 0);  // JDN 0 was a Monday; negatives stay in 0..6
+    EXPECT_EQ(euro_day_of_week(-2), 6);
 }
