@@ -15,7 +15,7 @@ double quenta(int32_t lunation, int32_t phase, int32_t* scratch);
 double deltat(double year, int32_t model);
 
 // Apparent geocentric ecliptic longitude of the Moon (radians, true equinox
-// and ecliptic of date) at `t` = Julian date (TDT) - 2451545.0.
+// and ecliptic of date) at `t` = AJD (GMT) - 2451545.0, the scale of sun_app.
 double moonpos(double t, double* unused1, double* unused2);
 
 // Fills six[0..5] with the TDT moments at which the Sun's apparent longitude
