@@ -1,0 +1,331 @@
+#include "engine/chinese_calendar.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+#include "dates/day_numbers.h"
+#include "engine/memo_cache.h"
+#include "engine/quenta_module.h"
+
+namespace orbel {
+namespace {
+
+const std::string NewYearLabel = "01";
+const std::string StopLabel = "stop here";
+
+struct SuiKey {
+    int32_t sui = 0;
+    int16_t longitude = 0;
+    bool operator==(const SuiKey&) const = default;
+};
+
+struct SuiKeyHash {
+    // Consecutive suis at one longitude take consecutive slots.
+    std::size_t operator()(const SuiKey& k) const {
+        return static_cast<std::size_t>(static_cast<uint32_t>(k.sui) + static_cast<uint32_t>(k.longitude) * 131u);
+    }
+};
+
+using YearDataCache = MemoCache<SuiKey, std::shared_ptr<const YearData>, SuiKeyHash>;
+
+YearDataCache& YearCache() {
+    static YearDataCache cache(512);
+    return cache;
+}
+
+// The year data of the sui containing day floor(cjdc), shared with the memo.
+std::shared_ptr<const YearData> YearDataFor(double cjdc, const CalendarSettings& settings) {
+    const SuiKey key{SuiOfDay(cjdc, settings), settings.referenceLongitude};
+    return YearCache().GetOrCompute(key, [&] {
+        auto data = std::make_shared<YearData>();
+        static_cast<SolarTerms&>(*data) = ComputeSolarTerms(cjdc, TrueSunMethod, settings);
+        ComputeNewMoons(*data, settings);
+        AssignMonths(*data);
+        return std::shared_ptr<const YearData>(std::move(data));
+    });
+}
+
+// The month number at the start of a label: 4 for "04" and for "4*".
+int LabelNumber(const std::string& label) { return std::atoi(label.c_str()); }
+
+bool IsLeapLabel(const std::string& label) { return label.find('*') != std::string::npos; }
+
+bool InComputableRange(double x) {
+    return std::isfinite(x) && x >= FirstComputableDay && x < LastComputableDay + 1.0;
+}
+
+int32_t GregorianYearOfDay(int32_t jdn) {
+    EuroDate date;
+    date.letter = 'G';
+    date.jdn = jdn;
+    JDNToEuroDate(date);
+    return date.year;
+}
+
+int32_t GregorianDay(int64_t year, int32_t month, int32_t day) {
+    EuroDate date;
+    date.year = static_cast<int32_t>(year);
+    date.month = month;
+    date.day = day;
+    date.letter = 'G';
+    return EuroDateToJDN(date);
+}
+
+int32_t ClampToInt32(int64_t v) {
+    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(v);
+}
+
+// The first years whose month 1 or solar term 1 lies outside the computable
+// days; a typed date there is refused as out of range rather than computed.
+constexpr int32_t FirstComputableYear = -3002;
+constexpr int32_t LastComputableYear = 3002;
+
+}  // namespace
+
+std::string MonthLabel(int month, bool leap) {
+    if (leap) return std::to_string(month) + "*";
+    std::string text = std::to_string(month);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+void ComputeNewMoons(YearData& data, const CalendarSettings& settings) {
+    const int16_t longitude = settings.referenceLongitude;
+    const double solstice = FromReferenceCJD(data.TermMoments[0], longitude);
+    int32_t k = LunationAt(solstice);
+    // Month 0 must be the month that holds the day of the first winter
+    // solstice. When the next dark moon falls later on that same day, that
+    // dark moon begins the solstice's month, so start from it; otherwise the
+    // first sui would be numbered from a month before the solstice and its
+    // error could carry into the suis after it.
+    if (std::floor(ToReferenceCJD(PhaseMomentGMT(k + 1, 0), longitude)) <= data.TermDays[0]) ++k;
+    data.FirstLunation = k;
+    const int32_t lastDay = data.TermDays[78] + 40;
+    int16_t n = 0;
+    while (n < MaxDarkMoons) {
+        const double t = ToReferenceCJD(PhaseMomentGMT(k, 0), longitude);
+        const auto d = static_cast<int32_t>(std::floor(t));
+        if (d > lastDay) break;
+        data.DarkMoonMoments[n] = t;
+        data.DarkMoonDays[n] = d;
+        ++k;
+        ++n;
+    }
+    data.DarkMoonCount = n;
+}
+
+void AssignMonths(YearData& data) {
+    const int count = data.DarkMoonCount;
+    bool suiStart[MaxDarkMoons] = {};
+    bool leapMonth[MaxDarkMoons] = {};
+    for (int m = 0; m < MaxDarkMoons; ++m) {
+        data.MonthLabels[m].clear();
+        data.MajorTermCount[m] = 0;
+    }
+
+    // Major terms per month, by day: a term on the day of a dark moon belongs
+    // to the month that begins that day. Index 78 is not counted.
+    for (int m = 0; m + 1 < count; ++m) {
+        for (int j = 0; j <= 76; j += 2) {
+            if (data.TermDays[j] >= data.DarkMoonDays[m + 1]) break;
+            if (data.DarkMoonDays[m] <= data.TermDays[j]) {
+                ++data.MajorTermCount[m];
+                if (j % 24 == 0) suiStart[m] = true;
+            }
+        }
+    }
+
+    // Number the months sui by sui.
+    int s = 0;
+    while (s < count) {
+        int c = 1;
+        while (s + c < count && !suiStart[s + c]) ++c;
+        if (s + c >= count) {
+            data.MonthLabels[s] = StopLabel;
+            break;
+        }
+        if (c == 12) {
+            for (int i = 0; i < 12; ++i) data.MonthLabels[s + i] = MonthLabel((i + 10) % 12 + 1, false);
+            s += 12;
+            continue;
+        }
+        // Thirteen months: the first one without a major term is the leap month.
+        for (int i = 0; i < 13 && s + i < count; ++i) {
+            if (data.MajorTermCount[s + i] == 0) {
+                leapMonth[s + i] = true;
+                break;
+            }
+        }
+        int n = 11;
+        for (int i = 0; i < 13 && s + i < count; ++i) {
+            std::string& label = data.MonthLabels[s + i];
+            if (!leapMonth[s + i])
+                label = MonthLabel((n++ - 1) % 12 + 1, false);
+            else if (i > 0)
+                label = MonthLabel(LabelNumber(data.MonthLabels[s + i - 1]), true);
+            else
+                label = "10*";
+        }
+        s += 13;
+    }
+}
+
+YearData ComputeYearData(double cjdc, const CalendarSettings& settings) { return *YearDataFor(cjdc, settings); }
+
+void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings) {
+    const bool skipSolar = chs.valid == -99;
+    if (skipSolar) chs.valid = 0;
+    if (!InComputableRange(x)) {
+        chs.valid = 0;
+        chl.valid = 0;
+        return;
+    }
+    const std::shared_ptr<const YearData> yd = YearDataFor(x, settings);
+    const auto d = static_cast<int32_t>(std::floor(x));
+    chl.jdn = d;
+    chl.epoch = epoch;
+
+    if (!skipSolar) {
+        // Solar years are numbered by the CE year in which they end; the
+        // first stored solstice (December of year Y0) begins year Y0 + 1.
+        const int32_t y0 = GregorianYearOfDay(yd->TermDays[0]);
+        int32_t cycle = CycleOfYear(y0, epoch);
+        int32_t pos = PositionOfYear(y0);
+        chs.jdn = d;
+        chs.epoch = epoch;
+        for (int j = 0; j <= 71; ++j) {
+            if (j % 24 == 0 && ++pos == 61) {
+                pos = 1;
+                ++cycle;
+            }
+            if (yd->TermDays[j] <= d && d < yd->TermDays[j + 1]) {
+                chs.term = j % 24 + 1;
+                chs.day = d - yd->TermDays[j] + 1;
+                break;
+            }
+        }
+        chs.position = pos;
+        chs.cycle = cycle;
+    }
+
+    int m = -1;
+    for (int i = 0; i + 1 < yd->DarkMoonCount; ++i) {
+        if (yd->DarkMoonDays[i] <= d && d < yd->DarkMoonDays[i + 1]) {
+            m = i;
+            break;
+        }
+    }
+    if (m < 0) {  // not reached for computable days: the data spans three suis
+        chl.valid = 0;
+        return;
+    }
+    const std::string& label = yd->MonthLabels[m];
+    chl.month = LabelNumber(label);
+    chl.leap = IsLeapLabel(label) ? 1 : 0;
+    chl.day = d - yd->DarkMoonDays[m] + 1;
+
+    // The nian is numbered by the CE year in which its month "01" begins.
+    int k = m;
+    while (k >= 0 && yd->MonthLabels[k] != NewYearLabel) --k;
+    if (k < 0) {  // not reached either: the data begins a sui before the day's
+        chl.valid = 0;
+        return;
+    }
+    const int32_t yn = GregorianYearOfDay(yd->DarkMoonDays[k]);
+    chl.cycle = CycleOfYear(yn, epoch);
+    chl.position = PositionOfYear(yn);
+}
+
+int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s) {
+    r.valid = 0;
+    if (r.position < 1 || r.position > 60 || r.month < 1 || r.month > 12 || r.leap < 0 || r.leap > 1 || r.day < 1 ||
+        r.day > 31)
+        return -1;
+    r.epoch = s.epoch;
+    const int64_t y = (static_cast<int64_t>(r.cycle) - 1) * 60 + r.epoch + r.position - 1;
+    if (y < FirstComputableYear || y > LastComputableYear) return -1;
+
+    const std::shared_ptr<const YearData> yd = YearDataFor(GregorianDay(y, r.month, 15), s);
+    const int count = yd->DarkMoonCount;
+    const auto& labels = yd->MonthLabels;
+
+    // The first "01" is the new year of y - 1, the second that of y.
+    int k = 0;
+    for (int found = 0; k < count; ++k)
+        if (labels[k] == NewYearLabel && ++found == 2) break;
+    if (k >= count) return -2;
+
+    const std::string wanted = MonthLabel(r.month, r.leap == 1);
+    while (labels[k] != wanted) {
+        if (k + 1 >= count) return -3;
+        if (labels[k + 1] == NewYearLabel) return -5;
+        ++k;
+    }
+    if (k + 1 >= count) return -3;  // a month without a known end
+
+    const int32_t length = yd->DarkMoonDays[k + 1] - yd->DarkMoonDays[k];
+    if (r.day > length) return -4;
+    r.valid = 1;
+    r.jdn = yd->DarkMoonDays[k] + r.day - 1;
+    return 0;
+}
+
+int16_t LunarMonthLength(ChlDate& r, const CalendarSettings& s) {
+    r.day = 30;
+    const int16_t status = ChLDateToJDN(r, s);
+    if (status == 0) return 30;
+    if (status == -4) return 29;
+    return status;
+}
+
+void JDNToChlDate(ChlDate& r, const CalendarSettings& s) {
+    ChsDate scratch;
+    scratch.valid = -99;
+    CJDateToChDates(r.jdn + 0.5, static_cast<int16_t>(r.epoch), scratch, r, s);
+}
+
+bool ChSDateToJDN(ChsDate& r, const CalendarSettings& s) {
+    if (r.position < 1 || r.position > 60 || r.term < 1 || r.term > 24 || r.day < 1 || r.day > 16) {
+        r.valid = 0;
+        return false;
+    }
+    r.epoch = s.epoch;
+    const int64_t y = (static_cast<int64_t>(r.cycle) - 1) * 60 + r.epoch + r.position - 1;
+    if (y < FirstComputableYear || y > LastComputableYear) {
+        r.valid = 0;
+        return false;
+    }
+    // The first day of CE month (term + 1) / 2 of year y lies in solar year y,
+    // whose term 1 is index 24 of the computed terms.
+    const SolarTerms st = ComputeSolarTerms(GregorianDay(y, (r.term + 1) / 2, 1), s.method, s);
+    r.jdn = st.TermDays[r.term + 23] + r.day - 1;
+    r.valid = r.jdn < st.TermDays[r.term + 24] ? 1 : 0;
+    return r.valid == 1;
+}
+
+int32_t YearOfCycle(int32_t cycle, int32_t position, int32_t epoch) {
+    return ClampToInt32((static_cast<int64_t>(cycle) - 1) * 60 + epoch + position - 1);
+}
+
+int32_t CycleOfYear(int32_t year, int32_t epoch) {
+    const int64_t a = static_cast<int64_t>(year) - epoch;
+    const int64_t q = a / 60 - ((a % 60 != 0) && (a < 0));
+    return ClampToInt32(q + 1);
+}
+
+int16_t PositionOfYear(int32_t year) {
+    const int64_t r = (static_cast<int64_t>(year) + 2696) % 60;
+    return static_cast<int16_t>((r < 0 ? r + 60 : r) + 1);
+}
+
+void ClearCalendarCaches() {
+    YearCache().Clear();
+    ClearSolarTermCache();
+    ClearPhaseMomentCache();
+}
+
+}  // namespace orbel

@@ -1,0 +1,95 @@
+#pragma once
+// The Chinese lunar (CHL) and solar (CHS) calendars. A lunar month begins at
+// midnight, at the reference meridian, of the day on which its dark moon
+// falls; the month containing the winter solstice is month 11; a sui (winter
+// solstice to winter solstice) of thirteen months has a leap month, the first
+// one without a major solar term. Day numbers are those of the reference
+// meridian: floor of the CJDC.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/calendar_settings.h"
+#include "engine/chinese_records.h"
+#include "engine/sol_eq.h"
+
+namespace orbel {
+
+inline constexpr int MaxDarkMoons = 51;
+
+// Everything the calendars know about the months around one day: the 79
+// solar terms of ComputeSolarTerms (true sun) and the dark moons from the
+// last one on or before the day of the first stored winter solstice to more
+// than 40 days past the last stored term, with their month labels.
+//
+// Month m runs from DarkMoonDays[m] to DarkMoonDays[m + 1] - 1. Labels: "01"
+// to "12" for ordinary months, the previous month's number and "*" for a leap
+// month ("4*", "11*"), "stop here" for the first month left unnumbered (its
+// sui runs past the data) and "" after it.
+struct YearData : SolarTerms {
+    int32_t FirstLunation = 0;
+    double DarkMoonMoments[MaxDarkMoons] = {};  // CJDC
+    int32_t DarkMoonDays[MaxDarkMoons] = {};
+    int16_t DarkMoonCount = 0;
+    int16_t MajorTermCount[MaxDarkMoons] = {};
+    std::array<std::string, MaxDarkMoons> MonthLabels;
+};
+
+// The year data around day floor(cjdc). It depends only on the sui of that
+// day and the reference longitude, and is memoised by them.
+YearData ComputeYearData(double cjdc, const CalendarSettings& settings);
+
+// Fills FirstLunation, DarkMoonMoments, DarkMoonDays and DarkMoonCount from
+// the solar terms already in `data`.
+void ComputeNewMoons(YearData& data, const CalendarSettings& settings);
+
+// Fills MajorTermCount and MonthLabels from the terms and dark moons in `data`.
+void AssignMonths(YearData& data);
+
+// "01" to "12", or for a leap month the number unpadded followed by "*".
+std::string MonthLabel(int month, bool leap);
+
+// Fills both records for day floor(x) (x: CJDC). The cycles are numbered
+// from `epoch`. When chs.valid is -99 on entry the solar date is skipped and
+// chs.valid becomes 0. The valid fields are otherwise left as they were,
+// except that a day outside the computable range sets both to 0.
+void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings);
+
+// Lunar date to day number; the epoch comes from the settings. Statuses:
+//   0 success (valid = 1, jdn set)
+//  -1 a field out of range (position, month, leap, day, or a year outside
+//     the computable range)
+//  -2 the new year of the year was not found in the computed months
+//  -3 the month was not found before the end of the computed months
+//  -4 day larger than the length of the month
+//  -5 the month does not occur in that year (the next new year came first)
+int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s);
+
+// Sets r.day = 30 and returns 30 or 29, the length of the month, or the
+// negative status of ChLDateToJDN.
+int16_t LunarMonthLength(ChlDate& r, const CalendarSettings& s);
+
+// The lunar date of day r.jdn, cycles numbered from r.epoch.
+void JDNToChlDate(ChlDate& r, const CalendarSettings& s);
+
+// Solar date (cycle, position, term 1..24, day 1..16) to day number with the
+// settings' method. True when the day lies inside its term; jdn is set even
+// when the day runs past the term's end.
+bool ChSDateToJDN(ChsDate& r, const CalendarSettings& s);
+
+// Year arithmetic: epoch is the year at position 1 of cycle 1 (-2696 or
+// -2636); floors and remainders are taken toward minus infinity.
+int32_t YearOfCycle(int32_t cycle, int32_t position, int32_t epoch);
+int32_t CycleOfYear(int32_t year, int32_t epoch);
+int16_t PositionOfYear(int32_t year);
+
+// Days (reference meridian) for which the calendars can be computed: the
+// supported range of dates with three years to spare on each side.
+inline constexpr int32_t FirstComputableDay = MinJDN - 1096;
+inline constexpr int32_t LastComputableDay = MaxJDN + 1096;
+
+// Empties every memo of the engine: phase moments, solar terms and year data.
+// For benchmarks that measure cold costs; results never depend on it.
+void ClearCalendarCaches();
+
+}  // namespace orbel

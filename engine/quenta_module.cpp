@@ -1,0 +1,114 @@
+#include "engine/quenta_module.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "dates/day_numbers.h"
+#include "engine/memo_cache.h"
+#include "services/astronomy.h"
+
+namespace orbel {
+namespace {
+
+struct PhaseKey {
+    int32_t lunation = 0;
+    int16_t phase = 0;
+    bool operator==(const PhaseKey&) const = default;
+};
+
+struct PhaseKeyHash {
+    // Consecutive phases of consecutive lunations take consecutive slots.
+    std::size_t operator()(const PhaseKey& k) const {
+        return static_cast<std::size_t>(static_cast<uint32_t>(k.lunation) * 4u + static_cast<uint32_t>(k.phase & 3));
+    }
+};
+
+// 8192 slots hold every phase of 2048 consecutive lunations (about 165 years).
+MemoCache<PhaseKey, double, PhaseKeyHash>& PhaseCache() {
+    static MemoCache<PhaseKey, double, PhaseKeyHash> cache(8192);
+    return cache;
+}
+
+// The nearest whole number, halves going to the even neighbour; written out
+// so that it does not depend on the floating-point rounding mode.
+double RoundHalfEven(double x) {
+    const double lower = std::floor(x);
+    const double frac = x - lower;
+    if (frac > 0.5) return lower + 1.0;
+    if (frac < 0.5) return lower;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+constexpr int32_t FirstMoonServiceDay = 2305448;  // 1600-01-01 CE
+constexpr int32_t LastMoonServiceDay = 2488069;   // 2099-12-31 CE
+
+}  // namespace
+
+void InitLunations() { (void)Lunation0DarkMoon(); }
+
+double Lunation0DarkMoon() {
+    static const double moment = PhaseMomentGMT(0, 0);
+    return moment;
+}
+
+double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), 1915); }
+
+double DeltaTOfMoment(double moment) {
+    EuroDate date;
+    date.letter = 'G';
+    date.jdn = static_cast<int32_t>(RoundHalfEven(moment));
+    JDNToEuroDate(date);
+    return DeltaTMinutes(date.year);
+}
+
+double PhaseMomentTDT(int32_t lunation, int16_t phase) {
+    return PhaseCache().GetOrCompute(PhaseKey{lunation, phase}, [&] {
+        int32_t scratch = 0;
+        return quenta(lunation, phase, &scratch);
+    });
+}
+
+double PhaseMomentGMT(int32_t lunation, int16_t phase) {
+    const double t = PhaseMomentTDT(lunation, phase);
+    return t - DeltaTOfMoment(t) / 1440.0;
+}
+
+int32_t LunationAt(double moment) {
+    auto k = static_cast<int32_t>(std::floor((moment - Lunation0DarkMoon()) / MeanSynodicMonth));
+    // The mean-month estimate is off by at most one lunation; walk to the right one.
+    for (;;) {
+        const double t0 = PhaseMomentGMT(k, 0);
+        if (t0 > moment) {
+            --k;
+            continue;
+        }
+        if (moment < PhaseMomentGMT(k + 1, 0)) return k;
+        ++k;
+    }
+}
+
+int16_t GetPhase(int32_t lunation, double moment, bool& exact) {
+    exact = false;
+    const double momentTDT = moment + DeltaTOfMoment(moment) / 1440.0;
+    if (PhaseMomentTDT(lunation + 1, 0) <= momentTDT) return -1;
+    for (int16_t p = 3; p >= 0; --p) {
+        const double t = PhaseMomentTDT(lunation, p);
+        if (t <= momentTDT) {
+            exact = std::fabs(t - momentTDT) < 0.00005;
+            return p;
+        }
+    }
+    return -2;
+}
+
+double MoonLongitude(double moment, double* scratch) {
+    const double day = std::floor(moment + 0.5);
+    if (day < FirstMoonServiceDay) return -99.0;
+    if (day > LastMoonServiceDay) return -100.0;
+    double local = 0.0;
+    return moonpos(moment - 2451545.0, scratch, &local);
+}
+
+void ClearPhaseMomentCache() { PhaseCache().Clear(); }
+
+}  // namespace orbel
