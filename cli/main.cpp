@@ -1,10 +1,32 @@
+// orbel-cli: the calendar engine from the command line.
 #include <cstdio>
+#include <string>
+#include <vector>
+
+namespace orbel::cli {
+int RunEvents(const std::vector<std::string>& args);
+}
+
+namespace {
+
+void PrintUsage() {
+    std::fprintf(stderr,
+                 "usage: orbel-cli events FROM TO\n"
+                 "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    (void)argv;
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: orbel-cli events FROM TO\n");
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage();
         return 2;
     }
+    const std::string command = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "events") return orbel::cli::RunEvents(rest);
+    std::fprintf(stderr, "orbel-cli: unknown command \"%s\"\n", command.c_str());
+    PrintUsage();
     return 2;
 }
