@@ -244,7 +244,15 @@ constexpr double kEquinox2000 = 2451623.80984;
 double SolarTermUncached(int64_t n) {
     const double guess = kEquinox2000 + static_cast<double>(n) * kTermDays;
     const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * kDegree);
-    return SolveForAngle(guess, target, SunLongitudeAndRate<SunApparentCoarse>, SunLongitudeAndRate<SunApparent>);
+    // Nutation changes by well under an arcsecond in a day: the coarse steps
+    // take it once, from the first guess.
+    const double nutation = NutationInLongitude(guess);
+    const auto coarse = [nutation](double t, double& a, double& rate) {
+        const EclipticOfDate frame(t);
+        frame.Longitude(SunApparentCoarse(t), a, rate);
+        a += nutation;
+    };
+    return SolveForAngle(guess, target, coarse, SunLongitudeAndRate<SunApparent>);
 }
 
 // Espenak & Meeus (2006), "Five Millennium Canon of Solar Eclipses", NASA
