@@ -47,41 +47,59 @@ struct EclipticOfDate {
     }
 };
 
-// Earth/Moon mass ratio (IAU 2009 system of constants).
-constexpr double kEarthMoonMassRatio = 81.30056;
+// Rotation from the ICRS to the ecliptic and equinox of J2000.
+const double (&IcrsToEclipticJ2000())[3][3] {
+    static const auto matrix = [] {
+        struct M {
+            double m[3][3];
+        } r;
+        eraEcm06(kJ2000, 0.0, r.m);
+        return r;
+    }();
+    return matrix.m;
+}
 
-// Heliocentric position (au) and velocity (au/day) of the Earth, ICRS axes.
-//
-// eraEpv00 (a fit to VSOP2000 over 1900-2100) is the most accurate source
-// near the present but drifts by tens of arcseconds three thousand years
-// back. Simon et al. (1994) mean elements with periodic terms (eraPlan94, for
-// the Earth-Moon barycentre) stay within about 15 arcseconds over the whole
-// range; the Earth is the barycentre less the Moon's share. Compared with
-// Swiss Ephemeris, eraEpv00 is the better of the two from about 750 BC on, so
-// they are blended linearly over -1250 to -500 (astronomical years) so that no
-// moment sees a jump.
+// Correction (arcseconds) to eraEpv00's heliocentric ecliptic longitude of the
+// Earth before 1500, from tools/fit_earth_correction.cpp: the fit of
+// the Simon et al. (1994) mean orbit (eraPlan94) against eraEpv00, as
+// c(h, k) h u^k with h in {1, sin L, cos L, sin 2L, cos 2L}, u = T + 5.
+// Compared with Swiss Ephemeris it brings the Sun from 80 to about 18
+// arcseconds at -3000 and to under 8 from -2500 on.
+double EarthLongitudeCorrection(double T, double L) {
+    static constexpr double c[5][3] = {
+        {-0.013409508088, -0.0011370604804, -2.0365776687e-05},
+        {-0.011718495663, 0.000351931272543, -1.85365252731e-06},
+        {0.00926587275257, -8.07843359438e-05, 8.76858336654e-07},
+        {-1.35218088313e-05, 5.37620154017e-07, 9.30176360399e-08},
+        {0.00058490761377, -1.91361392334e-05, 1.20300402532e-07},
+    };
+    const double u = T + 5.0;
+    const double h[5] = {1.0, std::sin(L), std::cos(L), std::sin(2 * L), std::cos(2 * L)};
+    double total = 0.0;
+    for (int i = 0; i < 5; ++i) total += h[i] * (c[i][0] + u * (c[i][1] + u * c[i][2]));
+    return total * u * u;
+}
+
+// Heliocentric position (au) and velocity (au/day) of the Earth, ICRS axes:
+// eraEpv00 (VSOP2000-based), turned about the pole of the J2000 ecliptic by
+// the correction above before 1500.
 void EarthHeliocentric(double jdTT, double p[3], double v[3]) {
-    constexpr double kBlendStart = 1264495.5;  // -1250-01-01 (Julian)
-    constexpr double kBlendEnd = 1538432.5;    // -500-01-01 (Julian)
     double pvh[2][3], pvb[2][3];
-    double wModern = 1.0;
-    if (jdTT < kBlendEnd) wModern = jdTT <= kBlendStart ? 0.0 : (jdTT - kBlendStart) / (kBlendEnd - kBlendStart);
-    if (wModern > 0.0) eraEpv00(jdTT, 0.0, pvh, pvb);
-    if (wModern < 1.0) {
-        double emb[2][3], moon[2][3];
-        eraPlan94(jdTT, 0.0, 3, emb);  // status 1 (outside 1000 BC - 3000 AD) only warns
-        eraMoon98(jdTT, 0.0, moon);
-        for (int i = 0; i < 3; ++i) {
-            const double ep = emb[0][i] - moon[0][i] / (1.0 + kEarthMoonMassRatio);
-            const double ev = emb[1][i] - moon[1][i] / (1.0 + kEarthMoonMassRatio);
-            pvh[0][i] = wModern > 0.0 ? wModern * pvh[0][i] + (1.0 - wModern) * ep : ep;
-            pvh[1][i] = wModern > 0.0 ? wModern * pvh[1][i] + (1.0 - wModern) * ev : ev;
-        }
-    }
+    eraEpv00(jdTT, 0.0, pvh, pvb);
     for (int i = 0; i < 3; ++i) {
         p[i] = pvh[0][i];
         v[i] = pvh[1][i];
     }
+    const double T = (jdTT - kJ2000) / 36525.0;
+    if (T >= -5.0) return;
+    double (*rm)[3] = const_cast<double(*)[3]>(IcrsToEclipticJ2000());
+    double ecl[3];
+    eraRxp(rm, p, ecl);
+    const double L = std::atan2(ecl[1], ecl[0]);
+    const double dl = EarthLongitudeCorrection(T, L) * (kPi / (180.0 * 3600.0));
+    const double c = std::cos(dl), s = std::sin(dl);
+    const double turned[3] = {c * ecl[0] - s * ecl[1], s * ecl[0] + c * ecl[1], ecl[2]};
+    eraTrxp(rm, const_cast<double*>(turned), p);
 }
 
 // Apparent geocentric direction of the Sun at a TDT moment, in the ICRS axes:
@@ -120,11 +138,13 @@ Motion SunApparentCoarse(double jdTT) {
     return m;
 }
 
-// Apparent geocentric position of the Moon at a TDT moment, in the ICRS axes:
-// eraMoon98 (the ELP-2000/82 series as simplified by Meeus) taken at the time
-// the light left it. The annual aberration is shared by the Earth and the
-// Moon and cancels against the common light-time displacement.
-Motion MoonApparent(double jdTT) {
+// Apparent geocentric position of the Moon at a TDT moment, in the ICRS axes,
+// from eraMoon98 (the ELP-2000/82 series as simplified by Meeus, good to about
+// 10 arcseconds): the coarse Moon of the solvers, and the source of the
+// Moon's velocity. It is taken at the time the light left the Moon; the annual
+// aberration is shared by the Earth and the Moon and cancels against the
+// common light-time displacement.
+Motion MoonApparentCoarse(double jdTT) {
     double pv[2][3];
     eraMoon98(jdTT, 0.0, pv);
     const double tau = eraPm(pv[0]) * kLightDaysPerAu;  // days
@@ -136,6 +156,57 @@ Motion MoonApparent(double jdTT) {
     return m;
 }
 
+// The fuller truncation of ELP-2000/82 for the Moon's longitude (about 600
+// terms; see tools/make_moon_series.sh), good to a few arcseconds
+// over 1600-2100, for the final steps of the solvers and the Moon's longitude.
+struct MoonTerm {
+    double a, b, c, d, e, f;
+};
+struct MoonSeries {
+    const MoonTerm* terms;
+    size_t count;
+};
+#include "services/moon_series_data.inc"
+
+// Sum over the series of A cos(B + C T + D T^2/1e4 + E T^3/1e8 + F T^4/1e8),
+// the k-th series multiplied by T^k.
+template <size_t N>
+double SumMoonSeries(const MoonSeries (&series)[N], double T) {
+    const double t2 = T * T * 1e-4, t3 = T * T * T * 1e-8, t4 = T * T * T * T * 1e-8;
+    double total = 0.0, power = 1.0;
+    for (const MoonSeries& s : series) {
+        double sum = 0.0;
+        for (size_t i = 0; i < s.count; ++i) {
+            const MoonTerm& k = s.terms[i];
+            sum += k.a * std::cos(k.b + k.c * T + k.d * t2 + k.e * t3 + k.f * t4);
+        }
+        total += sum * power;
+        power *= T;
+    }
+    return total;
+}
+
+constexpr double kArcsecond = kPi / (180.0 * 3600.0);
+
+// Geometric longitude of the Moon (radians) referred to the mean ecliptic and
+// equinox of date: the mean longitude W1 (referred to the equinox of J2000),
+// the periodic terms, and the general precession in longitude (IAU 2006,
+// Capitaine et al. 2003) that carries it to the equinox of date.
+double MoonLongitudeOfDateGeometric(double jdTT) {
+    const double T = (jdTT - kJ2000) / 36525.0;
+    const double w1 = 3.81034392032 + T * (8.39968473021e+03 + T * (-3.31919929753e-05 + T * (3.20170955005e-08 - T * 1.53637455544e-10)));
+    const double precession = T * (5028.792262 + T * (1.1124406 + T * (0.00007699 + T * (-0.000023479 - T * 0.0000000178))));
+    return w1 + (SumMoonSeries(kMoon_l, T) + precession) * kArcsecond;
+}
+
+// Mean-of-date longitude of the Moon as seen: taken at the time the light
+// left it. The light time is taken for the mean distance (1.282 s); the
+// Moon's distance changes it by at most 0.07 s, or 0.04 arcsecond.
+double MoonLongitudeOfDateFine(double jdTT) {
+    constexpr double kMeanLightTime = 1.282 / 86400.0;  // days
+    return MoonLongitudeOfDateGeometric(jdTT - kMeanLightTime);
+}
+
 // Nutation in longitude (radians), IAU 2000B.
 double NutationInLongitude(double jdTT) {
     double dpsi, deps;
@@ -143,48 +214,57 @@ double NutationInLongitude(double jdTT) {
     return dpsi;
 }
 
-// Moon minus Sun apparent longitude (radians, unwrapped) and its rate, with
-// the full or the coarse Sun.
-template <Motion (*Sun)(double)>
-void Elongation(double jdTT, double& e, double& rate) {
+// Longitude of a direction in the ecliptic of date.
+double LongitudeOfDate(const EclipticOfDate& frame, const Motion& m) {
+    double lon, rate;
+    frame.Longitude(m, lon, rate);
+    return lon;
+}
+
+// Moon minus Sun apparent longitude (radians, unwrapped) and its rate, from
+// the coarse models.
+void ElongationCoarse(double jdTT, double& e, double& rate) {
     const EclipticOfDate frame(jdTT);
     double ls, rs, lm, rmn;
-    frame.Longitude(Sun(jdTT), ls, rs);
-    frame.Longitude(MoonApparent(jdTT), lm, rmn);
+    frame.Longitude(SunApparentCoarse(jdTT), ls, rs);
+    frame.Longitude(MoonApparentCoarse(jdTT), lm, rmn);
     e = lm - ls;  // nutation moves both longitudes alike
     rate = rmn - rs;
 }
 
-// Apparent longitude of the Sun (radians) and its rate.
-template <Motion (*Sun)(double)>
-void SunLongitudeAndRate(double jdTT, double& a, double& rate) {
+// The same angle from the full models.
+double ElongationFine(double jdTT) {
     const EclipticOfDate frame(jdTT);
-    frame.Longitude(Sun(jdTT), a, rate);
-    a += NutationInLongitude(jdTT);
+    return MoonLongitudeOfDateFine(jdTT) - LongitudeOfDate(frame, SunApparent(jdTT));
 }
 
-// Newton's method on f(t) = wrap(angle(t) - target) with the analytic rate;
-// the starting guesses are within a day or so, where f is monotonic. The
-// coarse model brings t within a few tens of seconds; since Newton's method
-// converges quadratically, one or two steps with the full model then leave
-// an error far below a millisecond.
+// Apparent longitude of the Sun (radians) from the full model.
+double SunLongitudeFine(double jdTT) {
+    const EclipticOfDate frame(jdTT);
+    return LongitudeOfDate(frame, SunApparent(jdTT)) + NutationInLongitude(jdTT);
+}
+
+// Newton's method on f(t) = wrap(angle(t) - target); the starting guesses are
+// within a day or so, where f is monotonic. The coarse models, with their
+// analytic rates, bring t within a minute or so; the full models then finish
+// with the last coarse rate, which differs from the true rate by a few parts
+// in 1e5, so that one fine step is nearly always enough.
+// `enough` is the fine step below which one more would change t by less
+// than about 1e-7 day, given how good the coarse rate is.
 template <class Coarse, class Fine>
-double SolveForAngle(double t, double target, Coarse coarse, Fine fine) {
+double SolveForAngle(double t, double target, Coarse coarse, Fine fine, double enough) {
+    double rate = 1.0;
     for (int i = 0; i < 30; ++i) {
-        double a, rate;
+        double a;
         coarse(t, a, rate);
         const double dt = WrapPi(a - target) / rate;
         t -= dt;
         if (std::fabs(dt) < 1e-4) break;
     }
-    for (int i = 0; i < 3; ++i) {
-        double a, rate;
-        fine(t, a, rate);
-        const double dt = WrapPi(a - target) / rate;
+    for (int i = 0; i < 4; ++i) {
+        const double dt = WrapPi(fine(t) - target) / rate;
         t -= dt;
-        // After a step of dt the error is about (f''/2f') dt^2: below 1e-7 day
-        // for the Moon and 1e-9 day for the Sun once dt < 1e-3 day.
-        if (std::fabs(dt) < 1e-3) break;
+        if (std::fabs(dt) < enough) break;
     }
     return t;
 }
@@ -233,7 +313,9 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
     const double k = lunation + phase / 4.0;
     const double T = k / 1236.85;
     const double guess = 2451550.09766 + 29.530588861 * k + T * T * (0.00015437 + T * (-0.000000150 + T * 0.00000000073));
-    return SolveForAngle(guess, phase * (kPi / 2.0), Elongation<SunApparentCoarse>, Elongation<SunApparent>);
+    // The elongation's coarse rate is good to a few parts in 1e5: after a step
+    // below 1e-3 day the error left is below 1e-7 day (9 ms).
+    return SolveForAngle(guess, phase * (kPi / 2.0), ElongationCoarse, ElongationFine, 1e-3);
 }
 
 // Mean length of one fifteenth-degree step of the Sun, days.
@@ -252,7 +334,10 @@ double SolarTermUncached(int64_t n) {
         frame.Longitude(SunApparentCoarse(t), a, rate);
         a += nutation;
     };
-    return SolveForAngle(guess, target, coarse, SunLongitudeAndRate<SunApparent>);
+    // The Sun's coarse rate is good to about one part in 1e4 and its rate
+    // changes slowly: after a step below 5e-3 day the error left is below
+    // 5e-7 day (0.04 s).
+    return SolveForAngle(guess, target, coarse, SunLongitudeFine, 5e-3);
 }
 
 // Espenak & Meeus (2006), "Five Millennium Canon of Solar Eclipses", NASA
@@ -330,18 +415,10 @@ double GmtToTT(double ajd) {
 
 }  // namespace
 
-double SunApparentLongitudeTT(double jdTT) {
-    const EclipticOfDate frame(jdTT);
-    double lon, rate;
-    frame.Longitude(SunApparent(jdTT), lon, rate);
-    return Wrap2Pi(lon + NutationInLongitude(jdTT));
-}
+double SunApparentLongitudeTT(double jdTT) { return Wrap2Pi(SunLongitudeFine(jdTT)); }
 
 double MoonApparentLongitudeTT(double jdTT) {
-    const EclipticOfDate frame(jdTT);
-    double lon, rate;
-    frame.Longitude(MoonApparent(jdTT), lon, rate);
-    return Wrap2Pi(lon + NutationInLongitude(jdTT));
+    return Wrap2Pi(MoonLongitudeOfDateFine(jdTT) + NutationInLongitude(jdTT));
 }
 
 void ClearAstronomyCaches() {
@@ -373,9 +450,8 @@ double solar_terms_true_sun(double start, double /*end*/, double* six) {
     // term that is, counted from the March equinox of 2000.
     // `start` lies close to a multiple of 15 degrees, so the coarse Sun is
     // ample to tell which.
-    double lon, rate;
-    SunLongitudeAndRate<SunApparentCoarse>(start, lon, rate);
-    lon = Wrap2Pi(lon) / kDegree;
+    const EclipticOfDate frame(start);
+    const double lon = Wrap2Pi(LongitudeOfDate(frame, SunApparentCoarse(start)) + NutationInLongitude(start)) / kDegree;
     const int64_t m = static_cast<int64_t>(std::llround(lon / 15.0)) % 24;  // 0..23 from the equinox
     const double estimate = (start - kEquinox2000) / kTermDays;
     const int64_t n = m + 24 * static_cast<int64_t>(std::llround((estimate - static_cast<double>(m)) / 24.0));

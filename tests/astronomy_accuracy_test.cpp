@@ -69,7 +69,7 @@ TEST(AstronomyAccuracy, PhaseMomentsAgreeWithReferenceFrom1600To2100) {
         }
     RecordProperty("max_seconds", std::to_string(worst.seconds));
     std::printf("phases 1600-2100: max difference %.1f s at JD %.4f\n", worst.seconds, worst.at);
-    EXPECT_LT(worst.seconds, 30.0);
+    EXPECT_LT(worst.seconds, 20.0);
 }
 
 TEST(AstronomyAccuracy, PhaseMomentsAgreeWithReferenceOverTheWholeRange) {
