@@ -317,3 +317,23 @@ TEST(YearDataMemo, ThreadsSharingTheMemoSeeTheSerialResults) {
         EXPECT_EQ(parallel[i].day, serial[i].day) << days[i];
     }
 }
+
+TEST(ComputeYearData, TheFirstMonthHoldsTheFirstWinterSolstice) {
+    // 2014-12-22: the winter solstice at 07:03 and the dark moon at 09:36 (120 E)
+    // on the same day. The data of sui 2016 begins with that solstice, so its
+    // month 0 must be the month beginning that day, not the one before.
+    const orbel::YearData sui2016 = orbel::ComputeYearData(CEDay(2016, 6, 1) + 0.5, China);
+    EXPECT_EQ(sui2016.TermDays[0], CEDay(2014, 12, 22));
+    EXPECT_EQ(sui2016.DarkMoonDays[0], CEDay(2014, 12, 22));
+    EXPECT_EQ(sui2016.MonthLabels[0], "11");
+    EXPECT_EQ(sui2016.MonthLabels[2], "01");
+    EXPECT_EQ(sui2016.DarkMoonDays[2], CEDay(2015, 2, 19));  // lunar new year 2015
+    for (int32_t year = 1850; year <= 2150; ++year) {
+        const orbel::YearData yd = orbel::ComputeYearData(CEDay(year, 6, 1) + 0.5, China);
+        ASSERT_LE(yd.DarkMoonDays[0], yd.TermDays[0]) << year;
+        ASSERT_GT(yd.DarkMoonDays[1], yd.TermDays[0]) << year;
+        ASSERT_EQ(yd.MonthLabels[0], "11") << year;
+        ASSERT_GE(yd.DarkMoonCount, 40) << year;
+        ASSERT_LE(yd.DarkMoonCount, orbel::MaxDarkMoons) << year;
+    }
+}
