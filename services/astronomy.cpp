@@ -103,6 +103,23 @@ Motion SunApparent(double jdTT) {
     return m;
 }
 
+// A cheaper Sun for the first iterations of the solvers: the Earth-Moon
+// barycentre of eraPlan94 stands for the Earth (good to about 10 arcseconds
+// here), with the same aberration. The solvers finish with the full Sun.
+Motion SunApparentCoarse(double jdTT) {
+    double emb[2][3];
+    eraPlan94(jdTT, 0.0, 3, emb);
+    Motion m{};
+    double pn[3], v[3], r;
+    double geo[3] = {-emb[0][0], -emb[0][1], -emb[0][2]};
+    eraPn(geo, &r, pn);
+    for (int i = 0; i < 3; ++i) v[i] = emb[1][i] * kLightDaysPerAu;
+    const double v2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+    eraAb(pn, v, r, std::sqrt(1.0 - v2), m.p);
+    for (int i = 0; i < 3; ++i) m.v[i] = -emb[1][i] / r;
+    return m;
+}
+
 // Apparent geocentric position of the Moon at a TDT moment, in the ICRS axes:
 // eraMoon98 (the ELP-2000/82 series as simplified by Meeus) taken at the time
 // the light left it. The annual aberration is shared by the Earth and the
@@ -126,26 +143,48 @@ double NutationInLongitude(double jdTT) {
     return dpsi;
 }
 
-// Moon minus Sun apparent longitude (radians, unwrapped) and its rate.
+// Moon minus Sun apparent longitude (radians, unwrapped) and its rate, with
+// the full or the coarse Sun.
+template <Motion (*Sun)(double)>
 void Elongation(double jdTT, double& e, double& rate) {
     const EclipticOfDate frame(jdTT);
     double ls, rs, lm, rmn;
-    frame.Longitude(SunApparent(jdTT), ls, rs);
+    frame.Longitude(Sun(jdTT), ls, rs);
     frame.Longitude(MoonApparent(jdTT), lm, rmn);
     e = lm - ls;  // nutation moves both longitudes alike
     rate = rmn - rs;
 }
 
+// Apparent longitude of the Sun (radians) and its rate.
+template <Motion (*Sun)(double)>
+void SunLongitudeAndRate(double jdTT, double& a, double& rate) {
+    const EclipticOfDate frame(jdTT);
+    frame.Longitude(Sun(jdTT), a, rate);
+    a += NutationInLongitude(jdTT);
+}
+
 // Newton's method on f(t) = wrap(angle(t) - target) with the analytic rate;
-// the starting guesses below are within a day or so, where f is monotonic.
-template <class AngleAndRate>
-double SolveForAngle(double t, double target, AngleAndRate angleAndRate) {
+// the starting guesses are within a day or so, where f is monotonic. The
+// coarse model brings t within a few tens of seconds; since Newton's method
+// converges quadratically, one or two steps with the full model then leave
+// an error far below a millisecond.
+template <class Coarse, class Fine>
+double SolveForAngle(double t, double target, Coarse coarse, Fine fine) {
     for (int i = 0; i < 30; ++i) {
         double a, rate;
-        angleAndRate(t, a, rate);
+        coarse(t, a, rate);
         const double dt = WrapPi(a - target) / rate;
         t -= dt;
-        if (std::fabs(dt) < 1e-9) break;  // 0.1 ms
+        if (std::fabs(dt) < 1e-4) break;
+    }
+    for (int i = 0; i < 3; ++i) {
+        double a, rate;
+        fine(t, a, rate);
+        const double dt = WrapPi(a - target) / rate;
+        t -= dt;
+        // After a step of dt the error is about (f''/2f') dt^2: below 1e-7 day
+        // for the Moon and 1e-9 day for the Sun once dt < 1e-3 day.
+        if (std::fabs(dt) < 1e-3) break;
     }
     return t;
 }
@@ -169,6 +208,11 @@ public:
         return value;
     }
 
+    void Clear() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        map_.clear();
+    }
+
 private:
     static constexpr size_t kCapacity = 1 << 16;
     std::mutex mutex_;
@@ -189,7 +233,7 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
     const double k = lunation + phase / 4.0;
     const double T = k / 1236.85;
     const double guess = 2451550.09766 + 29.530588861 * k + T * T * (0.00015437 + T * (-0.000000150 + T * 0.00000000073));
-    return SolveForAngle(guess, phase * (kPi / 2.0), Elongation);
+    return SolveForAngle(guess, phase * (kPi / 2.0), Elongation<SunApparentCoarse>, Elongation<SunApparent>);
 }
 
 // Mean length of one fifteenth-degree step of the Sun, days.
@@ -200,11 +244,15 @@ constexpr double kEquinox2000 = 2451623.80984;
 double SolarTermUncached(int64_t n) {
     const double guess = kEquinox2000 + static_cast<double>(n) * kTermDays;
     const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * kDegree);
-    return SolveForAngle(guess, target, [](double t, double& a, double& rate) {
+    // Nutation changes by well under an arcsecond in a day: the coarse steps
+    // take it once, from the first guess.
+    const double nutation = NutationInLongitude(guess);
+    const auto coarse = [nutation](double t, double& a, double& rate) {
         const EclipticOfDate frame(t);
-        frame.Longitude(SunApparent(t), a, rate);
-        a += NutationInLongitude(t);
-    });
+        frame.Longitude(SunApparentCoarse(t), a, rate);
+        a += nutation;
+    };
+    return SolveForAngle(guess, target, coarse, SunLongitudeAndRate<SunApparent>);
 }
 
 // Espenak & Meeus (2006), "Five Millennium Canon of Solar Eclipses", NASA
@@ -296,6 +344,11 @@ double MoonApparentLongitudeTT(double jdTT) {
     return Wrap2Pi(lon + NutationInLongitude(jdTT));
 }
 
+void ClearAstronomyCaches() {
+    PhaseMemo().Clear();
+    TermMemo().Clear();
+}
+
 double SolarTermMomentTT(int64_t n) {
     return TermMemo().Get(n, [n] { return SolarTermUncached(n); });
 }
@@ -318,7 +371,11 @@ double moonpos(double t, double* /*unused1*/, double* /*unused2*/) {
 double solar_terms_true_sun(double start, double /*end*/, double* six) {
     // Which multiple of 15 degrees is nearest the Sun at `start`, and which
     // term that is, counted from the March equinox of 2000.
-    const double lon = SunApparentLongitudeTT(start) / kDegree;
+    // `start` lies close to a multiple of 15 degrees, so the coarse Sun is
+    // ample to tell which.
+    double lon, rate;
+    SunLongitudeAndRate<SunApparentCoarse>(start, lon, rate);
+    lon = Wrap2Pi(lon) / kDegree;
     const int64_t m = static_cast<int64_t>(std::llround(lon / 15.0)) % 24;  // 0..23 from the equinox
     const double estimate = (start - kEquinox2000) / kTermDays;
     const int64_t n = m + 24 * static_cast<int64_t>(std::llround((estimate - static_cast<double>(m)) / 24.0));

@@ -1,5 +1,8 @@
 #include "services/calendar_conversion.h"
 
+#include <cstring>
+#include <ctime>
+
 namespace orbel {
 namespace {
 
@@ -50,6 +53,29 @@ void JdnToJulian(int64_t jdn, EuroDate& r) {
     r.year = static_cast<int32_t>(yoe + era * 4 + (r.month <= 2));
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads a run of digits at `p`, advancing it. Returns false when there is no
+// digit. Values above `cap` are reported as cap + 1, so that no digit count
+// overflows.
+bool ReadDigits(const char*& p, int64_t cap, int64_t& value) {
+    if (!IsDigit(*p)) return false;
+    value = 0;
+    for (; IsDigit(*p); ++p) {
+        if (value <= cap) value = value * 10 + (*p - '0');
+        if (value > cap) value = cap + 1;
+    }
+    return true;
+}
+
+bool IsGregorianLeap(int64_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+
+int32_t DaysInMonth(int64_t y, int64_t m, int32_t letter) {
+    static constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (m == 2) return 28 + (letter == 'J' ? y % 4 == 0 : IsGregorianLeap(y));
+    return kDays[m - 1];
+}
+
 }  // namespace
 
 int32_t euro_date_to_jdn(EuroDate* date) {
@@ -70,6 +96,68 @@ int32_t jdn_to_euro_date(EuroDate* date) {
 int32_t euro_day_of_week(int32_t jdn) {
     // JDN 0 was a Monday.
     return static_cast<int32_t>(((static_cast<int64_t>(jdn) + 1) % 7 + 7) % 7);
+}
+
+int32_t str_to_date(const char* text, int32_t order, EuroDate* date, int32_t letter) {
+    if (text == nullptr || date == nullptr) return StrToDateNotADate;
+    if (order != StrToDateOrderYMD) return StrToDateBadOrder;
+    if (letter != 'G' && letter != 'J' && letter != 'P') return StrToDateNotADate;
+
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    int64_t year = 0, month = 0, day = 0;
+    constexpr int64_t kCap = 99999999;  // far beyond every accepted field
+    if (!ReadDigits(p, kCap, year) || *p++ != '-') return StrToDateNotADate;
+    if (!ReadDigits(p, kCap, month) || *p++ != '-') return StrToDateNotADate;
+    if (!ReadDigits(p, kCap, day) || *p != '\0') return StrToDateNotADate;
+
+    if (year > StrToDateMaxYear) return StrToDateYearRange;
+    if (negative) year = -year;
+    if (month < 1 || month > (letter == 'P' ? 13 : 12)) return StrToDateBadMonth;
+    if (day < 1) return StrToDateBadDay;
+    if (letter == 'P') {
+        if (day > 31) return StrToDateBadDay;  // the Pantheon Calendar checks the month's length
+    } else if (day > DaysInMonth(year, month, letter)) {
+        return StrToDateBadDay;
+    }
+    date->year = static_cast<int32_t>(year);
+    date->month = static_cast<int32_t>(month);
+    date->day = static_cast<int32_t>(day);
+    date->letter = letter;
+    return StrToDateOk;
+}
+
+int32_t separate_thousands(const char* number, int32_t separator, char* out) {
+    constexpr std::size_t kBuffer = 20;  // the caller's buffer, terminator included
+    if (out == nullptr) return -1;
+    out[0] = '\0';
+    if (number == nullptr) return -1;
+
+    const std::size_t length = std::strlen(number);
+    std::size_t sign = (number[0] == '-' || number[0] == '+') ? 1 : 0;
+    std::size_t digits = 0;
+    while (IsDigit(number[sign + digits])) ++digits;
+    const std::size_t separators = (separator != 0 && digits > 0) ? (digits - 1) / 3 : 0;
+    if (length + separators >= kBuffer) return -1;
+
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < sign; ++i) out[o++] = number[i];
+    for (std::size_t i = 0; i < digits; ++i) {
+        if (separators > 0 && i > 0 && (digits - i) % 3 == 0) out[o++] = static_cast<char>(separator);
+        out[o++] = number[sign + i];
+    }
+    for (std::size_t i = sign + digits; i < length; ++i) out[o++] = number[i];
+    out[o] = '\0';
+    return 0;
+}
+
+int32_t get_timezone() {
+    tzset();  // localtime_r need not look at TZ again; a changed zone must count
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return 0;
+    return static_cast<int32_t>(-local.tm_gmtoff);
 }
 
 }  // namespace orbel
