@@ -2,16 +2,20 @@
 
 #include "cli/cli_dates.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
+#include "dates/date_text.h"
 #include "dates/day_numbers.h"
 #include "engine/calendar_settings.h"
 #include "engine/chinese_calendar.h"
+#include "engine/cycles.h"
 
 namespace orbel {
 namespace {
@@ -41,28 +45,6 @@ std::optional<int64_t> ParseInteger(std::string_view text) {
     return value;
 }
 
-void AppendTwoDigits(std::string& out, int32_t n) {
-    if (n >= 0 && n < 10) out += '0';
-    out += std::to_string(n);
-}
-
-// year-MM-DD, the year with "," between thousands beyond +-9999.
-void AppendCEDate(std::string& out, int32_t jdn) {
-    EuroDate date;
-    date.letter = 'G';
-    date.jdn = jdn;
-    JDNToEuroDate(date);
-    std::string year = std::to_string(date.year < 0 ? -static_cast<int64_t>(date.year) : date.year);
-    if (date.year > 9999 || date.year < -9999)
-        for (int i = static_cast<int>(year.size()) - 3; i > 0; i -= 3) year.insert(static_cast<std::size_t>(i), ",");
-    if (date.year < 0) out += '-';
-    out += year;
-    out += '-';
-    AppendTwoDigits(out, date.month);
-    out += '-';
-    AppendTwoDigits(out, date.day);
-}
-
 int Fail(const std::string& message) {
     std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
     return 2;
@@ -78,6 +60,7 @@ bool IsTableCommand(int argc, char** argv) {
 int RunTableCommand(int argc, char** argv) {
     CalendarSettings settings;
     std::optional<int16_t> countryLongitude;
+    int country = CountryChina;
     std::optional<int16_t> longitude;
     int i = 1;
     for (; i < argc && IsOption(argv[i]); i += 2) {
@@ -86,11 +69,11 @@ int RunTableCommand(int argc, char** argv) {
         const std::string_view value = argv[i + 1];
         if (option == "--country") {
             if (value == "vietnam")
-                countryLongitude = 105;
+                country = CountryVietnam, countryLongitude = 105;
             else if (value == "china")
-                countryLongitude = 120;
+                country = CountryChina, countryLongitude = 120;
             else if (value == "japan")
-                countryLongitude = 135;
+                country = CountryJapan, countryLongitude = 135;
             else
                 return Fail("unknown country '" + std::string(value) + "'");
         } else if (option == "--longitude") {
@@ -122,38 +105,42 @@ int RunTableCommand(int argc, char** argv) {
     if (!to) return Fail(error);
     if (*from > *to) return Fail("FROM is after TO");
 
+    // The astronomy of each new sui costs milliseconds and the memos are
+    // shared between threads: a second thread prepares the year data of the
+    // second half of a long range while this one writes the first half.
+    std::thread helper;
+    if (*to - *from > 2 * 366) {
+        const int32_t middle = *from + (*to - *from) / 2;
+        helper = std::thread([middle, last = *to, settings] {
+            for (int32_t d = middle; d <= last + 366; d += 365) (void)ComputeYearData(std::min(d, last) + 0.5, settings);
+        });
+    }
+
     std::string out;
     out.reserve(1 << 16);
     for (int32_t d = *from; d <= *to; ++d) {
         ChsDate chs;
         ChlDate chl;
         CJDateToChDates(d + 0.5, settings.epoch, chs, chl, settings);
+        EuroDate ce;
+        ce.letter = 'G';
+        ce.jdn = d;
+        JDNToEuroDate(ce);
         out += std::to_string(d);
         out += '\t';
-        AppendCEDate(out, d);
+        out += EuroDateToStr(ce);
         out += " CE\t";
-        out += std::to_string(chl.cycle);
-        out += '-';
-        AppendTwoDigits(out, chl.position);
-        out += '-';
-        out += MonthLabel(chl.month, chl.leap == 1);
-        out += '-';
-        AppendTwoDigits(out, chl.day);
-        out += " CHL\t";
-        out += std::to_string(chs.cycle);
-        out += '-';
-        AppendTwoDigits(out, chs.position);
-        out += '-';
-        AppendTwoDigits(out, chs.term);
-        out += '-';
-        AppendTwoDigits(out, chs.day);
-        out += " CHS\n";
+        out += ChlDateShortStr(chl, 0, "CHL", settings, country);
+        out += '\t';
+        out += ChsDateShortStr(chs, false);
+        out += '\n';
         if (out.size() > (1 << 16) - 128) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
+    if (helper.joinable()) helper.join();
     return std::fflush(stdout) == 0 ? 0 : 2;
 }
 
