@@ -61,7 +61,7 @@ std::vector<ReferenceYear> ReadReference() {
 // Beijing (116 deg 25' E), where midnight comes 14.3 minutes later than at 120
 // degrees, so a dark moon up to that long after midnight at 120 degrees still
 // fell on the day before; the 1933 month follows the almanac of its time; the
-// two months of this century's second half hang on the predicted delta T.
+// month of 2097 hangs on the predicted delta T (18 s before midnight here).
 struct DocumentedDifference {
     int lunarYear;
     int month;
@@ -74,8 +74,7 @@ const std::vector<DocumentedDifference> DocumentedDifferences = {
     {1916, 1, false, 14.3},   // dark moon 1916-02-04 00:05.2
     {1920, 10, false, 14.3},  // dark moon 1920-11-11 00:04.8
     {1933, 6, false, 3.5},    // dark moon 1933-07-23 00:03.1
-    {2057, 9, false, 1.0},    // dark moon 2057-09-28 23:59.99
-    {2097, 7, false, 1.0},    // dark moon 2097-08-07 23:59.6
+    {2097, 7, false, 1.0},    // dark moon 2097-08-07 23:59.7
 };
 
 // Minutes from the nearest midnight at the reference meridian to the dark
