@@ -410,17 +410,8 @@ double DeltaTSeconds(double y) {
     return -20.0 + 32.0 * u * u;
 }
 
-// Gregorian year of the civil day (GMT) containing a moment.
-int32_t GregorianYearOfMoment(double ajd) {
-    EuroDate date;
-    date.letter = 'G';
-    date.jdn = static_cast<int32_t>(std::floor(ajd + 0.5));
-    jdn_to_euro_date(&date);
-    return date.year;
-}
-
 double GmtToTT(double ajd) {
-    return ajd + DeltaTSeconds(GregorianYearOfMoment(ajd) + 0.5) / 86400.0;
+    return ajd + DeltaTSeconds(GregorianYearOfDay(static_cast<int32_t>(std::floor(ajd + 0.5))) + 0.5) / 86400.0;
 }
 
 }  // namespace
