@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "dates/day_numbers.h"
+#include "services/calendar_conversion.h"
 #include "engine/memo_cache.h"
 #include "services/astronomy.h"
 
@@ -54,11 +55,7 @@ double Lunation0DarkMoon() {
 double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), 1915); }
 
 double DeltaTOfMoment(double moment) {
-    EuroDate date;
-    date.letter = 'G';
-    date.jdn = static_cast<int32_t>(RoundHalfEven(moment));
-    JDNToEuroDate(date);
-    return DeltaTMinutes(date.year);
+    return DeltaTMinutes(GregorianYearOfDay(static_cast<int32_t>(RoundHalfEven(moment))));
 }
 
 double PhaseMomentTDT(int32_t lunation, int16_t phase) {
