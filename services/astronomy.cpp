@@ -269,8 +269,9 @@ double SolveForAngle(double t, double target, Coarse coarse, Fine fine, double e
     return t;
 }
 
-// Phase moments and solar-term moments are pure functions of their integer
-// arguments; a bounded memo makes repeated calendar computations cheap.
+// Solar-term moments are pure functions of their number; a bounded memo
+// lets the overlapping term spans of neighbouring years share them. (Phase
+// moments are memoised by the lunation module, their one caller.)
 template <class Key>
 class Memo {
 public:
@@ -299,10 +300,6 @@ private:
     std::unordered_map<Key, double> map_;
 };
 
-Memo<int64_t>& PhaseMemo() {
-    static Memo<int64_t> memo;
-    return memo;
-}
 Memo<int64_t>& TermMemo() {
     static Memo<int64_t> memo;
     return memo;
@@ -422,19 +419,13 @@ double MoonApparentLongitudeTT(double jdTT) {
     return Wrap2Pi(MoonLongitudeOfDateFine(jdTT) + NutationInLongitude(jdTT));
 }
 
-void ClearAstronomyCaches() {
-    PhaseMemo().Clear();
-    TermMemo().Clear();
-}
+void ClearAstronomyCaches() { TermMemo().Clear(); }
 
 double SolarTermMomentTT(int64_t n) {
     return TermMemo().Get(n, [n] { return SolarTermUncached(n); });
 }
 
-double quenta(int32_t lunation, int32_t phase, int32_t* /*scratch*/) {
-    const int64_t key = static_cast<int64_t>(lunation) * 4 + phase;
-    return PhaseMemo().Get(key, [=] { return PhaseMomentUncached(lunation, phase); });
-}
+double quenta(int32_t lunation, int32_t phase, int32_t* /*scratch*/) { return PhaseMomentUncached(lunation, phase); }
 
 double deltat(double year, int32_t model) {
     if (model != 1915) return std::nan("");
