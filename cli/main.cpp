@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/table_command.h"
+
 namespace orbel::cli {
 int RunEvents(const std::vector<std::string>& args);
 }
@@ -12,12 +14,14 @@ namespace {
 void PrintUsage() {
     std::fprintf(stderr,
                  "usage: orbel-cli events FROM TO\n"
+                 "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

@@ -77,14 +77,21 @@ void TrueSunTerms(int32_t y, int16_t longitude, SolarTerms& st) {
         q[4 + 4 * k] = DS(year, longitude);
     }
     q[13] = ME(y + 2, longitude);
-    // One delta T, that of year y, for the whole computation.
+    // The service wants TDT bounds; delta T of year y serves them all, as the
+    // bounds only pick which multiple of 15 degrees comes first.
     const double dt = DeltaTMinutes(y) / 60.0 / 24.0;
     for (int i = 0; i <= 12; ++i) {
         const double a = FromReferenceCJD(q[i], longitude) + dt;
         const double b = FromReferenceCJD(q[i + 1], longitude) + dt;
         double six[6];
         solar_terms_true_sun(a, b, six);
-        for (int j = 0; j < 6; ++j) st.TermMoments[6 * i + j] = ToReferenceCJD(six[j] - dt, longitude);
+        // Each term returns to GMT with the delta T of its own moment, as the
+        // dark moons do. With delta T of year y instead, the same term came
+        // out up to a minute apart in the data of neighbouring suis (delta T
+        // changes by ~30 s a year in the far past), so a term near midnight
+        // fell on different days and the suis disagreed about a leap month.
+        for (int j = 0; j < 6; ++j)
+            st.TermMoments[6 * i + j] = ToReferenceCJD(six[j] - DeltaTOfMoment(six[j]) / 1440.0, longitude);
     }
     st.TermMoments[78] = q[13];
 }

@@ -24,4 +24,25 @@ for bad in "2024-02-30 2024-03-01" "3000-01-02 3000-01-03" "-3001-12-31 -3000-01
   err=$("$cli" events $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# table: the days around the lunar new year of 2012 (2012-01-23, JDN 2455950).
+out=$("$cli" table 2012-01-22 2012-01-23)
+check "table exits 0" '[ $? -eq 0 ]'
+check "table: last day of the old year" '[ "$(printf "%s\n" "$out" | head -1)" = "$(printf "2455949\t2012-01-22 CE\t79-28-12-29 CHL\t79-29-03-02 CHS")" ]'
+check "table: new year's day" '[ "$(printf "%s\n" "$out" | tail -1)" = "$(printf "2455950\t2012-01-23 CE\t79-29-01-01 CHL\t79-29-03-03 CHS")" ]'
+check "table: leap eleventh month of 2033" '"$cli" table 2033-12-22 2033-12-22 | grep -qP "\t79-50-11\*-01 CHL\t"'
+check "table: the other epoch lowers the cycle" '"$cli" --epoch -2636 table 2012-01-23 2012-01-23 | grep -qP "\t78-29-01-01 CHL\t78-29-"'
+check "table: Li chun 2003 is term 4" '"$cli" table 2003-02-04 2003-02-04 | grep -qP "\t79-20-04-01 CHS$"'
+check "table: one line per day over the whole range" '[ "$("$cli" table -3000-01-01 -3000-12-31 | wc -l)" -eq 365 ]'
+check "table: negative years written plainly" '"$cli" table -3000-01-01 -3000-01-01 | grep -qP "^625333\t-3000-01-01 CE\t"'
+check "table: last day of the range" '"$cli" table 3000-01-01 3000-01-01 | grep -qP "^2816788\t3000-01-01 CE\t"'
+# The dark moon of 2020-12-14 16:17 GMT (00:17 at 120 E) begins the eleventh
+# month on 2020-12-15 in China and a day earlier at 105 E; --longitude
+# overrides --country.
+check "table: China starts the month on the day of the dark moon" '"$cli" --country china table 2020-12-15 2020-12-15 | grep -qP "\t79-37-11-01 CHL"'
+check "table: Vietnam a day earlier" '"$cli" --country vietnam table 2020-12-14 2020-12-14 | grep -qP "\t79-37-11-01 CHL"'
+check "table: longitude after country" '"$cli" --longitude 105 --country china table 2020-12-14 2020-12-14 | grep -qP "\t79-37-11-01 CHL"'
+for bad in "table 2024-02-30 2024-03-01" "table -3001-12-31 -3000-01-05" "table 3000-01-01 3000-01-02" "table 2024-03-01 2024-02-01" "table 2024-01-01" "--country mars table 2024-01-01 2024-01-02" "--longitude 99 table 2024-01-01 2024-01-02" "--longitude 146 table 2024-01-01 2024-01-02" "--epoch 0 table 2024-01-01 2024-01-02" "--method exact table 2024-01-01 2024-01-02" "--method"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

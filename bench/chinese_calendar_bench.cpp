@@ -1,0 +1,103 @@
+// Costs of the Chinese calendars: the year data of one sui from nothing and
+// from the memo, and the conversion of a day to CHL and CHS dates.
+#include <benchmark/benchmark.h>
+
+#include "dates/day_numbers.h"
+#include "engine/chinese_calendar.h"
+
+namespace {
+
+int32_t CEDay(int y, int m, int d) {
+    orbel::EuroDate date;
+    date.year = y;
+    date.month = m;
+    date.day = d;
+    date.letter = 'G';
+    return orbel::EuroDateToJDN(date);
+}
+
+// Every memo emptied (phase moments, solar terms, year data) before each call.
+// The astronomy service keeps memos of its own which this cannot empty, so
+// each call takes a sui ten years from the last, sharing no dark moon or term.
+void BM_ComputeYearDataCold(benchmark::State& state) {
+    const orbel::CalendarSettings settings;
+    int year = 1000;
+    for (auto _ : state) {
+        state.PauseTiming();
+        orbel::ClearCalendarCaches();
+        const double x = CEDay(year, 6, 1) + 0.5;
+        year = year >= 2990 ? 1000 + (year + 1) % 10 : year + 10;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(orbel::ComputeYearData(x, settings));
+    }
+}
+BENCHMARK(BM_ComputeYearDataCold)->Unit(benchmark::kMicrosecond);
+
+// The sui next to one already computed: most dark moons and terms are
+// memoised, the new ones are computed. This is the cost per sui of a walk.
+void BM_ComputeYearDataNextSui(benchmark::State& state) {
+    const orbel::CalendarSettings settings;
+    int year = -2900;
+    for (auto _ : state) benchmark::DoNotOptimize(orbel::ComputeYearData(CEDay(year++, 6, 1) + 0.5, settings));
+}
+BENCHMARK(BM_ComputeYearDataNextSui)->Unit(benchmark::kMicrosecond);
+
+void BM_ComputeYearDataWarm(benchmark::State& state) {
+    const orbel::CalendarSettings settings;
+    const double x = CEDay(2012, 6, 1) + 0.5;
+    benchmark::DoNotOptimize(orbel::ComputeYearData(x, settings));
+    for (auto _ : state) benchmark::DoNotOptimize(orbel::ComputeYearData(x, settings));
+}
+BENCHMARK(BM_ComputeYearDataWarm);
+
+// Every day of 200 consecutive years (1901-2100), from empty memos: the cost
+// per day includes the astronomy of each new sui.
+void BM_CJDateToChDates200Years(benchmark::State& state) {
+    const orbel::CalendarSettings settings;
+    const int32_t first = CEDay(1901, 1, 1), last = CEDay(2100, 12, 31);
+    for (auto _ : state) {
+        state.PauseTiming();
+        orbel::ClearCalendarCaches();
+        state.ResumeTiming();
+        for (int32_t d = first; d <= last; ++d) {
+            orbel::ChsDate chs;
+            orbel::ChlDate chl;
+            orbel::CJDateToChDates(d + 0.5, settings.epoch, chs, chl, settings);
+            benchmark::DoNotOptimize(chl);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (last - first + 1));
+}
+BENCHMARK(BM_CJDateToChDates200Years)->Unit(benchmark::kMillisecond);
+
+// The same days with every sui already memoised: the conversion alone.
+void BM_CJDateToChDatesWarm(benchmark::State& state) {
+    const orbel::CalendarSettings settings;
+    const int32_t first = CEDay(2001, 1, 1), last = CEDay(2010, 12, 31);
+    int32_t d = first;
+    for (auto _ : state) {
+        orbel::ChsDate chs;
+        orbel::ChlDate chl;
+        orbel::CJDateToChDates(d + 0.5, settings.epoch, chs, chl, settings);
+        benchmark::DoNotOptimize(chl);
+        if (++d > last) d = first;
+    }
+}
+BENCHMARK(BM_CJDateToChDatesWarm);
+
+void BM_ChLDateToJDNWarm(benchmark::State& state) {
+    const orbel::CalendarSettings settings;
+    orbel::ChlDate r;
+    r.cycle = 79;
+    r.position = 29;
+    r.month = 4;
+    r.leap = 1;
+    r.day = 10;
+    for (auto _ : state) {
+        orbel::ChlDate c = r;
+        benchmark::DoNotOptimize(orbel::ChLDateToJDN(c, settings));
+    }
+}
+BENCHMARK(BM_ChLDateToJDNWarm);
+
+}  // namespace

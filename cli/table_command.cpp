@@ -1,0 +1,147 @@
+#include "cli/table_command.h"
+
+#include "cli/cli_dates.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "dates/date_text.h"
+#include "dates/day_numbers.h"
+#include "engine/calendar_settings.h"
+#include "engine/chinese_calendar.h"
+#include "engine/cycles.h"
+
+namespace orbel {
+namespace {
+
+constexpr const char* Usage =
+    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "[--method true|mean] table FROM TO\n"
+    "FROM and TO are CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n";
+
+bool IsOption(std::string_view arg) {
+    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method";
+}
+
+// Index of the command word: the first argument that is not an option or
+// an option's value; argc when there is none.
+int CommandIndex(int argc, char** argv) {
+    int i = 1;
+    while (i < argc && IsOption(argv[i])) i += 2;
+    return i;
+}
+
+std::optional<int64_t> ParseInteger(std::string_view text) {
+    int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
+    return value;
+}
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
+    return 2;
+}
+
+}  // namespace
+
+bool IsTableCommand(int argc, char** argv) {
+    const int i = CommandIndex(argc, argv);
+    return i < argc && std::string_view(argv[i]) == "table";
+}
+
+int RunTableCommand(int argc, char** argv) {
+    CalendarSettings settings;
+    std::optional<int16_t> countryLongitude;
+    int country = CountryChina;
+    std::optional<int16_t> longitude;
+    int i = 1;
+    for (; i < argc && IsOption(argv[i]); i += 2) {
+        const std::string_view option = argv[i];
+        if (i + 1 >= argc) return Fail("option " + std::string(option) + " needs a value");
+        const std::string_view value = argv[i + 1];
+        if (option == "--country") {
+            if (value == "vietnam")
+                country = CountryVietnam, countryLongitude = 105;
+            else if (value == "china")
+                country = CountryChina, countryLongitude = 120;
+            else if (value == "japan")
+                country = CountryJapan, countryLongitude = 135;
+            else
+                return Fail("unknown country '" + std::string(value) + "'");
+        } else if (option == "--longitude") {
+            const auto n = ParseInteger(value);
+            if (!n || *n < 100 || *n > 145) return Fail("longitude must be a whole number from 100 to 145");
+            longitude = static_cast<int16_t>(*n);
+        } else if (option == "--epoch") {
+            const auto n = ParseInteger(value);
+            if (!n || (*n != -2696 && *n != -2636)) return Fail("epoch must be -2696 or -2636");
+            settings.epoch = static_cast<int16_t>(*n);
+        } else {
+            if (value == "true")
+                settings.method = TrueSunMethod;
+            else if (value == "mean")
+                settings.method = MeanSunMethod;
+            else
+                return Fail("method must be true or mean");
+        }
+    }
+    if (countryLongitude) settings.referenceLongitude = *countryLongitude;
+    if (longitude) settings.referenceLongitude = *longitude;
+
+    if (i >= argc || std::string_view(argv[i]) != "table") return Fail("expected the command table");
+    if (argc - i != 3) return Fail("table needs FROM and TO");
+    std::string error;
+    const auto from = cli::ParseCEDateArgument(argv[i + 1], error);
+    if (!from) return Fail(error);
+    const auto to = cli::ParseCEDateArgument(argv[i + 2], error);
+    if (!to) return Fail(error);
+    if (*from > *to) return Fail("FROM is after TO");
+
+    // The astronomy of each new sui costs milliseconds and the memos are
+    // shared between threads: a second thread prepares the year data of the
+    // second half of a long range while this one writes the first half.
+    std::thread helper;
+    if (*to - *from > 2 * 366) {
+        const int32_t middle = *from + (*to - *from) / 2;
+        helper = std::thread([middle, last = *to, settings] {
+            for (int32_t d = middle; d <= last + 366; d += 365) (void)ComputeYearData(std::min(d, last) + 0.5, settings);
+        });
+    }
+
+    std::string out;
+    out.reserve(1 << 16);
+    for (int32_t d = *from; d <= *to; ++d) {
+        ChsDate chs;
+        ChlDate chl;
+        CJDateToChDates(d + 0.5, settings.epoch, chs, chl, settings);
+        EuroDate ce;
+        ce.letter = 'G';
+        ce.jdn = d;
+        JDNToEuroDate(ce);
+        out += std::to_string(d);
+        out += '\t';
+        out += EuroDateToStr(ce);
+        out += " CE\t";
+        out += ChlDateShortStr(chl, 0, "CHL", settings, country);
+        out += '\t';
+        out += ChsDateShortStr(chs, false);
+        out += '\n';
+        if (out.size() > (1 << 16) - 128) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (helper.joinable()) helper.join();
+    return std::fflush(stdout) == 0 ? 0 : 2;
+}
+
+}  // namespace orbel

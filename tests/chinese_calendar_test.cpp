@@ -1,0 +1,339 @@
+// The lunar and solar calendars on real dates: conversions both ways, status
+// codes, epochs, reference longitudes and the memo's neutrality.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include "dates/day_numbers.h"
+#include "engine/chinese_calendar.h"
+#include "engine/quenta_module.h"
+
+namespace {
+
+int32_t CEDay(int y, int m, int d) {
+    orbel::EuroDate date;
+    date.year = y;
+    date.month = m;
+    date.day = d;
+    date.letter = 'G';
+    return orbel::EuroDateToJDN(date);
+}
+
+orbel::ChlDate Lunar(int year, int month, bool leap, int day, const orbel::CalendarSettings& s) {
+    orbel::ChlDate r;
+    r.cycle = orbel::CycleOfYear(year, s.epoch);
+    r.position = orbel::PositionOfYear(year);
+    r.month = month;
+    r.leap = leap ? 1 : 0;
+    r.day = day;
+    return r;
+}
+
+orbel::ChsDate Solar(int year, int term, int day, const orbel::CalendarSettings& s) {
+    orbel::ChsDate r;
+    r.cycle = orbel::CycleOfYear(year, s.epoch);
+    r.position = orbel::PositionOfYear(year);
+    r.term = term;
+    r.day = day;
+    return r;
+}
+
+const orbel::CalendarSettings China;
+
+}  // namespace
+
+TEST(CJDateToChDates, NewYear2012AndLiChun2003) {
+    orbel::ChsDate chs;
+    orbel::ChlDate chl;
+    orbel::CJDateToChDates(CEDay(2012, 1, 23) + 0.5, -2696, chs, chl, China);
+    EXPECT_EQ(chl.cycle, 79);
+    EXPECT_EQ(chl.position, 29);
+    EXPECT_EQ(chl.month, 1);
+    EXPECT_EQ(chl.leap, 0);
+    EXPECT_EQ(chl.day, 1);
+    EXPECT_EQ(chl.jdn, CEDay(2012, 1, 23));
+    orbel::CJDateToChDates(CEDay(2012, 1, 22) + 0.99, -2696, chs, chl, China);
+    EXPECT_EQ(chl.position, 28);
+    EXPECT_EQ(chl.month, 12);
+    EXPECT_EQ(chl.day, 29);
+    // Li chun (J1, term 4) of 2003 fell on 2003-02-04 in China.
+    orbel::CJDateToChDates(CEDay(2003, 2, 4) + 0.5, -2696, chs, chl, China);
+    EXPECT_EQ(chs.cycle, 79);
+    EXPECT_EQ(chs.position, 20);
+    EXPECT_EQ(chs.term, 4);
+    EXPECT_EQ(chs.day, 1);
+    EXPECT_EQ(chs.jdn, CEDay(2003, 2, 4));
+}
+
+TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
+    orbel::ChsDate chs;
+    chs.valid = -99;
+    chs.term = 77;
+    orbel::ChlDate chl;
+    orbel::CJDateToChDates(CEDay(2012, 5, 1) + 0.5, -2696, chs, chl, China);
+    EXPECT_EQ(chs.valid, 0);
+    EXPECT_EQ(chs.term, 77);
+    EXPECT_EQ(chl.month, 4);  // 2012-05-01 is in the (ordinary) fourth month
+
+    orbel::ChlDate viaJdn;
+    viaJdn.jdn = CEDay(2012, 5, 21);  // first day of the leap fourth month
+    orbel::JDNToChlDate(viaJdn, China);
+    EXPECT_EQ(viaJdn.month, 4);
+    EXPECT_EQ(viaJdn.leap, 1);
+    EXPECT_EQ(viaJdn.day, 1);
+}
+
+TEST(CJDateToChDates, EpochChangesCycleNumbersOnly) {
+    for (int32_t d : {CEDay(-2700, 3, 3), CEDay(-1, 12, 31), CEDay(2012, 1, 23), CEDay(2999, 12, 31)}) {
+        orbel::ChsDate s1, s2;
+        orbel::ChlDate l1, l2;
+        orbel::CJDateToChDates(d + 0.5, -2696, s1, l1, China);
+        orbel::CJDateToChDates(d + 0.5, -2636, s2, l2, China);
+        EXPECT_EQ(l2.cycle, l1.cycle - 1) << d;
+        EXPECT_EQ(s2.cycle, s1.cycle - 1) << d;
+        EXPECT_EQ(l2.epoch, -2636);
+        EXPECT_EQ(l2.position, l1.position);
+        EXPECT_EQ(l2.month, l1.month);
+        EXPECT_EQ(l2.day, l1.day);
+        EXPECT_EQ(s2.position, s1.position);
+        EXPECT_EQ(s2.term, s1.term);
+        // Typed back under the other epoch, the same record means the same day.
+        orbel::CalendarSettings later = China;
+        later.epoch = -2636;
+        orbel::ChlDate back = l2;
+        ASSERT_EQ(orbel::ChLDateToJDN(back, later), 0);
+        EXPECT_EQ(back.jdn, d);
+        EXPECT_EQ(back.epoch, -2636);
+    }
+}
+
+TEST(ChLDateToJDN, StatusCodes) {
+    orbel::ChlDate r = Lunar(2012, 4, true, 1, China);
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), 0);
+    EXPECT_EQ(r.valid, 1);
+    EXPECT_EQ(r.jdn, CEDay(2012, 5, 21));
+
+    r = Lunar(2013, 4, true, 1, China);  // 2013 has no leap month
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -5);
+    EXPECT_EQ(r.valid, 0);
+
+    r = Lunar(2012, 2, false, 30, China);  // the second month of 2012 has 29 days
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -4);
+    r = Lunar(2012, 2, false, 5, China);
+    EXPECT_EQ(orbel::LunarMonthLength(r, China), 29);
+    EXPECT_EQ(r.day, 30);
+    r = Lunar(2012, 1, false, 5, China);
+    EXPECT_EQ(orbel::LunarMonthLength(r, China), 30);
+
+    for (auto bad : {Lunar(2012, 0, false, 1, China), Lunar(2012, 13, false, 1, China),
+                     Lunar(2012, 1, false, 0, China), Lunar(2012, 1, false, 32, China)})
+        EXPECT_EQ(orbel::ChLDateToJDN(bad, China), -1);
+    r = Lunar(2012, 1, false, 1, China);
+    r.leap = 2;
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -1);
+    r.leap = 0;
+    r.position = 61;
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -1);
+    r = Lunar(2012, 1, false, 31, China);
+    EXPECT_EQ(orbel::LunarMonthLength(r, China), 30);
+    r = Lunar(2012, 1, false, 31, China);
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -4);
+}
+
+TEST(ChLDateToJDN, YearsFarOutsideTheRangeAreRefusedNotComputed) {
+    orbel::ChlDate r = Lunar(2012, 1, false, 1, China);
+    r.cycle = 1000;
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -1);
+    r.cycle = -2147483647;
+    EXPECT_EQ(orbel::ChLDateToJDN(r, China), -1);
+    EXPECT_EQ(r.valid, 0);
+    orbel::ChsDate s = Solar(2012, 1, 1, China);
+    s.cycle = 2147483647;
+    EXPECT_FALSE(orbel::ChSDateToJDN(s, China));
+    // The edges of the range still work: the first and the last day.
+    orbel::ChlDate first;
+    first.jdn = orbel::MinJDN;
+    orbel::JDNToChlDate(first, China);
+    orbel::ChlDate back = first;
+    ASSERT_EQ(orbel::ChLDateToJDN(back, China), 0);
+    EXPECT_EQ(back.jdn, orbel::MinJDN);
+    // A moment that is no day at all marks both records invalid.
+    orbel::ChsDate chs;
+    orbel::ChlDate chl;
+    chl.valid = 1;
+    chs.valid = 1;
+    orbel::CJDateToChDates(NAN, -2696, chs, chl, China);
+    EXPECT_EQ(chl.valid, 0);
+    EXPECT_EQ(chs.valid, 0);
+}
+
+TEST(ChLDateToJDN, LeapElevenIn2033MovesTheNewYear) {
+    // 2033 has a leap eleventh month; the new year 2034 follows month 12.
+    orbel::ChlDate r = Lunar(2033, 11, true, 1, China);
+    ASSERT_EQ(orbel::ChLDateToJDN(r, China), 0);
+    EXPECT_EQ(r.jdn, CEDay(2033, 12, 22));
+    orbel::ChlDate twelve = Lunar(2033, 12, false, 1, China);
+    ASSERT_EQ(orbel::ChLDateToJDN(twelve, China), 0);
+    orbel::ChlDate newYear = Lunar(2034, 1, false, 1, China);
+    ASSERT_EQ(orbel::ChLDateToJDN(newYear, China), 0);
+    EXPECT_EQ(newYear.jdn, CEDay(2034, 2, 19));
+    EXPECT_GT(twelve.jdn, r.jdn);
+    EXPECT_LT(twelve.jdn, newYear.jdn);
+}
+
+TEST(ChSDateToJDN, TermsOfTheSolarYear) {
+    // Day 1 of term 1 of 2013 is the December solstice of 2012 in China.
+    orbel::ChsDate r = Solar(2013, 1, 1, China);
+    ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
+    EXPECT_EQ(r.jdn, CEDay(2012, 12, 21));
+    EXPECT_EQ(r.epoch, -2696);
+    // Term 2 (Xiao han) in early January; term 23 (Xiao xue) begins late in
+    // November and runs into December, term 24 (Da xue) begins in December.
+    r = Solar(2013, 2, 1, China);
+    ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
+    EXPECT_EQ(r.jdn, CEDay(2013, 1, 5));
+    r = Solar(2013, 23, 1, China);
+    ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
+    EXPECT_EQ(r.jdn, CEDay(2013, 11, 22));
+    r = Solar(2013, 24, 1, China);
+    ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
+    EXPECT_EQ(r.jdn, CEDay(2013, 12, 7));
+    // Day 16 is valid only in a 16-day term; its jdn is set either way, the
+    // first day of the next term when the term has 15 days.
+    int fifteenDayTerms = 0;
+    for (int term = 1; term <= 24; ++term) {
+        orbel::ChsDate first = Solar(2013, term, 1, China);
+        orbel::ChsDate last = Solar(2013, term, 16, China);
+        orbel::ChsDate next = Solar(term == 24 ? 2014 : 2013, term % 24 + 1, 1, China);
+        ASSERT_TRUE(orbel::ChSDateToJDN(first, China));
+        ASSERT_TRUE(orbel::ChSDateToJDN(next, China));
+        const bool ok = orbel::ChSDateToJDN(last, China);
+        EXPECT_EQ(last.jdn, first.jdn + 15) << term;
+        EXPECT_EQ(ok, next.jdn - first.jdn == 16) << term;
+        EXPECT_EQ(last.valid, ok ? 1 : 0) << term;
+        if (next.jdn - first.jdn == 15) {
+            EXPECT_EQ(last.jdn, next.jdn) << term;
+            ++fifteenDayTerms;
+        }
+    }
+    EXPECT_GT(fifteenDayTerms, 0);
+    orbel::ChsDate bad = Solar(2013, 25, 1, China);
+    EXPECT_FALSE(orbel::ChSDateToJDN(bad, China));
+    bad = Solar(2013, 1, 17, China);
+    EXPECT_FALSE(orbel::ChSDateToJDN(bad, China));
+}
+
+TEST(ChSDateToJDN, MeanSunTermsDifferByAtMostADay) {
+    orbel::CalendarSettings mean = China;
+    mean.method = orbel::MeanSunMethod;
+    int shortest = 99, longest = 0;
+    for (int term = 1; term <= 24; ++term) {
+        orbel::ChsDate a = Solar(1999, term, 1, mean);
+        orbel::ChsDate b = Solar(term == 24 ? 2000 : 1999, term % 24 + 1, 1, mean);
+        ASSERT_TRUE(orbel::ChSDateToJDN(a, mean));
+        ASSERT_TRUE(orbel::ChSDateToJDN(b, mean));
+        shortest = std::min(shortest, b.jdn - a.jdn);
+        longest = std::max(longest, b.jdn - a.jdn);
+    }
+    EXPECT_LE(longest - shortest, 1);
+    EXPECT_GE(shortest, 15);
+    // The true sun's terms are uneven: shorter in the northern winter.
+    orbel::ChsDate winter = Solar(1999, 1, 16, China);
+    EXPECT_FALSE(orbel::ChSDateToJDN(winter, China));
+}
+
+TEST(ReferenceLongitude, ADarkMoonInTheFirstHourMovesTheMonthStart) {
+    // Find dark moons in the first hour after midnight at 120 E (2000-2030):
+    // at 105 E they fall on the day before, and the month begins a day early.
+    orbel::CalendarSettings vietnam = China;
+    vietnam.referenceLongitude = 105;
+    int found = 0;
+    for (int32_t k = 0; k < 380; ++k) {
+        const double t = orbel::ToReferenceCJD(orbel::PhaseMomentGMT(k, 0), 120);
+        if (t - std::floor(t) >= 1.0 / 24.0) continue;
+        const auto day120 = static_cast<int32_t>(std::floor(t));
+        orbel::ChlDate at120, at105;
+        at120.jdn = day120;
+        at105.jdn = day120 - 1;
+        orbel::JDNToChlDate(at120, China);
+        orbel::JDNToChlDate(at105, vietnam);
+        EXPECT_EQ(at120.day, 1) << k;
+        EXPECT_EQ(at105.day, 1) << k;
+        // The month before is one day shorter at 105 E.
+        orbel::ChlDate before;
+        before.jdn = day120 - 2;
+        orbel::JDNToChlDate(before, China);
+        orbel::ChlDate before105 = before;
+        EXPECT_EQ(orbel::LunarMonthLength(before105, vietnam), orbel::LunarMonthLength(before, China) - 1) << k;
+        ++found;
+    }
+    EXPECT_GT(found, 3);
+}
+
+TEST(YearDataMemo, ResultsDoNotDependOnWhatWasAskedBefore) {
+    const double x = CEDay(1700, 8, 8) + 0.5;
+    const orbel::YearData warm = orbel::ComputeYearData(x, China);
+    orbel::ClearCalendarCaches();
+    const orbel::YearData cold = orbel::ComputeYearData(x, China);
+    ASSERT_EQ(cold.DarkMoonCount, warm.DarkMoonCount);
+    EXPECT_EQ(cold.FirstLunation, warm.FirstLunation);
+    for (int m = 0; m < cold.DarkMoonCount; ++m) {
+        EXPECT_EQ(cold.DarkMoonMoments[m], warm.DarkMoonMoments[m]);
+        EXPECT_EQ(cold.MonthLabels[m], warm.MonthLabels[m]);
+    }
+    for (int i = 0; i < 79; ++i) EXPECT_EQ(cold.TermMoments[i], warm.TermMoments[i]);
+    // The same sui at another longitude is a different entry.
+    orbel::CalendarSettings japan = China;
+    japan.referenceLongitude = 135;
+    const orbel::YearData east = orbel::ComputeYearData(x, japan);
+    EXPECT_NEAR(east.TermMoments[30] - cold.TermMoments[30], 15.0 / 360.0, 1e-9);
+}
+
+TEST(YearDataMemo, ThreadsSharingTheMemoSeeTheSerialResults) {
+    std::vector<int32_t> days;
+    for (int32_t d = CEDay(-500, 1, 1); d < CEDay(-300, 1, 1); d += 9) days.push_back(d);
+    std::vector<orbel::ChlDate> serial(days.size());
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        serial[i].jdn = days[i];
+        orbel::JDNToChlDate(serial[i], China);
+    }
+    orbel::ClearCalendarCaches();
+    std::vector<orbel::ChlDate> parallel(days.size());
+    auto work = [&](std::size_t start) {
+        for (std::size_t i = start; i < days.size(); i += 2) {
+            parallel[i].jdn = days[i];
+            orbel::JDNToChlDate(parallel[i], China);
+        }
+    };
+    std::thread other(work, 1);
+    work(0);
+    other.join();
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        EXPECT_EQ(parallel[i].position, serial[i].position) << days[i];
+        EXPECT_EQ(parallel[i].month, serial[i].month) << days[i];
+        EXPECT_EQ(parallel[i].leap, serial[i].leap) << days[i];
+        EXPECT_EQ(parallel[i].day, serial[i].day) << days[i];
+    }
+}
+
+TEST(ComputeYearData, TheFirstMonthHoldsTheFirstWinterSolstice) {
+    // 2014-12-22: the winter solstice at 07:03 and the dark moon at 09:36 (120 E)
+    // on the same day. The data of sui 2016 begins with that solstice, so its
+    // month 0 must be the month beginning that day, not the one before.
+    const orbel::YearData sui2016 = orbel::ComputeYearData(CEDay(2016, 6, 1) + 0.5, China);
+    EXPECT_EQ(sui2016.TermDays[0], CEDay(2014, 12, 22));
+    EXPECT_EQ(sui2016.DarkMoonDays[0], CEDay(2014, 12, 22));
+    EXPECT_EQ(sui2016.MonthLabels[0], "11");
+    EXPECT_EQ(sui2016.MonthLabels[2], "01");
+    EXPECT_EQ(sui2016.DarkMoonDays[2], CEDay(2015, 2, 19));  // lunar new year 2015
+    for (int32_t year = 1850; year <= 2150; ++year) {
+        const orbel::YearData yd = orbel::ComputeYearData(CEDay(year, 6, 1) + 0.5, China);
+        ASSERT_LE(yd.DarkMoonDays[0], yd.TermDays[0]) << year;
+        ASSERT_GT(yd.DarkMoonDays[1], yd.TermDays[0]) << year;
+        ASSERT_EQ(yd.MonthLabels[0], "11") << year;
+        ASSERT_GE(yd.DarkMoonCount, 40) << year;
+        ASSERT_LE(yd.DarkMoonCount, orbel::MaxDarkMoons) << year;
+    }
+}

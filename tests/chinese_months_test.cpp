@@ -1,0 +1,193 @@
+// Month numbering on made-up year data: which month is 11, which is the leap
+// month and how it is labelled, independent of the astronomy.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/chinese_calendar.h"
+
+using orbel::AssignMonths;
+using orbel::YearData;
+
+namespace {
+
+// One lunar month of the made-up data: its length in days and the offsets,
+// from its first day, of the major solar terms that fall in it.
+struct MonthSpec {
+    int length;
+    std::vector<int> majors;
+};
+
+// Lays the months end to end from day 1000. The major terms take the even
+// term indices in order (0, 24, 48, 72 are the winter solstices), the minor
+// terms fall halfway between them. Exactly 40 major terms must be given.
+YearData Build(const std::vector<MonthSpec>& months) {
+    YearData yd{};
+    int day = 1000;
+    int j = 0;
+    int m = 0;
+    for (const MonthSpec& spec : months) {
+        yd.DarkMoonDays[m++] = day;
+        for (int offset : spec.majors) {
+            yd.TermDays[j] = day + offset;
+            j += 2;
+        }
+        day += spec.length;
+    }
+    EXPECT_EQ(j, 80) << "the made-up data needs 40 major terms";
+    yd.DarkMoonDays[m] = day;
+    yd.DarkMoonCount = static_cast<int16_t>(m + 1);
+    for (int i = 1; i < 79; i += 2) yd.TermDays[i] = (yd.TermDays[i - 1] + yd.TermDays[i + 1]) / 2;
+    return yd;
+}
+
+// Twelve months, one major term each, the first holding the winter solstice.
+std::vector<MonthSpec> OrdinarySui() {
+    std::vector<MonthSpec> sui;
+    for (int i = 0; i < 12; ++i) sui.push_back({i % 2 ? 29 : 30, {10}});
+    return sui;
+}
+
+// Thirteen months; month `empty` (0-based within the sui) has no major term.
+std::vector<MonthSpec> LeapSui(int empty) {
+    std::vector<MonthSpec> sui;
+    for (int i = 0; i < 13; ++i) sui.push_back({i % 2 ? 29 : 30, i == empty ? std::vector<int>{} : std::vector<int>{10}});
+    return sui;
+}
+
+// The start of a fourth sui: its winter solstice and three more major terms
+// (term indices 72 to 78), then one month without terms to close the data.
+std::vector<MonthSpec> Tail() { return {{30, {10}}, {29, {10}}, {30, {10}}, {29, {10}}, {30, {}}}; }
+
+std::vector<MonthSpec> Join(std::initializer_list<std::vector<MonthSpec>> parts) {
+    std::vector<MonthSpec> all;
+    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+std::vector<std::string> Labels(const YearData& yd, int from, int count) {
+    return std::vector<std::string>(yd.MonthLabels.begin() + from, yd.MonthLabels.begin() + from + count);
+}
+
+const std::vector<std::string> TwelveMonths = {"11", "12", "01", "02", "03", "04",
+                                               "05", "06", "07", "08", "09", "10"};
+
+}  // namespace
+
+TEST(MonthLabel, OrdinaryMonthsArePaddedLeapMonthsAreNot) {
+    EXPECT_EQ(orbel::MonthLabel(1, false), "01");
+    EXPECT_EQ(orbel::MonthLabel(12, false), "12");
+    EXPECT_EQ(orbel::MonthLabel(4, true), "4*");
+    EXPECT_EQ(orbel::MonthLabel(11, true), "11*");
+}
+
+TEST(AssignMonths, TwelveMonthSuisRunFromElevenToTen) {
+    YearData yd = Build(Join({OrdinarySui(), OrdinarySui(), OrdinarySui(), Tail()}));
+    AssignMonths(yd);
+    EXPECT_EQ(Labels(yd, 0, 12), TwelveMonths);
+    EXPECT_EQ(Labels(yd, 12, 12), TwelveMonths);
+    EXPECT_EQ(Labels(yd, 24, 12), TwelveMonths);
+    // The fourth sui runs past the data: its first month stops the numbering.
+    EXPECT_EQ(yd.MonthLabels[36], "stop here");
+    EXPECT_EQ(yd.MonthLabels[37], "");
+    for (int m = 0; m < 36; ++m) EXPECT_EQ(yd.MajorTermCount[m], 1) << "month " << m;
+}
+
+TEST(AssignMonths, LeapMonthIsTheFirstWithoutMajorTermAndTakesThePreviousNumber) {
+    YearData yd = Build(Join({OrdinarySui(), LeapSui(5), OrdinarySui(), Tail()}));
+    AssignMonths(yd);
+    EXPECT_EQ(Labels(yd, 12, 13),
+              (std::vector<std::string>{"11", "12", "01", "02", "03", "3*", "04", "05", "06", "07", "08", "09", "10"}));
+    EXPECT_EQ(yd.MajorTermCount[17], 0);
+    EXPECT_EQ(Labels(yd, 25, 12), TwelveMonths);
+}
+
+TEST(AssignMonths, LeapMonthsAfterElevenAndTwelveDelayTheNewYear) {
+    YearData after11 = Build(Join({LeapSui(1), OrdinarySui(), OrdinarySui(), Tail()}));
+    AssignMonths(after11);
+    EXPECT_EQ(Labels(after11, 0, 4), (std::vector<std::string>{"11", "11*", "12", "01"}));
+
+    YearData after12 = Build(Join({OrdinarySui(), OrdinarySui(), LeapSui(2), Tail()}));
+    AssignMonths(after12);
+    EXPECT_EQ(Labels(after12, 24, 5), (std::vector<std::string>{"11", "12", "12*", "01", "02"}));
+    EXPECT_EQ(after12.MonthLabels[36], "10");
+}
+
+TEST(AssignMonths, OnlyTheFirstMonthWithoutMajorTermIsLeap) {
+    // Months 5 and 8 of the sui lack a major term; month 9 has two.
+    std::vector<MonthSpec> sui = LeapSui(5);
+    sui[8].majors = {};
+    sui[9].majors = {3, 25};
+    YearData yd = Build(Join({OrdinarySui(), sui, OrdinarySui(), Tail()}));
+    AssignMonths(yd);
+    EXPECT_EQ(Labels(yd, 12, 13),
+              (std::vector<std::string>{"11", "12", "01", "02", "03", "3*", "04", "05", "06", "07", "08", "09", "10"}));
+    EXPECT_EQ(yd.MajorTermCount[12 + 8], 0);
+    EXPECT_EQ(yd.MajorTermCount[12 + 9], 2);
+}
+
+TEST(AssignMonths, MajorTermOnTheDayOfADarkMoonBelongsToTheMonthItBegins) {
+    // Month 4 of the sui has no term of its own; month 5's term falls on its
+    // first day. Counted by day, month 4 is the leap month, not month 5.
+    std::vector<MonthSpec> sui = LeapSui(4);
+    sui[5].majors = {0};
+    YearData yd = Build(Join({OrdinarySui(), sui, OrdinarySui(), Tail()}));
+    AssignMonths(yd);
+    EXPECT_EQ(yd.MajorTermCount[12 + 4], 0);
+    EXPECT_EQ(yd.MajorTermCount[12 + 5], 1);
+    EXPECT_EQ(yd.MonthLabels[12 + 4], "2*");
+    EXPECT_EQ(yd.MonthLabels[12 + 5], "03");
+
+    // A winter solstice on the first day of a month makes that month 11.
+    std::vector<MonthSpec> first = OrdinarySui();
+    first[0].majors = {0};
+    YearData start = Build(Join({first, OrdinarySui(), OrdinarySui(), Tail()}));
+    AssignMonths(start);
+    EXPECT_EQ(Labels(start, 0, 12), TwelveMonths);
+}
+
+TEST(AssignMonths, RecomputingOverwritesEveryLabel) {
+    YearData yd = Build(Join({OrdinarySui(), LeapSui(5), OrdinarySui(), Tail()}));
+    for (auto& label : yd.MonthLabels) label = "junk";
+    for (auto& count : yd.MajorTermCount) count = 7;
+    AssignMonths(yd);
+    EXPECT_EQ(yd.MonthLabels[12 + 5], "3*");
+    EXPECT_EQ(yd.MajorTermCount[0], 1);
+    for (int m = yd.DarkMoonCount; m < orbel::MaxDarkMoons; ++m) EXPECT_EQ(yd.MonthLabels[m], "") << m;
+}
+
+TEST(CycleArithmetic, YearsCyclesAndPositions) {
+    // 2003 CE: position 20 of cycle 79 (epoch -2696) and of cycle 78 (-2636).
+    EXPECT_EQ(orbel::CycleOfYear(2003, -2696), 79);
+    EXPECT_EQ(orbel::CycleOfYear(2003, -2636), 78);
+    EXPECT_EQ(orbel::PositionOfYear(2003), 20);
+    EXPECT_EQ(orbel::YearOfCycle(79, 20, -2696), 2003);
+    EXPECT_EQ(orbel::YearOfCycle(78, 20, -2636), 2003);
+    // Floors toward minus infinity before the epoch.
+    EXPECT_EQ(orbel::CycleOfYear(-2697, -2696), 0);
+    EXPECT_EQ(orbel::CycleOfYear(-2757, -2696), -1);
+    EXPECT_EQ(orbel::CycleOfYear(-2696, -2696), 1);
+    EXPECT_EQ(orbel::PositionOfYear(-2697), 60);
+    EXPECT_EQ(orbel::PositionOfYear(-2696), 1);
+    EXPECT_EQ(orbel::PositionOfYear(-3000), 57);
+    // Every year round-trips and the position wraps from 60 to 1 of the next cycle.
+    for (int32_t year = -3100; year <= 3100; ++year) {
+        for (int32_t epoch : {-2696, -2636}) {
+            const int32_t c = orbel::CycleOfYear(year, epoch);
+            const int16_t p = orbel::PositionOfYear(year);
+            ASSERT_GE(p, 1);
+            ASSERT_LE(p, 60);
+            ASSERT_EQ(orbel::YearOfCycle(c, p, epoch), year);
+            const int16_t next = orbel::PositionOfYear(year + 1);
+            if (p == 60) {
+                ASSERT_EQ(next, 1);
+                ASSERT_EQ(orbel::CycleOfYear(year + 1, epoch), c + 1);
+            } else {
+                ASSERT_EQ(next, p + 1);
+                ASSERT_EQ(orbel::CycleOfYear(year + 1, epoch), c);
+            }
+        }
+        ASSERT_EQ(orbel::CycleOfYear(year, -2636), orbel::CycleOfYear(year, -2696) - 1);
+    }
+}

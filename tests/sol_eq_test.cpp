@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "dates/day_numbers.h"
+#include "engine/sol_eq.h"
+#include "services/astronomy.h"
+
+namespace {
+
+int32_t CEDay(int y, int m, int d) {
+    orbel::EuroDate date;
+    date.year = y;
+    date.month = m;
+    date.day = d;
+    date.letter = 'G';
+    return orbel::EuroDateToJDN(date);
+}
+
+orbel::CalendarSettings AtLongitude(int16_t longitude) {
+    orbel::CalendarSettings s;
+    s.referenceLongitude = longitude;
+    return s;
+}
+
+}  // namespace
+
+TEST(SolarTermTables, CodesAndNames) {
+    EXPECT_EQ(orbel::TermCodes[0], "Z11");
+    EXPECT_EQ(orbel::TermCodes[3], "J1");
+    EXPECT_EQ(orbel::TermCodes[23], "J11");
+    EXPECT_EQ(orbel::TermNames[0].pinyin, "Dong zhi");
+    EXPECT_EQ(orbel::TermNames[15].pinyin, "Li qui");
+    EXPECT_EQ(orbel::TermNames[15].english, "Beginning of autumn");
+    EXPECT_EQ(orbel::TermNames[20].pinyin, "Shuang jian");
+    EXPECT_EQ(orbel::TermNames[23].english, "Great snow");
+}
+
+TEST(QuarterPoints, MeeusWorkedExampleAndTheSeamAtYear1000) {
+    // J. Meeus, Astronomical Algorithms, example 27.a: the June solstice of
+    // 1962 at JDE 2437837.39245 (21:25:08 TD), from the mean JDE0 2437837.38589.
+    EXPECT_NEAR(orbel::EquinoxSolsticeTDT(1, 1962), 2437837.39245, 2e-5);
+    // Both series describe the quarter points of years 999 and 1000 alike.
+    for (int16_t kind = 0; kind < 4; ++kind)
+        EXPECT_NEAR(orbel::EquinoxSolsticeTDT(kind, 1000) - orbel::EquinoxSolsticeTDT(kind, 999), 365.2422, 0.02);
+    // The December solstice of 2012: 2012-12-21 11:12 GMT.
+    EXPECT_NEAR(orbel::DecemberSolstice(2012), CEDay(2012, 12, 21) - 0.5 + 11.2 / 24.0, 2.0 / 1440.0);
+}
+
+TEST(SuiOfDay, TheSolsticeDayBeginsTheNextSui) {
+    for (int16_t longitude : {105, 120, 135}) {
+        const orbel::CalendarSettings s = AtLongitude(longitude);
+        for (int32_t year : {-2999, -1234, 0, 1999, 2012, 2999}) {
+            const double ds = orbel::ToReferenceCJD(orbel::DecemberSolstice(year), longitude);
+            const double day = std::floor(ds);
+            EXPECT_EQ(orbel::SuiOfDay(day + 0.01, s), year + 1) << year;
+            EXPECT_EQ(orbel::SuiOfDay(day - 0.99, s), year) << year;
+            EXPECT_EQ(orbel::SuiOfDay(day - 200.0, s), year) << year;
+        }
+    }
+}
+
+TEST(ComputeSolarTerms, MeanSunDividesTheSolarYearEvenly) {
+    const orbel::CalendarSettings s;
+    const double x = CEDay(2012, 6, 1) + 0.5;
+    const orbel::SolarTerms st = orbel::ComputeSolarTerms(x, orbel::MeanSunMethod, s);
+    EXPECT_EQ(st.TermMoments[24], orbel::ToReferenceCJD(orbel::DecemberSolstice(2011), 120));
+    EXPECT_EQ(st.TermMoments[48], orbel::ToReferenceCJD(orbel::DecemberSolstice(2012), 120));
+    EXPECT_EQ(st.TermMoments[72], orbel::ToReferenceCJD(orbel::DecemberSolstice(2013), 120));
+    for (int i = 24; i < 48; ++i) {
+        EXPECT_NEAR(st.TermMoments[i + 1] - st.TermMoments[i], (st.TermMoments[48] - st.TermMoments[24]) / 24.0, 1e-6);
+        const int32_t length = st.TermDays[i + 1] - st.TermDays[i];
+        EXPECT_TRUE(length == 15 || length == 16) << i;
+        EXPECT_EQ(st.TermDays[i], static_cast<int32_t>(std::floor(st.TermMoments[i])));
+    }
+}
+
+TEST(ComputeSolarTerms, TrueSunTermsAreWhereTheSunReachesTheirLongitude) {
+    for (int16_t longitude : {105, 120, 135}) {
+        const orbel::CalendarSettings s = AtLongitude(longitude);
+        for (int32_t year : {-2999, -1500, 700, 1950, 2024, 2998}) {
+            const orbel::SolarTerms st = orbel::ComputeSolarTerms(CEDay(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
+            EXPECT_EQ(st.TermMoments[78], st.QuarterPoints[13]);
+            // The quarter points of the mean series are close to the true ones.
+            for (int k = 0; k < 13; ++k)
+                EXPECT_NEAR(st.TermMoments[6 * k], st.QuarterPoints[k], 0.05) << year << " " << k;
+            for (int i = 0; i < 78; ++i) {
+                const double gmt = orbel::FromReferenceCJD(st.TermMoments[i], longitude);
+                double scratch = 0.0;
+                const double sun = orbel::sun_app(gmt, &scratch);
+                const double expected = std::fmod(270.0 + 15.0 * i, 360.0) * M_PI / 180.0;
+                EXPECT_NEAR(std::remainder(sun - expected, 2 * M_PI), 0.0, 2e-6) << year << " term " << i;
+                if (i < 77) {
+                    const int32_t length = st.TermDays[i + 1] - st.TermDays[i];
+                    EXPECT_TRUE(length >= 14 && length <= 16) << year << " term " << i;
+                }
+            }
+        }
+    }
+}
+
+TEST(ComputeSolarTerms, ATermHasOneMomentWhicheverSuiAsksForIt) {
+    // The data of sui y + 1 repeats terms 24..78 of sui y as its terms 0..54.
+    const orbel::CalendarSettings s;
+    for (int32_t year = -3000; year <= 3000; year += 97) {
+        const orbel::SolarTerms a = orbel::ComputeSolarTerms(CEDay(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
+        const orbel::SolarTerms b = orbel::ComputeSolarTerms(CEDay(year + 1, 6, 1) + 0.5, orbel::TrueSunMethod, s);
+        for (int i = 0; i + 24 < 78; ++i) ASSERT_EQ(b.TermMoments[i], a.TermMoments[i + 24]) << year << " " << i;
+    }
+}
+
+TEST(ComputeSolarTerms, ReferenceLongitudeShiftsEveryTerm) {
+    const double x = CEDay(2020, 3, 1) + 0.5;
+    const orbel::SolarTerms at120 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, AtLongitude(120));
+    const orbel::SolarTerms at105 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, AtLongitude(105));
+    int movedDays = 0;
+    for (int i = 0; i < 79; ++i) {
+        ASSERT_NEAR(at120.TermMoments[i] - at105.TermMoments[i], 1.0 / 24.0, 1e-8) << i;
+        const bool firstHour = at120.TermMoments[i] - at120.TermDays[i] < 1.0 / 24.0;
+        EXPECT_EQ(at105.TermDays[i], at120.TermDays[i] - (firstHour ? 1 : 0)) << i;
+        movedDays += firstHour;
+    }
+    EXPECT_GT(movedDays, 0);  // 79 terms: some fall in the first hour of a day
+}
