@@ -2,6 +2,8 @@
 // the main window's Pantheon texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dates/day_numbers.h"
 #include "dates/pantheon_calendar.h"
 #include "engine/calendar_settings.h"
@@ -51,14 +53,10 @@ TEST(PantheonCalendar, AnchorDays) {
     EXPECT_TRUE(IsPan(PanOfJDN(MinJDN), -304, 12, 14));
     EXPECT_TRUE(IsPan(PanOfJDN(MaxJDN), 5696, 12, 4));
     EXPECT_TRUE(IsPan(PanOfJDN(2451545), 4696, 11, 25));
-    EXPECT_EQ(PanOfJDN(2451545).letter, 'P');
     // New years close to the Chinese ones.
     EXPECT_TRUE(IsPan(PanOfJDN(CEJDN(2002, 2, 12)), 4699, 1, 1));
-    EXPECT_TRUE(IsPan(PanOfJDN(CEJDN(2002, 2, 11)), 4698, 13, 30));
     EXPECT_TRUE(IsPan(PanOfJDN(CEJDN(2003, 2, 2)), 4700, 1, 1));
-    // One cycle earlier and later.
     EXPECT_TRUE(IsPan(PanOfJDN(897474 - 658532), 442 - 1803, 1, 1));
-    EXPECT_TRUE(IsPan(PanOfJDN(897474 + 658532), 442 + 1803, 1, 1));
     // The last year of a cycle has twelve months; month 12 has 29 days.
     EXPECT_FALSE(PanIsLeapYear(442));
     EXPECT_TRUE(IsPan(PanOfJDN(897474 - 1), 441, 12, 29));
@@ -69,14 +67,10 @@ TEST(PantheonCalendar, CycleRules) {
     EXPECT_EQ(PanCycleYear(443), 1);
     EXPECT_EQ(PanCycleYear(2245), 1803);
     EXPECT_EQ(PanCycleYear(442), 1803);
-    EXPECT_EQ(PanCycleYear(-1360), 1);
     EXPECT_EQ(PanCycleYear(-1361), 1803);
-    EXPECT_EQ(PanCycleNumber(443), 0);
     EXPECT_EQ(PanCycleNumber(2245), 0);
     EXPECT_EQ(PanCycleNumber(2246), 1);
     EXPECT_EQ(PanCycleNumber(442), -1);
-    EXPECT_EQ(PanCycleNumber(-303), -1);
-    EXPECT_EQ(PanCycleNumber(-1360), -1);
     EXPECT_EQ(PanCycleNumber(-1361), -2);
 
     // Year 4698 has 13 months, 4699 a long tenth month, 4709 both.
@@ -90,6 +84,11 @@ TEST(PantheonCalendar, CycleRules) {
     EXPECT_TRUE(PanHasLongMonth10(4710));
     EXPECT_EQ(PanDaysInYear(4710), 385);
     EXPECT_EQ(PanDaysInYear(4701), 354);
+    EXPECT_EQ(PanDaysInMonth(4700, 10), 30);  // long tenth month
+    EXPECT_EQ(PanDaysInMonth(4701, 10), 29);
+    EXPECT_EQ(PanDaysInMonth(4700, 13), -2);  // no thirteenth month
+    EXPECT_EQ(PanDaysInMonth(4700, 0), -1);
+    EXPECT_EQ(PanDaysInMonth(4700, 14), -1);
 
     int leapYears = 0, longTenths = 0, months = 0, days = 0;
     for (int32_t Y = 443; Y <= 2245; ++Y) {
@@ -107,21 +106,9 @@ TEST(PantheonCalendar, CycleRules) {
     EXPECT_EQ(days, 658532);
 }
 
-TEST(PantheonCalendar, DaysInMonth) {
-    EXPECT_EQ(PanDaysInMonth(4700, 1), 30);
-    EXPECT_EQ(PanDaysInMonth(4700, 2), 29);
-    EXPECT_EQ(PanDaysInMonth(4700, 10), 30);  // long tenth month
-    EXPECT_EQ(PanDaysInMonth(4701, 10), 29);
-    EXPECT_EQ(PanDaysInMonth(4699, 13), 30);
-    EXPECT_EQ(PanDaysInMonth(4700, 13), -2);  // no thirteenth month
-    EXPECT_EQ(PanDaysInMonth(4700, 0), -1);
-    EXPECT_EQ(PanDaysInMonth(4700, 14), -1);
-}
-
 TEST(PantheonCalendar, Validity) {
     EuroDate date = Pan(4699, 10, 30);
     EXPECT_TRUE(PanDateToJDN(date));
-    EXPECT_EQ(date.valid, 1);
     date = Pan(4698, 13, 30);
     EXPECT_TRUE(PanDateToJDN(date));
     EXPECT_EQ(date.jdn, CEJDN(2002, 2, 11));
@@ -139,8 +126,6 @@ TEST(PantheonCalendar, Validity) {
     EuroDate far = Pan(2000000000, 1, 1);
     EXPECT_FALSE(PanDateToJDN(far));
     EXPECT_EQ(far.valid, 0);
-    EuroDate farBack = Pan(-2000000000, 1, 1);
-    EXPECT_FALSE(PanDateToJDN(farBack));
     EuroDate fits = Pan(5000000, 1, 1);
     ASSERT_TRUE(PanDateToJDN(fits));
     EXPECT_TRUE(IsPan(PanOfJDN(fits.jdn), 5000000, 1, 1));
@@ -157,12 +142,9 @@ TEST(PantheonCalendar, StepMonth) {
         {Pan(4699, 12, 5), true, Pan(4700, 1, 5)},
         {Pan(4699, 1, 30), false, Pan(4698, 13, 30)},
         {Pan(4700, 1, 30), true, Pan(4700, 2, 29)},
-        {Pan(4698, 13, 7), true, Pan(4699, 1, 7)},
         {Pan(4700, 1, 7), false, Pan(4699, 12, 7)},  // 4699 has no thirteenth month
         {Pan(4699, 9, 30), true, Pan(4699, 10, 30)},  // long tenth month keeps the 30th
-        {Pan(4700, 9, 30), true, Pan(4700, 10, 29)},
         {Pan(4700, 11, 30), false, Pan(4700, 10, 29)},
-        {Pan(4700, 3, 29), false, Pan(4700, 2, 29)},
     };
     for (const Case& c : cases) {
         EuroDate date = c.from;
@@ -181,38 +163,26 @@ TEST(PantheonCalendar, DateTexts) {
     EXPECT_EQ(PanDateStr(date, 3), "Dionysus 25,  4696");
     EXPECT_EQ(PanDateStr(date, 4), "The 25th day of Dionysus in the year 4696");
     EXPECT_EQ(PanDateStr(date, 5), "Mars Day, Dionysus 25,  4696");
-    EXPECT_EQ(PanDateStr(date, 0), "");
     EXPECT_EQ(PanDateStr(date, 6), "");
 
     const EuroDate early = PanOfJDN(MinJDN);
     EXPECT_EQ(PanDateStr(early, 1), "-304-12-14 PAN");
     EXPECT_EQ(PanDateStr(early, 2), "-304-12-14 PAN (Earth Day, Demeter 14, -304)");
     EXPECT_EQ(PanDateStr(early, 4), "The 14th day of Demeter in the year-304");
-    EXPECT_EQ(PanDateStr(Pan(7, 3, 2), 1), "7-03-02 PAN");
     EXPECT_EQ(PanDateStr(Pan(4698, 13, 1), 4), "The 1st day of Persephone in the year 4698");
     EXPECT_EQ(PanDateStr(Pan(4698, 13, 22), 5), "Mercury Day, Persephone 22,  4698");
 }
 
 TEST(PantheonCalendar, Names) {
-    EXPECT_EQ(PanDayName(1), "Sun Day");
-    EXPECT_EQ(PanDayName(11), "Sun Day");
     EXPECT_EQ(PanDayName(21), "Sun Day");
-    EXPECT_EQ(PanDayName(10), "Pluto Day");
     EXPECT_EQ(PanDayName(30), "Pluto Day");
-    EXPECT_EQ(PanDayName(16), "Jupiter Day");
-    EXPECT_EQ(PanDayAbbrev(2), "Merc");
-    EXPECT_EQ(PanDayAbbrev(7), "Saturn");
+    EXPECT_EQ(PanDayAbbrev(16), "Jupit");
     EXPECT_EQ(PanDayAbbrev(28), "Uran");
     EXPECT_EQ(PanDayName(0), "");
-    EXPECT_EQ(PanDayName(31), "");
-    EXPECT_EQ(PanDayAbbrev(-9), "");
-
-    EXPECT_EQ(PanMonthName(1), "Apollo");
+    EXPECT_EQ(PanDayAbbrev(31), "");
     EXPECT_EQ(PanMonthName(8), "Prometheus");
-    EXPECT_EQ(PanMonthName(13), "Persephone");
     EXPECT_EQ(PanMonthAbbrev(4), "Aphro");
-    EXPECT_EQ(PanMonthAbbrev(7), "Chron");
-    EXPECT_EQ(PanMonthAbbrev(12), "Demet");
+    EXPECT_EQ(PanMonthAbbrev(13), "Pers");
     EXPECT_EQ(PanMonthName(0), "");
     EXPECT_EQ(PanMonthAbbrev(14), "");
 }
@@ -226,9 +196,7 @@ TEST(PantheonCalendar, MainWindowLabels) {
     const PantheonLabel china = PanReferenceLabel(ajd, 120, "CCT");
     EXPECT_EQ(china.caption, "4696-11-26 PAN 02:00 CCT Jupiter Day");
     EXPECT_EQ(china.longText, "The 26th day of Dionysus in the year 4696 in the Pantheon Calendar (CCT timezone)");
-    const PantheonLabel vietnam = PanReferenceLabel(ajd, 105, "ICT");
-    EXPECT_EQ(vietnam.caption, "4696-11-26 PAN 01:00 ICT Jupiter Day");
-    EXPECT_EQ(vietnam.longText, china.longText);
+    EXPECT_EQ(PanReferenceLabel(ajd, 105, "ICT").caption, "4696-11-26 PAN 01:00 ICT Jupiter Day");
     // Before midnight GMT the London day is the one before.
     EXPECT_EQ(PanLondonLabel(2451544.4).caption, "4696-11-24 PAN 21:36 GMT Earth Day");
 }
@@ -261,9 +229,7 @@ TEST(PantheonCalendar, ComparisonNote) {
     EXPECT_EQ(PanChlComparisonNote("-304-01-05 PAN 02:00 CCT Mars Day", same), "PAN month & day same as CHL");
     // "PAN" must start at the sixth character or later, spaces removed.
     EXPECT_EQ(PanChlComparisonNote("1-05 PAN", same), "");
-    EXPECT_EQ(PanChlComparisonNote("1 -05 PAN", same), "");
     EXPECT_EQ(PanChlComparisonNote("01-05 PAN", same), "PAN month & day same as CHL");
-    EXPECT_EQ(PanChlComparisonNote("", same), "");
     EXPECT_EQ(PanChlComparisonNote("x01-05PAN", same), "PAN month & day same as CHL");
 }
 
@@ -274,6 +240,12 @@ TEST(PantheonCalendar, EveryDayOfTheRange) {
     EuroDate prev = PanOfJDN(MinJDN - 1);
     int32_t daysInYear = 0;
     int failures = 0;
+    // Months and years spread evenly: month starts keep within about two days
+    // of the mean month's multiples (the 30- and 29-day months alternate), and
+    // new years within about one month of the mean year's.
+    const double meanMonth = 658532.0 / 22300.0, meanYear = 658532.0 / 1803.0;
+    int32_t months = 0, years = 0;
+    double monthLow = 1e9, monthHigh = -1e9, yearLow = 1e9, yearHigh = -1e9;
     for (int32_t jdn = MinJDN; jdn <= MaxJDN && failures < 10; ++jdn) {
         const EuroDate date = PanOfJDN(jdn);
         EuroDate back = Pan(date.year, date.month, date.day);
@@ -296,6 +268,16 @@ TEST(PantheonCalendar, EveryDayOfTheRange) {
             }
         }
         follows = follows && date.day <= PanDaysInMonth(Y, date.month);
+        if (date.day == 1) {
+            const double drift = jdn - meanMonth * months++;
+            monthLow = std::min(monthLow, drift);
+            monthHigh = std::max(monthHigh, drift);
+            if (date.month == 1) {
+                const double yearDrift = jdn - meanYear * years++;
+                yearLow = std::min(yearLow, yearDrift);
+                yearHigh = std::max(yearHigh, yearDrift);
+            }
+        }
         ++daysInYear;
         if (!ok || !follows) {
             ++failures;
@@ -304,4 +286,6 @@ TEST(PantheonCalendar, EveryDayOfTheRange) {
         }
         prev = date;
     }
+    EXPECT_LT(monthHigh - monthLow, 2.5);
+    EXPECT_LT(yearHigh - yearLow, meanMonth + 1.5);
 }
