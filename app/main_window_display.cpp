@@ -7,8 +7,10 @@
 #include "dates/date_entry.h"
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
+#include "dates/pantheon_calendar.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/moon_data.h"
 #include "engine/quenta_module.h"
 
 namespace orbel {
@@ -121,9 +123,33 @@ void MainWindowModel::ShowMonthElementAnimal() {
         ElementAnimalOfPositionStr(MonthPosition(chl), std::clamp(Country(), 0, 2)) + " month";
 }
 
-void MainWindowModel::DisplayPantheonDates() {}
+void MainWindowModel::DisplayPantheonDates() {
+    const PantheonLabel london = PanLondonLabel(state.CurrentAJD);
+    lblPantheonCalendarGMT[1].caption = london.caption;
+    lblPantheonCalendarGMT[1].toolTip = london.longText;
+    const PantheonLabel local = PanReferenceLabel(state.CurrentAJD, state.ReferenceLongitude, state.ZoneName);
+    lblPantheonCalendarCCT[1].caption = local.caption;
+    lblPantheonCalendarCCT[1].toolTip = local.longText;
+    // The note compares the Pantheon date with the lunar date shown.
+    lblPantheonNote.caption.clear();
+    ChlDate lunar;
+    if (parseChl(lblChineseLunarDate[1].caption, lunar))
+        lblPantheonNote.caption = PanChlComparisonNote(local.caption, lunar);
+}
 
-void MainWindowModel::DisplayMoonData(Rgb moonBackColour) { picMoon.backColour = moonBackColour; }
+void MainWindowModel::DisplayMoonData(Rgb moonBackColour) {
+    const MoonDisplay moon = ComputeMoonDisplay(state.CurrentAJD, state.MoonImageSuffix);
+    lblAgeOfMoon.caption = moon.ageCaption;
+    if (moon.error) {
+        port.ShowMessage(moon.error->title, moon.error->text, MessageIcon::Exclamation);
+        return;
+    }
+    if (!moon.phaseView) return;
+    lblPhaseOfMoon.caption = moon.phaseView->caption;
+    picMoon.backColour = moonBackColour;
+    moonPicture = moon.phaseView->picture.FileName(state.ProgramFolder);
+    picMoon.visible = true;
+}
 
 void MainWindowModel::DisplayDeltaT() { lblDeltaT[1].caption = DeltaTText(DeltaTOfMoment(state.CurrentAJD)); }
 

@@ -7,6 +7,7 @@
 #include "app/main_window_model.h"
 #include "dates/date_entry.h"
 #include "dates/day_numbers.h"
+#include "dates/pantheon_calendar.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 
@@ -127,7 +128,7 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         const int status = StrToEuroDate(d, date);
         if (status != 1) return fail(invalid);
         if (code == "PAN") {
-            return fail(invalid);  // the Pantheon Calendar is not in this build yet
+            if (!PanDateToJDN(date)) return fail(invalid);
         } else {
             EuroDateToJDN(date);
         }

@@ -58,6 +58,8 @@ check "convert --time --zone local" '"$cli" convert --time 9.30 --zone local "20
 check "convert --minus" '"$cli" convert --minus 10 "2012-01-23 CE" | grep -qxP "lblCommonEraDate\t2012-01-13 CE 12:00 GMT Friday"'
 check "convert --epoch after the command" '"$cli" convert "2012-01-23 CE" --epoch -2636 | grep -qP "^lblChineseLunarDate\t78-29-01-01 CHL"'
 check "convert --country japan" '"$cli" --country japan convert "2012-01-23 CE" | grep -qP "^lblChineseSolarDate\t.* 21:00 JST$"'
+check "convert: Pantheon labels" 'printf "%s\n" "$out" | grep -qxP "lblPantheonCalendarCCT\t4709-01-01 PAN 20:00 CCT Sun Day"'
+check "convert: Moon four hours after the dark moon" 'printf "%s\n" "$out" | grep -qP "^lblAgeOfMoon\t\[149\] 0 days, 4 hrs, "'
 check "convert: day count" '"$cli" convert "2,111,111 AJD" | grep -qxP "lblChronologicalJulianDateLondon\t2,111,111.5000 CJDL"'
 check "convert --yes: calendar in force" '"$cli" convert --calendar JC --yes "2012-01-10" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 12:00 GMT Monday"'
 check "convert now" '"$cli" convert now | grep -qP "^lblCommonEraDate\t-?[0-9,]+-[0-9]{2}-[0-9]{2} CE [0-9]{2}:[0-9]{2} GMT [A-Z][a-z]+day$"'

@@ -540,6 +540,51 @@ TEST_F(MainWindowTest, EnterInTheDateBoxConverts) {
     EXPECT_EQ(model->state.CurrentAJD, 2455950.0);
 }
 
+TEST_F(MainWindowTest, PantheonLabelsAndEntry) {
+    // 2000-01-01 CE is 4696-11-25 PAN, a Mars Day.
+    EXPECT_EQ(model->lblPantheonCalendarGMT[1].caption, "4696-11-25 PAN 12:00 GMT Mars Day");
+    EXPECT_EQ(model->lblPantheonCalendarGMT[1].toolTip,
+              "The 25th day of Dionysus in the year 4696 in the Pantheon Calendar (GMT timezone)");
+    EXPECT_EQ(model->lblPantheonCalendarCCT[1].caption, "4696-11-25 PAN 20:00 CCT Mars Day");
+    Convert("2012-01-23 CE");
+    model->lblPantheonCalendarCCT_Click(1);
+    EXPECT_EQ(model->txbDate.text, "4709-01-01 PAN");
+    EXPECT_EQ(model->cboTimeZone.Text(), "CCT");
+    EXPECT_EQ(model->state.InputCalendar, CalendarPANCCT);
+    EXPECT_EQ(model->lblPantheonCalendarGMT[0].foreColour, model->state.SelectedColour);
+    // The time and zone the click filled in stay: 20:00 CCT is 12:00 GMT.
+    Convert("4696-11-25 PAN");
+    EXPECT_EQ(model->state.InputCalendar, CalendarPANGMT);
+    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2000-01-01 CE 12:00 GMT Saturday");
+    model->txbTime.text = "02:00";
+    Convert("4696-11-25 PAN");
+    EXPECT_EQ(model->lblCommonEraDate[1].caption, "1999-12-31 CE 18:00 GMT Friday");
+    ExpectEntryError("4700-10-30 PAN", DateErrorBadPAN);
+    ExpectEntryError("4698-14-01 PAN", DateErrorBadPAN);
+    ExpectEntryError("-305-01-01 PAN", DateErrorTooEarly);
+}
+
+TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
+    // The full moon of the eclipse of 2000-01-21, 04:4x GMT, in lunation 0
+    // (which began 2000-01-06 18:14 GMT).
+    model->txbTime.text = "04:44";
+    model->cboTimeZone.listIndex = 0;
+    Convert("2000-01-21 CE");
+    EXPECT_EQ(model->lblPhaseOfMoon.caption, "Full moon, 100.0%");
+    EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 14 days, 10 hrs, ", 0), 0u) << model->lblAgeOfMoon.caption;
+    EXPECT_EQ(model->moonPicture, "fullmoon.bmp");
+    ChooseCountry(CountryVietnam);
+    EXPECT_EQ(model->moonPicture, "fullmoon_vn.bmp");
+    EXPECT_EQ(model->picMoon.backColour, (Rgb{0, 128, 0}));
+    // A week later the Moon wanes.
+    model->txbPlusMinus.text = "7";
+    Convert("");
+    EXPECT_NE(model->lblPhaseOfMoon.caption.find("(waning)"), std::string::npos) << model->lblPhaseOfMoon.caption;
+    EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 21 days, ", 0), 0u) << model->lblAgeOfMoon.caption;
+    model->lblAgeOfMoon_Click();
+    EXPECT_EQ(port->clipboard, model->lblAgeOfMoon.caption);
+}
+
 TEST(MainWindowDeltaT, DurationUpToADayThenMoreThan24Hours) {
     EXPECT_EQ(DeltaTText(1440.0), "1 day");
     EXPECT_EQ(DeltaTText(1441.0), "More than 24 hours");
