@@ -134,6 +134,10 @@ MoonPhaseView ShowMoonPhase(double f, bool waxing, std::string_view countrySuffi
     return view;
 }
 
+MoonMessage GetPhaseErrorMessage(int16_t phase) {
+    return {"Error", "Error" + std::to_string(phase) + " when calling GetPhase() in DisplayMoonData()."};
+}
+
 MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix) {
     MoonDisplay display;
     const std::optional<double> positional = PositionalLitFraction(ajd);
@@ -149,8 +153,7 @@ MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix) {
                          OneDecimal(display.ageDays * 100.0 / display.lengthDays) + "%)";
 
     if (display.phase < 0) {
-        display.error = MoonMessage{
-            "Error", "Error" + std::to_string(display.phase) + " when calling GetPhase() in DisplayMoonData()."};
+        display.error = GetPhaseErrorMessage(display.phase);
         return display;
     }
     display.f = positional ? *positional : ApproximateLitFraction(ajd, k, display.phase);

@@ -86,4 +86,7 @@ struct MoonDisplay {
 };
 MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix);
 
+// The message for a negative GetPhase result: "Error-1 when calling ...".
+MoonMessage GetPhaseErrorMessage(int16_t phase);
+
 }  // namespace orbel

@@ -181,9 +181,9 @@ TEST(MoonData, AgeCaption) {
 // Delta T is taken for the whole year of a moment's day. Just before a dark
 // moon that falls early on the first day of a year (TDT) while its GMT moment
 // is still in the old year, the moment is inside the old lunation on the GMT
-// scale but already past the dark moon on the TDT scale: GetPhase answers -1
-// and the display reports it instead of a phase.
-TEST(MoonData, GetPhaseFailureIsReported) {
+// scale but already past the dark moon on the TDT scale. The display still
+// finds the last quarter there, not an error.
+TEST(MoonData, MomentsNearANewYearDarkMoonHaveAPhase) {
     double found = 0.0;
     for (int32_t k = LunationAt(700000.0); k < LunationAt(1500000.0) && found == 0.0; ++k) {
         const double g1 = PhaseMomentGMT(k + 1, 0);
@@ -193,10 +193,15 @@ TEST(MoonData, GetPhaseFailureIsReported) {
     }
     ASSERT_NE(found, 0.0) << "no dark moon across a new year found";
     const MoonDisplay display = ComputeMoonDisplay(found, "");
-    ASSERT_TRUE(display.error.has_value());
-    EXPECT_EQ(display.error->title, "Error");
-    EXPECT_EQ(display.error->text, "Error-1 when calling GetPhase() in DisplayMoonData().");
-    EXPECT_EQ(display.phase, -1);
-    EXPECT_FALSE(display.phaseView.has_value());
-    EXPECT_FALSE(display.ageCaption.empty());  // the age is shown all the same
+    EXPECT_FALSE(display.error.has_value());
+    EXPECT_EQ(display.phase, 3);
+    ASSERT_TRUE(display.phaseView.has_value());
+    EXPECT_EQ(display.phaseView->caption.rfind("Dark moon", 0), 0u);
+}
+
+TEST(MoonData, GetPhaseErrorText) {
+    const MoonMessage m = GetPhaseErrorMessage(-1);
+    EXPECT_EQ(m.title, "Error");
+    EXPECT_EQ(m.text, "Error-1 when calling GetPhase() in DisplayMoonData().");
+    EXPECT_EQ(GetPhaseErrorMessage(-2).text, "Error-2 when calling GetPhase() in DisplayMoonData().");
 }
