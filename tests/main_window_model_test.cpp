@@ -585,6 +585,25 @@ TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
     EXPECT_EQ(port->clipboard, model->lblAgeOfMoon.caption);
 }
 
+TEST(MainWindowStartUp, SettingHandlersWaitForReady) {
+    ScriptedUserPort port;
+    MainWindowModel model(port);
+    model.Initialization();
+    model.cboRefLong.listIndex = CountryJapan;
+    model.cboRefLong_Click();  // nothing before Ready
+    EXPECT_EQ(model.state.ReferenceLongitude, 120);
+    model.cboEpoch.listIndex = 1;
+    model.cboEpoch_Click();  // stores only
+    EXPECT_EQ(model.Epoch(), -2636);
+    model.cboLongitude.listIndex = 15;
+    model.cboLongitude_Click();
+    EXPECT_EQ(model.state.ZoneName, "L15");
+    EXPECT_TRUE(model.lblChineseLunarDate[1].caption.empty());
+    model.state.Initializing = true;
+    model.DisplayDatesAndTimes();
+    EXPECT_TRUE(model.lblCommonEraDate[1].caption.empty());
+}
+
 TEST(MainWindowDeltaT, DurationUpToADayThenMoreThan24Hours) {
     EXPECT_EQ(DeltaTText(1440.0), "1 day");
     EXPECT_EQ(DeltaTText(1441.0), "More than 24 hours");
