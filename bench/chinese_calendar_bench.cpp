@@ -2,19 +2,12 @@
 // from the memo, and the conversion of a day to CHL and CHS dates.
 #include <benchmark/benchmark.h>
 
+#include "services/calendar_conversion.h"
+
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 
 namespace {
-
-int32_t CEDay(int y, int m, int d) {
-    orbel::EuroDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.letter = 'G';
-    return orbel::EuroDateToJDN(date);
-}
 
 // Every memo emptied (phase moments, solar terms, year data) before each call.
 // The astronomy service keeps memos of its own which this cannot empty, so
@@ -25,7 +18,7 @@ void BM_ComputeYearDataCold(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         orbel::ClearCalendarCaches();
-        const double x = CEDay(year, 6, 1) + 0.5;
+        const double x = orbel::GregorianDayNumber(year, 6, 1) + 0.5;
         year = year >= 2990 ? 1000 + (year + 1) % 10 : year + 10;
         state.ResumeTiming();
         benchmark::DoNotOptimize(orbel::ComputeYearData(x, settings));
@@ -38,13 +31,13 @@ BENCHMARK(BM_ComputeYearDataCold)->Unit(benchmark::kMicrosecond);
 void BM_ComputeYearDataNextSui(benchmark::State& state) {
     const orbel::CalendarSettings settings;
     int year = -2900;
-    for (auto _ : state) benchmark::DoNotOptimize(orbel::ComputeYearData(CEDay(year++, 6, 1) + 0.5, settings));
+    for (auto _ : state) benchmark::DoNotOptimize(orbel::ComputeYearData(orbel::GregorianDayNumber(year++, 6, 1) + 0.5, settings));
 }
 BENCHMARK(BM_ComputeYearDataNextSui)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeYearDataWarm(benchmark::State& state) {
     const orbel::CalendarSettings settings;
-    const double x = CEDay(2012, 6, 1) + 0.5;
+    const double x = orbel::GregorianDayNumber(2012, 6, 1) + 0.5;
     benchmark::DoNotOptimize(orbel::ComputeYearData(x, settings));
     for (auto _ : state) benchmark::DoNotOptimize(orbel::ComputeYearData(x, settings));
 }
@@ -54,7 +47,7 @@ BENCHMARK(BM_ComputeYearDataWarm);
 // per day includes the astronomy of each new sui.
 void BM_CJDateToChDates200Years(benchmark::State& state) {
     const orbel::CalendarSettings settings;
-    const int32_t first = CEDay(1901, 1, 1), last = CEDay(2100, 12, 31);
+    const int32_t first = orbel::GregorianDayNumber(1901, 1, 1), last = orbel::GregorianDayNumber(2100, 12, 31);
     for (auto _ : state) {
         state.PauseTiming();
         orbel::ClearCalendarCaches();
@@ -73,7 +66,7 @@ BENCHMARK(BM_CJDateToChDates200Years)->Unit(benchmark::kMillisecond);
 // The same days with every sui already memoised: the conversion alone.
 void BM_CJDateToChDatesWarm(benchmark::State& state) {
     const orbel::CalendarSettings settings;
-    const int32_t first = CEDay(2001, 1, 1), last = CEDay(2010, 12, 31);
+    const int32_t first = orbel::GregorianDayNumber(2001, 1, 1), last = orbel::GregorianDayNumber(2010, 12, 31);
     int32_t d = first;
     for (auto _ : state) {
         orbel::ChsDate chs;

@@ -123,7 +123,6 @@ int RunTableCommand(int argc, char** argv) {
         ChlDate chl;
         CJDateToChDates(d + 0.5, settings.epoch, chs, chl, settings);
         EuroDate ce;
-        ce.letter = 'G';
         ce.jdn = d;
         JDNToEuroDate(ce);
         out += std::to_string(d);

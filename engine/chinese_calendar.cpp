@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "dates/day_numbers.h"
+#include "services/calendar_conversion.h"
 #include "engine/memo_cache.h"
 #include "engine/quenta_module.h"
 
@@ -57,22 +58,6 @@ bool InComputableRange(double x) {
     return std::isfinite(x) && x >= FirstComputableDay && x < LastComputableDay + 1.0;
 }
 
-int32_t GregorianYearOfDay(int32_t jdn) {
-    EuroDate date;
-    date.letter = 'G';
-    date.jdn = jdn;
-    JDNToEuroDate(date);
-    return date.year;
-}
-
-int32_t GregorianDay(int64_t year, int32_t month, int32_t day) {
-    EuroDate date;
-    date.year = static_cast<int32_t>(year);
-    date.month = month;
-    date.day = day;
-    date.letter = 'G';
-    return EuroDateToJDN(date);
-}
 
 int32_t ClampToInt32(int64_t v) {
     if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
@@ -249,7 +234,7 @@ int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s) {
     const int64_t y = (static_cast<int64_t>(r.cycle) - 1) * 60 + r.epoch + r.position - 1;
     if (y < FirstComputableYear || y > LastComputableYear) return -1;
 
-    const std::shared_ptr<const YearData> yd = YearDataFor(GregorianDay(y, r.month, 15), s);
+    const std::shared_ptr<const YearData> yd = YearDataFor(GregorianDayNumber(static_cast<int32_t>(y), r.month, 15), s);
     const int count = yd->DarkMoonCount;
     const auto& labels = yd->MonthLabels;
 
@@ -301,7 +286,7 @@ bool ChSDateToJDN(ChsDate& r, const CalendarSettings& s) {
     }
     // The first day of CE month (term + 1) / 2 of year y lies in solar year y,
     // whose term 1 is index 24 of the computed terms.
-    const SolarTerms st = ComputeSolarTerms(GregorianDay(y, (r.term + 1) / 2, 1), s.method, s);
+    const SolarTerms st = ComputeSolarTerms(GregorianDayNumber(static_cast<int32_t>(y), (r.term + 1) / 2, 1), s.method, s);
     r.jdn = st.TermDays[r.term + 23] + r.day - 1;
     r.valid = r.jdn < st.TermDays[r.term + 24] ? 1 : 0;
     return r.valid == 1;

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "dates/day_numbers.h"
+#include "services/calendar_conversion.h"
 #include "engine/memo_cache.h"
 #include "services/astronomy.h"
 
@@ -54,11 +55,7 @@ double Lunation0DarkMoon() {
 double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), 1915); }
 
 double DeltaTOfMoment(double moment) {
-    EuroDate date;
-    date.letter = 'G';
-    date.jdn = static_cast<int32_t>(RoundHalfEven(moment));
-    JDNToEuroDate(date);
-    return DeltaTMinutes(date.year);
+    return DeltaTMinutes(GregorianYearOfDay(static_cast<int32_t>(RoundHalfEven(moment))));
 }
 
 double PhaseMomentTDT(int32_t lunation, int16_t phase) {
@@ -87,14 +84,19 @@ int32_t LunationAt(double moment) {
     }
 }
 
+// The comparisons are made with the GMT phase moments that LunationAt uses.
+// Moving the moment to TDT with the delta T of its own year instead would,
+// whenever a phase falls within delta T's step at a new year (up to half a
+// minute a year in the far past), put a moment that LunationAt places in
+// lunation k after the next dark moon, and the Moon display would report an
+// error for an ordinary moment.
 int16_t GetPhase(int32_t lunation, double moment, bool& exact) {
     exact = false;
-    const double momentTDT = moment + DeltaTOfMoment(moment) / 1440.0;
-    if (PhaseMomentTDT(lunation + 1, 0) <= momentTDT) return -1;
+    if (PhaseMomentGMT(lunation + 1, 0) <= moment) return -1;
     for (int16_t p = 3; p >= 0; --p) {
-        const double t = PhaseMomentTDT(lunation, p);
-        if (t <= momentTDT) {
-            exact = std::fabs(t - momentTDT) < 0.00005;
+        const double t = PhaseMomentGMT(lunation, p);
+        if (t <= moment) {
+            exact = std::fabs(t - moment) < 0.00005;
             return p;
         }
     }

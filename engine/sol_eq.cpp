@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "dates/day_numbers.h"
+#include "services/calendar_conversion.h"
 #include "engine/memo_cache.h"
 #include "engine/quenta_module.h"
 #include "services/astronomy.h"
@@ -132,12 +133,9 @@ double SeptemberEquinox(int32_t year) { return EquinoxSolsticeGMT(SeptemberEquin
 double DecemberSolstice(int32_t year) { return EquinoxSolsticeGMT(DecemberSolsticeKind, year); }
 
 int32_t SuiOfDay(double cjdc, const CalendarSettings& settings) {
-    EuroDate date;
-    date.letter = 'G';
-    date.jdn = static_cast<int32_t>(std::floor(cjdc));
-    JDNToEuroDate(date);
-    const int32_t y = date.year;
-    return date.jdn < std::floor(DS(y, settings.referenceLongitude)) ? y : y + 1;
+    const auto d = static_cast<int32_t>(std::floor(cjdc));
+    const int32_t y = GregorianYearOfDay(d);
+    return d < std::floor(DS(y, settings.referenceLongitude)) ? y : y + 1;
 }
 
 SolarTerms ComputeSolarTerms(double cjdc, int16_t method, const CalendarSettings& settings) {

@@ -34,8 +34,8 @@ double MoonApparentLongitudeTT(double jdTT);  // radians, 0..2pi
 // n counted from the spring equinox of 2000 (n = 0) through all years.
 double SolarTermMomentTT(int64_t n);
 
-// Empties the memos of phase and solar-term moments (benchmarks measure cold
-// costs with them empty).
+// Empties the memo of solar-term moments (benchmarks measure cold costs with
+// it empty).
 void ClearAstronomyCaches();
 
 }  // namespace orbel

@@ -93,6 +93,28 @@ int32_t jdn_to_euro_date(EuroDate* date) {
     return 0;
 }
 
+EuroDate MakeEuroDate(int32_t year, int32_t month, int32_t day, char letter) {
+    EuroDate date;
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    date.letter = letter;
+    return date;
+}
+
+int32_t GregorianDayNumber(int32_t year, int32_t month, int32_t day) {
+    EuroDate date = MakeEuroDate(year, month, day, 'G');
+    return euro_date_to_jdn(&date);
+}
+
+int32_t GregorianYearOfDay(int32_t jdn) {
+    EuroDate date;
+    date.letter = 'G';
+    date.jdn = jdn;
+    jdn_to_euro_date(&date);
+    return date.year;
+}
+
 int32_t euro_day_of_week(int32_t jdn) {
     // JDN 0 was a Monday.
     return static_cast<int32_t>(((static_cast<int64_t>(jdn) + 1) % 7 + 7) % 7);

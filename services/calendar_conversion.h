@@ -13,6 +13,12 @@ int32_t jdn_to_euro_date(EuroDate* date);
 // 0 Sunday ... 6 Saturday.
 int32_t euro_day_of_week(int32_t jdn);
 
+// A record of the given calendar date, day number not yet set.
+EuroDate MakeEuroDate(int32_t year, int32_t month, int32_t day, char letter);
+// Day number of a CE date, and the CE year of a day number.
+int32_t GregorianDayNumber(int32_t year, int32_t month, int32_t day);
+int32_t GregorianYearOfDay(int32_t jdn);
+
 // Status codes of str_to_date.
 inline constexpr int32_t StrToDateOk = 0;
 inline constexpr int32_t StrToDateNotADate = -1;    // not year-month-day, or no string

@@ -4,26 +4,19 @@
 
 using namespace orbel;
 
-namespace {
-EuroDate Make(int y, int m, int d, char letter) {
-    EuroDate r;
-    r.year = y; r.month = m; r.day = d; r.letter = letter;
-    return r;
-}
-}  // namespace
 
 TEST(CalendarConversion, KnownDayNumbers) {
-    EuroDate a = Make(2000, 1, 1, 'G');
+    EuroDate a = MakeEuroDate(2000, 1, 1, 'G');
     EXPECT_EQ(euro_date_to_jdn(&a), 2451545);
     EXPECT_EQ(a.jdn, 2451545);
-    EuroDate b = Make(-3000, 1, 1, 'G');
+    EuroDate b = MakeEuroDate(-3000, 1, 1, 'G');
     EXPECT_EQ(euro_date_to_jdn(&b), MinJDN);
-    EuroDate c = Make(3000, 1, 1, 'G');
+    EuroDate c = MakeEuroDate(3000, 1, 1, 'G');
     EXPECT_EQ(euro_date_to_jdn(&c), MaxJDN);
-    EuroDate d = Make(-4712, 1, 1, 'J');  // day 0 of the Julian day count
+    EuroDate d = MakeEuroDate(-4712, 1, 1, 'J');  // day 0 of the Julian day count
     EXPECT_EQ(euro_date_to_jdn(&d), 0);
-    EuroDate e = Make(1582, 10, 15, 'G');  // the Gregorian reform: JC 1582-10-05
-    EuroDate f = Make(1582, 10, 5, 'J');
+    EuroDate e = MakeEuroDate(1582, 10, 15, 'G');  // the Gregorian reform: JC 1582-10-05
+    EuroDate f = MakeEuroDate(1582, 10, 5, 'J');
     EXPECT_EQ(euro_date_to_jdn(&e), euro_date_to_jdn(&f));
 }
 
@@ -38,7 +31,7 @@ TEST(CalendarConversion, RoundTripAndContinuity) {
             EuroDate r;
             r.letter = letter; r.jdn = jdn;
             jdn_to_euro_date(&r);
-            EuroDate back = Make(r.year, r.month, r.day, letter);
+            EuroDate back = MakeEuroDate(r.year, r.month, r.day, letter);
             ASSERT_EQ(euro_date_to_jdn(&back), jdn) << letter << " " << r.year << "-" << r.month << "-" << r.day;
             const bool nextDay = r.year == prev.year && r.month == prev.month && r.day == prev.day + 1;
             const bool nextMonth = r.year == prev.year && r.month == prev.month + 1 && r.day == 1;

@@ -3,6 +3,8 @@
 // and nian of 12 or 13 months, solar terms of 14 to 16 days.
 #include <gtest/gtest.h>
 
+#include "services/calendar_conversion.h"
+
 #include <sstream>
 #include <string>
 #include <thread>
@@ -12,15 +14,6 @@
 #include "engine/chinese_calendar.h"
 
 namespace {
-
-int32_t CEDay(int y, int m, int d) {
-    orbel::EuroDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.letter = 'G';
-    return orbel::EuroDateToJDN(date);
-}
 
 // Walks days first..last and returns a description of the first fault found,
 // or the empty text. Lengths are checked only for months, terms and years
@@ -133,9 +126,9 @@ TEST(ChineseCalendarProperty, EveryDayRoundTripsAt120East) {
 TEST(ChineseCalendarProperty, RoundTripsAt105And135East) {
     orbel::CalendarSettings vietnam;
     vietnam.referenceLongitude = 105;
-    WalkInParallel(CEDay(-1000, 1, 1), CEDay(1000, 1, 1), vietnam);
+    WalkInParallel(orbel::GregorianDayNumber(-1000, 1, 1), orbel::GregorianDayNumber(1000, 1, 1), vietnam);
     orbel::CalendarSettings japan;
     japan.referenceLongitude = 135;
     japan.epoch = -2636;
-    WalkInParallel(CEDay(1000, 1, 1), CEDay(3000, 1, 1), japan);
+    WalkInParallel(orbel::GregorianDayNumber(1000, 1, 1), orbel::GregorianDayNumber(3000, 1, 1), japan);
 }

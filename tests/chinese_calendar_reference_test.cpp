@@ -4,6 +4,8 @@
 // month length and every leap month.
 #include <gtest/gtest.h>
 
+#include "services/calendar_conversion.h"
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -24,15 +26,6 @@ struct ReferenceYear {
     std::vector<int> lengths;
 };
 
-int32_t CEDay(int y, int m, int d) {
-    orbel::EuroDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.letter = 'G';
-    return orbel::EuroDateToJDN(date);
-}
-
 std::vector<ReferenceYear> ReadReference() {
     const auto path = std::filesystem::path(__FILE__).parent_path() / "data" / "chinese_reference_1901_2100.txt";
     std::ifstream in(path);
@@ -48,7 +41,7 @@ std::vector<ReferenceYear> ReadReference() {
         int y = 0, m = 0, d = 0;
         char dash1 = 0, dash2 = 0;
         std::istringstream(first) >> y >> dash1 >> m >> dash2 >> d;
-        r.firstDay = CEDay(y, m, d);
+        r.firstDay = orbel::GregorianDayNumber(y, m, d);
         for (int n; fields >> n;) r.lengths.push_back(n);
         years.push_back(r);
     }

@@ -2,6 +2,8 @@
 // codes, epochs, reference longitudes and the memo's neutrality.
 #include <gtest/gtest.h>
 
+#include "services/calendar_conversion.h"
+
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -11,15 +13,6 @@
 #include "engine/quenta_module.h"
 
 namespace {
-
-int32_t CEDay(int y, int m, int d) {
-    orbel::EuroDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.letter = 'G';
-    return orbel::EuroDateToJDN(date);
-}
 
 orbel::ChlDate Lunar(int year, int month, bool leap, int day, const orbel::CalendarSettings& s) {
     orbel::ChlDate r;
@@ -47,24 +40,24 @@ const orbel::CalendarSettings China;
 TEST(CJDateToChDates, NewYear2012AndLiChun2003) {
     orbel::ChsDate chs;
     orbel::ChlDate chl;
-    orbel::CJDateToChDates(CEDay(2012, 1, 23) + 0.5, -2696, chs, chl, China);
+    orbel::CJDateToChDates(orbel::GregorianDayNumber(2012, 1, 23) + 0.5, -2696, chs, chl, China);
     EXPECT_EQ(chl.cycle, 79);
     EXPECT_EQ(chl.position, 29);
     EXPECT_EQ(chl.month, 1);
     EXPECT_EQ(chl.leap, 0);
     EXPECT_EQ(chl.day, 1);
-    EXPECT_EQ(chl.jdn, CEDay(2012, 1, 23));
-    orbel::CJDateToChDates(CEDay(2012, 1, 22) + 0.99, -2696, chs, chl, China);
+    EXPECT_EQ(chl.jdn, orbel::GregorianDayNumber(2012, 1, 23));
+    orbel::CJDateToChDates(orbel::GregorianDayNumber(2012, 1, 22) + 0.99, -2696, chs, chl, China);
     EXPECT_EQ(chl.position, 28);
     EXPECT_EQ(chl.month, 12);
     EXPECT_EQ(chl.day, 29);
     // Li chun (J1, term 4) of 2003 fell on 2003-02-04 in China.
-    orbel::CJDateToChDates(CEDay(2003, 2, 4) + 0.5, -2696, chs, chl, China);
+    orbel::CJDateToChDates(orbel::GregorianDayNumber(2003, 2, 4) + 0.5, -2696, chs, chl, China);
     EXPECT_EQ(chs.cycle, 79);
     EXPECT_EQ(chs.position, 20);
     EXPECT_EQ(chs.term, 4);
     EXPECT_EQ(chs.day, 1);
-    EXPECT_EQ(chs.jdn, CEDay(2003, 2, 4));
+    EXPECT_EQ(chs.jdn, orbel::GregorianDayNumber(2003, 2, 4));
 }
 
 TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
@@ -72,13 +65,13 @@ TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
     chs.valid = -99;
     chs.term = 77;
     orbel::ChlDate chl;
-    orbel::CJDateToChDates(CEDay(2012, 5, 1) + 0.5, -2696, chs, chl, China);
+    orbel::CJDateToChDates(orbel::GregorianDayNumber(2012, 5, 1) + 0.5, -2696, chs, chl, China);
     EXPECT_EQ(chs.valid, 0);
     EXPECT_EQ(chs.term, 77);
     EXPECT_EQ(chl.month, 4);  // 2012-05-01 is in the (ordinary) fourth month
 
     orbel::ChlDate viaJdn;
-    viaJdn.jdn = CEDay(2012, 5, 21);  // first day of the leap fourth month
+    viaJdn.jdn = orbel::GregorianDayNumber(2012, 5, 21);  // first day of the leap fourth month
     orbel::JDNToChlDate(viaJdn, China);
     EXPECT_EQ(viaJdn.month, 4);
     EXPECT_EQ(viaJdn.leap, 1);
@@ -86,7 +79,7 @@ TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
 }
 
 TEST(CJDateToChDates, EpochChangesCycleNumbersOnly) {
-    for (int32_t d : {CEDay(-2700, 3, 3), CEDay(-1, 12, 31), CEDay(2012, 1, 23), CEDay(2999, 12, 31)}) {
+    for (int32_t d : {orbel::GregorianDayNumber(-2700, 3, 3), orbel::GregorianDayNumber(-1, 12, 31), orbel::GregorianDayNumber(2012, 1, 23), orbel::GregorianDayNumber(2999, 12, 31)}) {
         orbel::ChsDate s1, s2;
         orbel::ChlDate l1, l2;
         orbel::CJDateToChDates(d + 0.5, -2696, s1, l1, China);
@@ -113,7 +106,7 @@ TEST(ChLDateToJDN, StatusCodes) {
     orbel::ChlDate r = Lunar(2012, 4, true, 1, China);
     EXPECT_EQ(orbel::ChLDateToJDN(r, China), 0);
     EXPECT_EQ(r.valid, 1);
-    EXPECT_EQ(r.jdn, CEDay(2012, 5, 21));
+    EXPECT_EQ(r.jdn, orbel::GregorianDayNumber(2012, 5, 21));
 
     r = Lunar(2013, 4, true, 1, China);  // 2013 has no leap month
     EXPECT_EQ(orbel::ChLDateToJDN(r, China), -5);
@@ -173,12 +166,12 @@ TEST(ChLDateToJDN, LeapElevenIn2033MovesTheNewYear) {
     // 2033 has a leap eleventh month; the new year 2034 follows month 12.
     orbel::ChlDate r = Lunar(2033, 11, true, 1, China);
     ASSERT_EQ(orbel::ChLDateToJDN(r, China), 0);
-    EXPECT_EQ(r.jdn, CEDay(2033, 12, 22));
+    EXPECT_EQ(r.jdn, orbel::GregorianDayNumber(2033, 12, 22));
     orbel::ChlDate twelve = Lunar(2033, 12, false, 1, China);
     ASSERT_EQ(orbel::ChLDateToJDN(twelve, China), 0);
     orbel::ChlDate newYear = Lunar(2034, 1, false, 1, China);
     ASSERT_EQ(orbel::ChLDateToJDN(newYear, China), 0);
-    EXPECT_EQ(newYear.jdn, CEDay(2034, 2, 19));
+    EXPECT_EQ(newYear.jdn, orbel::GregorianDayNumber(2034, 2, 19));
     EXPECT_GT(twelve.jdn, r.jdn);
     EXPECT_LT(twelve.jdn, newYear.jdn);
 }
@@ -187,19 +180,19 @@ TEST(ChSDateToJDN, TermsOfTheSolarYear) {
     // Day 1 of term 1 of 2013 is the December solstice of 2012 in China.
     orbel::ChsDate r = Solar(2013, 1, 1, China);
     ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
-    EXPECT_EQ(r.jdn, CEDay(2012, 12, 21));
+    EXPECT_EQ(r.jdn, orbel::GregorianDayNumber(2012, 12, 21));
     EXPECT_EQ(r.epoch, -2696);
     // Term 2 (Xiao han) in early January; term 23 (Xiao xue) begins late in
     // November and runs into December, term 24 (Da xue) begins in December.
     r = Solar(2013, 2, 1, China);
     ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
-    EXPECT_EQ(r.jdn, CEDay(2013, 1, 5));
+    EXPECT_EQ(r.jdn, orbel::GregorianDayNumber(2013, 1, 5));
     r = Solar(2013, 23, 1, China);
     ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
-    EXPECT_EQ(r.jdn, CEDay(2013, 11, 22));
+    EXPECT_EQ(r.jdn, orbel::GregorianDayNumber(2013, 11, 22));
     r = Solar(2013, 24, 1, China);
     ASSERT_TRUE(orbel::ChSDateToJDN(r, China));
-    EXPECT_EQ(r.jdn, CEDay(2013, 12, 7));
+    EXPECT_EQ(r.jdn, orbel::GregorianDayNumber(2013, 12, 7));
     // Day 16 is valid only in a 16-day term; its jdn is set either way, the
     // first day of the next term when the term has 15 days.
     int fifteenDayTerms = 0;
@@ -273,7 +266,7 @@ TEST(ReferenceLongitude, ADarkMoonInTheFirstHourMovesTheMonthStart) {
 }
 
 TEST(YearDataMemo, ResultsDoNotDependOnWhatWasAskedBefore) {
-    const double x = CEDay(1700, 8, 8) + 0.5;
+    const double x = orbel::GregorianDayNumber(1700, 8, 8) + 0.5;
     const orbel::YearData warm = orbel::ComputeYearData(x, China);
     orbel::ClearCalendarCaches();
     const orbel::YearData cold = orbel::ComputeYearData(x, China);
@@ -293,7 +286,7 @@ TEST(YearDataMemo, ResultsDoNotDependOnWhatWasAskedBefore) {
 
 TEST(YearDataMemo, ThreadsSharingTheMemoSeeTheSerialResults) {
     std::vector<int32_t> days;
-    for (int32_t d = CEDay(-500, 1, 1); d < CEDay(-300, 1, 1); d += 9) days.push_back(d);
+    for (int32_t d = orbel::GregorianDayNumber(-500, 1, 1); d < orbel::GregorianDayNumber(-300, 1, 1); d += 9) days.push_back(d);
     std::vector<orbel::ChlDate> serial(days.size());
     for (std::size_t i = 0; i < days.size(); ++i) {
         serial[i].jdn = days[i];
@@ -322,14 +315,14 @@ TEST(ComputeYearData, TheFirstMonthHoldsTheFirstWinterSolstice) {
     // 2014-12-22: the winter solstice at 07:03 and the dark moon at 09:36 (120 E)
     // on the same day. The data of sui 2016 begins with that solstice, so its
     // month 0 must be the month beginning that day, not the one before.
-    const orbel::YearData sui2016 = orbel::ComputeYearData(CEDay(2016, 6, 1) + 0.5, China);
-    EXPECT_EQ(sui2016.TermDays[0], CEDay(2014, 12, 22));
-    EXPECT_EQ(sui2016.DarkMoonDays[0], CEDay(2014, 12, 22));
+    const orbel::YearData sui2016 = orbel::ComputeYearData(orbel::GregorianDayNumber(2016, 6, 1) + 0.5, China);
+    EXPECT_EQ(sui2016.TermDays[0], orbel::GregorianDayNumber(2014, 12, 22));
+    EXPECT_EQ(sui2016.DarkMoonDays[0], orbel::GregorianDayNumber(2014, 12, 22));
     EXPECT_EQ(sui2016.MonthLabels[0], "11");
     EXPECT_EQ(sui2016.MonthLabels[2], "01");
-    EXPECT_EQ(sui2016.DarkMoonDays[2], CEDay(2015, 2, 19));  // lunar new year 2015
+    EXPECT_EQ(sui2016.DarkMoonDays[2], orbel::GregorianDayNumber(2015, 2, 19));  // lunar new year 2015
     for (int32_t year = 1850; year <= 2150; ++year) {
-        const orbel::YearData yd = orbel::ComputeYearData(CEDay(year, 6, 1) + 0.5, China);
+        const orbel::YearData yd = orbel::ComputeYearData(orbel::GregorianDayNumber(year, 6, 1) + 0.5, China);
         ASSERT_LE(yd.DarkMoonDays[0], yd.TermDays[0]) << year;
         ASSERT_GT(yd.DarkMoonDays[1], yd.TermDays[0]) << year;
         ASSERT_EQ(yd.MonthLabels[0], "11") << year;

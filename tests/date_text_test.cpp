@@ -1,41 +1,35 @@
 // Texts of dates, numbers, durations and day counts.
 #include <gtest/gtest.h>
+#include "services/calendar_conversion.h"
 
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
 
 using namespace orbel;
 
-namespace {
-EuroDate Make(int y, int m, int d, char letter) {
-    EuroDate r;
-    r.year = y; r.month = m; r.day = d; r.letter = letter;
-    return r;
-}
-}  // namespace
 
 TEST(DateText, EuroDateToStr) {
-    EXPECT_EQ(EuroDateToStr(Make(2001, 12, 31, 'G')) + " CE", "2001-12-31 CE");
-    EXPECT_EQ(EuroDateToStr(Make(0, 3, 1, 'J')) + " JC", "0-03-01 JC");
-    EXPECT_EQ(EuroDateToStr(Make(-1000, 2, 29, 'J')) + " JC", "-1000-02-29 JC");
-    EXPECT_EQ(EuroDateToStr(Make(12345, 1, 1, 'G')) + " CE", "12,345-01-01 CE");
-    EXPECT_EQ(EuroDateToStr(Make(10000, 1, 1, 'G')), "10,000-01-01");
-    EXPECT_EQ(EuroDateToStr(Make(-10000, 1, 1, 'G')), "-10,000-01-01");
-    EXPECT_EQ(EuroDateToStr(Make(9999, 12, 31, 'G')), "9999-12-31");
-    EXPECT_EQ(EuroDateToStr(Make(-9999, 12, 31, 'G')), "-9999-12-31");
-    EXPECT_EQ(EuroDateToStr(Make(-3000, 1, 1, 'G')), "-3000-01-01");
-    EXPECT_EQ(EuroDateToStr(Make(999999, 1, 1, 'G')), "999,999-01-01");
-    EXPECT_EQ(EuroDateToStr(Make(-2147483647 - 1, 1, 1, 'G')), "-2,147,483,648-01-01");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(2001, 12, 31, 'G')) + " CE", "2001-12-31 CE");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(0, 3, 1, 'J')) + " JC", "0-03-01 JC");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(-1000, 2, 29, 'J')) + " JC", "-1000-02-29 JC");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(12345, 1, 1, 'G')) + " CE", "12,345-01-01 CE");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(10000, 1, 1, 'G')), "10,000-01-01");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(-10000, 1, 1, 'G')), "-10,000-01-01");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(9999, 12, 31, 'G')), "9999-12-31");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(-9999, 12, 31, 'G')), "-9999-12-31");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(-3000, 1, 1, 'G')), "-3000-01-01");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(999999, 1, 1, 'G')), "999,999-01-01");
+    EXPECT_EQ(EuroDateToStr(MakeEuroDate(-2147483647 - 1, 1, 1, 'G')), "-2,147,483,648-01-01");
 }
 
 TEST(DateText, EuroDateLongForm) {
-    EXPECT_EQ(EuroDateLongForm(Make(2001, 12, 31, 'G')),
+    EXPECT_EQ(EuroDateLongForm(MakeEuroDate(2001, 12, 31, 'G')),
               "The 31st day of December in the year 2001 in the Common Era Calendar");
-    EXPECT_EQ(EuroDateLongForm(Make(2000, 2, 22, 'J')),
+    EXPECT_EQ(EuroDateLongForm(MakeEuroDate(2000, 2, 22, 'J')),
               "The 22nd day of February in the year 2000 in the Julian Calendar");
-    EXPECT_EQ(EuroDateLongForm(Make(-12345, 1, 3, 'J')),
+    EXPECT_EQ(EuroDateLongForm(MakeEuroDate(-12345, 1, 3, 'J')),
               "The 3rd day of January in the year -12,345 in the Julian Calendar");
-    EXPECT_EQ(EuroDateLongForm(Make(1, 7, 11, 'G')),
+    EXPECT_EQ(EuroDateLongForm(MakeEuroDate(1, 7, 11, 'G')),
               "The 11th day of July in the year 1 in the Common Era Calendar");
     // From a day number, as the display cycle does.
     EuroDate ce, jc;

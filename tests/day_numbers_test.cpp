@@ -1,6 +1,8 @@
 // Day numbers, weekdays, the system clock and times of day.
 #include <gtest/gtest.h>
 
+#include "tests/scoped_time_zone.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -13,22 +15,6 @@
 using namespace orbel;
 
 namespace {
-
-// Sets TZ for the lifetime of the object and restores it afterwards.
-class ScopedTimeZone {
-  public:
-    explicit ScopedTimeZone(const char* tz) {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        if (old_) setenv("TZ", old_->c_str(), 1); else unsetenv("TZ");
-        tzset();
-    }
-  private:
-    std::optional<std::string> old_;
-};
 
 // AJD of a GMT moment given as a JDN and a clock time.
 double Ajd(int32_t jdn, int h, int m, int s) { return jdn - 0.5 + (h * 3600 + m * 60 + s) / 86400.0; }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "services/calendar_conversion.h"
+
 #include <cmath>
 
 #include "dates/day_numbers.h"
@@ -7,15 +9,6 @@
 #include "services/astronomy.h"
 
 namespace {
-
-int32_t CEDay(int y, int m, int d) {
-    orbel::EuroDate date;
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.letter = 'G';
-    return orbel::EuroDateToJDN(date);
-}
 
 orbel::CalendarSettings AtLongitude(int16_t longitude) {
     orbel::CalendarSettings s;
@@ -44,7 +37,7 @@ TEST(QuarterPoints, MeeusWorkedExampleAndTheSeamAtYear1000) {
     for (int16_t kind = 0; kind < 4; ++kind)
         EXPECT_NEAR(orbel::EquinoxSolsticeTDT(kind, 1000) - orbel::EquinoxSolsticeTDT(kind, 999), 365.2422, 0.02);
     // The December solstice of 2012: 2012-12-21 11:12 GMT.
-    EXPECT_NEAR(orbel::DecemberSolstice(2012), CEDay(2012, 12, 21) - 0.5 + 11.2 / 24.0, 2.0 / 1440.0);
+    EXPECT_NEAR(orbel::DecemberSolstice(2012), orbel::GregorianDayNumber(2012, 12, 21) - 0.5 + 11.2 / 24.0, 2.0 / 1440.0);
 }
 
 TEST(SuiOfDay, TheSolsticeDayBeginsTheNextSui) {
@@ -62,7 +55,7 @@ TEST(SuiOfDay, TheSolsticeDayBeginsTheNextSui) {
 
 TEST(ComputeSolarTerms, MeanSunDividesTheSolarYearEvenly) {
     const orbel::CalendarSettings s;
-    const double x = CEDay(2012, 6, 1) + 0.5;
+    const double x = orbel::GregorianDayNumber(2012, 6, 1) + 0.5;
     const orbel::SolarTerms st = orbel::ComputeSolarTerms(x, orbel::MeanSunMethod, s);
     EXPECT_EQ(st.TermMoments[24], orbel::ToReferenceCJD(orbel::DecemberSolstice(2011), 120));
     EXPECT_EQ(st.TermMoments[48], orbel::ToReferenceCJD(orbel::DecemberSolstice(2012), 120));
@@ -79,7 +72,7 @@ TEST(ComputeSolarTerms, TrueSunTermsAreWhereTheSunReachesTheirLongitude) {
     for (int16_t longitude : {105, 120, 135}) {
         const orbel::CalendarSettings s = AtLongitude(longitude);
         for (int32_t year : {-2999, -1500, 700, 1950, 2024, 2998}) {
-            const orbel::SolarTerms st = orbel::ComputeSolarTerms(CEDay(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
+            const orbel::SolarTerms st = orbel::ComputeSolarTerms(orbel::GregorianDayNumber(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
             EXPECT_EQ(st.TermMoments[78], st.QuarterPoints[13]);
             // The quarter points of the mean series are close to the true ones.
             for (int k = 0; k < 13; ++k)
@@ -103,14 +96,14 @@ TEST(ComputeSolarTerms, ATermHasOneMomentWhicheverSuiAsksForIt) {
     // The data of sui y + 1 repeats terms 24..78 of sui y as its terms 0..54.
     const orbel::CalendarSettings s;
     for (int32_t year = -3000; year <= 3000; year += 97) {
-        const orbel::SolarTerms a = orbel::ComputeSolarTerms(CEDay(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
-        const orbel::SolarTerms b = orbel::ComputeSolarTerms(CEDay(year + 1, 6, 1) + 0.5, orbel::TrueSunMethod, s);
+        const orbel::SolarTerms a = orbel::ComputeSolarTerms(orbel::GregorianDayNumber(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
+        const orbel::SolarTerms b = orbel::ComputeSolarTerms(orbel::GregorianDayNumber(year + 1, 6, 1) + 0.5, orbel::TrueSunMethod, s);
         for (int i = 0; i + 24 < 78; ++i) ASSERT_EQ(b.TermMoments[i], a.TermMoments[i + 24]) << year << " " << i;
     }
 }
 
 TEST(ComputeSolarTerms, ReferenceLongitudeShiftsEveryTerm) {
-    const double x = CEDay(2020, 3, 1) + 0.5;
+    const double x = orbel::GregorianDayNumber(2020, 3, 1) + 0.5;
     const orbel::SolarTerms at120 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, AtLongitude(120));
     const orbel::SolarTerms at105 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, AtLongitude(105));
     int movedDays = 0;

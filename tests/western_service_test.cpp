@@ -1,6 +1,8 @@
 // str_to_date, separate_thousands and get_timezone.
 #include <gtest/gtest.h>
 
+#include "tests/scoped_time_zone.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -31,22 +33,6 @@ std::string Separate(const char* number, char sep = ',') {
     separate_thousands(number, sep, buffer);
     return std::string(buffer);  // up to the first zero character
 }
-
-// Sets TZ for the lifetime of the object and restores it afterwards.
-class ScopedTimeZone {
-  public:
-    explicit ScopedTimeZone(const char* tz) {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        if (old_) setenv("TZ", old_->c_str(), 1); else unsetenv("TZ");
-        tzset();
-    }
-  private:
-    std::optional<std::string> old_;
-};
 
 }  // namespace
 
