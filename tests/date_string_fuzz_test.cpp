@@ -1,0 +1,159 @@
+// Arbitrary texts through both date-string parsers, directly and through the
+// program's wrappers: no crash, no read beyond the text, and every promise
+// about the record kept. Run with a large ORBEL_FUZZ_COUNT under the
+// sanitizers by scripts/sanitize.sh.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "dates/date_string_library.h"
+#include "orbel2/orbel2.h"
+#include "tests/text_fuzzer.h"
+
+namespace orbel {
+namespace {
+
+// Values the library never writes into the caller's fields.
+constexpr int32_t EpochMark = 0x5A5A5A5A;
+constexpr int32_t JdnMark = -0x3C3C3C3C;
+constexpr int32_t Unwritten = -77777;
+
+template <typename Record>
+Record Marked() {
+    Record r;
+    r.epoch = EpochMark;
+    r.jdn = JdnMark;
+    r.cycle = r.position = r.element = r.animal = r.day = r.valid = Unwritten;
+    return r;
+}
+
+// Element and animal, when given, must be the pair at the position: stems
+// count mod 10 (two per element), branches mod 12.
+bool NamesAgreeWithPosition(int32_t position, int32_t element, int32_t animal) {
+    if (element == -1 && animal == -1) return true;
+    return element >= 0 && element <= 4 && animal >= 0 && animal <= 11 && (position - 1) % 12 == animal &&
+           (position - 1) % 10 / 2 == element;
+}
+
+std::string Printable(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text.substr(0, 200)) {
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+struct Tally {
+    std::size_t accepted = 0;
+    std::size_t named = 0;  // accepted with an element-animal
+};
+
+// Fails the test (and tells which text) when a promise is broken.
+void CheckLunar(std::string_view text, const char* terminated, const DateStringLibrary& library, Tally& tally) {
+    orbel2_chl_date d = Marked<orbel2_chl_date>();
+    d.month = d.leap = Unwritten;
+    const orbel2_chl_date before = d;
+    chl_datestr_to_chldate(terminated, &d);
+
+    ASSERT_EQ(d.epoch, EpochMark) << Printable(text);
+    ASSERT_EQ(d.jdn, JdnMark) << Printable(text);
+    ASSERT_TRUE(d.valid == 0 || d.valid == 1) << Printable(text);
+    if (d.valid == 1) {
+        ASSERT_NE(text.substr(0, 1), "-");
+        ASSERT_TRUE(d.position >= 1 && d.position <= 60) << Printable(text);
+        ASSERT_TRUE(d.month >= 1 && d.month <= 12) << Printable(text);
+        ASSERT_TRUE(d.day >= 1 && d.day <= 31) << Printable(text);
+        ASSERT_TRUE(d.leap == 0 || d.leap == 1) << Printable(text);
+        ASSERT_TRUE(NamesAgreeWithPosition(d.position, d.element, d.animal)) << Printable(text);
+        ++tally.accepted;
+        if (d.element != -1) ++tally.named;
+    }
+
+    // No state between calls: the same text gives the same record.
+    orbel2_chl_date again = before;
+    chl_datestr_to_chldate(terminated, &again);
+    ASSERT_EQ(std::memcmp(&again, &d, sizeof d), 0) << Printable(text);
+
+    // The wrapper, given the bare view, agrees with the direct call.
+    ChlDate wrapped;
+    wrapped = std::bit_cast<decltype(wrapped)>(before);
+    const bool ok = library.ParseChl(text, wrapped);
+    if (text.find('\0') == std::string_view::npos) {
+        ASSERT_EQ(std::memcmp(&wrapped, &d, sizeof d), 0) << Printable(text);
+        ASSERT_EQ(ok, d.valid == 1);
+    } else {
+        ASSERT_FALSE(ok);
+    }
+}
+
+void CheckSolar(std::string_view text, const char* terminated, const DateStringLibrary& library, Tally& tally) {
+    // A guard word after the nine fields catches a write of a tenth.
+    struct {
+        orbel2_chs_date date;
+        int32_t guard;
+    } g{Marked<orbel2_chs_date>(), Unwritten};
+    g.date.term = Unwritten;
+    const orbel2_chs_date before = g.date;
+    chs_datestr_to_chsdate(terminated, &g.date);
+    const orbel2_chs_date& d = g.date;
+
+    ASSERT_EQ(g.guard, Unwritten) << Printable(text);
+    ASSERT_EQ(d.epoch, EpochMark) << Printable(text);
+    ASSERT_EQ(d.jdn, JdnMark) << Printable(text);
+    ASSERT_TRUE(d.valid == 0 || d.valid == 1) << Printable(text);
+    if (d.valid == 1) {
+        ASSERT_EQ(std::string_view(terminated).find('*'), std::string_view::npos) << Printable(text);
+        ASSERT_TRUE(d.position >= 1 && d.position <= 60) << Printable(text);
+        ASSERT_TRUE(d.term >= 1 && d.term <= 24) << Printable(text);
+        ASSERT_TRUE(d.day >= 1 && d.day <= 16) << Printable(text);
+        ASSERT_TRUE(NamesAgreeWithPosition(d.position, d.element, d.animal)) << Printable(text);
+        ++tally.accepted;
+        if (d.element != -1) ++tally.named;
+    }
+
+    ChsDate wrapped;
+    wrapped = std::bit_cast<decltype(wrapped)>(before);
+    const bool ok = library.ParseChs(text, wrapped);
+    if (text.find('\0') == std::string_view::npos) {
+        ASSERT_EQ(std::memcmp(&wrapped, &d, sizeof d), 0) << Printable(text);
+        ASSERT_EQ(ok, d.valid == 1);
+    } else {
+        ASSERT_FALSE(ok);
+    }
+}
+
+TEST(DateStringFuzz, ArbitraryTextsKeepEveryPromise) {
+    const DateStringLibrary& library = ProgramDateStringLibrary();
+    ASSERT_TRUE(library.Bound()) << DateStringLibraryError(library);
+
+    fuzz::FuzzOptions options;
+    options.count = fuzz::FuzzCount(200000);
+    Tally lunar, solar;
+    fuzz::FuzzTexts(options, [&](std::string_view text) {
+        if (HasFatalFailure()) return;
+        const auto terminated = fuzz::TerminatedCopy(text);
+        CheckLunar(text, terminated.get(), library, lunar);
+        CheckSolar(text, terminated.get(), library, solar);
+    });
+    ASSERT_FALSE(HasFatalFailure());
+
+    // The generator must reach the accepting paths, not only the refusals.
+    EXPECT_GT(lunar.accepted, options.count / 50);
+    EXPECT_GT(lunar.named, options.count / 500);
+    EXPECT_GT(solar.accepted, options.count / 50);
+    EXPECT_GT(solar.named, options.count / 500);
+    std::printf("%zu texts: CHL accepted %zu (%zu by names), CHS accepted %zu (%zu by names)\n", options.count,
+                lunar.accepted, lunar.named, solar.accepted, solar.named);
+}
+
+}  // namespace
+}  // namespace orbel
