@@ -56,6 +56,18 @@ int16_t MainWindowModel::ParseTime(std::string_view text) {
     return ParseTimeText(t);
 }
 
+double MainWindowModel::ParserFailure(int16_t code, int16_t& error) {
+    // A missing date-string library is no fault of the text typed: say so
+    // first, then the entry is refused as unreadable.
+    const std::string why = parserError();
+    if (!why.empty()) {
+        port.ShowMessage("Date-string library", why, MessageIcon::Critical);
+        code = DateErrorParsing;
+    }
+    error = code;
+    return 0.0;
+}
+
 void MainWindowModel::SetZoneSelection(int index) { cboTimeZone.listIndex = index; }
 
 double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
@@ -159,7 +171,7 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
                 parsed = parseChl(d, r);
             }
         }
-        if (!parsed) return fail(DateErrorBadCHL);
+        if (!parsed) return ParserFailure(DateErrorBadCHL, error);
         const int16_t status = ChLDateToJDN(r, settings);
         if (status == -4) return fail(DateErrorDayBeyondMonth);
         if (status != 0) return fail(DateErrorBadCHL);
@@ -171,7 +183,7 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         if (Contains(d, "-?-")) d += ElementAnimalSuffix(cboElement.listIndex, cboAnimal.listIndex);
         ChsDate r;
         r.epoch = settings.epoch;
-        if (!parseChs(d, r)) return fail(DateErrorBadCHS);
+        if (!parseChs(d, r)) return ParserFailure(DateErrorBadCHS, error);
         if (!ChSDateToJDN(r, settings)) return fail(DateErrorBadCHS);
         if (r.jdn < MinJDN) return fail(DateErrorTooEarly);
         jdn = r.jdn;

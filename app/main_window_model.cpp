@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "dates/date_entry.h"
+#include "dates/date_string_library.h"
 #include "dates/day_numbers.h"
 #include "engine/cycles.h"
 #include "engine/sol_eq.h"
@@ -31,8 +32,12 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 MainWindowModel::MainWindowModel(UserPort& userPort)
     : port(userPort),
       clock([] { return NowAJD(); }),
-      parseChl([](std::string_view, ChlDate& r) { return (r.valid = 0) != 0; }),
-      parseChs([](std::string_view, ChsDate& r) { return (r.valid = 0) != 0; }) {
+      parseChl([](std::string_view text, ChlDate& r) { return ParseChlDateStr(text, r); }),
+      parseChs([](std::string_view text, ChsDate& r) { return ParseChsDateStr(text, r); }),
+      parserError([] {
+          const DateStringLibrary& library = ProgramDateStringLibrary();
+          return library.Bound() ? std::string() : DateStringLibraryError(library);
+      }) {
     const auto& china = AnimalNameList(CountryChina);
     std::copy(china.begin(), china.end(), AnimalNames.begin());
 }

@@ -141,6 +141,8 @@ public:
     // valid record.
     std::function<bool(std::string_view, ChlDate&)> parseChl;
     std::function<bool(std::string_view, ChsDate&)> parseChs;
+    // Why the readers cannot work (the library is missing), or empty.
+    std::function<std::string()> parserError;
 
     std::string caption;  // window title
     bool visible = false;
@@ -195,6 +197,7 @@ private:
     void RefreshElementAnimalTarget();
     bool IsElementAnimalTarget() const;
     ChlDate DisplayedLunarDate() const;
+    double ParserFailure(int16_t code, int16_t& error);
 };
 
 }  // namespace orbel

@@ -60,6 +60,10 @@ check "convert --epoch after the command" '"$cli" convert "2012-01-23 CE" --epoc
 check "convert --country japan" '"$cli" --country japan convert "2012-01-23 CE" | grep -qP "^lblChineseSolarDate\t.* 21:00 JST$"'
 check "convert: Pantheon labels" 'printf "%s\n" "$out" | grep -qxP "lblPantheonCalendarCCT\t4709-01-01 PAN 20:00 CCT Sun Day"'
 check "convert: Moon four hours after the dark moon" 'printf "%s\n" "$out" | grep -qP "^lblAgeOfMoon\t\[149\] 0 days, 4 hrs, "'
+check "convert: the overseas Chinese year" '"$cli" convert "4709-1-1 CHL" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 04:00 GMT Monday"'
+check "convert --element --animal for a ? position" '"$cli" convert --element water --animal dragon "79-?-1-1 CHL" | grep -qxP "lblChineseLunarDate\t79-29-01-01 CHL 12:00 CCT"'
+err=$("$cli" convert "79-29-2-30 CHL" 2>&1 >/dev/null); st=$?
+check "convert: day beyond the month" '[ $st -eq 2 ] && [ "$err" = "$(printf "Invalid date or time entry\nInvalid CHL date.  Day number exceeds number of days in the month.")" ]'
 check "convert: day count" '"$cli" convert "2,111,111 AJD" | grep -qxP "lblChronologicalJulianDateLondon\t2,111,111.5000 CJDL"'
 check "convert --yes: calendar in force" '"$cli" convert --calendar JC --yes "2012-01-10" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 12:00 GMT Monday"'
 check "convert now" '"$cli" convert now | grep -qP "^lblCommonEraDate\t-?[0-9,]+-[0-9]{2}-[0-9]{2} CE [0-9]{2}:[0-9]{2} GMT [A-Z][a-z]+day$"'
