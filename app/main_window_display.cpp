@@ -148,6 +148,7 @@ void MainWindowModel::DisplayMoonData(Rgb moonBackColour) {
     lblPhaseOfMoon.caption = moon.phaseView->caption;
     picMoon.backColour = moonBackColour;
     moonPicture = moon.phaseView->picture.FileName(state.ProgramFolder);
+    moonRepaint = moon.phaseView->picture.repaint;
     picMoon.visible = true;
 }
 

@@ -14,6 +14,7 @@
 #include "app/user_port.h"
 #include "engine/calendar_settings.h"
 #include "engine/chinese_records.h"
+#include "engine/moon_data.h"
 
 namespace orbel {
 
@@ -178,6 +179,7 @@ public:
     Label lblPhaseOfMoon, lblAgeOfMoon;
     Picture picMoon;
     std::string moonPicture;  // file name of the Moon picture shown
+    MoonRepaint moonRepaint = MoonRepaint::None;  // how the window repaints it
     // Stem and branch pictures of the day and the year (stem 1..10, branch 1..12).
     Picture imgDayStem, imgDayBranch, imgYearStem, imgYearBranch;
     Label lblYear;
