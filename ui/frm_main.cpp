@@ -23,10 +23,6 @@ QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 // text would be unreadable there, so it is shown white.
 QColor LabelTextColour(const Control& c) { return c.foreColour == Black ? QColor(Qt::white) : ToQColor(c.foreColour); }
 
-void SetStyleIfChanged(QWidget* w, const QString& style) {
-    if (w->styleSheet() != style) w->setStyleSheet(style);
-}
-
 void MirrorControl(const Control& c, QWidget* w) {
     if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
@@ -34,7 +30,11 @@ void MirrorControl(const Control& c, QWidget* w) {
 }
 
 void MirrorTextColour(const Control& c, QWidget* w) {
-    SetStyleIfChanged(w, QStringLiteral("color: %1;").arg(LabelTextColour(c).name()));
+    const QColor colour = LabelTextColour(c);
+    if (w->palette().color(QPalette::WindowText) == colour) return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
 }
 
 }  // namespace
