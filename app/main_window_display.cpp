@@ -147,7 +147,7 @@ void MainWindowModel::DisplayMoonData(Rgb moonBackColour) {
     if (!moon.phaseView) return;
     lblPhaseOfMoon.caption = moon.phaseView->caption;
     picMoon.backColour = moonBackColour;
-    moonPicture = moon.phaseView->picture.FileName(state.ProgramFolder);
+    moonPicture = moon.phaseView->picture.FileName(PictureFolder());
     moonRepaint = moon.phaseView->picture.repaint;
     picMoon.visible = true;
 }

@@ -79,6 +79,7 @@ void MainWindowModel::Load(std::string_view storedCountry) {
 
 void MainWindowModel::InitializeState() {
     state = MainWindowState{};
+    state.ProgramFolder = programFolder;
     state.LongitudeLabels = LongitudeLabels();
     optNext.value = true;
     optPrevious.value = false;

@@ -119,6 +119,9 @@ public:
     void cboElement_Click();
     void cboAnimal_Click();
 
+    // The folder of the program's pictures (Moon, stems and branches).
+    std::string PictureFolder() const { return state.ProgramFolder + "pictures/"; }
+
     // Writes the date box as typing does, with its change event.
     void SetDateText(std::string_view text);
 
@@ -136,6 +139,9 @@ public:
     // --- The window's state and controls -----------------------------------------
     UserPort& port;
     MainWindowLinks links;
+    // The folder of the program and its files, ending in "/", given by the
+    // program before Load; start-up copies it into the state.
+    std::string programFolder;
     MainWindowState state;
     std::function<double()> clock;  // the present moment, AJD; the system clock by default
     // The date-string library's readers of CHL and CHS texts; true for a

@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "engine/moon_data.h"
 
 namespace orbel {
@@ -192,7 +194,7 @@ void FrmMain::BuildWidgets() {
     lblPhaseOfMoon = static_cast<ClickLabel*>(label("lblPhaseOfMoon", m.lblPhaseOfMoon, true));
     lblAgeOfMoon = static_cast<ClickLabel*>(label("lblAgeOfMoon", m.lblAgeOfMoon, true));
     picMoon = picture("picMoon", m.picMoon);
-    picMoon->setFixedSize(96, 96);
+    picMoon->setFixedSize(96, 99);
     imgDayStem = picture("imgDayStem", m.imgDayStem);
     imgDayBranch = picture("imgDayBranch", m.imgDayBranch);
     imgYearStem = picture("imgYearStem", m.imgYearStem);
@@ -230,7 +232,10 @@ void FrmMain::BuildWidgets() {
     cmdQuit = button("cmdQuit", m.cmdQuit);
     lblCorvaneSystems = static_cast<ClickLabel*>(label("lblCorvaneSystems", m.lblCorvaneSystems, true));
     lblOnlineDocumentation = static_cast<ClickLabel*>(label("lblOnlineDocumentation", m.lblOnlineDocumentation, true));
-    mirrors_.push_back([this] { ShowMoonPicture(); });
+    mirrors_.push_back([this] {
+        ShowMoonPicture();
+        ShowStemBranchPictures();
+    });
 
     // Layout: settings and entry on top, the calendars in the middle with the
     // Moon beside them, move and search below, the other windows' buttons last.
@@ -475,27 +480,38 @@ void FrmMain::Mirror() {
 }
 
 void FrmMain::ShowMoonPicture() {
-    if (!model_.picMoon.visible || model_.moonPicture.empty()) {
-        picMoon->clear();
-        return;
-    }
-    QImage image(Q(model_.moonPicture));
+    QImage image;
+    if (model_.picMoon.visible && !model_.moonPicture.empty()) image.load(Q(model_.moonPicture));
     if (image.isNull()) {
         picMoon->clear();
         return;
     }
-    image = image.convertToFormat(QImage::Format_RGB32).scaled(picMoon->size(), Qt::IgnoreAspectRatio);
+    image = image.convertToFormat(QImage::Format_RGB32);
+    // The dark Moon's background is the colour value 200 (RGB(200, 0, 0));
+    // the other pictures are cut to their disc. The disc test takes the box
+    // in the units of the program's first design, twice the picture's pixels.
+    const QRgb key = qRgb(200, 0, 0);
     const QRgb back = ToQColor(model_.picMoon.backColour).rgb();
     const int w = image.width(), h = image.height();
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            const bool grey200 = qRed(pixel) == 200 && qGreen(pixel) == 200 && qBlue(pixel) == 200;
-            if ((model_.moonRepaint == MoonRepaint::Colour200ToBack && grey200) ||
-                (model_.moonRepaint == MoonRepaint::OutsideCircle && OutsideMoonDisc(x, y, w, h)))
+        for (int x = 0; x < w; ++x)
+            if ((model_.moonRepaint == MoonRepaint::Colour200ToBack && image.pixel(x, y) == key) ||
+                (model_.moonRepaint == MoonRepaint::OutsideCircle && OutsideMoonDisc(x, y, 2 * w, 2 * h)))
                 image.setPixel(x, y, back);
+    picMoon->setPixmap(QPixmap::fromImage(image.scaled(picMoon->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void FrmMain::ShowStemBranchPictures() {
+    const QString folder = Q(model_.PictureFolder());
+    for (auto [w, m, kind] : {std::tuple{imgDayStem, &model_.imgDayStem, "stem"}, std::tuple{imgDayBranch, &model_.imgDayBranch, "branch"},
+                              std::tuple{imgYearStem, &model_.imgYearStem, "stem"}, std::tuple{imgYearBranch, &model_.imgYearBranch, "branch"}}) {
+        if (m->image <= 0) {
+            w->clear();
+            continue;
         }
-    picMoon->setPixmap(QPixmap::fromImage(image));
+        QPixmap picture(folder + QStringLiteral("%1%2.png").arg(kind).arg(m->image));
+        w->setPixmap(picture.scaled(36, 36, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
 }
 
 void FrmMain::keyReleaseEvent(QKeyEvent* event) {

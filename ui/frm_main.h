@@ -79,6 +79,7 @@ private:
     // Runs a model procedure after a user event, then mirrors the model.
     void Act(const std::function<void()>& procedure);
     void ShowMoonPicture();
+    void ShowStemBranchPictures();
     void RestoreWebLabels();
 
     MainWindowModel& model_;

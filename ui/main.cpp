@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 
     orbel::QtUserPort port;
     orbel::MainWindowModel model(port);
-    model.state.ProgramFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString() + "/";
+    model.programFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString() + "/";
     orbel::FrmMain window(model);
     port.SetParent(&window);
     QObject::connect(&window, &orbel::FrmMain::quitRequested, &app, &QApplication::quit);

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     orbel::ScriptedUserPort port;
     orbel::MainWindowModel model(port);
-    model.state.ProgramFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString() + "/";
+    model.programFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString() + "/";
     orbel::FrmMain window(model);
     model.Load("");
     if (argc > 2) {
