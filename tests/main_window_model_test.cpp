@@ -572,9 +572,9 @@ TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
     Convert("2000-01-21 CE");
     EXPECT_EQ(model->lblPhaseOfMoon.caption, "Full moon, 100.0%");
     EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 14 days, 10 hrs, ", 0), 0u) << model->lblAgeOfMoon.caption;
-    EXPECT_EQ(model->moonPicture, "fullmoon.bmp");
+    EXPECT_EQ(model->moonPicture, "pictures/fullmoon.bmp");
     ChooseCountry(CountryVietnam);
-    EXPECT_EQ(model->moonPicture, "fullmoon_vn.bmp");
+    EXPECT_EQ(model->moonPicture, "pictures/fullmoon_vn.bmp");
     EXPECT_EQ(model->picMoon.backColour, (Rgb{0, 128, 0}));
     // A week later the Moon wanes.
     model->txbPlusMinus.text = "7";
