@@ -1,6 +1,7 @@
 #include "cli/table_command.h"
 
 #include "cli/cli_dates.h"
+#include "cli/settings_options.h"
 
 #include <algorithm>
 #include <charconv>
@@ -25,24 +26,12 @@ constexpr const char* Usage =
     "[--method true|mean] table FROM TO\n"
     "FROM and TO are CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n";
 
-bool IsOption(std::string_view arg) {
-    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method";
-}
-
 // Index of the command word: the first argument that is not an option or
 // an option's value; argc when there is none.
 int CommandIndex(int argc, char** argv) {
     int i = 1;
-    while (i < argc && IsOption(argv[i])) i += 2;
+    while (i < argc && cli::IsSettingsOption(argv[i])) i += 2;
     return i;
-}
-
-std::optional<int64_t> ParseInteger(std::string_view text) {
-    int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
-    return value;
 }
 
 int Fail(const std::string& message) {
@@ -58,43 +47,16 @@ bool IsTableCommand(int argc, char** argv) {
 }
 
 int RunTableCommand(int argc, char** argv) {
-    CalendarSettings settings;
-    std::optional<int16_t> countryLongitude;
-    int country = CountryChina;
-    std::optional<int16_t> longitude;
+    cli::SettingsOptions options;
     int i = 1;
-    for (; i < argc && IsOption(argv[i]); i += 2) {
+    for (; i < argc && cli::IsSettingsOption(argv[i]); i += 2) {
         const std::string_view option = argv[i];
         if (i + 1 >= argc) return Fail("option " + std::string(option) + " needs a value");
-        const std::string_view value = argv[i + 1];
-        if (option == "--country") {
-            if (value == "vietnam")
-                country = CountryVietnam, countryLongitude = 105;
-            else if (value == "china")
-                country = CountryChina, countryLongitude = 120;
-            else if (value == "japan")
-                country = CountryJapan, countryLongitude = 135;
-            else
-                return Fail("unknown country '" + std::string(value) + "'");
-        } else if (option == "--longitude") {
-            const auto n = ParseInteger(value);
-            if (!n || *n < 100 || *n > 145) return Fail("longitude must be a whole number from 100 to 145");
-            longitude = static_cast<int16_t>(*n);
-        } else if (option == "--epoch") {
-            const auto n = ParseInteger(value);
-            if (!n || (*n != -2696 && *n != -2636)) return Fail("epoch must be -2696 or -2636");
-            settings.epoch = static_cast<int16_t>(*n);
-        } else {
-            if (value == "true")
-                settings.method = TrueSunMethod;
-            else if (value == "mean")
-                settings.method = MeanSunMethod;
-            else
-                return Fail("method must be true or mean");
-        }
+        std::string error;
+        if (!cli::ReadSettingsOption(option, argv[i + 1], options, error)) return Fail(error);
     }
-    if (countryLongitude) settings.referenceLongitude = *countryLongitude;
-    if (longitude) settings.referenceLongitude = *longitude;
+    const CalendarSettings settings = options.Resolved();
+    const int country = options.country;
 
     if (i >= argc || std::string_view(argv[i]) != "table") return Fail("expected the command table");
     if (argc - i != 3) return Fail("table needs FROM and TO");

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the program.
-# The desktop window is not built yet: this starts orbel-cli instead, by default
-# listing the phases of the Moon and the solar terms of the coming month.
+# Installs what is missing, builds and starts the program. Without a display
+# (no DISPLAY or WAYLAND_DISPLAY) it starts the program under xvfb-run, on a
+# virtual screen, and says so.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" xvfb xauth
 "$root/scripts/build.sh"
-cli="${ORBEL_BUILD_DIR:-$root/build}/bin/orbel-cli"
-echo "(the desktop window is not built yet; starting orbel-cli)" >&2
-if [ $# -eq 0 ]; then
-  set -- events "$(date -u +%Y-%m-%d)" "$(date -u -d '+30 days' +%Y-%m-%d)"
+program="${ORBEL_BUILD_DIR:-$root/build}/bin/orbel"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: starting orbel under xvfb-run on a virtual screen (stop it with Ctrl-C)." >&2
+  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$program" "$@"
 fi
-exec "$cli" "$@"
+exec "$program" "$@"

@@ -45,4 +45,39 @@ for bad in "table 2024-02-30 2024-03-01" "table -3001-12-31 -3000-01-05" "table 
   err=$("$cli" $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# convert: the Date box and Convert of the main window, one value label a line.
+out=$("$cli" convert "2012-01-23 CE")
+check "convert exits 0" '[ $? -eq 0 ]'
+check "convert prints fifteen labels in order" '[ "$(printf "%s\n" "$out" | cut -f1 | tr "\n" " ")" = "lblAstronomicalJulianDate lblChronologicalJulianDateLondon lblCommonEraDate lblJulianCalendarDate lblChronologicalJulianDateBeijing lblChineseSolarDate lblChineseLunarDate lblPantheonCalendarGMT lblPantheonCalendarCCT lblElementAnimalOfDay lblElementAnimalOfMonth lblElementAnimalOfYear lblDeltaT lblPhaseOfMoon lblAgeOfMoon " ]'
+check "convert: CE label" 'printf "%s\n" "$out" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 12:00 GMT Monday"'
+check "convert: lunar new year" 'printf "%s\n" "$out" | grep -qxP "lblChineseLunarDate\t79-29-01-01 CHL 20:00 CCT"'
+check "convert: AJD label" 'printf "%s\n" "$out" | grep -qxP "lblAstronomicalJulianDate\t2,455,950.0000 AJD"'
+check "convert --tips: a tip line after each label" '[ "$("$cli" convert --tips "2012-01-23 CE" | wc -l)" -eq 30 ]'
+check "convert --tips: CE long form" '"$cli" convert --tips "2012-01-23 CE" | grep -qxP "lblCommonEraDate.tip\tThe 23rd day of January in the year 2012 in the Common Era Calendar \(London\)."'
+check "convert --time --zone local" '"$cli" convert --time 9.30 --zone local "2012-01-23 CE" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 01:30 GMT Monday"'
+check "convert --minus" '"$cli" convert --minus 10 "2012-01-23 CE" | grep -qxP "lblCommonEraDate\t2012-01-13 CE 12:00 GMT Friday"'
+check "convert --epoch after the command" '"$cli" convert "2012-01-23 CE" --epoch -2636 | grep -qP "^lblChineseLunarDate\t78-29-01-01 CHL"'
+check "convert --country japan" '"$cli" --country japan convert "2012-01-23 CE" | grep -qP "^lblChineseSolarDate\t.* 21:00 JST$"'
+check "convert: Pantheon labels" 'printf "%s\n" "$out" | grep -qxP "lblPantheonCalendarCCT\t4709-01-01 PAN 20:00 CCT Sun Day"'
+check "convert: Moon four hours after the dark moon" 'printf "%s\n" "$out" | grep -qP "^lblAgeOfMoon\t\[149\] 0 days, 4 hrs, "'
+check "convert: the overseas Chinese year" '"$cli" convert "4709-1-1 CHL" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 04:00 GMT Monday"'
+check "convert --element --animal for a ? position" '"$cli" convert --element water --animal dragon "79-?-1-1 CHL" | grep -qxP "lblChineseLunarDate\t79-29-01-01 CHL 12:00 CCT"'
+err=$("$cli" convert "79-29-2-30 CHL" 2>&1 >/dev/null); st=$?
+check "convert: day beyond the month" '[ $st -eq 2 ] && [ "$err" = "$(printf "Invalid date or time entry\nInvalid CHL date.  Day number exceeds number of days in the month.")" ]'
+check "convert: day count" '"$cli" convert "2,111,111 AJD" | grep -qxP "lblChronologicalJulianDateLondon\t2,111,111.5000 CJDL"'
+check "convert --yes: calendar in force" '"$cli" convert --calendar JC --yes "2012-01-10" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 12:00 GMT Monday"'
+check "convert now" '"$cli" convert now | grep -qP "^lblCommonEraDate\t-?[0-9,]+-[0-9]{2}-[0-9]{2} CE [0-9]{2}:[0-9]{2} GMT [A-Z][a-z]+day$"'
+err=$("$cli" convert --calendar JC "2012-01-10" 2>&1 >/dev/null); st=$?
+check "convert without --yes: No is error 2" '[ $st -eq 2 ] && [ "$err" = "$(printf "Invalid date or time entry\nCalendar must be specified (one of CHL, CHS, CE, JC, PAN, CJDL, CJDC, AJD).")" ]'
+err=$("$cli" convert "2001/12/31 CE" 2>&1 >/dev/null); st=$?
+want=$'Invalid date or time entry\nDate separator must be a dash, \'-\'.'
+check "convert entry error: title and text on stderr" '[ $st -eq 2 ] && [ "$err" = "$want" ]'
+err=$("$cli" convert "3000-01-02 CE" 2>&1 >/dev/null); st=$?
+check "convert out of range" '[ $st -eq 2 ] && [ "$err" = "$(printf "Date out of range\nDate is later than 3000-01-01 CE.")" ]'
+out=$("$cli" convert "2001-02-30 CE" 2>/dev/null); st=$?
+check "convert error prints no labels" '[ $st -eq 2 ] && [ -z "$out" ]'
+for bad in "convert" "convert a b" "--zone utc convert 2012-01-23CE" "--element iron convert 2012-01-23CE" "--calendar XX convert 2012-01-23CE" "--time"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

@@ -1,0 +1,205 @@
+#pragma once
+// The main window without a screen: every control that matters to the
+// program's behaviour, and the procedures of start-up, settings, date entry
+// and the convert-and-display cycle. The Qt window mirrors these fields and
+// forwards its events to the procedures named after them.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/controls.h"
+#include "app/main_window_state.h"
+#include "app/user_port.h"
+#include "engine/calendar_settings.h"
+#include "engine/chinese_records.h"
+#include "engine/moon_data.h"
+
+namespace orbel {
+
+// Calls from the main window into windows and stores built by later work
+// (the log, the lists window, the saved-state file). Until they are
+// connected each does nothing: no log line is written, no state is restored.
+struct MainWindowLinks {
+    // The log's AutoLog with the operation code (1 Now, 2 Convert, 3 Move,
+    // 4 search, 5 one day).
+    std::function<void(int16_t& operation)> AutoLog = [](int16_t&) {};
+    // The text of the log; View log and Clear log are shown when it has any.
+    std::function<std::string()> LogText = [] { return std::string(); };
+    // Reads the saved-state file into the model; false when there is none.
+    std::function<bool()> RestoreState = [] { return false; };
+    // The lists window's calendar choice, 'G' (CE) or 'J' (JC).
+    std::function<void(char letter)> ChooseListsCalendar = [](char) {};
+    // Keep-30th and keep-leap boxes of the move frame.
+    std::function<void()> UpdateKeep30th = [] {};
+};
+
+// The delta T label: a duration in whole minutes up to 1440, else
+// "More than 24 hours".
+std::string DeltaTText(double minutes);
+
+class MainWindowModel {
+public:
+    explicit MainWindowModel(UserPort& port);
+
+    // --- Start-up ----------------------------------------------------------------
+    // The window's load event. `storedCountry` is the country value read from
+    // the settings store ("0", "1", "2"; anything else gives China).
+    void Load(std::string_view storedCountry);
+    void Initialization();
+    void InitializeState();
+    void FillDropDowns();
+
+    // --- Settings ----------------------------------------------------------------
+    // The settings every engine call receives, as the lists hold them now.
+    CalendarSettings Settings() const;
+    int16_t Epoch() const;
+    int Country() const;  // index of cboRefLong: 0 Vietnam, 1 China, 2 Japan
+    Rgb CountryColour() const;
+
+    void cboRefLong_Click();
+    void cboLongitude_Click();
+    void cboEpoch_Click();
+    void cboMethod_Click();
+    void cboTimeZone_Click();
+    void chkShowPAN_Click();
+    void chkShowCJDs_Click();
+    void chkAutoLog_Click();
+    void optPlus_Click();
+    void optMinus_Click();
+    void optNext_Click();
+    void optPrevious_Click();
+
+    void SetCountryCaptions();
+    void SetAnimalWords();
+    void SetTargetAnimalWords();
+    void ApplyCountryColours();
+
+    void EnableDisableFunctions();
+    void CmdSaveStateEnabled(bool enable);
+    void SetTheFocus();
+    void cmdMoveSetFocus();
+    void SetMoveControlsEnabled(bool enable);
+    void FocusSearch();
+
+    // --- Convert and display -------------------------------------------------------
+    void DisplayDatesAndTimes();
+    void Recalculate(int16_t& intAutoLogValue);
+    void DisplayWesternDates();
+    void DisplayChineseDates();
+    void DisplayPantheonDates();
+    void DisplayDeltaT();
+    void DisplayMoonData(Rgb backColour);
+    void HighlightInputCalendar();
+    void GoToNow();
+    void DateTextChanged();
+    void FillEntryFromInputCalendar();
+    void ShowYearElementAnimal();
+    void ShowMonthElementAnimal();
+
+    void cmdCompute_Click();
+    // Enter (13) in a non-empty date box converts.
+    void txbDate_KeyPress(int keyAscii);
+    void cmdNow_Click();
+    void cmdClearDate_Click();
+    void cmdReset_Click();
+    // Value-label clicks; button 1 is the left button.
+    void lblCommonEraDate_Click(int button);
+    void lblJulianCalendarDate_Click(int button);
+    void lblChineseLunarDate_Click(int button);
+    void lblChineseSolarDate_Click(int button);
+    void lblAstronomicalJulianDate_Click(int button);
+    void lblChronologicalJulianDateBeijing_Click(int button);
+    void lblChronologicalJulianDateLondon_Click(int button);
+    void lblPantheonCalendarGMT_Click(int button);
+    void lblPantheonCalendarCCT_Click(int button);
+    void lblPhaseOfMoon_Click();
+    void lblAgeOfMoon_Click();
+    void cboElement_Click();
+    void cboAnimal_Click();
+
+    // Writes the date box as typing does, with its change event.
+    void SetDateText(std::string_view text);
+
+    // --- Date entry ----------------------------------------------------------------
+    // The moment (AJD, GMT) of the date and time boxes, or 0 with `error` set
+    // to an entry error 1..15.
+    double ParseDate(std::string_view text, int16_t& error);
+    // Minutes after midnight of the time text (written back with "." as
+    // ":"), or -1.
+    int16_t ParseTime(std::string_view text);
+    void ShowDateError(int16_t code);
+    // True (after a message) when the moment lies outside -3000..3000 CE.
+    bool CheckDateRange(double ajd);
+
+    // --- The window's state and controls -----------------------------------------
+    UserPort& port;
+    MainWindowLinks links;
+    MainWindowState state;
+    std::function<double()> clock;  // the present moment, AJD; the system clock by default
+    // The date-string library's readers of CHL and CHS texts; true for a
+    // valid record.
+    std::function<bool(std::string_view, ChlDate&)> parseChl;
+    std::function<bool(std::string_view, ChsDate&)> parseChs;
+    // Why the readers cannot work (the library is missing), or empty.
+    std::function<std::string()> parserError;
+
+    std::string caption;  // window title
+    bool visible = false;
+    Rgb backColour{};
+    std::string focus;  // name of the control that has the focus
+
+    // Settings
+    ComboBox cboRefLong, cboLongitude, cboTimeZone, cboEpoch, cboMethod;
+    TextBox txbCCT;
+    CheckBox chkShowPAN, chkShowCJDs, chkAutoLog;
+    // Date entry
+    TextBox txbDate, txbTime, txbPlusMinus;
+    OptionButton optPlus, optMinus;
+    ComboBox cboElement, cboAnimal;
+    Label lblElement, lblAnimal;  // captions of the element and animal lists
+    Button cmdCompute, cmdNow, cmdClearDate, cmdReset;
+    // Move and search
+    ComboBox cboMoveStep, cboRefreshPeriod, cboTarget;
+    std::array<OptionButton, 2> optMoveDirection;  // 0 forward, 1 back
+    CheckBox chkRepeatedly, chkKeep30th, chkKeepLeap;
+    OptionButton optNext, optPrevious;
+    Button cmdMove, cmdMoveOneDay, cmdSearch, cmdStop, cmdPauseResume;
+    Control fraMove, fraConvert, fraSearch, fraStopPauseResume;
+    // Other buttons
+    Button cmdSaveState, cmdRestoreState, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences, cmdHelp, cmdQuit;
+    Button cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears, cmdDisplayCalendar;
+    // Value labels: index 0 the caption, index 1 the value.
+    std::array<Label, 2> lblAstronomicalJulianDate, lblChronologicalJulianDateLondon, lblCommonEraDate,
+        lblJulianCalendarDate, lblChronologicalJulianDateBeijing, lblChineseSolarDate, lblChineseLunarDate,
+        lblPantheonCalendarGMT, lblPantheonCalendarCCT, lblElementAnimalOfDay, lblElementAnimalOfMonth,
+        lblElementAnimalOfYear, lblDeltaT;
+    Label lblPantheonNote;  // the comparison of the Pantheon and lunar dates
+    Label lblPhaseOfMoon, lblAgeOfMoon;
+    Picture picMoon;
+    std::string moonPicture;  // file name of the Moon picture shown
+    MoonRepaint moonRepaint = MoonRepaint::None;  // how the window repaints it
+    // Stem and branch pictures of the day and the year (stem 1..10, branch 1..12).
+    Picture imgDayStem, imgDayBranch, imgYearStem, imgYearBranch;
+    Label lblYear;
+    Label lblCorvaneSystems, lblOnlineDocumentation;
+    // The animal words in force (entries 3, 7 and 11 follow the country).
+    std::array<std::string, 12> AnimalNames;
+
+private:
+    int ElementIndexInText(std::string_view text) const;
+    int AnimalIndexInText(std::string_view text) const;
+    // A value-label click: copy, choose the calendar, and with the left
+    // button fill the entry boxes.
+    void ValueLabelClick(int16_t calendar, int button, bool copyToClipboard);
+    std::array<Label, 2>* ValueLabelOf(int16_t calendar);
+    void SetZoneSelection(int index);
+    void SetOptionColours(OptionButton& chosen, OptionButton& other);
+    void RefreshElementAnimalTarget();
+    bool IsElementAnimalTarget() const;
+    ChlDate DisplayedLunarDate() const;
+    double ParserFailure(int16_t code, int16_t& error);
+};
+
+}  // namespace orbel

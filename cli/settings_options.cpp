@@ -1,0 +1,60 @@
+#include "cli/settings_options.h"
+
+#include <charconv>
+
+#include "engine/sol_eq.h"
+
+namespace orbel::cli {
+
+CalendarSettings SettingsOptions::Resolved() const {
+    CalendarSettings s = settings;
+    if (countryLongitude) s.referenceLongitude = *countryLongitude;
+    if (longitude) s.referenceLongitude = *longitude;
+    return s;
+}
+
+bool IsSettingsOption(std::string_view arg) {
+    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method";
+}
+
+std::optional<int64_t> ParseInteger(std::string_view text) {
+    int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
+    return value;
+}
+
+bool ReadSettingsOption(std::string_view option, std::string_view value, SettingsOptions& options,
+                        std::string& error) {
+    if (option == "--country") {
+        if (value == "vietnam")
+            options.country = CountryVietnam, options.countryLongitude = 105;
+        else if (value == "china")
+            options.country = CountryChina, options.countryLongitude = 120;
+        else if (value == "japan")
+            options.country = CountryJapan, options.countryLongitude = 135;
+        else
+            return error = "unknown country '" + std::string(value) + "'", false;
+    } else if (option == "--longitude") {
+        const auto n = ParseInteger(value);
+        if (!n || *n < 100 || *n > 145) return error = "longitude must be a whole number from 100 to 145", false;
+        options.longitude = static_cast<int16_t>(*n);
+    } else if (option == "--epoch") {
+        const auto n = ParseInteger(value);
+        if (!n || (*n != -2696 && *n != -2636)) return error = "epoch must be -2696 or -2636", false;
+        options.settings.epoch = static_cast<int16_t>(*n);
+    } else if (option == "--method") {
+        if (value == "true")
+            options.settings.method = TrueSunMethod;
+        else if (value == "mean")
+            options.settings.method = MeanSunMethod;
+        else
+            return error = "method must be true or mean", false;
+    } else {
+        return error = "unknown option " + std::string(option), false;
+    }
+    return true;
+}
+
+}  // namespace orbel::cli

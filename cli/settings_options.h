@@ -1,0 +1,35 @@
+#pragma once
+// The calendar settings options shared by the orbel-cli commands:
+// --country vietnam|china|japan, --longitude 100..145 (wins over the
+// country's meridian), --epoch -2696|-2636, --method true|mean.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/calendar_settings.h"
+#include "engine/cycles.h"
+
+namespace orbel::cli {
+
+struct SettingsOptions {
+    int country = CountryChina;
+    std::optional<int16_t> countryLongitude;
+    std::optional<int16_t> longitude;
+    CalendarSettings settings;  // epoch and method as given
+
+    // The settings with the reference longitude the options choose.
+    CalendarSettings Resolved() const;
+};
+
+bool IsSettingsOption(std::string_view arg);
+
+// Applies one option and its value; false with `error` worded when the value
+// is not allowed.
+bool ReadSettingsOption(std::string_view option, std::string_view value, SettingsOptions& options,
+                        std::string& error);
+
+// A whole decimal number and nothing else.
+std::optional<int64_t> ParseInteger(std::string_view text);
+
+}  // namespace orbel::cli

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks the layout: the
+# program folder with the programs, liborbel2.so, orbel.dat and the pictures;
+# the links in bin/; the desktop entry and the icon. The installed orbel-cli
+# must run from there, found through its link.
+# Usage: install_test.sh BUILD_DIR PROGRAM_DIR_RELATIVE_TO_PREFIX
+set -u
+build=$1
+programDir=$2
+source=$(cd "$(dirname "$0")/.." && pwd)
+# A prefix with a blank in it, as users' home folders may have.
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+prefix="$tmp/orbel prefix"
+fail=0
+check() { if ! eval "$2"; then echo "FAIL: $1"; fail=1; fi; }
+
+if ! cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
+  cat "$tmp/install.log"
+  echo "FAIL: cmake --install"
+  exit 1
+fi
+folder="$prefix/$programDir"
+
+check "orbel-cli in the program folder" '[ -x "$folder/orbel-cli" ]'
+check "liborbel2.so beside the programs" '[ -f "$folder/liborbel2.so" ]'
+check "liborbel2.so exports the two parsers" 'nm -D --defined-only "$folder/liborbel2.so" | grep -q " chl_datestr_to_chldate$"'
+if [ -f "$source/data/orbel.dat" ]; then
+  check "orbel.dat in the program folder" 'cmp -s "$source/data/orbel.dat" "$folder/orbel.dat"'
+fi
+for suffix in "" _vn _jp; do
+  for base in darkmoon 1stquarter fullmoon lastquarter; do
+    check "$base$suffix.bmp" '[ -s "$folder/pictures/$base$suffix.bmp" ]'
+  done
+done
+for i in 1 2 3 4 5 6 7 8 9 10; do check "stem$i.png" '[ -s "$folder/pictures/stem$i.png" ]'; done
+for i in 1 2 3 4 5 6 7 8 9 10 11 12; do check "branch$i.png" '[ -s "$folder/pictures/branch$i.png" ]'; done
+check "the icon in the hicolor theme" 'cmp -s "$folder/pictures/orbel.png" "$prefix/share/icons/hicolor/256x256/apps/orbel.png"'
+check "no build tool in the program folder" '[ ! -e "$folder/make_pictures" ]'
+
+# Every program is linked from bin/ under its own name, relatively, so that a
+# moved prefix keeps working.
+check "bin/orbel-cli is a relative link into the program folder" \
+  '[ -L "$prefix/bin/orbel-cli" ] && [ "${programDir#/}" = "$programDir" ] && [ "$(readlink -f "$prefix/bin/orbel-cli")" = "$(readlink -f "$folder/orbel-cli")" ] && [ "$(readlink "$prefix/bin/orbel-cli" | cut -c1)" != / ]'
+if [ -e "$folder/orbel" ]; then
+  check "bin/orbel leads to the window program" '[ "$(readlink -f "$prefix/bin/orbel")" = "$(readlink -f "$folder/orbel")" ]'
+fi
+
+entry="$prefix/share/applications/orbel.desktop"
+check "desktop entry installed" '[ -f "$entry" ]'
+check "desktop entry is an application" 'grep -qx "Type=Application" "$entry" && grep -qx "Name=Orbel" "$entry" && grep -qx "Icon=orbel" "$entry"'
+check "desktop entry starts the installed launcher" 'grep -qxF "Exec=\"$prefix/bin/orbel\"" "$entry" && grep -qxF "TryExec=$prefix/bin/orbel" "$entry"'
+check "desktop entry has no unreplaced fields" '! grep -q "@" "$entry"'
+if command -v desktop-file-validate >/dev/null; then
+  check "desktop-file-validate" 'desktop-file-validate "$entry"'
+fi
+
+# The installed command-line program runs through its link, from a foreign
+# working folder, with the build tree out of reach of its library search.
+out=$(cd "$tmp" && "$prefix/bin/orbel-cli" events 2024-01-01 2024-01-31 2>&1)
+check "installed orbel-cli events exits 0" '[ $? -eq 0 ]'
+check "installed orbel-cli lists the six events of January 2024" '[ "$(printf "%s\n" "$out" | wc -l)" -eq 6 ]'
+out=$(cd "$tmp" && "$prefix/bin/orbel-cli" table 2012-01-22 2012-01-23 2>&1)
+check "installed orbel-cli table exits 0" '[ $? -eq 0 ]'
+check "installed orbel-cli tells the lunar new year of 2012" 'printf "%s\n" "$out" | grep -q "79-29-01-01 CHL"'
+
+# The installed library loads on its own (no path into the build tree) and
+# parses: 79-29-1-1 is cycle 79, position 29, month 1, day 1, valid.
+if command -v python3 >/dev/null; then
+  parsed=$(python3 - "$folder/liborbel2.so" <<'PY'
+import ctypes, sys
+lib = ctypes.CDLL(sys.argv[1])
+record = (ctypes.c_int32 * 10)()
+record[0] = -2696
+lib.chl_datestr_to_chldate(b"79-29-1-1", record)
+print(record[1], record[2], record[5], record[6], record[7])
+PY
+)
+  check "installed liborbel2.so parses a CHL date (got '$parsed')" '[ "$parsed" = "79 29 1 1 1" ]'
+fi
+
+# The manifest lists what was installed, links and desktop entry included,
+# so that the files can be removed again.
+manifest="$build/install_manifest.txt"
+check "manifest names the desktop entry and the links" 'grep -qxF "$entry" "$manifest" && grep -qxF "$prefix/bin/orbel-cli" "$manifest"'
+
+[ $fail -eq 0 ] && echo "install layout OK: $folder"
+exit $fail

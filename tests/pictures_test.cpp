@@ -1,0 +1,368 @@
+// The pictures the build draws into the program's picture folder: the Moon
+// pictures the main window repaints, the stem and branch characters and the
+// icon. The files are read back as the program would read them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+#include <cmath>
+#include <vector>
+
+#include "engine/moon_data.h"
+#include "tools/pictures/glyph_picture.h"
+
+#ifndef ORBEL_PICTURE_FOLDER
+#error "ORBEL_PICTURE_FOLDER must name the folder the build draws the pictures into"
+#endif
+
+namespace {
+
+using orbel::OutsideMoonDisc;
+
+QString PicturePath(const QString& name) { return QStringLiteral(ORBEL_PICTURE_FOLDER "/") + name; }
+
+QImage Load(const QString& name) {
+    QImage image(PicturePath(name));
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32);
+}
+
+struct Country {
+    const char* suffix;
+    QRgb colour;
+};
+const Country kCountries[] = {
+    {"", qRgb(192, 0, 0)},      // China
+    {"_vn", qRgb(0, 128, 0)},   // Vietnam
+    {"_jp", qRgb(64, 64, 224)}, // Japan
+};
+const char* const kMoonBases[] = {"darkmoon", "1stquarter", "fullmoon", "lastquarter"};
+
+// "Colour value 200": the Windows colour value 0x00BBGGRR = 200.
+const QRgb kColourValue200 = qRgb(200, 0, 0);
+
+QString MoonName(const char* base, const Country& country) {
+    return QString::fromLatin1(base) + QString::fromLatin1(country.suffix) + QStringLiteral(".bmp");
+}
+
+int Luminance(QRgb c) { return (299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c)) / 1000; }
+
+// The repaint the window makes between the principal phases, for a picture
+// box twice the picture's size (w and h of the disc rule are the halves).
+void PaintOutsideDisc(QImage& image, QRgb back) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (OutsideMoonDisc(x, y, 2 * image.width(), 2 * image.height())) image.setPixel(x, y, back);
+}
+
+void RepaintColourValue200(QImage& image, QRgb back) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) | 0xFF000000u) == kColourValue200) image.setPixel(x, y, back);
+}
+
+// Distance of pixel (x, y) from the disc's centre pixel (w / 2, h / 2 + 1).
+double FromCentre(const QImage& image, int x, int y) {
+    return std::hypot(x - image.width() / 2, y - (image.height() / 2 + 1));
+}
+
+TEST(MoonPictures, EveryCountryHasAllFourAsUncompressed24BitBitmaps) {
+    for (const Country& country : kCountries) {
+        for (const char* base : kMoonBases) {
+            const QString name = MoonName(base, country);
+            QFile file(PicturePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+            const QByteArray header = file.read(54);
+            ASSERT_EQ(header.size(), 54) << name.toStdString();
+            EXPECT_EQ(header.left(2), QByteArray("BM")) << name.toStdString();
+            const auto u16 = [&](int at) { return uchar(header[at]) | uchar(header[at + 1]) << 8; };
+            EXPECT_EQ(u16(28), 24) << name.toStdString() << ": bits per pixel";
+            EXPECT_EQ(u16(30), 0) << name.toStdString() << ": compression";
+            EXPECT_FALSE(Load(name).isNull()) << name.toStdString();
+        }
+    }
+}
+
+TEST(MoonPictures, OneSizeWhoseRepaintCircleFitsInside) {
+    const QImage first = Load(QStringLiteral("fullmoon.bmp"));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_GE(first.width(), 32);
+    for (const Country& country : kCountries)
+        for (const char* base : kMoonBases)
+            EXPECT_EQ(Load(MoonName(base, country)).size(), first.size()) << MoonName(base, country).toStdString();
+    // The circle about (w / 2, h / 2 + 1) with radius w / 2 lies within the picture.
+    const int w = first.width(), h = first.height();
+    EXPECT_LE(h / 2 + 1 + w / 2, h);
+    EXPECT_GE(h / 2 + 1 - w / 2, 0);
+}
+
+TEST(MoonPictures, QuarterAndFullAreCleanDiscsOnTheCountryColour) {
+    for (const Country& country : kCountries) {
+        for (const char* base : {"1stquarter", "fullmoon", "lastquarter"}) {
+            const QString name = MoonName(base, country);
+            const QImage image = Load(name);
+            ASSERT_FALSE(image.isNull()) << name.toStdString();
+            // Painting outside the disc changes nothing: no Moon is cut off.
+            QImage repainted = image;
+            PaintOutsideDisc(repainted, country.colour);
+            EXPECT_EQ(repainted, image) << name.toStdString();
+            // Nor is there background inside the disc, short of its edge.
+            const double radius = image.width() / 2;
+            int holes = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (FromCentre(image, x, y) < radius - 2 && (image.pixel(x, y) | 0xFF000000u) == country.colour)
+                        ++holes;
+            EXPECT_EQ(holes, 0) << name.toStdString();
+        }
+    }
+}
+
+// Mean luminance of the disc's left or right part, away from the rim and the
+// terminator.
+int SideLuminance(const QImage& image, bool right) {
+    const int cx = image.width() / 2, cy = image.height() / 2 + 1;
+    const double radius = image.width() / 2 - 4;
+    long sum = 0, count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::abs(x - cx) < 3 || (x > cx) != right) continue;
+            if (std::hypot(x - cx, y - cy) > radius) continue;
+            sum += Luminance(image.pixel(x, y));
+            ++count;
+        }
+    }
+    return count ? int(sum / count) : -1;
+}
+
+TEST(MoonPictures, LitAndDarkSidesFollowThePhase) {
+    struct Expectation {
+        const char* base;
+        bool leftLit, rightLit;
+    };
+    // Seen from the north: the waxing Moon is lit on the right.
+    const Expectation expectations[] = {
+        {"darkmoon", false, false},
+        {"1stquarter", false, true},
+        {"fullmoon", true, true},
+        {"lastquarter", true, false},
+    };
+    for (const Country& country : kCountries) {
+        for (const Expectation& e : expectations) {
+            const QString name = MoonName(e.base, country);
+            const QImage image = Load(name);
+            ASSERT_FALSE(image.isNull());
+            for (const bool right : {false, true}) {
+                const int luminance = SideLuminance(image, right);
+                if (right ? e.rightLit : e.leftLit)
+                    EXPECT_GT(luminance, 170) << name.toStdString() << (right ? " right" : " left");
+                else
+                    EXPECT_LT(luminance, 80) << name.toStdString() << (right ? " right" : " left");
+            }
+        }
+    }
+}
+
+TEST(MoonPictures, DarkMoonBackgroundIsColourValue200) {
+    for (const Country& country : kCountries) {
+        const QString name = MoonName("darkmoon", country);
+        const QImage image = Load(name);
+        ASSERT_FALSE(image.isNull());
+        int outsideNotKey = 0, keyInside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool key = (image.pixel(x, y) | 0xFF000000u) == kColourValue200;
+                if (OutsideMoonDisc(x, y, 2 * image.width(), 2 * image.height()) && !key) ++outsideNotKey;
+                if (FromCentre(image, x, y) < image.width() / 2 - 2 && key) ++keyInside;
+            }
+        }
+        EXPECT_EQ(outsideNotKey, 0) << name.toStdString();
+        EXPECT_EQ(keyInside, 0) << name.toStdString() << ": the Moon itself would be repainted";
+    }
+}
+
+TEST(MoonPictures, DarkMoonRepaintedInItsCountryColourLeavesNoKeyColourHalo) {
+    for (const Country& country : kCountries) {
+        const QString name = MoonName("darkmoon", country);
+        QImage image = Load(name);
+        ASSERT_FALSE(image.isNull());
+        RepaintColourValue200(image, country.colour);
+        // Outside the disc only the country colour remains...
+        QImage cleaned = image;
+        PaintOutsideDisc(cleaned, country.colour);
+        EXPECT_EQ(cleaned, image) << name.toStdString();
+        // ...and the antialiased edge blends into the country colour, not the
+        // key's red: an edge pixel lies between the country colour and the
+        // Moon's dark grey in every channel.
+        const int cx = image.width() / 2, cy = image.height() / 2 + 1;
+        const QRgb inner = image.pixel(cx, cy - image.width() / 4);
+        int halo = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const double d = std::hypot(x - cx, y - cy);
+                if (d < image.width() / 2 - 2.5) continue;
+                const QRgb c = image.pixel(x, y);
+                const auto between = [](int v, int a, int b) {
+                    return v >= std::min(a, b) - 48 && v <= std::max(a, b) + 48;
+                };
+                if (!between(qRed(c), qRed(inner), qRed(country.colour)) ||
+                    !between(qGreen(c), qGreen(inner), qGreen(country.colour)) ||
+                    !between(qBlue(c), qBlue(inner), qBlue(country.colour)))
+                    ++halo;
+            }
+        }
+        EXPECT_EQ(halo, 0) << name.toStdString();
+    }
+}
+
+// The stem and branch pictures.
+
+QString StemBranchName(int i) {
+    return i <= 10 ? QStringLiteral("stem%1.png").arg(i) : QStringLiteral("branch%1.png").arg(i - 10);
+}
+
+QRect InkBox(const QImage& image, int& inked) {
+    QRect box;
+    inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 128) {
+                ++inked;
+                box |= QRect(x, y, 1, 1);
+            }
+    return box;
+}
+
+TEST(StemBranchPictures, TwentyTwoSquaresOfLightInkOnTransparency) {
+    for (int i = 1; i <= 22; ++i) {
+        const QString name = StemBranchName(i);
+        const QImage image = Load(name);
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        EXPECT_EQ(image.width(), image.height()) << name.toStdString();
+        EXPECT_GE(image.width(), 24) << name.toStdString();
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << name.toStdString();
+        int inked = 0;
+        const QRect box = InkBox(image, inked);
+        const int area = image.width() * image.height();
+        EXPECT_GT(inked, area / 40) << name.toStdString() << ": too little ink";
+        EXPECT_LT(inked, area / 2) << name.toStdString() << ": a filled box, not a character";
+        // Whole, not cut at an edge, and roughly centred.
+        EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(box)) << name.toStdString();
+        EXPECT_NEAR(box.center().x(), image.width() / 2, image.width() / 8) << name.toStdString();
+        EXPECT_NEAR(box.center().y(), image.height() / 2, image.height() / 8) << name.toStdString();
+        // Light ink.
+        const QRgb c = image.pixel(box.center());
+        if (qAlpha(c) == 255) {
+            EXPECT_GT(Luminance(c), 200) << name.toStdString();
+        }
+    }
+}
+
+TEST(StemBranchPictures, EveryCharacterLooksDifferent) {
+    // A font without the glyphs draws the same empty box for each.
+    std::vector<QImage> images;
+    for (int i = 1; i <= 22; ++i) images.push_back(Load(StemBranchName(i)));
+    for (size_t a = 0; a < images.size(); ++a)
+        for (size_t b = a + 1; b < images.size(); ++b)
+            EXPECT_NE(images[a], images[b]) << StemBranchName(int(a + 1)).toStdString() << " and "
+                                            << StemBranchName(int(b + 1)).toStdString();
+}
+
+TEST(StemBranchPictures, CharactersInTheCycleOrder) {
+    const char16_t stems[] = u"甲乙丙丁戊己庚辛壬癸";
+    const char16_t branches[] = u"子丑寅卯辰巳午未申酉戌亥";
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(orbel::pictures::StemCharacter(i), QString(QChar(stems[i - 1])));
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(orbel::pictures::BranchCharacter(i), QString(QChar(branches[i - 1])));
+    EXPECT_TRUE(orbel::pictures::StemCharacter(0).isEmpty());
+    EXPECT_TRUE(orbel::pictures::StemCharacter(11).isEmpty());
+    EXPECT_TRUE(orbel::pictures::BranchCharacter(13).isEmpty());
+}
+
+// Renders `text` our own way (drawText, not the generator's outlines) and
+// scores how well `image`'s ink overlaps it: the share of the union that both
+// cover.
+double Overlap(const QImage& image, const QString& text, const QFont& font) {
+    QImage probe(image.size(), QImage::Format_ARGB32);
+    probe.fill(Qt::transparent);
+    {
+        QPainter painter(&probe);
+        QFont sized = font;
+        sized.setPixelSize(image.height() * 5 / 6);
+        painter.setFont(sized);
+        painter.setPen(Qt::white);
+        painter.drawText(probe.rect(), Qt::AlignCenter, text);
+    }
+    // Compare ink after aligning the two ink boxes' centres.
+    int inkA = 0, inkB = 0;
+    const QRect boxA = InkBox(image, inkA), boxB = InkBox(probe, inkB);
+    const QPoint shift = boxA.center() - boxB.center();
+    long both = 0, either = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool a = qAlpha(image.pixel(x, y)) > 128;
+            const QPoint q = QPoint(x, y) - shift;
+            const bool b = probe.rect().contains(q) && qAlpha(probe.pixel(q)) > 128;
+            both += a && b;
+            either += a || b;
+        }
+    }
+    return either ? double(both) / either : 0.0;
+}
+
+QGuiApplication* GuiApplication() {
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return app;
+    if (QCoreApplication::instance()) return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "orbel_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+    return &app;
+}
+
+TEST(StemBranchPictures, EachFileShowsItsOwnCharacter) {
+    if (!GuiApplication()) GTEST_SKIP() << "another kind of Qt application runs in this process";
+    const std::optional<QFont> font = orbel::pictures::FindCjkFont();
+    ASSERT_TRUE(font.has_value()) << "no font with the stem and branch characters";
+    for (int i = 1; i <= 22; ++i) {
+        const QImage image = Load(StemBranchName(i));
+        ASSERT_FALSE(image.isNull());
+        // The file's best match among all 22 characters is its own.
+        int best = 0;
+        double bestScore = -1.0;
+        for (int j = 1; j <= 22; ++j) {
+            const QString c = j <= 10 ? orbel::pictures::StemCharacter(j) : orbel::pictures::BranchCharacter(j - 10);
+            const double score = Overlap(image, c, *font);
+            if (score > bestScore) bestScore = score, best = j;
+        }
+        EXPECT_EQ(best, i) << StemBranchName(i).toStdString() << " looks most like " << StemBranchName(best).toStdString();
+        EXPECT_GT(bestScore, 0.6) << StemBranchName(i).toStdString();
+    }
+}
+
+TEST(ProgramIcon, A256SquareWithTransparentCornersMoonAndCharacter) {
+    const QImage icon = Load(QStringLiteral("orbel.png"));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.size(), QSize(256, 256));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(255, 0), QPoint(0, 255), QPoint(255, 255)})
+        EXPECT_EQ(qAlpha(icon.pixel(corner)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(128, 128)), 255);
+    int gold = 0, white = 0;
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            const QRgb c = icon.pixel(x, y);
+            if (qAlpha(c) < 255) continue;
+            if (qRed(c) > 220 && qGreen(c) > 190 && qBlue(c) < 170) ++gold;                     // the Moon
+            if (qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) > 210 && x > 128 && y > 128) ++white;  // the character
+        }
+    }
+    EXPECT_GT(gold, 256 * 256 / 50);
+    EXPECT_GT(white, 256 * 256 / 50);
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// Draws the program's pictures into the program's picture folder at build
+// time: the Moon pictures of every country, the stem and branch characters
+// and the program icon. Usage: make_pictures FOLDER
+// Runs under the offscreen platform; fails when no font has the characters.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QString>
+#include <cstdio>
+
+#include "tools/pictures/glyph_picture.h"
+#include "tools/pictures/moon_picture.h"
+
+using namespace orbel::pictures;
+
+namespace {
+
+bool Save(const QImage& image, const QDir& folder, const QString& name, const char* format) {
+    // Write beside, then rename, so that an interrupted build never leaves a
+    // truncated picture that looks up to date.
+    const QString path = folder.filePath(name);
+    const QString temporary = path + QStringLiteral(".part");
+    QImageWriter writer(temporary, format);
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "make_pictures: cannot write %s: %s\n", qPrintable(temporary),
+                     qPrintable(writer.errorString()));
+        return false;
+    }
+    QFile::remove(path);
+    if (!QFile::rename(temporary, path)) {
+        std::fprintf(stderr, "make_pictures: cannot rename %s to %s\n", qPrintable(temporary), qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_pictures FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "make_pictures: cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    bool ok = true;
+    for (const MoonCountry& country : MoonCountries()) {
+        for (const MoonPhasePicture phase : {MoonPhasePicture::DarkMoon, MoonPhasePicture::FirstQuarter,
+                                             MoonPhasePicture::FullMoon, MoonPhasePicture::LastQuarter}) {
+            const QString name = MoonPictureBaseName(phase) + country.suffix + QStringLiteral(".bmp");
+            ok = Save(DrawMoonPicture(phase, country.colour), folder, name, "bmp") && ok;
+        }
+    }
+
+    const std::optional<QFont> font = FindCjkFont();
+    if (!font) {
+        std::fprintf(stderr,
+                     "make_pictures: no installed font has the stem and branch characters "
+                     "(install fonts-wqy-microhei)\n");
+        return 1;
+    }
+    for (int stem = 1; stem <= 10; ++stem) {
+        ok = Save(DrawGlyphPicture(StemCharacter(stem), *font), folder, QStringLiteral("stem%1.png").arg(stem),
+                  "png") && ok;
+    }
+    for (int branch = 1; branch <= 12; ++branch) {
+        ok = Save(DrawGlyphPicture(BranchCharacter(branch), *font), folder,
+                  QStringLiteral("branch%1.png").arg(branch), "png") && ok;
+    }
+    ok = Save(DrawProgramIcon(*font), folder, QStringLiteral("orbel.png"), "png") && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,37 @@
+// Starts the main window on the present moment (or on the date given),
+// waits for it to be drawn, and saves a picture of it: the screenshot in the
+// README is made with
+//   xvfb-run -s "-screen 0 1600x1200x24" build/bin/orbel-screenshot docs/main-window.png "2012-01-23 CE"
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include "app/main_window_model.h"
+#include "app/scripted_user_port.h"
+#include "ui/frm_main.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: orbel-screenshot OUT.png [DATE]\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    orbel::ScriptedUserPort port;
+    orbel::MainWindowModel model(port);
+    model.state.ProgramFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString() + "/";
+    orbel::FrmMain window(model);
+    model.Load("");
+    if (argc > 2) {
+        model.SetDateText(argv[2]);
+        model.cmdCompute_Click();
+    }
+    window.Mirror();
+    window.show();
+    window.Mirror();
+    QTimer::singleShot(800, [&] {
+        const bool ok = window.grab().save(out);
+        app.exit(ok ? 0 : 1);
+    });
+    return app.exec();
+}

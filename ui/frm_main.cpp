@@ -1,0 +1,517 @@
+#include "ui/frm_main.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "engine/moon_data.h"
+
+namespace orbel {
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+std::string S(const QString& text) { return text.toUtf8().toStdString(); }
+QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
+
+// Labels are drawn on the window's country colour: the model's default black
+// text would be unreadable there, so it is shown white.
+QColor LabelTextColour(const Control& c) { return c.foreColour == Black ? QColor(Qt::white) : ToQColor(c.foreColour); }
+
+void MirrorControl(const Control& c, QWidget* w) {
+    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    if (w->toolTip() != Q(c.toolTip)) w->setToolTip(Q(c.toolTip));
+}
+
+void MirrorTextColour(const Control& c, QWidget* w) {
+    const QColor colour = LabelTextColour(c);
+    if (w->palette().color(QPalette::WindowText) == colour) return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    emit clicked(event->button() == Qt::RightButton ? 2 : 1);
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::enterEvent(QEnterEvent* event) {
+    emit hovered();
+    QLabel::enterEvent(event);
+}
+
+FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setObjectName("frmMain");
+    BuildWidgets();
+    Connect();
+    timer1_.setInterval(1000);
+    connect(&timer1_, &QTimer::timeout, this, [this] { RestoreWebLabels(); });
+    timer1_.start();
+    RestoreWebLabels();
+}
+
+void FrmMain::BuildWidgets() {
+    setAutoFillBackground(true);
+    auto combo = [this](const char* name, ComboBox& m) {
+        auto* w = new QComboBox(this);
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] {
+            QStringList items;
+            for (const std::string& item : m.items) items << Q(item);
+            bool same = w->count() == items.size();
+            for (int i = 0; same && i < items.size(); ++i) same = w->itemText(i) == items[i];
+            if (!same) {
+                w->clear();
+                w->addItems(items);
+            }
+            if (w->currentIndex() != m.listIndex) w->setCurrentIndex(m.listIndex);
+            MirrorControl(m, w);
+        });
+        return w;
+    };
+    auto lineEdit = [this](const char* name, TextBox& m) {
+        auto* w = new QLineEdit(this);
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] {
+            if (w->text() != Q(m.text)) w->setText(Q(m.text));
+            MirrorControl(m, w);
+        });
+        return w;
+    };
+    auto check = [this](const char* name, CheckBox& m) {
+        auto* w = new QCheckBox(this);
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] {
+            w->setText(Q(m.caption));
+            w->setChecked(m.value);
+            MirrorControl(m, w);
+            MirrorTextColour(m, w);
+        });
+        return w;
+    };
+    auto option = [this](const char* name, OptionButton& m) {
+        auto* w = new QRadioButton(this);
+        w->setObjectName(name);
+        w->setAutoExclusive(false);  // the model decides which of a pair is chosen
+        mirrors_.push_back([w, &m] {
+            w->setText(Q(m.caption));
+            w->setChecked(m.value);
+            MirrorControl(m, w);
+            MirrorTextColour(m, w);
+        });
+        return w;
+    };
+    auto button = [this](const char* name, Button& m) {
+        auto* w = new QPushButton(this);
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] {
+            if (w->text() != Q(m.caption)) w->setText(Q(m.caption));
+            MirrorControl(m, w);
+        });
+        return w;
+    };
+    auto label = [this](const char* name, Label& m, bool clickable) -> QLabel* {
+        QLabel* w = clickable ? new ClickLabel(this) : new QLabel(this);
+        w->setObjectName(name);
+        w->setTextFormat(Qt::PlainText);
+        mirrors_.push_back([w, &m] {
+            if (w->text() != Q(m.caption)) w->setText(Q(m.caption));
+            MirrorControl(m, w);
+            MirrorTextColour(m, w);
+        });
+        return w;
+    };
+    auto pair = [this, label](const char* name, std::array<Label, 2>& m) {
+        Pair p;
+        p.caption = label(name, m[0], false);
+        p.value = static_cast<ClickLabel*>(label(name, m[1], true));
+        p.value->setCursor(Qt::PointingHandCursor);
+        p.value->setMinimumWidth(260);
+        return p;
+    };
+    auto picture = [this](const char* name, Picture& m) {
+        auto* w = new QLabel(this);
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] { MirrorControl(m, w); });
+        return w;
+    };
+
+    MainWindowModel& m = model_;
+    cboRefLong = combo("cboRefLong", m.cboRefLong);
+    cboLongitude = combo("cboLongitude", m.cboLongitude);
+    txbCCT = lineEdit("txbCCT", m.txbCCT);
+    txbCCT->setReadOnly(true);
+    txbCCT->setMaximumWidth(60);
+    cboEpoch = combo("cboEpoch", m.cboEpoch);
+    cboMethod = combo("cboMethod", m.cboMethod);
+    chkShowPAN = check("chkShowPAN", m.chkShowPAN);
+    chkShowCJDs = check("chkShowCJDs", m.chkShowCJDs);
+    chkAutoLog = check("chkAutoLog", m.chkAutoLog);
+
+    txbDate = lineEdit("txbDate", m.txbDate);
+    txbDate->setMinimumWidth(220);
+    txbTime = lineEdit("txbTime", m.txbTime);
+    txbTime->setMaximumWidth(70);
+    cboTimeZone = combo("cboTimeZone", m.cboTimeZone);
+    txbPlusMinus = lineEdit("txbPlusMinus", m.txbPlusMinus);
+    txbPlusMinus->setMaximumWidth(70);
+    optPlus = option("optPlus", m.optPlus);
+    optMinus = option("optMinus", m.optMinus);
+    lblElement = label("lblElement", m.lblElement, false);
+    cboElement = combo("cboElement", m.cboElement);
+    lblAnimal = label("lblAnimal", m.lblAnimal, false);
+    cboAnimal = combo("cboAnimal", m.cboAnimal);
+    cmdCompute = button("cmdCompute", m.cmdCompute);
+    cmdNow = button("cmdNow", m.cmdNow);
+    cmdClearDate = button("cmdClearDate", m.cmdClearDate);
+    cmdReset = button("cmdReset", m.cmdReset);
+
+    lblAstronomicalJulianDate = pair("lblAstronomicalJulianDate", m.lblAstronomicalJulianDate);
+    lblChronologicalJulianDateLondon = pair("lblChronologicalJulianDateLondon", m.lblChronologicalJulianDateLondon);
+    lblCommonEraDate = pair("lblCommonEraDate", m.lblCommonEraDate);
+    lblJulianCalendarDate = pair("lblJulianCalendarDate", m.lblJulianCalendarDate);
+    lblChronologicalJulianDateBeijing = pair("lblChronologicalJulianDateBeijing", m.lblChronologicalJulianDateBeijing);
+    lblChineseSolarDate = pair("lblChineseSolarDate", m.lblChineseSolarDate);
+    lblChineseLunarDate = pair("lblChineseLunarDate", m.lblChineseLunarDate);
+    lblPantheonCalendarGMT = pair("lblPantheonCalendarGMT", m.lblPantheonCalendarGMT);
+    lblPantheonCalendarCCT = pair("lblPantheonCalendarCCT", m.lblPantheonCalendarCCT);
+    lblElementAnimalOfDay = pair("lblElementAnimalOfDay", m.lblElementAnimalOfDay);
+    lblElementAnimalOfMonth = pair("lblElementAnimalOfMonth", m.lblElementAnimalOfMonth);
+    lblElementAnimalOfYear = pair("lblElementAnimalOfYear", m.lblElementAnimalOfYear);
+    lblDeltaT = pair("lblDeltaT", m.lblDeltaT);
+    lblPantheonNote = static_cast<ClickLabel*>(label("lblPantheonNote", m.lblPantheonNote, true));
+    lblPhaseOfMoon = static_cast<ClickLabel*>(label("lblPhaseOfMoon", m.lblPhaseOfMoon, true));
+    lblAgeOfMoon = static_cast<ClickLabel*>(label("lblAgeOfMoon", m.lblAgeOfMoon, true));
+    picMoon = picture("picMoon", m.picMoon);
+    picMoon->setFixedSize(96, 96);
+    imgDayStem = picture("imgDayStem", m.imgDayStem);
+    imgDayBranch = picture("imgDayBranch", m.imgDayBranch);
+    imgYearStem = picture("imgYearStem", m.imgYearStem);
+    imgYearBranch = picture("imgYearBranch", m.imgYearBranch);
+    lblYear = label("lblYear", m.lblYear, false);
+
+    cboMoveStep = combo("cboMoveStep", m.cboMoveStep);
+    optForward = option("optForward", m.optMoveDirection[0]);
+    optBack = option("optBack", m.optMoveDirection[1]);
+    chkRepeatedly = check("chkRepeatedly", m.chkRepeatedly);
+    cboRefreshPeriod = combo("cboRefreshPeriod", m.cboRefreshPeriod);
+    chkKeep30th = check("chkKeep30th", m.chkKeep30th);
+    chkKeepLeap = check("chkKeepLeap", m.chkKeepLeap);
+    cmdMove = button("cmdMove", m.cmdMove);
+    cmdMoveOneDay = button("cmdMoveOneDay", m.cmdMoveOneDay);
+    cmdStop = button("cmdStop", m.cmdStop);
+    cmdPauseResume = button("cmdPauseResume", m.cmdPauseResume);
+    cboTarget = combo("cboTarget", m.cboTarget);
+    optNext = option("optNext", m.optNext);
+    optPrevious = option("optPrevious", m.optPrevious);
+    cmdSearch = button("cmdSearch", m.cmdSearch);
+
+    cmdSaveState = button("cmdSaveState", m.cmdSaveState);
+    cmdRestoreState = button("cmdRestoreState", m.cmdRestoreState);
+    cmdAddToLog = button("cmdAddToLog", m.cmdAddToLog);
+    cmdViewLog = button("cmdViewLog", m.cmdViewLog);
+    cmdClearLog = button("cmdClearLog", m.cmdClearLog);
+    cmdLogPreferences = button("cmdLogPreferences", m.cmdLogPreferences);
+    cmdDisplayYearData = button("cmdDisplayYearData", m.cmdDisplayYearData);
+    cmdListLunarNewYears = button("cmdListLunarNewYears", m.cmdListLunarNewYears);
+    cmdListLeapMonths = button("cmdListLeapMonths", m.cmdListLeapMonths);
+    cmdListJulianCENewYears = button("cmdListJulianCENewYears", m.cmdListJulianCENewYears);
+    cmdDisplayCalendar = button("cmdDisplayCalendar", m.cmdDisplayCalendar);
+    cmdHelp = button("cmdHelp", m.cmdHelp);
+    cmdQuit = button("cmdQuit", m.cmdQuit);
+    lblCorvaneSystems = static_cast<ClickLabel*>(label("lblCorvaneSystems", m.lblCorvaneSystems, true));
+    lblOnlineDocumentation = static_cast<ClickLabel*>(label("lblOnlineDocumentation", m.lblOnlineDocumentation, true));
+    mirrors_.push_back([this] { ShowMoonPicture(); });
+
+    // Layout: settings and entry on top, the calendars in the middle with the
+    // Moon beside them, move and search below, the other windows' buttons last.
+    auto* settings = new QGroupBox(tr("Settings"), this);
+    auto* sg = new QGridLayout(settings);
+    auto caption = [this](const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setStyleSheet("color: white;");
+        return l;
+    };
+    sg->addWidget(caption(tr("Country:")), 0, 0);
+    sg->addWidget(cboRefLong, 0, 1);
+    sg->addWidget(caption(tr("Longitude (East):")), 0, 2);
+    sg->addWidget(cboLongitude, 0, 3);
+    sg->addWidget(txbCCT, 0, 4);
+    sg->addWidget(caption(tr("Epoch:")), 1, 0);
+    sg->addWidget(cboEpoch, 1, 1);
+    sg->addWidget(caption(tr("Solar terms:")), 1, 2);
+    sg->addWidget(cboMethod, 1, 3, 1, 2);
+    sg->addWidget(chkShowPAN, 2, 0, 1, 2);
+    sg->addWidget(chkShowCJDs, 2, 2, 1, 2);
+    sg->addWidget(chkAutoLog, 2, 4);
+
+    auto* entry = new QGroupBox(tr("Date and time"), this);
+    auto* eg = new QGridLayout(entry);
+    eg->addWidget(caption(tr("Date:")), 0, 0);
+    eg->addWidget(txbDate, 0, 1, 1, 3);
+    eg->addWidget(caption(tr("Time:")), 1, 0);
+    eg->addWidget(txbTime, 1, 1);
+    eg->addWidget(cboTimeZone, 1, 2);
+    eg->addWidget(caption(tr("Days:")), 2, 0);
+    eg->addWidget(txbPlusMinus, 2, 1);
+    eg->addWidget(optPlus, 2, 2);
+    eg->addWidget(optMinus, 2, 3);
+    eg->addWidget(lblElement, 3, 0);
+    eg->addWidget(cboElement, 3, 1);
+    eg->addWidget(lblAnimal, 3, 2);
+    eg->addWidget(cboAnimal, 3, 3);
+    auto* entryButtons = new QHBoxLayout;
+    for (QPushButton* b : {cmdCompute, cmdNow, cmdClearDate, cmdReset}) entryButtons->addWidget(b);
+    eg->addLayout(entryButtons, 4, 0, 1, 4);
+
+    auto* values = new QGroupBox(tr("The moment in every calendar"), this);
+    auto* vg = new QGridLayout(values);
+    int row = 0;
+    for (const Pair& p : {lblCommonEraDate, lblJulianCalendarDate, lblChineseLunarDate, lblChineseSolarDate,
+                          lblElementAnimalOfDay, lblElementAnimalOfMonth, lblElementAnimalOfYear,
+                          lblPantheonCalendarGMT, lblPantheonCalendarCCT, lblAstronomicalJulianDate,
+                          lblChronologicalJulianDateLondon, lblChronologicalJulianDateBeijing, lblDeltaT}) {
+        vg->addWidget(p.caption, row, 0);
+        vg->addWidget(p.value, row, 1);
+        ++row;
+    }
+    vg->addWidget(lblPantheonNote, row++, 0, 1, 2);
+    auto* moon = new QVBoxLayout;
+    moon->addWidget(picMoon, 0, Qt::AlignHCenter);
+    moon->addWidget(lblPhaseOfMoon, 0, Qt::AlignHCenter);
+    moon->addWidget(lblAgeOfMoon, 0, Qt::AlignHCenter);
+    auto* pictures = new QGridLayout;
+    pictures->addWidget(imgYearStem, 0, 0);
+    pictures->addWidget(imgYearBranch, 0, 1);
+    pictures->addWidget(imgDayStem, 1, 0);
+    pictures->addWidget(imgDayBranch, 1, 1);
+    pictures->addWidget(lblYear, 2, 0, 1, 2);
+    moon->addLayout(pictures);
+    moon->addStretch();
+    vg->addLayout(moon, 0, 2, row, 1);
+    vg->setColumnStretch(1, 1);
+
+    auto* move = new QGroupBox(tr("Move"), this);
+    auto* mg = new QGridLayout(move);
+    mg->addWidget(cboMoveStep, 0, 0, 1, 2);
+    mg->addWidget(optForward, 0, 2);
+    mg->addWidget(optBack, 0, 3);
+    mg->addWidget(chkRepeatedly, 1, 0);
+    mg->addWidget(cboRefreshPeriod, 1, 1);
+    mg->addWidget(chkKeep30th, 1, 2);
+    mg->addWidget(chkKeepLeap, 1, 3);
+    mg->addWidget(cmdMove, 2, 0);
+    mg->addWidget(cmdMoveOneDay, 2, 1);
+    mg->addWidget(cmdStop, 2, 2);
+    mg->addWidget(cmdPauseResume, 2, 3);
+
+    auto* search = new QGroupBox(tr("Search"), this);
+    auto* searchLayout = new QGridLayout(search);
+    searchLayout->addWidget(cboTarget, 0, 0, 1, 2);
+    searchLayout->addWidget(optNext, 1, 0);
+    searchLayout->addWidget(optPrevious, 1, 1);
+    searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
+
+    auto* others = new QGridLayout;
+    int column = 0;
+    for (QPushButton* b : {cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
+                           cmdDisplayCalendar, cmdAddToLog, cmdViewLog})
+        others->addWidget(b, 0, column++);
+    column = 0;
+    for (QPushButton* b : {cmdClearLog, cmdLogPreferences, cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit})
+        others->addWidget(b, 1, column++);
+
+    auto* web = new QHBoxLayout;
+    web->addWidget(lblCorvaneSystems);
+    web->addStretch();
+    web->addWidget(lblOnlineDocumentation);
+
+    for (QGroupBox* g : {settings, entry, values, move, search}) g->setStyleSheet("QGroupBox { color: white; }");
+    auto* top = new QHBoxLayout;
+    top->addWidget(settings);
+    top->addWidget(entry, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(move, 1);
+    bottom->addWidget(search);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addWidget(values, 1);
+    all->addLayout(bottom);
+    all->addLayout(others);
+    all->addLayout(web);
+}
+
+void FrmMain::Act(const std::function<void()>& procedure) {
+    if (mirroring_) return;  // a widget changed because the model did
+    procedure();
+    Mirror();
+}
+
+void FrmMain::Connect() {
+    MainWindowModel& m = model_;
+    auto onList = [this](QComboBox* w, ComboBox& control, void (MainWindowModel::*handler)()) {
+        connect(w, &QComboBox::activated, this, [this, &control, handler](int index) {
+            Act([this, &control, handler, index] {
+                control.listIndex = index;
+                (model_.*handler)();
+            });
+        });
+    };
+    onList(cboRefLong, m.cboRefLong, &MainWindowModel::cboRefLong_Click);
+    onList(cboLongitude, m.cboLongitude, &MainWindowModel::cboLongitude_Click);
+    onList(cboEpoch, m.cboEpoch, &MainWindowModel::cboEpoch_Click);
+    onList(cboMethod, m.cboMethod, &MainWindowModel::cboMethod_Click);
+    onList(cboTimeZone, m.cboTimeZone, &MainWindowModel::cboTimeZone_Click);
+    onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
+    onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
+    for (auto [w, control] : {std::pair{cboMoveStep, &m.cboMoveStep}, std::pair{cboRefreshPeriod, &m.cboRefreshPeriod},
+                              std::pair{cboTarget, &m.cboTarget}})
+        connect(w, &QComboBox::activated, this, [this, control](int index) { Act([control, index] { control->listIndex = index; }); });
+
+    auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MainWindowModel::*handler)()) {
+        connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
+            Act([this, &control, handler, checked] {
+                control.value = checked;
+                if (handler) (model_.*handler)();
+            });
+        });
+    };
+    onCheck(chkShowPAN, m.chkShowPAN, &MainWindowModel::chkShowPAN_Click);
+    onCheck(chkShowCJDs, m.chkShowCJDs, &MainWindowModel::chkShowCJDs_Click);
+    onCheck(chkAutoLog, m.chkAutoLog, &MainWindowModel::chkAutoLog_Click);
+    onCheck(chkRepeatedly, m.chkRepeatedly, nullptr);
+    onCheck(chkKeep30th, m.chkKeep30th, nullptr);
+    onCheck(chkKeepLeap, m.chkKeepLeap, nullptr);
+
+    auto onOption = [this](QRadioButton* w, OptionButton& chosen, OptionButton& other, void (MainWindowModel::*handler)()) {
+        connect(w, &QRadioButton::clicked, this, [this, &chosen, &other, handler] {
+            Act([this, &chosen, &other, handler] {
+                chosen.value = true;
+                other.value = false;
+                if (handler) (model_.*handler)();
+            });
+        });
+    };
+    onOption(optPlus, m.optPlus, m.optMinus, &MainWindowModel::optPlus_Click);
+    onOption(optMinus, m.optMinus, m.optPlus, &MainWindowModel::optMinus_Click);
+    onOption(optNext, m.optNext, m.optPrevious, &MainWindowModel::optNext_Click);
+    onOption(optPrevious, m.optPrevious, m.optNext, &MainWindowModel::optPrevious_Click);
+    onOption(optForward, m.optMoveDirection[0], m.optMoveDirection[1], nullptr);
+    onOption(optBack, m.optMoveDirection[1], m.optMoveDirection[0], nullptr);
+
+    auto onText = [this](QLineEdit* w, TextBox& control) {
+        connect(w, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+            Act([&control, text] { control.text = S(text); });
+        });
+    };
+    connect(txbDate, &QLineEdit::textEdited, this,
+            [this](const QString& text) { Act([this, text] { model_.SetDateText(S(text)); }); });
+    connect(txbDate, &QLineEdit::returnPressed, this, [this] { Act([this] { model_.txbDate_KeyPress(13); }); });
+    onText(txbTime, m.txbTime);
+    onText(txbPlusMinus, m.txbPlusMinus);
+
+    auto onButton = [this](QPushButton* w, void (MainWindowModel::*handler)()) {
+        connect(w, &QPushButton::clicked, this, [this, handler] { Act([this, handler] { (model_.*handler)(); }); });
+    };
+    onButton(cmdCompute, &MainWindowModel::cmdCompute_Click);
+    onButton(cmdNow, &MainWindowModel::cmdNow_Click);
+    onButton(cmdClearDate, &MainWindowModel::cmdClearDate_Click);
+    onButton(cmdReset, &MainWindowModel::cmdReset_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
+    connect(cmdQuit, &QPushButton::clicked, this, [this] { emit quitRequested(); });
+
+    auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
+        connect(w, &ClickLabel::clicked, this, [this, handler](int b) { Act([this, handler, b] { (model_.*handler)(b); }); });
+    };
+    onValue(lblCommonEraDate.value, &MainWindowModel::lblCommonEraDate_Click);
+    onValue(lblJulianCalendarDate.value, &MainWindowModel::lblJulianCalendarDate_Click);
+    onValue(lblChineseLunarDate.value, &MainWindowModel::lblChineseLunarDate_Click);
+    onValue(lblChineseSolarDate.value, &MainWindowModel::lblChineseSolarDate_Click);
+    onValue(lblAstronomicalJulianDate.value, &MainWindowModel::lblAstronomicalJulianDate_Click);
+    onValue(lblChronologicalJulianDateBeijing.value, &MainWindowModel::lblChronologicalJulianDateBeijing_Click);
+    onValue(lblChronologicalJulianDateLondon.value, &MainWindowModel::lblChronologicalJulianDateLondon_Click);
+    onValue(lblPantheonCalendarGMT.value, &MainWindowModel::lblPantheonCalendarGMT_Click);
+    onValue(lblPantheonCalendarCCT.value, &MainWindowModel::lblPantheonCalendarCCT_Click);
+    connect(lblPhaseOfMoon, &ClickLabel::clicked, this, [this] { Act([this] { model_.lblPhaseOfMoon_Click(); }); });
+    connect(lblAgeOfMoon, &ClickLabel::clicked, this, [this] { Act([this] { model_.lblAgeOfMoon_Click(); }); });
+
+    // The web labels turn blue and underlined under the mouse; Timer1 restores them.
+    for (ClickLabel* w : {lblCorvaneSystems, lblOnlineDocumentation}) {
+        w->setCursor(Qt::PointingHandCursor);
+        connect(w, &ClickLabel::hovered, this, [w] { w->setStyleSheet("color: rgb(0,0,255); text-decoration: underline;"); });
+    }
+}
+
+void FrmMain::RestoreWebLabels() {
+    for (ClickLabel* w : {lblCorvaneSystems, lblOnlineDocumentation})
+        w->setStyleSheet("color: white; text-decoration: none;");
+}
+
+void FrmMain::Mirror() {
+    mirroring_ = true;
+    setWindowTitle(Q(model_.caption));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(model_.backColour));
+    setPalette(p);
+    for (const auto& mirror : mirrors_) mirror();
+    // Web labels keep their own look between Timer1 ticks.
+    lblCorvaneSystems->setText(Q(model_.lblCorvaneSystems.caption));
+    lblOnlineDocumentation->setText(Q(model_.lblOnlineDocumentation.caption));
+    RestoreWebLabels();
+    if (QWidget* w = findChild<QWidget*>(Q(model_.focus)); w && isVisible()) {
+        w->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setCursorPosition(edit->text().size());
+    }
+    mirroring_ = false;
+}
+
+void FrmMain::ShowMoonPicture() {
+    if (!model_.picMoon.visible || model_.moonPicture.empty()) {
+        picMoon->clear();
+        return;
+    }
+    QImage image(Q(model_.moonPicture));
+    if (image.isNull()) {
+        picMoon->clear();
+        return;
+    }
+    image = image.convertToFormat(QImage::Format_RGB32).scaled(picMoon->size(), Qt::IgnoreAspectRatio);
+    const QRgb back = ToQColor(model_.picMoon.backColour).rgb();
+    const int w = image.width(), h = image.height();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            const bool grey200 = qRed(pixel) == 200 && qGreen(pixel) == 200 && qBlue(pixel) == 200;
+            if ((model_.moonRepaint == MoonRepaint::Colour200ToBack && grey200) ||
+                (model_.moonRepaint == MoonRepaint::OutsideCircle && OutsideMoonDisc(x, y, w, h)))
+                image.setPixel(x, y, back);
+        }
+    picMoon->setPixmap(QPixmap::fromImage(image));
+}
+
+void FrmMain::keyReleaseEvent(QKeyEvent* event) {
+    // F1 in the date box, on Now, on Move or on Help opens Help.
+    if (event->key() == Qt::Key_F1) {
+        QWidget* f = focusWidget();
+        if (f == txbDate || f == cmdNow || f == cmdMove || f == cmdHelp ||
+            (f == cmdPauseResume && cmdPauseResume->text() == "Resume"))
+            emit helpRequested();
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit quitRequested();
+}
+
+}  // namespace orbel

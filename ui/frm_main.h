@@ -1,0 +1,91 @@
+#pragma once
+// The main window: a thin Qt view over MainWindowModel. Every widget mirrors
+// one control of the model; every event sets the control's value in the model,
+// calls the procedure named after it, and mirrors the model again.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+#include "app/main_window_model.h"
+
+namespace orbel {
+
+// A label that reports mouse clicks (1 left button, 2 right button), and
+// hovering, as the value labels and web labels need.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked(int button);
+    void hovered();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+};
+
+class FrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // `model` must outlive the window; Load() is the model's to call.
+    explicit FrmMain(MainWindowModel& model, QWidget* parent = nullptr);
+
+    // Makes every widget show what its control in the model holds.
+    void Mirror();
+
+    MainWindowModel& model() { return model_; }
+
+    // The widgets, for tests and for the later windows.
+    QComboBox *cboRefLong, *cboLongitude, *cboTimeZone, *cboEpoch, *cboMethod, *cboElement, *cboAnimal,
+        *cboMoveStep, *cboRefreshPeriod, *cboTarget;
+    QLineEdit *txbCCT, *txbDate, *txbTime, *txbPlusMinus;
+    QCheckBox *chkShowPAN, *chkShowCJDs, *chkAutoLog, *chkRepeatedly, *chkKeep30th, *chkKeepLeap;
+    QRadioButton *optPlus, *optMinus, *optNext, *optPrevious, *optForward, *optBack;
+    QPushButton *cmdCompute, *cmdNow, *cmdClearDate, *cmdReset, *cmdMove, *cmdMoveOneDay, *cmdSearch, *cmdStop,
+        *cmdPauseResume, *cmdSaveState, *cmdRestoreState, *cmdAddToLog, *cmdViewLog, *cmdClearLog,
+        *cmdLogPreferences, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
+        *cmdListJulianCENewYears, *cmdDisplayCalendar;
+    ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
+    QLabel *lblElement, *lblAnimal, *picMoon, *imgDayStem, *imgDayBranch, *imgYearStem, *imgYearBranch, *lblYear;
+    // Value label pairs by the model's names: [0] caption, [1] value.
+    struct Pair {
+        QLabel* caption;
+        ClickLabel* value;
+    };
+    Pair lblAstronomicalJulianDate, lblChronologicalJulianDateLondon, lblCommonEraDate, lblJulianCalendarDate,
+        lblChronologicalJulianDateBeijing, lblChineseSolarDate, lblChineseLunarDate, lblPantheonCalendarGMT,
+        lblPantheonCalendarCCT, lblElementAnimalOfDay, lblElementAnimalOfMonth, lblElementAnimalOfYear, lblDeltaT;
+
+signals:
+    void helpRequested();
+    void quitRequested();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWidgets();
+    void Connect();
+    // Runs a model procedure after a user event, then mirrors the model.
+    void Act(const std::function<void()>& procedure);
+    void ShowMoonPicture();
+    void RestoreWebLabels();
+
+    MainWindowModel& model_;
+    QTimer timer1_;
+    // One mirror function per widget, filled as the widgets are made.
+    std::vector<std::function<void()>> mirrors_;
+    bool mirroring_ = false;
+};
+
+}  // namespace orbel
