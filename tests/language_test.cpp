@@ -1,0 +1,91 @@
+#include "support/language.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <string>
+
+namespace orbel {
+namespace {
+
+void WriteFile(const QString& path, const std::string& contents) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents.data(), static_cast<qint64>(contents.size()));
+}
+
+TEST(Language, LoadMessagesByStatus) {
+    EXPECT_EQ(ProgramTextLoadMessage(0, "p"), "No program text was read.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1, "/opt/orbel/orbel.dat"),
+              "Cannot open file containing program text.\r\n/opt/orbel/orbel.dat");
+    EXPECT_EQ(ProgramTextLoadMessage(-2, "p"), "Particular memory allocation error.");
+    EXPECT_EQ(ProgramTextLoadMessage(-3, "p"), "Too much program text.");
+    EXPECT_EQ(ProgramTextLoadMessage(-4, "p"), "Text not recovered.");
+    EXPECT_EQ(ProgramTextLoadMessage(-5, "p"), "Error -5");
+    EXPECT_EQ(ProgramTextLoadMessage(-6, "p"), "File is empty.");
+    EXPECT_EQ(ProgramTextLoadMessage(-7, "p"), "Error reading file.");
+    EXPECT_EQ(ProgramTextLoadMessage(-8, "p"), "General memory allocation error.");
+    EXPECT_EQ(ProgramTextLoadMessage(-9, "p"), "Error -9");
+    EXPECT_EQ(ProgramTextLoadMessage(-500, "p"), "Error -500");
+    EXPECT_EQ(ProgramTextLoadMessage(-501, "p"), "Missing string at line 1.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1000, "p"), "Missing string at line 500.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1001, "p"), "String too long at line 1.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1500, "p"), "String too long at line 500.");
+    EXPECT_EQ(ProgramTextLoadMessage(-1523, "p"), "Duplicate in program text at line 23.");
+}
+
+TEST(Language, ProgramTextPathJoinsWithOneSeparator) {
+    EXPECT_EQ(ProgramTextPath("/opt/orbel", "orbel.dat"), "/opt/orbel/orbel.dat");
+    EXPECT_EQ(ProgramTextPath("/opt/orbel/", "orbel.dat"), "/opt/orbel/orbel.dat");
+    EXPECT_EQ(ProgramTextPath("C:\\Orbel\\", "orbel.dat"), "C:\\Orbel\\orbel.dat");
+    EXPECT_EQ(ProgramTextPath("", "orbel.dat"), "orbel.dat");
+}
+
+TEST(Language, MissingFileGivesTheMessageWithThePath) {
+    QTemporaryDir dir;
+    const std::optional<std::string> message = LoadProgramText(dir.path().toStdString());
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(*message, "Cannot open file containing program text.\r\n" + dir.path().toStdString() + "/orbel.dat");
+}
+
+TEST(Language, FaultsBeyondLine500KeepTheirLineInTheMessage) {
+    QTemporaryDir dir;
+    std::string contents;
+    for (int i = 0; i < 700; ++i) contents += ";\n";
+    WriteFile(dir.filePath("late.dat"), contents + "8\n");
+    EXPECT_EQ(LoadProgramText(dir.path().toStdString(), "late.dat"), "Missing string at line 701.");
+    WriteFile(dir.filePath("dup.dat"), "1 a\n" + std::string(21, '\n') + "1 b\n");
+    EXPECT_EQ(LoadProgramText(dir.path().toStdString() + "/", "dup.dat"), "Duplicate in program text at line 23.");
+}
+
+TEST(Language, ProgramTextByNumberAndLanguage) {
+    QTemporaryDir dir;
+    const std::string longest(1024, 'q');
+    WriteFile(dir.filePath("t.dat"), "1 Title\n5 ~\n6 " + longest + "\n[2] Second\n1 Titre\n");
+    ASSERT_EQ(LoadProgramText(dir.path().toStdString(), "t.dat"), std::nullopt);
+    EXPECT_EQ(ProgramText(1), "Title");
+    EXPECT_EQ(ProgramText(1, 2), "Titre");
+    EXPECT_EQ(ProgramText(6, 2), longest);  // whole, from the first language
+    EXPECT_EQ(ProgramText(5), "");          // "~"
+    EXPECT_EQ(ProgramText(4), "");          // missing
+    EXPECT_EQ(ProgramText(-1), "");
+}
+
+// The file shipped beside the program holds every text the program asks for.
+TEST(Language, ShippedProgramTextFile) {
+    ASSERT_EQ(LoadProgramText(ORBEL_LIBRARY_FOLDER), std::nullopt);
+    EXPECT_EQ(ProgramText(TextProgramTitle), "The Chinese Calendar: New Years, Dark Moons and Solar Terms");
+    EXPECT_EQ(ProgramText(TextDataCopyCaption), "Copy to clipboard");
+    EXPECT_EQ(ProgramText(TextCopySelection), "Copy selected text to clipboard");
+    EXPECT_EQ(ProgramText(TextCopyAll), "Copy all text to clipboard");
+    EXPECT_EQ(ProgramText(TextYears), "years");
+    EXPECT_EQ(ProgramText(TextClose), "Close");
+    EXPECT_EQ(ProgramText(TextLogCopyAll), "Copy all text to clipboard");
+    EXPECT_EQ(ProgramText(TextLogCopySelection), "Copy selected text to clipboard");
+    EXPECT_EQ(ProgramText(TextStartupTitle), "The Chinese Calendar: New Years, Dark Moons and Solar Terms");
+    EXPECT_EQ(ProgramText(TextStartupVersion), "V.18.0");
+}
+
+}  // namespace
+}  // namespace orbel
