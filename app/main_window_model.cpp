@@ -54,7 +54,7 @@ void MainWindowModel::Load(std::string_view storedCountry) {
     state.Initializing = true;
     state.InputCalendar = CalendarCHL;
     cmdClearLog.visible = false;
-    const bool restored = links.RestoreState();
+    const bool restored = RestoreState();
     if (!restored) cmdReset_Click();
     DisplayDeltaT();
     SetTheFocus();
@@ -80,6 +80,7 @@ void MainWindowModel::Load(std::string_view storedCountry) {
 void MainWindowModel::InitializeState() {
     state = MainWindowState{};
     state.ProgramFolder = programFolder;
+    state.StateFilePath = stateFilePath;
     state.LongitudeLabels = LongitudeLabels();
     optNext.value = true;
     optPrevious.value = false;
@@ -92,6 +93,7 @@ void MainWindowModel::InitializeState() {
 
 void MainWindowModel::Initialization() {
     InitializeState();
+    SetDefaultLogPreferences();
     optPlus.caption = "plus";
     optMinus.caption = "minus";
     optNext.caption = "next";

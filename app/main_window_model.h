@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/controls.h"
+#include "app/saved_state_file.h"
 #include "app/main_window_state.h"
 #include "app/user_port.h"
 #include "engine/calendar_settings.h"
@@ -27,8 +28,10 @@ struct MainWindowLinks {
     std::function<void(int16_t& operation)> AutoLog = [](int16_t&) {};
     // The text of the log; View log and Clear log are shown when it has any.
     std::function<std::string()> LogText = [] { return std::string(); };
-    // Reads the saved-state file into the model; false when there is none.
-    std::function<bool()> RestoreState = [] { return false; };
+    // Writes the country to the settings store (Save state and Quit).
+    std::function<void(int country)> SaveCountry = [](int) {};
+    // Ends the program (Quit, after the state is saved).
+    std::function<void()> EndProgram = [] {};
     // The lists window's calendar choice, 'G' (CE) or 'J' (JC).
     std::function<void(char letter)> ChooseListsCalendar = [](char) {};
     // Keep-30th and keep-leap boxes of the move frame.
@@ -125,6 +128,22 @@ public:
     // Writes the date box as typing does, with its change event.
     void SetDateText(std::string_view text);
 
+    // --- Saved state -----------------------------------------------------------------
+    // The ticks of the log preferences window, by SavedLogTick, held here
+    // until that window exists; SetDefaultLogPreferences gives their defaults.
+    std::array<bool, SavedLogTickCount> logPreferenceTicks{};
+    // Element and animal choices of the rows of the multiple element-animal
+    // search, held here until that window exists.
+    std::array<ElementAnimalChoice, SavedSearchRowCount> multipleSearchRows{};
+    void SetDefaultLogPreferences();
+    SavedState CaptureSavedState() const;
+    void cmdSaveState_Click();
+    // True when the whole state file was read and applied.
+    bool RestoreState();
+    void cmdRestoreState_Click();
+    // Writes the country and the state, then ends the program.
+    void cmdQuit_Click();
+
     // --- Date entry ----------------------------------------------------------------
     // The moment (AJD, GMT) of the date and time boxes, or 0 with `error` set
     // to an entry error 1..15.
@@ -142,6 +161,8 @@ public:
     // The folder of the program and its files, ending in "/", given by the
     // program before Load; start-up copies it into the state.
     std::string programFolder;
+    // The state file, given by the program before Load (start-up copies it).
+    std::string stateFilePath;
     MainWindowState state;
     std::function<double()> clock;  // the present moment, AJD; the system clock by default
     // The date-string library's readers of CHL and CHS texts; true for a

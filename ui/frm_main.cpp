@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "engine/moon_data.h"
+#include "support/web_link.h"
 
 namespace orbel {
 namespace {
@@ -431,8 +432,10 @@ void FrmMain::Connect() {
     onButton(cmdNow, &MainWindowModel::cmdNow_Click);
     onButton(cmdClearDate, &MainWindowModel::cmdClearDate_Click);
     onButton(cmdReset, &MainWindowModel::cmdReset_Click);
+    onButton(cmdSaveState, &MainWindowModel::cmdSaveState_Click);
+    onButton(cmdRestoreState, &MainWindowModel::cmdRestoreState_Click);
+    onButton(cmdQuit, &MainWindowModel::cmdQuit_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
-    connect(cmdQuit, &QPushButton::clicked, this, [this] { emit quitRequested(); });
 
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
         connect(w, &ClickLabel::clicked, this, [this, handler](int b) { Act([this, handler, b] { (model_.*handler)(b); }); });
@@ -454,11 +457,21 @@ void FrmMain::Connect() {
         w->setCursor(Qt::PointingHandCursor);
         connect(w, &ClickLabel::hovered, this, [w] { w->setStyleSheet("color: rgb(0,0,255); text-decoration: underline;"); });
     }
+    connect(lblCorvaneSystems, &ClickLabel::clicked, this, [this] {
+        if (openAddress) openAddress(MakerSiteAddress(model_.state.ProgramFolder));
+    });
+    connect(lblOnlineDocumentation, &ClickLabel::clicked, this, [this] {
+        if (openAddress) openAddress(OnlineManualAddress(model_.state.ProgramFolder));
+    });
 }
 
+// Timer1: the web labels back to white, not underlined, with their tool tips.
 void FrmMain::RestoreWebLabels() {
     for (ClickLabel* w : {lblCorvaneSystems, lblOnlineDocumentation})
         w->setStyleSheet("color: white; text-decoration: none;");
+    const std::string& folder = model_.state.ProgramFolder;
+    lblCorvaneSystems->setToolTip(Q(std::string(MakerSiteToolTip) + " " + MakerSiteAddress(folder)));
+    lblOnlineDocumentation->setToolTip(Q(std::string(OnlineManualToolTip) + " " + OnlineManualAddress(folder)));
 }
 
 void FrmMain::Mirror() {
@@ -525,9 +538,10 @@ void FrmMain::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
+// Closing the window is Quit: the state is saved and the program ends.
 void FrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
-    emit quitRequested();
+    Act([this] { model_.cmdQuit_Click(); });
 }
 
 }  // namespace orbel

@@ -44,6 +44,9 @@ public:
 
     MainWindowModel& model() { return model_; }
 
+    // Opens a web address; the program gives it (tests leave it empty).
+    std::function<void(const std::string& address)> openAddress;
+
     // The widgets, for tests and for the later windows.
     QComboBox *cboRefLong, *cboLongitude, *cboTimeZone, *cboEpoch, *cboMethod, *cboElement, *cboAnimal,
         *cboMoveStep, *cboRefreshPeriod, *cboTarget;
@@ -67,7 +70,6 @@ public:
 
 signals:
     void helpRequested();
-    void quitRequested();
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;

@@ -1,26 +1,17 @@
 // orbel: the desktop program.
 #include <QApplication>
-#include <QDir>
 
-#include "app/main_window_model.h"
-#include "ui/frm_main.h"
+#include "ui/program.h"
 #include "ui/qt_user_port.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Corvane Systems");
     QApplication::setApplicationName("ORBEL");
-
     orbel::QtUserPort port;
-    orbel::MainWindowModel model(port);
-    model.programFolder = QDir(QApplication::applicationDirPath()).absolutePath().toStdString() + "/";
-    orbel::FrmMain window(model);
-    port.SetParent(&window);
-    QObject::connect(&window, &orbel::FrmMain::quitRequested, &app, &QApplication::quit);
-
-    model.Load("");
-    window.Mirror();
-    window.show();
-    window.Mirror();  // focus needs the window on screen
+    const std::unique_ptr<orbel::ProgramSession> program =
+        orbel::StartProgram(port, orbel::DefaultProgramPaths(), [] { QCoreApplication::quit(); });
+    if (!program) return 1;
+    port.SetParent(&program->window);
     return app.exec();
 }

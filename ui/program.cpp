@@ -1,0 +1,46 @@
+#include "ui/program.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "support/file_utilities.h"
+#include "support/language.h"
+#include "support/settings_store.h"
+#include "support/web_link.h"
+#include "ui/desktop_web_launcher.h"
+
+namespace orbel {
+
+ProgramPaths DefaultProgramPaths() {
+    return {QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString() + "/", DefaultStateFilePath()};
+}
+
+std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths& paths,
+                                             std::function<void()> endProgram) {
+    // Without its texts the program cannot run: say why and end.
+    if (const std::optional<std::string> failure = LoadProgramText(paths.programFolder)) {
+        port.ShowMessage("ORBEL", *failure, MessageIcon::Critical);
+        return nullptr;
+    }
+    auto session = std::make_unique<ProgramSession>(port);
+    MainWindowModel& model = session->model;
+    model.programFolder = paths.programFolder;
+    model.stateFilePath = paths.stateFilePath;
+    model.links.SaveCountry = [](int country) { SaveCountrySetting(country); };
+    model.links.EndProgram = std::move(endProgram);
+
+    FrmMain& window = session->window;
+    window.openAddress = [&port](const std::string& address) {
+        DesktopWebLauncher launcher;
+        OpenWebPage(address, launcher, [&port](const SupportMessage& m) {
+            port.ShowMessage(m.title, m.text, m.exclamation ? MessageIcon::Exclamation : MessageIcon::None);
+        });
+    };
+    model.Load(std::to_string(StoredCountryIndex()));
+    window.Mirror();
+    window.show();
+    window.Mirror();  // the focus needs the window on screen
+    return session;
+}
+
+}  // namespace orbel

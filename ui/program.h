@@ -1,0 +1,37 @@
+#pragma once
+// Start-up of the desktop program, apart from main() so that the window tests
+// can start, quit and start the program again without an event loop.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/main_window_model.h"
+#include "ui/frm_main.h"
+
+namespace orbel {
+
+struct ProgramPaths {
+    std::string programFolder;  // where orbel.dat, liborbel2.so and pictures/ are, ending in "/"
+    std::string stateFilePath;  // orbel.usr
+};
+
+// The running program: the main window and its model.
+struct ProgramSession {
+    explicit ProgramSession(UserPort& port) : model(port), window(model) {}
+    MainWindowModel model;
+    FrmMain window;
+};
+
+// Loads the program texts, reads the country from the settings store, starts
+// the main window (restoring the saved state or showing the present moment)
+// and shows it. When the texts cannot be loaded the port shows why and the
+// result is null: the program must end. `endProgram` is called by Quit after
+// the state has been saved.
+std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths& paths,
+                                             std::function<void()> endProgram);
+
+// The paths of an installed or built program: its own folder and the user's
+// state file.
+ProgramPaths DefaultProgramPaths();
+
+}  // namespace orbel
