@@ -33,11 +33,13 @@ StemBranchWindowModel::StemBranchWindowModel(std::string pictureFolder) : pictur
         lblStemNumber[i].caption = std::to_string(i + 1);
         lblStemName[i].caption = std::string(StemNames[i]);
         imgStem[i].image = i + 1;
+        imgStem[i].backColour = StemBranchPictureBack;
     }
     for (int i = 0; i < BranchCount; ++i) {
         lblBranchNumber[i].caption = std::to_string(i + 1);
         lblBranchName[i].caption = std::string(BranchNames[i]);
         imgBranch[i].image = i + 1;
+        imgBranch[i].backColour = StemBranchPictureBack;
     }
     Refresh();
 }

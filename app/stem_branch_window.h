@@ -14,6 +14,10 @@ namespace orbel {
 inline constexpr int StemCount = 10;
 inline constexpr int BranchCount = 12;
 
+// The characters are drawn in light ink on a transparent ground, to stand on
+// the main window's country colour; in this window they stand on China's red.
+inline constexpr Rgb StemBranchPictureBack{192, 0, 0};
+
 // The picture file of stem 1..10 ("stem3.png") or branch 1..12
 // ("branch12.png") in `pictureFolder`, which ends with a separator. The
 // main window's day and year pictures are the same files.

@@ -45,6 +45,7 @@ TEST(StemBranchWindow, TheTenStemsInOrder) {
         EXPECT_EQ(m.lblStemName[i].caption, stems[i]) << "stem " << i + 1;
         EXPECT_EQ(m.lblStemNumber[i].caption, std::to_string(i + 1));
         EXPECT_EQ(m.imgStem[i].image, i + 1);
+        EXPECT_EQ(m.imgStem[i].backColour, (Rgb{192, 0, 0}));  // light ink needs a dark ground
     }
 }
 
@@ -56,6 +57,7 @@ TEST(StemBranchWindow, TheTwelveBranchesInOrder) {
         EXPECT_EQ(m.lblBranchName[i].caption, branches[i]) << "branch " << i + 1;
         EXPECT_EQ(m.lblBranchNumber[i].caption, std::to_string(i + 1));
         EXPECT_EQ(m.imgBranch[i].image, i + 1);
+        EXPECT_EQ(m.imgBranch[i].backColour, (Rgb{192, 0, 0}));
     }
 }
 

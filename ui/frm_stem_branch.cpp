@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QPixmap>
 
 namespace orbel {
@@ -34,6 +35,10 @@ void ShowLabel(QLabel* w, const Label& m) {
 }
 
 void ShowPicture(QLabel* w, const Picture& m, const std::string& path) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, QColor(m.backColour.red, m.backColour.green, m.backColour.blue));
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
     QPixmap picture;
     if (m.visible) picture.load(Q(path));
     if (picture.isNull()) {

@@ -62,6 +62,9 @@ TEST(FrmStemBranchGui, EachRowShowsItsOwnPicture) {
     EXPECT_EQ(w.imgStem[2]->pixmap().toImage(), scaled("stem3.png"));
     EXPECT_NE(w.imgStem[2]->pixmap().toImage(), scaled("stem4.png"));
     EXPECT_EQ(w.imgBranch[11]->pixmap().toImage(), scaled("branch12.png"));
+    // The light characters stand on a dark ground.
+    EXPECT_TRUE(w.imgStem[2]->autoFillBackground());
+    EXPECT_EQ(w.imgStem[2]->palette().color(QPalette::Window), QColor(192, 0, 0));
     EXPECT_NE(w.imgBranch[11]->pixmap().toImage(), scaled("branch1.png"));
 }
 
