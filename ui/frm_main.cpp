@@ -142,7 +142,7 @@ void FrmMain::BuildWidgets() {
         return p;
     };
     auto picture = [this](const char* name, Picture& m) {
-        auto* w = new QLabel(this);
+        auto* w = new ClickLabel(this);
         w->setObjectName(name);
         mirrors_.push_back([w, &m] { MirrorControl(m, w); });
         return w;
@@ -194,7 +194,7 @@ void FrmMain::BuildWidgets() {
     lblPantheonNote = static_cast<ClickLabel*>(label("lblPantheonNote", m.lblPantheonNote, true));
     lblPhaseOfMoon = static_cast<ClickLabel*>(label("lblPhaseOfMoon", m.lblPhaseOfMoon, true));
     lblAgeOfMoon = static_cast<ClickLabel*>(label("lblAgeOfMoon", m.lblAgeOfMoon, true));
-    picMoon = picture("picMoon", m.picMoon);
+    picMoon = picture("picMoon", m.picMoon);  // a ClickLabel that nothing listens to
     picMoon->setFixedSize(96, 99);
     imgDayStem = picture("imgDayStem", m.imgDayStem);
     imgDayBranch = picture("imgDayBranch", m.imgDayBranch);
@@ -449,6 +449,10 @@ void FrmMain::Connect() {
     onValue(lblChronologicalJulianDateLondon.value, &MainWindowModel::lblChronologicalJulianDateLondon_Click);
     onValue(lblPantheonCalendarGMT.value, &MainWindowModel::lblPantheonCalendarGMT_Click);
     onValue(lblPantheonCalendarCCT.value, &MainWindowModel::lblPantheonCalendarCCT_Click);
+    for (ClickLabel* w : {imgDayStem, imgDayBranch, imgYearStem, imgYearBranch}) {
+        w->setCursor(Qt::PointingHandCursor);
+        connect(w, &ClickLabel::clicked, this, [this] { emit stemBranchRequested(); });
+    }
     connect(lblPhaseOfMoon, &ClickLabel::clicked, this, [this] { Act([this] { model_.lblPhaseOfMoon_Click(); }); });
     connect(lblAgeOfMoon, &ClickLabel::clicked, this, [this] { Act([this] { model_.lblAgeOfMoon_Click(); }); });
 

@@ -58,7 +58,8 @@ public:
         *cmdLogPreferences, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
-    QLabel *lblElement, *lblAnimal, *picMoon, *imgDayStem, *imgDayBranch, *imgYearStem, *imgYearBranch, *lblYear;
+    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear;
+    ClickLabel *imgDayStem, *imgDayBranch, *imgYearStem, *imgYearBranch;
     // Value label pairs by the model's names: [0] caption, [1] value.
     struct Pair {
         QLabel* caption;
@@ -70,6 +71,8 @@ public:
 
 signals:
     void helpRequested();
+    // A stem or branch picture was clicked: show the table of their names.
+    void stemBranchRequested();
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;

@@ -8,6 +8,8 @@
 #include "support/settings_store.h"
 #include "support/web_link.h"
 #include "ui/desktop_web_launcher.h"
+#include "ui/frm_help.h"
+#include "ui/frm_stem_branch.h"
 
 namespace orbel {
 
@@ -36,6 +38,13 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
             port.ShowMessage(m.title, m.text, m.exclamation ? MessageIcon::Exclamation : MessageIcon::None);
         });
     };
+    QObject::connect(&window, &FrmMain::helpRequested, &window, [&window] { ShowHelp(&window); });
+    QObject::connect(&window, &FrmMain::stemBranchRequested, &window, [session = session.get()] {
+        if (!session->stemBranch)
+            session->stemBranch = std::make_unique<FrmStemBranch>(QString::fromStdString(session->model.PictureFolder()));
+        session->stemBranch->show();
+        session->stemBranch->raise();
+    });
     model.Load(std::to_string(StoredCountryIndex()));
     window.Mirror();
     window.show();

@@ -7,6 +7,7 @@
 
 #include "app/main_window_model.h"
 #include "ui/frm_main.h"
+#include "ui/frm_stem_branch.h"
 
 namespace orbel {
 
@@ -20,6 +21,7 @@ struct ProgramSession {
     explicit ProgramSession(UserPort& port) : model(port), window(model) {}
     MainWindowModel model;
     FrmMain window;
+    std::unique_ptr<FrmStemBranch> stemBranch;  // made on first use
 };
 
 // Loads the program texts, reads the country from the settings store, starts

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QApplication>
 #include <QTest>
 
 #include "app/scripted_user_port.h"
@@ -167,4 +168,22 @@ TEST(ProgramStart, AMissingProgramTextFileEndsTheProgramWithItsMessage) {
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].text.rfind("Cannot open file containing program text.", 0), 0u) << port.messages[0].text;
     EXPECT_NE(port.messages[0].text.find("orbel.dat"), std::string::npos);
+}
+
+TEST_F(ProgramRun, HelpAndTheStemBranchTableOpenFromTheMainWindow) {
+    ScriptedUserPort port;
+    auto program = Start(port);
+    ASSERT_TRUE(program);
+    FrmMain& w = program->window;
+    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
+    QWidget* help = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != &w && top->inherits("orbel::FrmHelp")) help = top;
+    ASSERT_NE(help, nullptr);
+    help->close();
+    ASSERT_TRUE(w.imgDayStem->isVisible());  // China shows the day's stem and branch
+    QTest::mouseClick(w.imgDayStem, Qt::LeftButton);
+    ASSERT_TRUE(program->stemBranch);
+    EXPECT_TRUE(program->stemBranch->isVisible());
+    EXPECT_EQ(program->stemBranch->windowTitle(), "Chinese stems and branches");
 }
