@@ -56,6 +56,8 @@ FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), mod
     setObjectName("frmMain");
     BuildWidgets();
     Connect();
+    for (QWidget* w : std::initializer_list<QWidget*>{txbDate, cmdNow, cmdMove, cmdHelp, cmdPauseResume})
+        w->installEventFilter(this);
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, [this] { RestoreWebLabels(); });
     timer1_.start();
@@ -531,15 +533,13 @@ void FrmMain::ShowStemBranchPictures() {
     }
 }
 
-void FrmMain::keyReleaseEvent(QKeyEvent* event) {
-    // F1 in the date box, on Now, on Move or on Help opens Help.
-    if (event->key() == Qt::Key_F1) {
-        QWidget* f = focusWidget();
-        if (f == txbDate || f == cmdNow || f == cmdMove || f == cmdHelp ||
-            (f == cmdPauseResume && cmdPauseResume->text() == "Resume"))
-            emit helpRequested();
-    }
-    QWidget::keyReleaseEvent(event);
+// F1 released in the date box, on Now, on Move or on Help opens Help; on the
+// pause button only while it offers to resume.
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        (watched != cmdPauseResume || cmdPauseResume->text() == "Resume"))
+        emit helpRequested();
+    return QWidget::eventFilter(watched, event);
 }
 
 // Closing the window is Quit: the state is saved and the program ends.

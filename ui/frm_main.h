@@ -75,7 +75,7 @@ signals:
     void stemBranchRequested();
 
 protected:
-    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

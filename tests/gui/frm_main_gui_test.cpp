@@ -134,3 +134,18 @@ TEST(FrmMainGui, TheWindowResizesWithoutOverlappingControls) {
     }
     EXPECT_GT(pairs, 100);
 }
+
+TEST(FrmMainGuiKeys, F1InTheDateBoxOnNowOrOnHelpAsksForHelp) {
+    Started s;
+    FrmMain& w = s.window;
+    int requests = 0;
+    QObject::connect(&w, &FrmMain::helpRequested, [&requests] { ++requests; });
+    for (QWidget* target : std::initializer_list<QWidget*>{w.txbDate, w.cmdNow, w.cmdHelp}) {
+        target->setFocus();
+        QTest::keyRelease(target, Qt::Key_F1);
+    }
+    EXPECT_EQ(requests, 3);
+    w.txbTime->setFocus();
+    QTest::keyRelease(w.txbTime, Qt::Key_F1);  // not from the Time box
+    EXPECT_EQ(requests, 3);
+}
