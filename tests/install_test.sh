@@ -79,6 +79,25 @@ PY
   check "installed liborbel2.so parses a CHL date (got '$parsed')" '[ "$parsed" = "79 29 1 1 1" ]'
 fi
 
+# The installed desktop program starts from its own folder: it finds its
+# texts and library there and is still running after two seconds. Its home is
+# a temporary folder, so no real settings or state are read or written.
+if [ -x "$folder/orbel" ]; then
+  check "bin/orbel links to the program folder" '[ "$(readlink -f "$prefix/bin/orbel")" = "$(readlink -f "$folder/orbel")" ]'
+  run_program() {  # folder of the program; prints its stderr
+    (cd "$tmp" && HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_DATA_HOME="$tmp/home/.local/share" \
+       QT_QPA_PLATFORM=offscreen timeout 2 "$1/orbel" 2>&1 >/dev/null)
+  }
+  err=$(run_program "$folder")
+  status=$?
+  check "installed orbel keeps running (timeout's status 124, got $status)" '[ $status -eq 124 ]'
+  check "installed orbel finds its texts" '! printf "%s" "$err" | grep -q "Cannot open file containing program text"'
+  # Without orbel.dat beside it the program says so (and waits on its message box).
+  mkdir -p "$tmp/notexts" && cp -a "$folder/." "$tmp/notexts/" && rm "$tmp/notexts/orbel.dat"
+  err=$(run_program "$tmp/notexts")
+  check "without orbel.dat the program names the missing file" 'printf "%s" "$err" | grep -q "Cannot open file containing program text"'
+fi
+
 # The manifest lists what was installed, links and desktop entry included,
 # so that the files can be removed again.
 manifest="$build/install_manifest.txt"

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+
 #include "support/file_utilities.h"
 #include "support/language.h"
 #include "support/settings_store.h"
@@ -21,6 +23,7 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
                                              std::function<void()> endProgram) {
     // Without its texts the program cannot run: say why and end.
     if (const std::optional<std::string> failure = LoadProgramText(paths.programFolder)) {
+        std::fprintf(stderr, "orbel: %s\n", failure->c_str());  // for a start from a terminal
         port.ShowMessage("ORBEL", *failure, MessageIcon::Critical);
         return nullptr;
     }
