@@ -409,6 +409,14 @@ TEST_F(MainWindowTest, DateWithoutCodeAsksAboutTheCalendarInForce) {
     EXPECT_EQ(model->lblCommonEraDate[1].caption, "2001-12-31 CE 12:00 GMT Monday");
 }
 
+// A day count too long for a double reads as infinity, and is refused as late.
+TEST_F(MainWindowTest, AnEndlessDayCountIsRefusedAsTooLate) {
+    Convert(std::string(400, '7') + " AJD");
+    ASSERT_EQ(port->messages.size(), 1u);
+    EXPECT_EQ(port->messages[0].text, "Date is later than 3000-01-01 CE.");
+    EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
+}
+
 TEST_F(MainWindowTest, OutOfRangeMomentsAreRefusedWithTheirOwnMessage) {
     Convert("3000-01-02 CE");
     ASSERT_EQ(port->messages.size(), 1u);

@@ -92,8 +92,8 @@ void FrmMain::BuildWidgets() {
         });
         return w;
     };
-    auto check = [this](const char* name, CheckBox& m) {
-        auto* w = new QCheckBox(this);
+    // Check boxes and option buttons: a caption and a tick.
+    auto toggle = [this]<class Widget>(Widget* w, const char* name, auto& m) {
         w->setObjectName(name);
         mirrors_.push_back([w, &m] {
             w->setText(Q(m.caption));
@@ -103,16 +103,10 @@ void FrmMain::BuildWidgets() {
         });
         return w;
     };
-    auto option = [this](const char* name, OptionButton& m) {
-        auto* w = new QRadioButton(this);
-        w->setObjectName(name);
+    auto check = [this, toggle](const char* name, CheckBox& m) { return toggle(new QCheckBox(this), name, m); };
+    auto option = [this, toggle](const char* name, OptionButton& m) {
+        auto* w = toggle(new QRadioButton(this), name, m);
         w->setAutoExclusive(false);  // the model decides which of a pair is chosen
-        mirrors_.push_back([w, &m] {
-            w->setText(Q(m.caption));
-            w->setChecked(m.value);
-            MirrorControl(m, w);
-            MirrorTextColour(m, w);
-        });
         return w;
     };
     auto button = [this](const char* name, Button& m) {
