@@ -1,5 +1,6 @@
 #include "engine/sol_eq.h"
 
+#include <climits>
 #include <cmath>
 #include <cstddef>
 #include <memory>
@@ -135,7 +136,17 @@ double DecemberSolstice(int32_t year) { return EquinoxSolsticeGMT(DecemberSolsti
 int32_t SuiOfDay(double cjdc, const CalendarSettings& settings) {
     const auto d = static_cast<int32_t>(std::floor(cjdc));
     const int32_t y = GregorianYearOfDay(d);
-    return d < std::floor(DS(y, settings.referenceLongitude)) ? y : y + 1;
+    // Day after day of one year ask for the same solstice: keep the last one
+    // (per thread, so no lock), a pure value of (year, longitude).
+    struct LastSolstice {
+        int32_t year = INT32_MIN;
+        int16_t longitude = 0;
+        double day = 0.0;
+    };
+    thread_local LastSolstice last;
+    if (last.year != y || last.longitude != settings.referenceLongitude)
+        last = {y, settings.referenceLongitude, std::floor(DS(y, settings.referenceLongitude))};
+    return d < last.day ? y : y + 1;
 }
 
 SolarTerms ComputeSolarTerms(double cjdc, int16_t method, const CalendarSettings& settings) {
