@@ -14,7 +14,7 @@ namespace {
 
 // One lunar month of the made-up data: its length in days and the offsets,
 // from its first day, of the major solar terms that fall in it.
-struct MonthSpec {
+struct MonthPlan {
     int length;
     std::vector<int> majors;
 };
@@ -22,18 +22,18 @@ struct MonthSpec {
 // Lays the months end to end from day 1000. The major terms take the even
 // term indices in order (0, 24, 48, 72 are the winter solstices), the minor
 // terms fall halfway between them. Exactly 40 major terms must be given.
-YearData Build(const std::vector<MonthSpec>& months) {
+YearData Build(const std::vector<MonthPlan>& months) {
     YearData yd{};
     int day = 1000;
     int j = 0;
     int m = 0;
-    for (const MonthSpec& spec : months) {
+    for (const MonthPlan& plan : months) {
         yd.DarkMoonDays[m++] = day;
-        for (int offset : spec.majors) {
+        for (int offset : plan.majors) {
             yd.TermDays[j] = day + offset;
             j += 2;
         }
-        day += spec.length;
+        day += plan.length;
     }
     EXPECT_EQ(j, 80) << "the made-up data needs 40 major terms";
     yd.DarkMoonDays[m] = day;
@@ -43,25 +43,25 @@ YearData Build(const std::vector<MonthSpec>& months) {
 }
 
 // Twelve months, one major term each, the first holding the winter solstice.
-std::vector<MonthSpec> OrdinarySui() {
-    std::vector<MonthSpec> sui;
+std::vector<MonthPlan> OrdinarySui() {
+    std::vector<MonthPlan> sui;
     for (int i = 0; i < 12; ++i) sui.push_back({i % 2 ? 29 : 30, {10}});
     return sui;
 }
 
 // Thirteen months; month `empty` (0-based within the sui) has no major term.
-std::vector<MonthSpec> LeapSui(int empty) {
-    std::vector<MonthSpec> sui;
+std::vector<MonthPlan> LeapSui(int empty) {
+    std::vector<MonthPlan> sui;
     for (int i = 0; i < 13; ++i) sui.push_back({i % 2 ? 29 : 30, i == empty ? std::vector<int>{} : std::vector<int>{10}});
     return sui;
 }
 
 // The start of a fourth sui: its winter solstice and three more major terms
 // (term indices 72 to 78), then one month without terms to close the data.
-std::vector<MonthSpec> Tail() { return {{30, {10}}, {29, {10}}, {30, {10}}, {29, {10}}, {30, {}}}; }
+std::vector<MonthPlan> Tail() { return {{30, {10}}, {29, {10}}, {30, {10}}, {29, {10}}, {30, {}}}; }
 
-std::vector<MonthSpec> Join(std::initializer_list<std::vector<MonthSpec>> parts) {
-    std::vector<MonthSpec> all;
+std::vector<MonthPlan> Join(std::initializer_list<std::vector<MonthPlan>> parts) {
+    std::vector<MonthPlan> all;
     for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
     return all;
 }
@@ -116,7 +116,7 @@ TEST(AssignMonths, LeapMonthsAfterElevenAndTwelveDelayTheNewYear) {
 
 TEST(AssignMonths, OnlyTheFirstMonthWithoutMajorTermIsLeap) {
     // Months 5 and 8 of the sui lack a major term; month 9 has two.
-    std::vector<MonthSpec> sui = LeapSui(5);
+    std::vector<MonthPlan> sui = LeapSui(5);
     sui[8].majors = {};
     sui[9].majors = {3, 25};
     YearData yd = Build(Join({OrdinarySui(), sui, OrdinarySui(), Tail()}));
@@ -130,7 +130,7 @@ TEST(AssignMonths, OnlyTheFirstMonthWithoutMajorTermIsLeap) {
 TEST(AssignMonths, MajorTermOnTheDayOfADarkMoonBelongsToTheMonthItBegins) {
     // Month 4 of the sui has no term of its own; month 5's term falls on its
     // first day. Counted by day, month 4 is the leap month, not month 5.
-    std::vector<MonthSpec> sui = LeapSui(4);
+    std::vector<MonthPlan> sui = LeapSui(4);
     sui[5].majors = {0};
     YearData yd = Build(Join({OrdinarySui(), sui, OrdinarySui(), Tail()}));
     AssignMonths(yd);
@@ -140,7 +140,7 @@ TEST(AssignMonths, MajorTermOnTheDayOfADarkMoonBelongsToTheMonthItBegins) {
     EXPECT_EQ(yd.MonthLabels[12 + 5], "03");
 
     // A winter solstice on the first day of a month makes that month 11.
-    std::vector<MonthSpec> first = OrdinarySui();
+    std::vector<MonthPlan> first = OrdinarySui();
     first[0].majors = {0};
     YearData start = Build(Join({first, OrdinarySui(), OrdinarySui(), Tail()}));
     AssignMonths(start);
