@@ -485,9 +485,13 @@ void FrmMain::Mirror() {
     lblCorvaneSystems->setText(Q(model_.lblCorvaneSystems.caption));
     lblOnlineDocumentation->setText(Q(model_.lblOnlineDocumentation.caption));
     RestoreWebLabels();
-    if (QWidget* w = findChild<QWidget*>(Q(model_.focus)); w && isVisible()) {
+    // A focus the model asked for is given once; typing elsewhere afterwards
+    // must not be pulled back to it at every keystroke.
+    QWidget* asked = model_.focus.empty() ? nullptr : findChild<QWidget*>(Q(model_.focus));  // "" would match any child
+    if (QWidget* w = asked; w && isVisible()) {
         w->setFocus();
         if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setCursorPosition(edit->text().size());
+        model_.focus.clear();
     }
     mirroring_ = false;
 }
@@ -522,8 +526,11 @@ void FrmMain::ShowStemBranchPictures() {
             w->clear();
             continue;
         }
-        QPixmap picture(folder + QStringLiteral("%1%2.png").arg(kind).arg(m->image));
-        w->setPixmap(picture.scaled(36, 36, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        const QPixmap picture(folder + QStringLiteral("%1%2.png").arg(kind).arg(m->image));
+        if (picture.isNull())
+            w->clear();
+        else
+            w->setPixmap(picture.scaled(36, 36, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 }
 

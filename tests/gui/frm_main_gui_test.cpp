@@ -149,3 +149,21 @@ TEST(FrmMainGuiKeys, F1InTheDateBoxOnNowOrOnHelpAsksForHelp) {
     QTest::keyRelease(w.txbTime, Qt::Key_F1);  // not from the Time box
     EXPECT_EQ(requests, 3);
 }
+
+TEST(FrmMainGuiKeys, TypingInTheTimeBoxKeepsTheFocusThere) {
+    Started s;
+    FrmMain& w = s.window;
+    w.activateWindow();
+    w.txbTime->setFocus();
+    QTest::keyClicks(w.txbTime, "9.30");
+    EXPECT_EQ(w.txbTime->text(), "9.30");
+    EXPECT_EQ(w.focusWidget(), w.txbTime);
+    // After Convert the model's focus (the date box) is given once.
+    QTest::keyClicks(w.txbDate, "2001-12-31 CE");
+    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
+    EXPECT_EQ(w.txbTime->text(), "9:30");
+    EXPECT_EQ(w.focusWidget(), w.txbDate);
+    w.txbTime->setFocus();
+    QTest::keyClicks(w.txbTime, "1");
+    EXPECT_EQ(w.focusWidget(), w.txbTime);
+}
