@@ -110,8 +110,8 @@ void MainWindowModel::cmdRestoreState_Click() {
     CmdSaveStateEnabled(false);
 }
 
+// Save state writes the country first, which is all Quit writes besides.
 void MainWindowModel::cmdQuit_Click() {
-    links.SaveCountry(Country());
     cmdSaveState_Click();
     links.EndProgram();
 }
