@@ -8,7 +8,7 @@
 
 #include "dates/day_numbers.h"
 #include "services/calendar_conversion.h"
-#include "engine/memo_cache.h"
+#include "services/memo_cache.h"
 #include "engine/quenta_module.h"
 
 namespace orbel {

@@ -5,7 +5,7 @@
 
 #include "dates/day_numbers.h"
 #include "services/calendar_conversion.h"
-#include "engine/memo_cache.h"
+#include "services/memo_cache.h"
 #include "services/astronomy.h"
 
 namespace orbel {

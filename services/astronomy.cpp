@@ -4,10 +4,9 @@
 #include <erfam.h>
 
 #include "services/calendar_conversion.h"
+#include "services/memo_cache.h"
 
 #include <cmath>
-#include <mutex>
-#include <unordered_map>
 
 namespace orbel {
 namespace {
@@ -272,36 +271,14 @@ double SolveForAngle(double t, double target, Coarse coarse, Fine fine, double e
 // Solar-term moments are pure functions of their number; a bounded memo
 // lets the overlapping term spans of neighbouring years share them. (Phase
 // moments are memoised by the lunation module, their one caller.)
-template <class Key>
-class Memo {
-public:
-    template <class Compute>
-    double Get(Key key, Compute compute) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            auto it = map_.find(key);
-            if (it != map_.end()) return it->second;
-        }
-        const double value = compute();
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (map_.size() >= kCapacity) map_.clear();
-        map_.emplace(key, value);
-        return value;
-    }
-
-    void Clear() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        map_.clear();
-    }
-
-private:
-    static constexpr size_t kCapacity = 1 << 16;
-    std::mutex mutex_;
-    std::unordered_map<Key, double> map_;
+// Consecutive terms take consecutive slots.
+struct TermHash {
+    std::size_t operator()(int64_t n) const { return static_cast<std::size_t>(static_cast<uint64_t>(n)); }
 };
 
-Memo<int64_t>& TermMemo() {
-    static Memo<int64_t> memo;
+// 8192 slots hold every term of 340 consecutive years.
+MemoCache<int64_t, double, TermHash>& TermMemo() {
+    static MemoCache<int64_t, double, TermHash> memo(8192);
     return memo;
 }
 
@@ -422,7 +399,7 @@ double MoonApparentLongitudeTT(double jdTT) {
 void ClearAstronomyCaches() { TermMemo().Clear(); }
 
 double SolarTermMomentTT(int64_t n) {
-    return TermMemo().Get(n, [n] { return SolarTermUncached(n); });
+    return TermMemo().GetOrCompute(n, [n] { return SolarTermUncached(n); });
 }
 
 double quenta(int32_t lunation, int32_t phase, int32_t* /*scratch*/) { return PhaseMomentUncached(lunation, phase); }
