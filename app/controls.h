@@ -6,17 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "support/colour.h"
+
 namespace orbel {
-
-struct Rgb {
-    uint8_t red = 0;
-    uint8_t green = 0;
-    uint8_t blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-inline constexpr Rgb White{255, 255, 255};
-inline constexpr Rgb Black{0, 0, 0};
 
 struct Control {
     bool visible = true;

@@ -6,14 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace orbel {
+#include "support/colour.h"
 
-struct NoticeColour {
-    uint8_t red = 0;
-    uint8_t green = 0;
-    uint8_t blue = 0;
-    friend bool operator==(const NoticeColour&, const NoticeColour&) = default;
-};
+namespace orbel {
 
 struct NoticePoint {
     int x = 0;
@@ -23,18 +18,18 @@ struct NoticePoint {
 
 inline constexpr std::string_view NowLoadingTitle = "One moment please";
 inline constexpr std::string_view NowLoadingText = "Now loading images ...";
-inline constexpr NoticeColour NowLoadingBackColour{255, 255, 0};
+inline constexpr Rgb NowLoadingBackColour{255, 255, 0};
 
 class NowLoadingNotice {
 public:
     // The window's properties.
     std::string caption;
-    NoticeColour backColour{};
+    Rgb backColour{};
     bool visible = false;
     NoticePoint position;  // screen position of the window's top-left corner
     // Label1: its text, colour and horizontal extent inside the window.
     std::string label1Caption;
-    NoticeColour label1BackColour{};
+    Rgb label1BackColour{};
     int label1Left = 0;
     int label1Width = 0;
 

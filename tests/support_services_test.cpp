@@ -153,8 +153,8 @@ TEST(NowLoadingNotice, ShownOverTheMoveControlsOnlyOnTheFirstOpening) {
     EXPECT_TRUE(notice.visible);
     EXPECT_EQ(notice.caption, "One moment please");
     EXPECT_EQ(notice.label1Caption, "Now loading images ...");
-    EXPECT_EQ(notice.backColour, (NoticeColour{255, 255, 0}));
-    EXPECT_EQ(notice.label1BackColour, (NoticeColour{255, 255, 0}));
+    EXPECT_EQ(notice.backColour, (Rgb{255, 255, 0}));
+    EXPECT_EQ(notice.label1BackColour, (Rgb{255, 255, 0}));
     EXPECT_EQ(notice.label1Left, 0);
     EXPECT_EQ(notice.label1Width, 220);
     EXPECT_EQ(notice.position, (NoticePoint{112, 390}));
