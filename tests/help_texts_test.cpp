@@ -19,18 +19,6 @@ namespace {
 
 bool Mentions(std::string_view text, std::string_view what) { return text.find(what) != std::string_view::npos; }
 
-TEST(HelpTexts, WindowModelsCarryTheTexts) {
-    HelpWindowModel help;
-    EXPECT_EQ(help.caption, "Orbel help");
-    EXPECT_EQ(help.txbHelp.text, HelpText);
-    EXPECT_EQ(help.cmdCredits.caption, "Credits");
-    EXPECT_EQ(help.cmdClose.caption, "Close");
-    CreditsWindowModel credits;
-    EXPECT_EQ(credits.caption, "Orbel credits");
-    EXPECT_EQ(credits.txbCredits.text, CreditsText);
-    EXPECT_EQ(credits.cmdClose.caption, "Close");
-}
-
 TEST(HelpTexts, EveryCalendarHasItsParagraph) {
     for (std::string_view code : {"CE", "JC", "CHL", "CHS", "PAN", "AJD", "CJDL", "CJDC"})
         EXPECT_TRUE(Mentions(HelpText, "\n" + std::string(code) + " - ")) << code;
@@ -161,17 +149,6 @@ TEST(CreditsText, NamesEverySourceTheProgramRestsOn) {
           "Earth-Moon barycentre", "WenQuanYi Micro Hei", "Qt", "GoogleTest", "Google Benchmark", "Swiss Ephemeris"})
         EXPECT_TRUE(Mentions(CreditsText, source)) << source;
     EXPECT_TRUE(Mentions(CreditsText, "used only by the tests"));
-}
-
-TEST(HelpTexts, PlainParagraphsWithoutStrayWhitespace) {
-    for (std::string_view text : {HelpText, CreditsText}) {
-        EXPECT_GT(text.size(), 500u);
-        EXPECT_FALSE(Mentions(text, "  ")) << "double blank";
-        EXPECT_FALSE(Mentions(text, " \n")) << "blank at a line end";
-        EXPECT_FALSE(Mentions(text, "\n\n\n")) << "more than one empty line";
-        EXPECT_FALSE(Mentions(text, "\r")) << "the windows wrap their own lines";
-        EXPECT_NE(text.back(), '\n');
-    }
 }
 
 }  // namespace

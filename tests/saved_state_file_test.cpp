@@ -328,12 +328,5 @@ TEST(SavedStateFile, ARefusedSaveLeavesThePreviousFileWhole) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"orbel.usr"});
 }
 
-TEST(SavedStateFile, TextsOfTheSaveAndRestoreMessages) {
-    EXPECT_EQ(SaveStateTitle, "Save state");
-    EXPECT_EQ(SaveStateErrorText, "Error when attempting to save the state: ");
-    EXPECT_EQ(RestoreStateTitle, "Restore state");
-    EXPECT_EQ(RestoreLogConfigurationQuestion, "Restore previous log configuration also?");
-}
-
 }  // namespace
 }  // namespace orbel

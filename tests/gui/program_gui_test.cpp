@@ -187,3 +187,34 @@ TEST_F(ProgramRun, HelpAndTheStemBranchTableOpenFromTheMainWindow) {
     EXPECT_TRUE(program->stemBranch->isVisible());
     EXPECT_EQ(program->stemBranch->windowTitle(), "Chinese stems and branches");
 }
+
+TEST_F(ProgramRun, RestoreStateAsksAboutTheLogConfiguration) {
+    ScriptedUserPort port;
+    auto program = Start(port);
+    ASSERT_TRUE(program);
+    MainWindowModel& m = program->model;
+    FrmMain& w = program->window;
+    const auto savedTicks = m.logPreferenceTicks;
+    Choose(w.cboMoveStep, 2);
+    QTest::mouseClick(w.cmdSaveState, Qt::LeftButton);
+    EXPECT_FALSE(w.cmdSaveState->isEnabled());
+    EXPECT_FALSE(w.cmdRestoreState->isEnabled());
+    // Change a log tick and the move step, then restore answering No: the
+    // step comes back, the tick stays as changed.
+    m.logPreferenceTicks[LogTickJC] = !savedTicks[LogTickJC];
+    Choose(w.cboMoveStep, 9);
+    port.answers.push_back(false);
+    m.cmdRestoreState_Click();
+    w.Mirror();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Restore state");
+    EXPECT_EQ(port.messages[0].text, "Restore previous log configuration also?");
+    EXPECT_TRUE(port.messages[0].question);
+    EXPECT_EQ(w.cboMoveStep->currentIndex(), 2);
+    EXPECT_NE(m.logPreferenceTicks, savedTicks);
+    EXPECT_FALSE(w.cmdSaveState->isEnabled());
+    // Yes brings the ticks back too.
+    port.answers.push_back(true);
+    m.cmdRestoreState_Click();
+    EXPECT_EQ(m.logPreferenceTicks, savedTicks);
+}
