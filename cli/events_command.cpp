@@ -21,11 +21,6 @@ struct Event {
     double gmt;
 };
 
-// Mean length of a fifteen-degree step of the Sun, and the March equinox of
-// 2000 (TDT) from which the astronomy service counts its steps.
-constexpr double kTermDays = 365.2421897 / 24.0;
-constexpr double kEquinox2000 = 2451623.80984;
-
 }  // namespace
 
 int RunEvents(const std::vector<std::string>& args) {
@@ -57,8 +52,8 @@ int RunEvents(const std::vector<std::string>& args) {
             const double gmt = PhaseMomentGMT(k, p);
             if (gmt >= begin && gmt < end) events.push_back({"phase", p, PhaseMomentTDT(k, p), gmt});
         }
-    const auto firstTerm = static_cast<int64_t>(std::floor((begin - kEquinox2000) / kTermDays)) - 2;
-    const auto lastTerm = static_cast<int64_t>(std::ceil((end - kEquinox2000) / kTermDays)) + 2;
+    const auto firstTerm = static_cast<int64_t>(std::floor((begin - Equinox2000TT) / SolarTermMeanDays)) - 2;
+    const auto lastTerm = static_cast<int64_t>(std::ceil((end - Equinox2000TT) / SolarTermMeanDays)) + 2;
     for (int64_t n = firstTerm; n <= lastTerm; ++n) {
         const double tdt = SolarTermMomentTT(n);
         const double gmt = tdt - DeltaTOfMoment(tdt) / 1440.0;

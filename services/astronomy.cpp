@@ -302,13 +302,9 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
     return SolveForAngle(guess, phase * (kPi / 2.0), ElongationCoarse, ElongationFine, 1e-3);
 }
 
-// Mean length of one fifteenth-degree step of the Sun, days.
-constexpr double kTermDays = 365.2421897 / 24.0;
-// Mean moment of the March equinox of 2000 (TDT), from which terms are counted.
-constexpr double kEquinox2000 = 2451623.80984;
 
 double SolarTermUncached(int64_t n) {
-    const double guess = kEquinox2000 + static_cast<double>(n) * kTermDays;
+    const double guess = Equinox2000TT + static_cast<double>(n) * SolarTermMeanDays;
     const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * kDegree);
     // Nutation changes by well under an arcsecond in a day: the coarse steps
     // take it once, from the first guess.
@@ -422,7 +418,7 @@ double solar_terms_true_sun(double start, double /*end*/, double* six) {
     const EclipticOfDate frame(start);
     const double lon = Wrap2Pi(LongitudeOfDate(frame, SunApparentCoarse(start)) + NutationInLongitude(start)) / kDegree;
     const int64_t m = static_cast<int64_t>(std::llround(lon / 15.0)) % 24;  // 0..23 from the equinox
-    const double estimate = (start - kEquinox2000) / kTermDays;
+    const double estimate = (start - Equinox2000TT) / SolarTermMeanDays;
     const int64_t n = m + 24 * static_cast<int64_t>(std::llround((estimate - static_cast<double>(m)) / 24.0));
     for (int j = 0; j < 6; ++j) six[j] = SolarTermMomentTT(n + j);
     return six[0];

@@ -30,6 +30,11 @@ double sun_app(double ajdGmt, double* out);
 // Below: the positions on the TDT scale, for callers that already have it.
 double SunApparentLongitudeTT(double jdTT);   // radians, 0..2pi
 double MoonApparentLongitudeTT(double jdTT);  // radians, 0..2pi
+// Mean length of a fifteen-degree step of the Sun (days), and the mean March
+// equinox of 2000 (TDT) from which the steps are counted.
+inline constexpr double SolarTermMeanDays = 365.2421897 / 24.0;
+inline constexpr double Equinox2000TT = 2451623.80984;
+
 // TDT moment at which the Sun's apparent longitude reaches 15 * n degrees,
 // n counted from the spring equinox of 2000 (n = 0) through all years.
 double SolarTermMomentTT(int64_t n);
