@@ -3,6 +3,7 @@
 // a queue (No when the queue is empty) and keeps the clipboard text. Used by
 // the tests and by orbel-cli.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,14 +33,47 @@ public:
         messages.push_back({std::string(title), std::string(text), icon, true, answer});
         return answer;
     }
+    SaveChoice AskSaveDiscardCancel(std::string_view title, std::string_view text) override {
+        SaveChoice answer = SaveChoice::Cancel;
+        if (!saveChoices.empty()) {
+            answer = saveChoices.front();
+            saveChoices.pop_front();
+        }
+        messages.push_back({std::string(title), std::string(text), MessageIcon::Question, true, false});
+        return answer;
+    }
+    std::string AskSaveFileName(std::string_view title, std::string_view suggestedPath,
+                                std::string_view /*filter*/) override {
+        std::string answer;
+        if (!fileNames.empty()) {
+            answer = fileNames.front();
+            fileNames.pop_front();
+        }
+        fileDialogs.push_back({std::string(title), std::string(suggestedPath)});
+        return answer;
+    }
     void SetClipboardText(std::string_view text) override { clipboard = std::string(text); }
     std::string ClipboardText() const override { return clipboard; }
-    void ProcessEvents() override { ++eventLoopRuns; }
+    // Counts the passes and runs the test's script for this pass, which may
+    // press Stop or Pause in the middle of a long loop.
+    void ProcessEvents() override {
+        ++eventLoopRuns;
+        if (onProcessEvents) onProcessEvents(eventLoopRuns);
+    }
+    void SetBusy(bool on) override { busy = on; }
 
     std::vector<RecordedMessage> messages;
-    std::deque<bool> answers;  // answers to the next questions, in order
+    std::deque<bool> answers;                // answers to the next yes/no questions, in order
+    std::deque<SaveChoice> saveChoices;      // answers to the next save questions (Cancel when empty)
+    std::deque<std::string> fileNames;       // answers to the next save-file dialogs (cancelled when empty)
+    struct FileDialog {
+        std::string title, suggestedPath;
+    };
+    std::vector<FileDialog> fileDialogs;     // every save-file dialog shown
     std::string clipboard;
     int eventLoopRuns = 0;
+    std::function<void(int pass)> onProcessEvents;
+    bool busy = false;
 };
 
 }  // namespace orbel

@@ -9,6 +9,9 @@ namespace orbel {
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
 
+// The answer to "save it first?" before something unsaved is lost.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class UserPort {
 public:
     virtual ~UserPort() = default;
@@ -16,11 +19,19 @@ public:
     virtual void ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) = 0;
     // A message box with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(std::string_view title, std::string_view text, MessageIcon icon) = 0;
+    // A question with Save, Discard and Cancel buttons.
+    virtual SaveChoice AskSaveDiscardCancel(std::string_view title, std::string_view text) = 0;
+    // The save-file dialog: the path chosen, or empty when it was cancelled.
+    // `filter` is a dialog filter such as "PNG image (*.png)".
+    virtual std::string AskSaveFileName(std::string_view title, std::string_view suggestedPath,
+                                        std::string_view filter) = 0;
     virtual void SetClipboardText(std::string_view text) = 0;
     virtual std::string ClipboardText() const = 0;
     // Lets pending window events (repaints, Stop and Pause clicks) be handled
     // in the middle of a long loop.
     virtual void ProcessEvents() = 0;
+    // The busy pointer over the program's windows while a long operation runs.
+    virtual void SetBusy(bool busy) = 0;
 };
 
 }  // namespace orbel

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace orbel {
@@ -32,10 +33,36 @@ bool QtUserPort::AskYesNo(std::string_view title, std::string_view text, Message
     return box.exec() == QMessageBox::Yes;
 }
 
+SaveChoice QtUserPort::AskSaveDiscardCancel(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+    }
+}
+
+std::string QtUserPort::AskSaveFileName(std::string_view title, std::string_view suggestedPath,
+                                        std::string_view filter) {
+    return QFileDialog::getSaveFileName(parent_, FromUtf8(title), FromUtf8(suggestedPath), FromUtf8(filter))
+        .toStdString();
+}
+
 void QtUserPort::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(FromUtf8(text)); }
 
 std::string QtUserPort::ClipboardText() const { return QApplication::clipboard()->text().toStdString(); }
 
 void QtUserPort::ProcessEvents() { QCoreApplication::processEvents(); }
+
+void QtUserPort::SetBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
 
 }  // namespace orbel

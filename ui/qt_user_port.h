@@ -13,12 +13,17 @@ public:
 
     void ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view title, std::string_view text, MessageIcon icon) override;
+    SaveChoice AskSaveDiscardCancel(std::string_view title, std::string_view text) override;
+    std::string AskSaveFileName(std::string_view title, std::string_view suggestedPath,
+                                std::string_view filter) override;
     void SetClipboardText(std::string_view text) override;
     std::string ClipboardText() const override;
     void ProcessEvents() override;
+    void SetBusy(bool busy) override;
 
 private:
     QWidget* parent_;
+    bool busy_ = false;
 };
 
 }  // namespace orbel
