@@ -273,7 +273,7 @@ void MainWindowModel::cboAnimal_Click() { cboElement_Click(); }
 
 void MainWindowModel::cmdCompute_Click() {
     const std::string rememberedCE = lblCommonEraDate[1].caption;
-    txbPlusMinus.text = Trim(txbPlusMinus.text);
+    txbPlusMinus.text = std::string(Trim(txbPlusMinus.text));
     int16_t error = 0;
     double ajd = 0.0;
     std::string plusMinus = txbPlusMinus.text;

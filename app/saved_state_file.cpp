@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "dates/date_entry.h"
+
 namespace orbel {
 namespace {
 
@@ -27,15 +29,8 @@ constexpr int MaxLongitude = 45;
 constexpr int MaxElementItem = 5;   // the empty item included
 constexpr int MaxAnimalItem = 12;   // the empty item included
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 std::optional<int64_t> WholeNumber(std::string_view text) {
-    text = Trimmed(text);
+    text = Trim(text);
     int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -59,7 +54,7 @@ public:
     bool Moment(double& out, double lowest, double highest) {
         const std::optional<std::string_view> line = Next();
         if (!line) return false;
-        const std::string_view text = Trimmed(*line);
+        const std::string_view text = Trim(*line);
         double value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
@@ -99,7 +94,7 @@ public:
     bool Text(std::string& out) {
         const std::optional<std::string_view> line = Next();
         if (!line) return false;
-        const std::string_view quoted = Trimmed(*line);
+        const std::string_view quoted = Trim(*line);
         if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') return Bad();
         std::string text;
         const std::string_view inner = quoted.substr(1, quoted.size() - 2);

@@ -61,6 +61,17 @@ double LeadingNumber(std::string_view text) {
     return std::strtod(number.c_str(), nullptr);
 }
 
+int32_t LeadingWholeNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        if (value < 1000000000) value = value * 10 + (text[i] - '0');
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
 int16_t ParseTimeText(std::string_view text) {
     std::string t;
     for (const char c : text)
@@ -73,11 +84,11 @@ int16_t ParseTimeText(std::string_view text) {
     return static_cast<int16_t>(hours * 60 + minutes);
 }
 
-std::string Trim(std::string_view text) {
+std::string_view Trim(std::string_view text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     const size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, last - first + 1);
 }
 
 std::string ToUpper(std::string_view text) {
@@ -93,7 +104,7 @@ std::string ToLower(std::string_view text) {
 }
 
 bool IsValidPlusMinus(std::string& text, bool deleteCommas) {
-    text = Trim(text);
+    text = std::string(Trim(text));
     if (text.empty()) return true;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

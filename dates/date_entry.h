@@ -40,6 +40,10 @@ std::string DateErrorMessage(int code, bool isChina);
 // The leading number of `text`: optional blanks, a sign, digits with at most
 // one decimal point, up to the first other character; 0 when there is none.
 double LeadingNumber(std::string_view text);
+// The whole number a text begins with: blanks, an optional "-", then digits up
+// to the first other character; 0 when there are none. Saturates instead of
+// overflowing.
+int32_t LeadingWholeNumber(std::string_view text);
 
 // Minutes after midnight of a time text such as "23:50" or "9.30" (points
 // are read as colons; seconds are ignored), or -1.
@@ -64,7 +68,7 @@ CyclePosition OverseasYearToCycle(int32_t year);
 int StrToEuroDate(std::string_view text, EuroDate& date);
 
 // `text` without leading and trailing blanks.
-std::string Trim(std::string_view text);
+std::string_view Trim(std::string_view text);
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "services/calendar_conversion.h"
+#include "services/floor_division.h"
 
 namespace orbel {
 namespace {
@@ -19,10 +20,6 @@ std::string YearStr(int32_t year) {
 std::string Plural(int32_t n, const char* unit) {
     return std::to_string(n) + " " + unit + (n == 1 ? "" : "s");
 }
-
-// Floor division and the matching non-negative remainder.
-int32_t FloorDiv(int32_t a, int32_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-int32_t FloorMod(int32_t a, int32_t b) { return a - FloorDiv(a, b) * b; }
 
 }  // namespace
 
@@ -93,6 +90,10 @@ std::string CompactDurationStr(int32_t minutes) {
     }
     return s + std::to_string(FloorDiv(m, 60)) + "h " + std::to_string(FloorMod(m, 60)) + "m";
 }
+
+std::string TwoDigits(int64_t n) { return PadLeft(std::to_string(n), 2, '0'); }
+
+std::string SignedNumberStr(int64_t n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
 std::string PadLeft(std::string_view text, int16_t width, char pad) {
     if (width < 0 || text.size() >= static_cast<std::size_t>(width)) return std::string(text);

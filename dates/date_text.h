@@ -28,6 +28,10 @@ std::string DurationStr(int32_t minutes, bool longForm);
 std::string CompactDurationStr(int32_t minutes);
 // `text` preceded by copies of `pad` up to `width` characters.
 std::string PadLeft(std::string_view text, int16_t width, char pad);
+// At least two digits: "05", "12", "123"; "-5".
+std::string TwoDigits(int64_t n);
+// A number written with room for its sign: " 4", "-4".
+std::string SignedNumberStr(int64_t n);
 // "Epoch = -2696, method = true sun" (capital) or "epoch = ...".
 std::string EpochMethod(bool capital, const CalendarSettings& settings);
 // A day count with four decimals, "," between thousands, a minus sign for

@@ -6,6 +6,9 @@
 #include <limits>
 
 #include "services/calendar_conversion.h"
+#include "services/floor_division.h"
+#include "dates/date_entry.h"
+#include "dates/date_text.h"
 
 namespace orbel {
 namespace {
@@ -18,34 +21,14 @@ std::string_view Mid(std::string_view text, std::size_t from, std::size_t count 
     return text.substr(from - 1, count);
 }
 
-// A leading-number conversion: blanks, an optional "-", then digits up to the
-// first other character; 0 when there are none. Saturates instead of
-// overflowing.
-int32_t LeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative) ++i;
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        if (value < 1000000000) value = value * 10 + (text[i] - '0');
-    return static_cast<int32_t>(negative ? -value : value);
-}
-
-std::string TwoDigits(int64_t n) {
-    char buffer[24];
-    std::snprintf(buffer, sizeof buffer, "%02lld", static_cast<long long>(n));
-    return buffer;
-}
-
 // Seconds after local midnight of a system time text (see NowAJDFromTexts).
 int32_t SecondsOfTimeText(std::string_view timeText) {
     std::string t(timeText);
     for (char& c : t)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (t.find('M') == std::string::npos)
-        return LeadingNumber(Mid(t, 1, 2)) * 3600 + LeadingNumber(Mid(t, 4, 2)) * 60 +
-               LeadingNumber(Mid(t, 7, 2));
+        return LeadingWholeNumber(Mid(t, 1, 2)) * 3600 + LeadingWholeNumber(Mid(t, 4, 2)) * 60 +
+               LeadingWholeNumber(Mid(t, 7, 2));
 
     // 12-hour clock. A marker in front ("PM 2:05:09") is moved behind the time.
     if (t.size() >= 2 && t[1] == 'M') {
@@ -55,12 +38,12 @@ int32_t SecondsOfTimeText(std::string_view timeText) {
         t = rest + " " + t.substr(0, 2);
     }
     const std::size_t colon1 = t.find(':');
-    int32_t hours = LeadingNumber(std::string_view(t).substr(0, colon1));
+    int32_t hours = LeadingWholeNumber(std::string_view(t).substr(0, colon1));
     int32_t minutes = 0, seconds = 0;
     if (colon1 != std::string::npos) {
-        minutes = LeadingNumber(std::string_view(t).substr(colon1 + 1));
+        minutes = LeadingWholeNumber(std::string_view(t).substr(colon1 + 1));
         const std::size_t colon2 = t.find(':', colon1 + 1);
-        if (colon2 != std::string::npos) seconds = LeadingNumber(std::string_view(t).substr(colon2 + 1));
+        if (colon2 != std::string::npos) seconds = LeadingWholeNumber(std::string_view(t).substr(colon2 + 1));
     }
     if (t.find('A') == std::string::npos) {
         if (hours != 12) hours += 12;  // afternoon
@@ -125,7 +108,7 @@ std::string DayOfWeekName(int dayOfWeek, bool pad) {
 
 int16_t TimeZoneMinutesFromSeconds(int32_t secondsWest) {
     const int64_t east = -static_cast<int64_t>(secondsWest);
-    int64_t minutes = east / 60 - (east % 60 < 0);  // floor
+    int64_t minutes = FloorDiv<int64_t>(east, 60);
     const int64_t rest = east - minutes * 60;        // 0..59
     if (rest > 30 || (rest == 30 && (minutes & 1) != 0)) ++minutes;
     return static_cast<int16_t>(minutes);
@@ -137,13 +120,13 @@ int32_t JDNFromDateText(std::string_view dateText) {
     EuroDate date;
     const char third = dateText.size() >= 3 ? dateText[2] : '\0';
     if (third == '-' || third == '/' || third == '.') {
-        date.month = LeadingNumber(Mid(dateText, 1, 2));
-        date.day = LeadingNumber(Mid(dateText, 4, 2));
-        date.year = LeadingNumber(Mid(dateText, 7));
+        date.month = LeadingWholeNumber(Mid(dateText, 1, 2));
+        date.day = LeadingWholeNumber(Mid(dateText, 4, 2));
+        date.year = LeadingWholeNumber(Mid(dateText, 7));
     } else {
-        date.year = LeadingNumber(Mid(dateText, 1, 4));
-        date.month = LeadingNumber(Mid(dateText, 6, 2));
-        date.day = LeadingNumber(Mid(dateText, 9, 2));
+        date.year = LeadingWholeNumber(Mid(dateText, 1, 4));
+        date.month = LeadingWholeNumber(Mid(dateText, 6, 2));
+        date.day = LeadingWholeNumber(Mid(dateText, 9, 2));
     }
     date.letter = 'G';
     return EuroDateToJDN(date);

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <limits>
 
+#include "dates/date_entry.h"
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
+#include "services/floor_division.h"
 
 namespace orbel {
 namespace {
@@ -28,8 +30,6 @@ constexpr const char* kMonthNames[13] = {"Apollo",  "Diana",      "Hermes",  "Ap
 constexpr const char* kMonthAbbrevs[13] = {"Apol", "Diana", "Herm", "Aphro", "Ares", "Zeus", "Chron",
                                            "Prom", "Orph",  "Soph", "Dion",  "Demet", "Pers"};
 
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - FloorDiv(a, b) * b; }
 
 constexpr int32_t CycleYearOf(int64_t Y) { return static_cast<int32_t>(FloorMod(Y + 1360, kCycleYears) + 1); }
 constexpr int64_t CycleOf(int64_t Y) { return FloorDiv(Y - kFirstShiftedYear, kCycleYears); }
@@ -55,23 +55,8 @@ constexpr std::array<int32_t, kCycleYears + 1> kYearStarts = [] {
 }();
 static_assert(kYearStarts[kCycleYears] == kCycleDays);
 
-// "(sp)n": a number written with room for its sign.
-std::string Signed(int64_t n) { return (n < 0 ? "" : " ") + std::to_string(n); }
-
-std::string TwoDigits(int32_t n) { return PadLeft(std::to_string(n), 2, '0'); }
-
 std::string IsoText(const EuroDate& date) {
     return std::to_string(date.year) + "-" + TwoDigits(date.month) + "-" + TwoDigits(date.day);
-}
-
-// The number a text begins with, as far as it reads as digits; 0 when none.
-int32_t LeadingNumber(std::string_view text) {
-    int32_t n = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        n = n * 10 + (c - '0');
-    }
-    return n;
 }
 
 }  // namespace
@@ -119,7 +104,7 @@ bool PanDateToJDN(EuroDate& date) {
 
 void JDNToPanDate(EuroDate& date) {
     int64_t d = static_cast<int64_t>(date.jdn) - kFirstCycleDay;
-    const int64_t k = FloorDiv(d, kCycleDays);
+    const int64_t k = FloorDiv<int64_t>(d, kCycleDays);
     d -= k * kCycleDays;
     // The cycle year p with kYearStarts[p - 1] <= d < kYearStarts[p].
     const auto after = std::upper_bound(kYearStarts.begin(), kYearStarts.end(), static_cast<int32_t>(d));
@@ -159,14 +144,14 @@ void PanStepMonth(EuroDate& date, bool forward) {
 }
 
 std::string PanDateStr(const EuroDate& date, int style) {
-    const std::string monthDay = PanMonthName(date.month) + Signed(date.day) + ", " + Signed(date.year);
+    const std::string monthDay = PanMonthName(date.month) + SignedNumberStr(date.day) + ", " + SignedNumberStr(date.year);
     switch (style) {
         case 1: return IsoText(date) + " PAN";
         case 2: return IsoText(date) + " PAN (" + PanDayName(date.day) + ", " + monthDay + ")";
         case 3: return monthDay;
         case 4:
             return "The " + OrdinalStr(static_cast<int16_t>(date.day)) + " day of " + PanMonthName(date.month) +
-                   " in the year" + Signed(date.year);
+                   " in the year" + SignedNumberStr(date.year);
         case 5: return PanDayName(date.day) + ", " + monthDay;
         default: return {};
     }
@@ -211,8 +196,8 @@ std::string PanChlComparisonNote(std::string_view panLabelText, const ChlDate& c
     const size_t at = s.find("PAN");
     if (at == std::string::npos || at < 5) return {};
     const std::string_view monthDay = std::string_view(s).substr(at - 5, 5);  // "MM-DD"
-    const int32_t pm = LeadingNumber(monthDay.substr(0, 2));
-    const int32_t pd = LeadingNumber(monthDay.substr(3, 2));
+    const int32_t pm = LeadingWholeNumber(monthDay.substr(0, 2));
+    const int32_t pd = LeadingWholeNumber(monthDay.substr(3, 2));
     const int32_t cm = chl.month;
     const int32_t cd = chl.day;
     // The window's label shows "&&" as a single "&"; the note is kept as shown.

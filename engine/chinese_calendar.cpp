@@ -8,6 +8,7 @@
 
 #include "dates/day_numbers.h"
 #include "services/calendar_conversion.h"
+#include "services/floor_division.h"
 #include "services/memo_cache.h"
 #include "engine/quenta_module.h"
 
@@ -298,8 +299,7 @@ int32_t YearOfCycle(int32_t cycle, int32_t position, int32_t epoch) {
 
 int32_t CycleOfYear(int32_t year, int32_t epoch) {
     const int64_t a = static_cast<int64_t>(year) - epoch;
-    const int64_t q = a / 60 - ((a % 60 != 0) && (a < 0));
-    return ClampToInt32(q + 1);
+    return ClampToInt32(FloorDiv<int64_t>(a, 60) + 1);
 }
 
 int16_t PositionOfYear(int32_t year) {

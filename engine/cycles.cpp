@@ -3,12 +3,13 @@
 #include "dates/date_text.h"
 #include "engine/chinese_calendar.h"
 #include "engine/sol_eq.h"
+#include "services/floor_division.h"
 
 namespace orbel {
 namespace {
 
 // Non-negative remainder: the day numbers and cycles reach before the epoch.
-constexpr int32_t Mod(int64_t a, int32_t n) { return static_cast<int32_t>(((a % n) + n) % n); }
+constexpr int32_t Mod(int64_t a, int32_t n) { return static_cast<int32_t>(FloorMod<int64_t>(a, n)); }
 
 constexpr std::array<std::string_view, 12> kAnimalsVietnam = {"rat",   "ox",    "tiger", "cat",    "dragon", "snake",
                                                               "horse", "goat",  "monkey", "rooster", "dog",  "pig"};
@@ -21,10 +22,6 @@ std::string_view TermCode(int32_t term) {
     return (term >= 1 && term <= 24) ? TermCodes[term - 1] : std::string_view{};
 }
 
-std::string TwoDigits(int32_t n) { return PadLeft(std::to_string(n), 2, '0'); }
-
-// A number with room for a sign: " 4", but "-4".
-std::string Blanked(int32_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
 
 std::string ElementAnimalWords(int32_t element, int32_t animal, int country) {
     return std::string(ElementNameList[Mod(element, 5)]) + "-" + std::string(AnimalNameList(country)[Mod(animal, 12)]);
@@ -142,8 +139,8 @@ std::string ChsDateLongStrForJdn(const ChsDate& r, bool dayNames, bool stemBranc
         if (stemBranch) s += ", " + StemBranchStr(DayPosition(r.jdn));
         s += ") ";
     }
-    s += "of solar term" + Blanked(r.term) + " (" + std::string(TermCode(r.term)) + ")";
-    s += " in the year (sui) at position" + Blanked(r.position) + " of cycle " + std::to_string(r.cycle) + ".";
+    s += "of solar term" + SignedNumberStr(r.term) + " (" + std::string(TermCode(r.term)) + ")";
+    s += " in the year (sui) at position" + SignedNumberStr(r.position) + " of cycle " + std::to_string(r.cycle) + ".";
     return s;
 }
 
@@ -163,7 +160,7 @@ std::string ChlDateLongStrForJdn(const ChlDate& r, bool dayNames, bool monthName
     } else {
         s = leap ? "Leap month" : "Month";
     }
-    s += Blanked(r.month) + (leap ? "* " : " ");
+    s += SignedNumberStr(r.month) + (leap ? "* " : " ");
     if (monthNames) {
         const ElementAnimal ea = MonthElementAnimal(r);
         const std::string words = ElementAnimalWords(ea.element, ea.animal, country);
@@ -178,7 +175,7 @@ std::string ChlDateLongStrForJdn(const ChlDate& r, bool dayNames, bool monthName
     s += full ? "\r\n" : " ";
     s += "in the " + ElementAnimalOfPositionStr(r.position, country);
     if (stemBranch) s += " " + StemBranchStr(r.position);
-    s += " year (nian) at position" + Blanked(r.position) + " of cycle " + std::to_string(r.cycle) + " (year " +
+    s += " year (nian) at position" + SignedNumberStr(r.position) + " of cycle " + std::to_string(r.cycle) + " (year " +
          std::to_string(LinearYear(r.cycle, r.position, epoch)) + ")";
     if (full) s += ".";
     return s;

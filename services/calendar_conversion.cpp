@@ -3,35 +3,34 @@
 #include <cstring>
 #include <ctime>
 
+#include "services/floor_division.h"
+
 namespace orbel {
 namespace {
-
-// Floor division and modulo, so that the formulas below hold for negative years.
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 // Days from 0000-03-01 of the calendar to y-m-d, with March as month 0 so that
 // the leap day falls at the end of the counted year (after H. Hinnant's
 // days_from_civil). JDN of 0000-03-01: Gregorian 1721120, Julian 1721118.
-int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d) {
+constexpr int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d) noexcept {
     y -= m <= 2;
-    const int64_t era = FloorDiv(y, 400);
+    const int64_t era = FloorDiv<int64_t>(y, 400);
     const int64_t yoe = y - era * 400;                                  // [0, 399]
     const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;  // [0, 365]
     const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;          // [0, 146096]
     return era * 146097 + doe + 1721120;
 }
 
-int64_t JulianToJdn(int64_t y, int64_t m, int64_t d) {
+constexpr int64_t JulianToJdn(int64_t y, int64_t m, int64_t d) noexcept {
     y -= m <= 2;
-    const int64_t era = FloorDiv(y, 4);
+    const int64_t era = FloorDiv<int64_t>(y, 4);
     const int64_t yoe = y - era * 4;                                    // [0, 3]
     const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
     return era * 1461 + yoe * 365 + doy + 1721118;
 }
 
-void JdnToGregorian(int64_t jdn, EuroDate& r) {
+constexpr void JdnToGregorian(int64_t jdn, EuroDate& r) noexcept {
     const int64_t z = jdn - 1721120;
-    const int64_t era = FloorDiv(z, 146097);
+    const int64_t era = FloorDiv<int64_t>(z, 146097);
     const int64_t doe = z - era * 146097;                                        // [0, 146096]
     const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
     const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                 // [0, 365]
@@ -41,9 +40,9 @@ void JdnToGregorian(int64_t jdn, EuroDate& r) {
     r.year = static_cast<int32_t>(yoe + era * 400 + (r.month <= 2));
 }
 
-void JdnToJulian(int64_t jdn, EuroDate& r) {
+constexpr void JdnToJulian(int64_t jdn, EuroDate& r) noexcept {
     const int64_t z = jdn - 1721118;
-    const int64_t era = FloorDiv(z, 1461);
+    const int64_t era = FloorDiv<int64_t>(z, 1461);
     const int64_t doe = z - era * 1461;                  // [0, 1460]
     const int64_t yoe = (doe - doe / 1460) / 365;        // [0, 3]
     const int64_t doy = doe - 365 * yoe;                 // [0, 365]
@@ -52,6 +51,19 @@ void JdnToJulian(int64_t jdn, EuroDate& r) {
     r.month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
     r.year = static_cast<int32_t>(yoe + era * 4 + (r.month <= 2));
 }
+
+// Anchors: J2000.0's day, the first day of the Julian period, and the first
+// and last days of the program's range.
+static_assert(GregorianToJdn(2000, 1, 1) == 2451545);
+static_assert(JulianToJdn(-4712, 1, 1) == 0);
+static_assert(GregorianToJdn(-3000, 1, 1) == 625333 && GregorianToJdn(3000, 1, 1) == 2816788);
+static_assert(GregorianToJdn(1582, 10, 15) == JulianToJdn(1582, 10, 5));  // the same day
+static_assert([] {
+    EuroDate g, j;
+    JdnToGregorian(625333, g);
+    JdnToJulian(2299160, j);
+    return g.year == -3000 && g.month == 1 && g.day == 1 && j.year == 1582 && j.month == 10 && j.day == 4;
+}());
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -5,10 +5,10 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include "support/qt_text.h"
+
 namespace orbel {
 namespace {
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::string Join(std::string_view folder, std::string_view name) {
     std::string path(folder);

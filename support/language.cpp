@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "dates/date_text.h"
+
 namespace orbel {
 namespace {
 
@@ -38,8 +40,7 @@ std::string ProgramTextLoadMessage(int32_t status, std::string_view path) {
     if (status <= -(StringTooLongBase + 1) && status >= -DuplicateBase)
         return LineMessage("String too long at line", -status - StringTooLongBase);
     if (status < -DuplicateBase) return LineMessage("Duplicate in program text at line", -status - DuplicateBase);
-    // A number written with room for its sign: a blank when not negative.
-    return "Error " + std::string(status >= 0 ? " " : "") + std::to_string(status);
+    return "Error " + SignedNumberStr(status);
 }
 
 std::string ProgramTextLoadMessage(const TextLoadResult& result, std::string_view path) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "support/qt_text.h"
+
 namespace orbel {
 namespace {
 
@@ -20,8 +22,6 @@ struct StorePlace {
     QString organisation;
     QString group;  // "" for the organisation's own level, else "A/B"
 };
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // "Software\<organisation>[\<part>...]" with any number of backslashes
 // between parts. A part holding "/" would become a nested group, so it names

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QUrl>
 
+#include "dates/date_text.h"
+#include "support/qt_text.h"
+
 namespace orbel {
 namespace {
 
@@ -17,7 +20,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 std::string DocumentationAddress(std::string_view programFolder) {
-    const QString folder = QString::fromUtf8(programFolder.data(), static_cast<qsizetype>(programFolder.size()));
+    const QString folder = ToQString(programFolder);
     return QUrl::fromLocalFile(QDir(folder).absoluteFilePath(QStringLiteral("README.md"))).toString().toStdString();
 }
 
@@ -38,8 +41,7 @@ std::string AddressExtension(std::string_view address) {
 
 std::string WebLaunchFailureMessage(int32_t result, std::string_view extension) {
     std::string text = "Error launching web browser, error code =";
-    // The code is written with room for its sign.
-    text += (result >= 0 ? " " : "") + std::to_string(result) + ".";
+    text += SignedNumberStr(result) + ".";
     if (result == LaunchNoAssociation)
         text += "\r\nFile extension '" + std::string(extension) + "' is not associated with any application program.";
     else if (result == LaunchOutOfMemory)

@@ -5,10 +5,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "support/qt_text.h"
+
 namespace orbel {
 namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QMessageBox::Icon ToQt(MessageIcon icon) {
     switch (icon) {
@@ -24,17 +24,17 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 }  // namespace
 
 void QtUserPort::ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) {
-    QMessageBox box(ToQt(icon), FromUtf8(title), FromUtf8(text), QMessageBox::Ok, parent_);
+    QMessageBox box(ToQt(icon), ToQString(title), ToQString(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool QtUserPort::AskYesNo(std::string_view title, std::string_view text, MessageIcon icon) {
-    QMessageBox box(ToQt(icon), FromUtf8(title), FromUtf8(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(ToQt(icon), ToQString(title), ToQString(text), QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }
 
 SaveChoice QtUserPort::AskSaveDiscardCancel(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::Question, FromUtf8(title), FromUtf8(text),
+    QMessageBox box(QMessageBox::Question, ToQString(title), ToQString(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
@@ -46,11 +46,11 @@ SaveChoice QtUserPort::AskSaveDiscardCancel(std::string_view title, std::string_
 
 std::string QtUserPort::AskSaveFileName(std::string_view title, std::string_view suggestedPath,
                                         std::string_view filter) {
-    return QFileDialog::getSaveFileName(parent_, FromUtf8(title), FromUtf8(suggestedPath), FromUtf8(filter))
+    return QFileDialog::getSaveFileName(parent_, ToQString(title), ToQString(suggestedPath), ToQString(filter))
         .toStdString();
 }
 
-void QtUserPort::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(FromUtf8(text)); }
+void QtUserPort::SetClipboardText(std::string_view text) { QApplication::clipboard()->setText(ToQString(text)); }
 
 std::string QtUserPort::ClipboardText() const { return QApplication::clipboard()->text().toStdString(); }
 

@@ -1,5 +1,7 @@
 #include "ui/text_window.h"
 
+#include "support/qt_text.h"
+
 namespace orbel {
 
 QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const char* name) {
@@ -12,7 +14,7 @@ QPlainTextEdit* MakeReadOnlyText(QWidget* parent, const char* name) {
 }
 
 void ShowReadOnlyText(QPlainTextEdit* box, const std::string& text) {
-    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString shown = ToQString(text);
     if (box->toPlainText() != shown) box->setPlainText(shown);
 }
 
