@@ -94,21 +94,4 @@ TEST_F(LogGui, ClosingTheMainWindowWithUnsavedLogAsksAndCancelKeepsItOpen) {
     EXPECT_TRUE(ended);
 }
 
-TEST_F(LogGui, ConfigureLogClearsAndCloseTicksChL) {
-    QTest::mouseClick(Main().cmdLogPreferences, Qt::LeftButton);
-    FrmLogPreferences& p = program->logWindows.frmLogPreferences;
-    ASSERT_TRUE(p.isVisible());
-    QTest::mouseClick(p.cmdSetClear[1], Qt::LeftButton);
-    EXPECT_FALSE(p.checkBoxes[11]->isEnabled());  // Chinese terms only with expanded entries
-    QTest::mouseClick(p.checkBoxes[10], Qt::LeftButton);
-    EXPECT_TRUE(p.checkBoxes[11]->isEnabled());
-    QTest::mouseClick(p.checkBoxes[10], Qt::LeftButton);
-    QTest::mouseClick(p.cmdClose, Qt::LeftButton);
-    EXPECT_FALSE(p.isVisible());
-    EXPECT_TRUE(Main().cmdSaveState->isEnabled());
-    QTest::mouseClick(Main().cmdLogPreferences, Qt::LeftButton);
-    EXPECT_TRUE(p.checkBoxes[1]->isChecked());  // ChL, ticked because nothing was
-    EXPECT_FALSE(p.checkBoxes[10]->isChecked());
-}
-
 }  // namespace
