@@ -36,6 +36,15 @@ struct MainWindowLinks {
     std::function<void(char letter)> ChooseListsCalendar = [](char) {};
     // Keep-30th and keep-leap boxes of the move frame.
     std::function<void()> UpdateKeep30th = [] {};
+    // The log's buttons: Add to log, View log, Clear log, Configure log; and
+    // the log window hidden as the main window closes.
+    std::function<void()> AddToLog = [] {};
+    std::function<void()> ViewLog = [] {};
+    std::function<void()> ClearLog = [] {};
+    std::function<void()> ConfigureLog = [] {};
+    std::function<void()> HideLog = [] {};
+    // Asked before the program ends (unsaved log text): false keeps it running.
+    std::function<bool()> MayEndProgram = [] { return true; };
 };
 
 // The delta T label: a duration in whole minutes up to 1440, else
@@ -143,6 +152,14 @@ public:
     void cmdRestoreState_Click();
     // Writes the country and the state, then ends the program.
     void cmdQuit_Click();
+    // Closing the window by its frame: the log window is hidden, then Quit.
+    void Form_QueryUnload();
+
+    // --- Log -------------------------------------------------------------------------
+    void cmdAddToLog_Click();
+    void cmdViewLog_Click();
+    void cmdClearLog_Click();
+    void cmdLogPreferences_Click();
 
     // --- Date entry ----------------------------------------------------------------
     // The moment (AJD, GMT) of the date and time boxes, or 0 with `error` set

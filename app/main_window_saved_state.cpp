@@ -111,9 +111,16 @@ void MainWindowModel::cmdRestoreState_Click() {
 }
 
 // Save state writes the country first, which is all Quit writes besides.
+// Unsaved log text is offered for saving first; Cancel keeps the program.
 void MainWindowModel::cmdQuit_Click() {
+    if (!links.MayEndProgram()) return;
     cmdSaveState_Click();
     links.EndProgram();
+}
+
+void MainWindowModel::Form_QueryUnload() {
+    links.HideLog();
+    cmdQuit_Click();
 }
 
 }  // namespace orbel

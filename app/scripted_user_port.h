@@ -33,6 +33,10 @@ public:
         messages.push_back({std::string(title), std::string(text), icon, true, answer});
         return answer;
     }
+    // Answered from the same queue as yes/no questions: true is OK.
+    bool AskOkCancel(std::string_view title, std::string_view text, MessageIcon icon) override {
+        return AskYesNo(title, text, icon);
+    }
     SaveChoice AskSaveDiscardCancel(std::string_view title, std::string_view text) override {
         SaveChoice answer = SaveChoice::Cancel;
         if (!saveChoices.empty()) {

@@ -19,6 +19,8 @@ public:
     virtual void ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) = 0;
     // A message box with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(std::string_view title, std::string_view text, MessageIcon icon) = 0;
+    // A message box with OK and Cancel buttons; true for OK.
+    virtual bool AskOkCancel(std::string_view title, std::string_view text, MessageIcon icon) = 0;
     // A question with Save, Discard and Cancel buttons.
     virtual SaveChoice AskSaveDiscardCancel(std::string_view title, std::string_view text) = 0;
     // The save-file dialog: the path chosen, or empty when it was cancelled.

@@ -80,4 +80,14 @@ for bad in "convert" "convert a b" "--zone utc convert 2012-01-23CE" "--element 
   err=$("$cli" $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# log: the entry Add to log writes into an empty log, lines ended LF.
+data=$(dirname "$0")/data
+"$cli" --country japan --include chs,cjdc,epoch,jc,lunation --expanded --chinese-terms log "2012-01-23 CE" >"${TMPDIR:-/tmp}/orbel_cli_log.$$"
+check "log exits 0" '[ $? -eq 0 ]'
+check "log: the golden entry" 'cmp -s "${TMPDIR:-/tmp}/orbel_cli_log.$$" "$data/cli_log.txt"'
+rm -f "${TMPDIR:-/tmp}/orbel_cli_log.$$"
+for bad in "log" "--include chl,moon log now" "log 2012-13-01CE" "log now extra"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

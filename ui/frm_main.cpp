@@ -356,6 +356,7 @@ void FrmMain::Act(const std::function<void()>& procedure) {
     if (mirroring_) return;  // a widget changed because the model did
     procedure();
     Mirror();
+    emit acted();
 }
 
 void FrmMain::Connect() {
@@ -431,6 +432,10 @@ void FrmMain::Connect() {
     onButton(cmdSaveState, &MainWindowModel::cmdSaveState_Click);
     onButton(cmdRestoreState, &MainWindowModel::cmdRestoreState_Click);
     onButton(cmdQuit, &MainWindowModel::cmdQuit_Click);
+    onButton(cmdAddToLog, &MainWindowModel::cmdAddToLog_Click);
+    onButton(cmdViewLog, &MainWindowModel::cmdViewLog_Click);
+    onButton(cmdClearLog, &MainWindowModel::cmdClearLog_Click);
+    onButton(cmdLogPreferences, &MainWindowModel::cmdLogPreferences_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
 
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
@@ -543,10 +548,11 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Closing the window is Quit: the state is saved and the program ends.
+// Closing the window hides the log window and is Quit: the state is saved
+// and the program ends.
 void FrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Act([this] { model_.cmdQuit_Click(); });
+    Act([this] { model_.Form_QueryUnload(); });
 }
 
 }  // namespace orbel

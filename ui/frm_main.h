@@ -73,6 +73,9 @@ signals:
     void helpRequested();
     // A stem or branch picture was clicked: show the table of their names.
     void stemBranchRequested();
+    // An event was handled and the window mirrored: the other windows may
+    // mirror the models it changed.
+    void acted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

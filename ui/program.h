@@ -8,6 +8,7 @@
 #include "app/main_window_model.h"
 #include "ui/frm_main.h"
 #include "ui/frm_stem_branch.h"
+#include "ui/log_windows.h"
 
 namespace orbel {
 
@@ -18,9 +19,10 @@ struct ProgramPaths {
 
 // The running program: the main window and its model.
 struct ProgramSession {
-    explicit ProgramSession(UserPort& port) : model(port), window(model) {}
+    explicit ProgramSession(UserPort& port) : model(port), window(model), logWindows(model, window, port) {}
     MainWindowModel model;
     FrmMain window;
+    LogWindows logWindows;
     std::unique_ptr<FrmStemBranch> stemBranch;  // made on first use
 };
 

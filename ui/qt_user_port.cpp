@@ -33,6 +33,11 @@ bool QtUserPort::AskYesNo(std::string_view title, std::string_view text, Message
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtUserPort::AskOkCancel(std::string_view title, std::string_view text, MessageIcon icon) {
+    QMessageBox box(ToQt(icon), FromUtf8(title), FromUtf8(text), QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    return box.exec() == QMessageBox::Ok;
+}
+
 SaveChoice QtUserPort::AskSaveDiscardCancel(std::string_view title, std::string_view text) {
     QMessageBox box(QMessageBox::Question, ToQString(title), ToQString(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);

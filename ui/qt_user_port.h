@@ -13,6 +13,7 @@ public:
 
     void ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view title, std::string_view text, MessageIcon icon) override;
+    bool AskOkCancel(std::string_view title, std::string_view text, MessageIcon icon) override;
     SaveChoice AskSaveDiscardCancel(std::string_view title, std::string_view text) override;
     std::string AskSaveFileName(std::string_view title, std::string_view suggestedPath,
                                 std::string_view filter) override;
