@@ -73,6 +73,8 @@ signals:
     void helpRequested();
     // A stem or branch picture was clicked: show the table of their names.
     void stemBranchRequested();
+    // Show lunar calendar month: open the month of the displayed date.
+    void calendarRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
