@@ -62,6 +62,7 @@ TEST_F(CalendarWindow, OpensWithTheNoticeTheFirstTimeOnlyAndSteps) {
     EventCounter notices;
     program_->nowLoadingWindow.installEventFilter(&notices);
     EXPECT_EQ(program_->window.cmdDisplayCalendar->text(), "Show lunar calendar month");
+    program_->window.move(150, 90);  // the notice follows the main window
     Open();
     ASSERT_TRUE(program_->calendar);
     FrmCalendar& calendar = *program_->calendar;
