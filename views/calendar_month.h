@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/calendar_settings.h"
+#include "engine/cycles.h"
 #include "support/colour.h"
 
 namespace orbel {
@@ -44,7 +45,7 @@ inline std::string MoonDayPictureName(int element) { return "day" + std::to_stri
 // What the calendar reads from the main window at every draw.
 struct CalendarMainWindow {
     CalendarSettings settings;
-    int country = 1;           // 0 Vietnam, 1 China, 2 Japan
+    int country = CountryChina;
     bool showPan = true;       // chkShowPAN
     std::string lunarText;     // the CHL value label, "79-20-04-11 CHL 12:00 CCT"
     Rgb backColour{192, 0, 0}; // the main window's back colour
