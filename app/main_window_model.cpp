@@ -125,7 +125,7 @@ void MainWindowModel::Initialization() {
     cmdListLunarNewYears.caption = "Lunar new years";
     cmdListLeapMonths.caption = "Leap months";
     cmdListJulianCENewYears.caption = "Julian and CE new years";
-    cmdDisplayCalendar.caption = "Calendar";
+    cmdDisplayCalendar.caption = "Show lunar calendar month";
     cmdHelp.caption = "Help";
     cmdQuit.caption = "Quit";
     lblCorvaneSystems.caption = "Corvane Systems";

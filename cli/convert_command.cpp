@@ -65,6 +65,22 @@ int IndexOfItem(const ComboBox& list, std::string_view name) {
 
 }  // namespace
 
+void ChooseSettings(MainWindowModel& model, const cli::SettingsOptions& options) {
+    const CalendarSettings chosen = options.Resolved();
+    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
+        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
+        model.cboLongitude_Click();
+    }
+    if (chosen.epoch != model.Epoch()) {
+        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
+        model.cboEpoch_Click();
+    }
+    if (chosen.method != model.Settings().method) {
+        model.cboMethod.listIndex = chosen.method;
+        model.cboMethod_Click();
+    }
+}
+
 bool IsConvertCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -117,19 +133,7 @@ int RunConvertCommand(int argc, char** argv) {
             std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
         port.messages.clear();
     }
-    const CalendarSettings chosen = settings.Resolved();
-    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
-        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
-        model.cboLongitude_Click();
-    }
-    if (chosen.epoch != model.Epoch()) {
-        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
-        model.cboEpoch_Click();
-    }
-    if (chosen.method != model.Settings().method) {
-        model.cboMethod.listIndex = chosen.method;
-        model.cboMethod_Click();
-    }
+    ChooseSettings(model, settings);
     for (const auto& [option, value] : entry) {
         if (option == "--time") {
             model.txbTime.text = value;

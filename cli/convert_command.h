@@ -2,7 +2,14 @@
 // orbel-cli convert: a date typed into the main window's Date box and
 // converted, with every value label printed.
 
+#include "app/main_window_model.h"
+#include "cli/settings_options.h"
+
 namespace orbel {
+
+// Chooses the longitude, epoch and method of `options` in the main window's
+// lists, as a person would (the country is given to Load).
+void ChooseSettings(MainWindowModel& model, const cli::SettingsOptions& options);
 
 // True when the command word after the options is "convert".
 bool IsConvertCommand(int argc, char** argv);

@@ -5,6 +5,7 @@
 
 #include "cli/convert_command.h"
 #include "cli/log_command.h"
+#include "cli/month_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -19,6 +20,7 @@ void PrintUsage() {
                  "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
                  "       orbel-cli [settings and entry options] convert TEXT|now\n"
                  "       orbel-cli [settings options] [--include LIST] [--expanded] [--chinese-terms] log TEXT|now\n"
+                 "       orbel-cli [settings options] [--no-pan] [--png FILE] month TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
     if (orbel::IsLogCommand(argc, argv)) return orbel::RunLogCommand(argc, argv);
+    if (orbel::IsMonthCommand(argc, argv)) return orbel::RunMonthCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

@@ -28,9 +28,10 @@ std::string EuroDateToStr(const EuroDate& date) {
            PadLeft(std::to_string(date.day), 2, '0');
 }
 
+std::string MonthName(int month) { return (month >= 1 && month <= 12) ? kMonthNames[month - 1] : ""; }
+
 std::string EuroDateLongForm(const EuroDate& date) {
-    const char* month = (date.month >= 1 && date.month <= 12) ? kMonthNames[date.month - 1] : "";
-    return "The " + OrdinalStr(static_cast<int16_t>(date.day)) + " day of " + month + " in the year " +
+    return "The " + OrdinalStr(static_cast<int16_t>(date.day)) + " day of " + MonthName(date.month) + " in the year " +
            YearStr(date.year) + " in the " + (date.letter == 'J' ? "Julian" : "Common Era") + " Calendar";
 }
 

@@ -15,6 +15,8 @@ std::string EuroDateToStr(const EuroDate& date);
 // "The 31st day of December in the year 2001 in the Common Era Calendar"
 // ('G'), or "... in the Julian Calendar" ('J').
 std::string EuroDateLongForm(const EuroDate& date);
+// "January" ... "December"; empty outside 1..12.
+std::string MonthName(int month);
 // `number` with the first character of `separator` between groups of three
 // digits (through separate_thousands); unchanged when `separator` is empty
 // or the grouped text would not fit the service's 20-character buffer.

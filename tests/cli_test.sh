@@ -90,4 +90,21 @@ for bad in "log" "--include chl,moon log now" "log 2012-13-01CE" "log now extra"
   err=$("$cli" $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# month: the page of the lunar month of a date (its text is checked against
+# the golden files by tests/calendar_month_test.cpp).
+out=$("$cli" month "2024-06-07 CE"); st=$?
+check "month exits 0 and prints title, CE line and 30 days" '[ $st -eq 0 ] && [ "$(printf "%s\n" "$out" | wc -l)" -eq 32 ]'
+check "month: three fields a day with the Pantheon Calendar" 'printf "%s\n" "$out" | sed -n 3p | grep -qxP " 1\tThu Jun 6\t4721-04-29 PAN"'
+check "month --no-pan: two fields a day" '"$cli" --no-pan month "2024-06-07 CE" | sed -n 3p | grep -qxP " 1\tThu Jun 6"'
+png=$(mktemp -d)/page.png
+"$cli" --png "$png" month "2024-06-07 CE" >/dev/null 2>&1; st=$?
+check "month --png writes a PNG file and no BMP" '[ $st -eq 0 ] && [ "$(head -c 8 "$png" | od -An -tx1 | tr -d " ")" = "89504e470d0a1a0a" ] && [ ! -e "${png%png}bmp" ]'
+mkdir "${png%.png}-folder.png"
+err=$("$cli" --png "${png%.png}-folder.png" month "2024-06-07 CE" 2>&1 >/dev/null); st=$?
+check "month --png onto a folder: exit 2 naming the BMP kept" '[ $st -eq 2 ] && printf "%s\n" "$err" | grep -q "saved instead in the BMP file" && [ -s "${png%.png}-folder.bmp" ]'
+rm -rf "$(dirname "$png")"
+for bad in "month" "month a b" "--png" "month 2024-02-30CE"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

@@ -33,6 +33,7 @@ for suffix in "" _vn _jp; do
     check "$base$suffix.bmp" '[ -s "$folder/pictures/$base$suffix.bmp" ]'
   done
 done
+for i in $(seq 0 31); do check "day$i.gif" '[ -s "$folder/pictures/day$i.gif" ]'; done
 for i in 1 2 3 4 5 6 7 8 9 10; do check "stem$i.png" '[ -s "$folder/pictures/stem$i.png" ]'; done
 for i in 1 2 3 4 5 6 7 8 9 10 11 12; do check "branch$i.png" '[ -s "$folder/pictures/branch$i.png" ]'; done
 check "the icon in the hicolor theme" 'cmp -s "$folder/pictures/orbel.png" "$prefix/share/icons/hicolor/256x256/apps/orbel.png"'

@@ -366,3 +366,33 @@ TEST(ProgramIcon, A256SquareWithTransparentCornersMoonAndCharacter) {
 }
 
 }  // namespace
+
+// The calendar month view's Moons: picture N shows the lunar day of cell N
+// (1..7, 8..22, then 23..30; cells 7 and 23 hold no day and show the dark
+// moon). The lit share of the disc follows (1 - cos a) / 2 for the phase
+// angle a at noon of that day, lit on the right while waxing and on the left
+// while waning.
+TEST(MoonDayPictures, ThirtyTwoGifsLitByTheDayOfTheirCell) {
+    for (int n = 0; n < 32; ++n) {
+        const QString name = QStringLiteral("day%1.gif").arg(n);
+        const QImage image = Load(name);
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
+        ASSERT_EQ(image.size(), QSize(64, 66)) << name.toStdString();
+        const int day = n < 7 ? n + 1 : n == 7 || n == 23 ? 0 : n < 23 ? n : n - 1;
+        const double angle = day == 0 ? 0.0 : 2 * M_PI * (day - 1) / 29.530589;
+        int disc = 0, lit = 0;
+        double litX = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (FromCentre(image, x, y) > 30) continue;
+                ++disc;
+                if (Luminance(image.pixel(x, y)) > 120) {
+                    ++lit;
+                    litX += x - image.width() / 2;
+                }
+            }
+        EXPECT_NEAR(static_cast<double>(lit) / disc, (1 - std::cos(angle)) / 2, 0.06) << name.toStdString();
+        if (lit > disc / 20 && lit < disc * 19 / 20)
+            EXPECT_EQ(litX > 0, angle < M_PI) << name.toStdString() << " lit on the wrong side";
+    }
+}

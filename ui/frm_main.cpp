@@ -303,6 +303,7 @@ void FrmMain::BuildWidgets() {
     vg->setColumnStretch(1, 1);
 
     auto* move = new QGroupBox(tr("Move"), this);
+    move->setObjectName("fraMove");
     auto* mg = new QGridLayout(move);
     mg->addWidget(cboMoveStep, 0, 0, 1, 2);
     mg->addWidget(optForward, 0, 2);
@@ -437,6 +438,7 @@ void FrmMain::Connect() {
     onButton(cmdClearLog, &MainWindowModel::cmdClearLog_Click);
     onButton(cmdLogPreferences, &MainWindowModel::cmdLogPreferences_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
+    connect(cmdDisplayCalendar, &QPushButton::clicked, this, [this] { emit calendarRequested(); });
 
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
         connect(w, &ClickLabel::clicked, this, [this, handler](int b) { Act([this, handler, b] { (model_.*handler)(b); }); });

@@ -76,6 +76,8 @@ signals:
     // An event was handled and the window mirrored: the other windows may
     // mirror the models it changed.
     void acted();
+    // Show lunar calendar month: open the month of the displayed date.
+    void calendarRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

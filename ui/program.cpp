@@ -48,6 +48,8 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
         session->stemBranch->show();
         session->stemBranch->raise();
     });
+    QObject::connect(&window, &FrmMain::calendarRequested, &window,
+                     [session = session.get()] { OpenCalendarMonth(*session); });
     model.Load(std::to_string(StoredCountryIndex()));
     window.Mirror();
     window.show();

@@ -6,7 +6,10 @@
 #include <string>
 
 #include "app/main_window_model.h"
+#include "support/now_loading_notice.h"
+#include "ui/frm_calendar.h"
 #include "ui/frm_main.h"
+#include "ui/frm_msg_now_loading.h"
 #include "ui/frm_stem_branch.h"
 #include "ui/log_windows.h"
 
@@ -24,7 +27,15 @@ struct ProgramSession {
     FrmMain window;
     LogWindows logWindows;
     std::unique_ptr<FrmStemBranch> stemBranch;  // made on first use
+    std::unique_ptr<FrmCalendar> calendar;      // made, with its pictures, on first use
+    NowLoadingNotice nowLoading;
+    FrmMsgNowLoading nowLoadingWindow;
 };
+
+// Show lunar calendar month: opens the calendar month view at the lunar month
+// of the displayed moment; the first time, the loading notice stands over the
+// move frame while the view loads its Moon pictures.
+void OpenCalendarMonth(ProgramSession& session);
 
 // Loads the program texts, reads the country from the settings store, starts
 // the main window (restoring the saved state or showing the present moment)

@@ -1,6 +1,6 @@
 // Draws the program's pictures into the program's picture folder at build
-// time: the Moon pictures of every country, the stem and branch characters
-// and the program icon. Usage: make_pictures FOLDER
+// time: the Moon pictures of every country, the Moon of every cell of the
+// calendar month view, the stem and branch characters and the program icon. Usage: make_pictures FOLDER
 // Runs under the offscreen platform; fails when no font has the characters.
 #include <QDir>
 #include <QGuiApplication>
@@ -9,8 +9,10 @@
 #include <QString>
 #include <cstdio>
 
+#include "tools/pictures/gif_picture.h"
 #include "tools/pictures/glyph_picture.h"
 #include "tools/pictures/moon_picture.h"
+#include "views/calendar_month.h"
 
 using namespace orbel::pictures;
 
@@ -21,10 +23,17 @@ bool Save(const QImage& image, const QDir& folder, const QString& name, const ch
     // truncated picture that looks up to date.
     const QString path = folder.filePath(name);
     const QString temporary = path + QStringLiteral(".part");
-    QImageWriter writer(temporary, format);
-    if (!writer.write(image)) {
-        std::fprintf(stderr, "make_pictures: cannot write %s: %s\n", qPrintable(temporary),
-                     qPrintable(writer.errorString()));
+    QString error;
+    bool written = false;
+    if (qstrcmp(format, "gif") == 0) {  // Qt reads GIF but does not write it
+        written = WriteGifPicture(image, temporary, error);
+    } else {
+        QImageWriter writer(temporary, format);
+        written = writer.write(image);
+        if (!written) error = writer.errorString();
+    }
+    if (!written) {
+        std::fprintf(stderr, "make_pictures: cannot write %s: %s\n", qPrintable(temporary), qPrintable(error));
         return false;
     }
     QFile::remove(path);
@@ -56,6 +65,13 @@ int main(int argc, char** argv) {
             const QString name = MoonPictureBaseName(phase) + country.suffix + QStringLiteral(".bmp");
             ok = Save(DrawMoonPicture(phase, country.colour), folder, name, "bmp") && ok;
         }
+    }
+
+    for (int cell = 0; cell < orbel::CalendarCellCount; ++cell) {
+        const int day = orbel::CalendarCellDay(cell, 30);
+        const double degrees = day > 0 ? MoonDayPhaseAngle(day) : 0.0;
+        ok = Save(DrawMoonDayPicture(degrees, kMoonDayBackground), folder,
+                  QString::fromStdString(orbel::MoonDayPictureName(cell)), "gif") && ok;
     }
 
     const std::optional<QFont> font = FindCjkFont();

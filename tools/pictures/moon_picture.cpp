@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <cmath>
+
 namespace orbel::pictures {
 namespace {
 
@@ -95,7 +97,46 @@ void PaintDarkDisc(QPainter& painter) {
     painter.drawEllipse(QPointF(kCentreX, kCentreY), kRadius - 0.5, kRadius - 0.5);
 }
 
+// The lit part at phase angle `degrees`: the bright limb on one side, the
+// terminator ellipse back on the other, both from the north pole (top) to
+// the south pole.
+QPainterPath LitPart(double degrees) {
+    const bool waxing = degrees <= 180.0;
+    const double side = waxing ? 1.0 : -1.0;  // the lit limb: right while waxing
+    const double halfWidth = kRadius * std::cos((waxing ? degrees : 360.0 - degrees) * M_PI / 180.0);
+    constexpr int kSteps = 64;
+    QPainterPath path;
+    for (int i = 0; i <= kSteps; ++i) {  // limb, top to bottom
+        const double u = M_PI * i / kSteps;
+        const QPointF p(kCentreX + side * kRadius * std::sin(u), kCentreY - kRadius * std::cos(u));
+        if (i == 0)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
+    }
+    for (int i = kSteps; i >= 0; --i) {  // terminator, bottom to top
+        const double u = M_PI * i / kSteps;
+        path.lineTo(kCentreX + side * halfWidth * std::sin(u), kCentreY - kRadius * std::cos(u));
+    }
+    path.closeSubpath();
+    return path;
+}
+
 }  // namespace
+
+double MoonDayPhaseAngle(int day) { return std::fmod(360.0 * (day - 1) / 29.530589, 360.0); }
+
+QImage DrawMoonDayPicture(double degrees, QRgb background) {
+    QImage image(kMoonPictureWidth, kMoonPictureHeight, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintDarkDisc(painter);
+    // Below a degree the lit sliver is thinner than a pixel's hundredth.
+    if (degrees > 1.0 && degrees < 359.0) PaintLitPart(painter, LitPart(degrees));
+    painter.end();
+    return image;
+}
 
 QString MoonPictureBaseName(MoonPhasePicture phase) {
     switch (phase) {

@@ -43,4 +43,17 @@ const MoonCountry (&MoonCountries())[3];
 // the right), on `background`, in QImage::Format_RGB32.
 QImage DrawMoonPicture(MoonPhasePicture phase, QRgb background);
 
+// The Moon of the calendar month view's pictures (MoonDayPictureName): the
+// picture of cell N shows the Moon on the lunar day of that cell (cells
+// without a day: the dark moon), on white, the colour of a day cell.
+inline constexpr QRgb kMoonDayBackground = 0xFFFFFFFF;
+// The phase angle (degrees, 0 dark moon, 180 full moon) at noon of lunar day
+// `day` (1..30): the dark moon falls on average at noon of day 1, and the
+// angle grows by 360 degrees in a mean synodic month of 29.530589 days.
+double MoonDayPhaseAngle(int day);
+// The Moon at phase angle `degrees`, lit on the right while waxing (below 180
+// degrees) and on the left while waning; the terminator, the boundary of the
+// lit part, is half an ellipse whose half-width is R |cos(angle)|.
+QImage DrawMoonDayPicture(double degrees, QRgb background);
+
 }  // namespace orbel::pictures

@@ -1,0 +1,123 @@
+// The calendar month view without a screen: the page's texts, the grid, the
+// steps to the previous and next months and the limits of the range.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <vector>
+#include <fstream>
+#include <sstream>
+
+#include "dates/day_numbers.h"
+#include "engine/chinese_calendar.h"
+#include "views/calendar_month.h"
+
+using namespace orbel;
+
+namespace {
+
+std::string Golden(const std::string& name) {
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data" / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The month of CE day `jdn` (noon GMT), drawn as the main window would have it.
+CalendarMonthModel MonthOf(int32_t jdn, bool showPan, int32_t today = 0) {
+    CalendarMonthModel m;
+    m.mainWindow = [showPan] {
+        CalendarMainWindow main;
+        main.showPan = showPan;
+        main.lunarText = "79-20-04-11 CHL 12:00 CCT";
+        return main;
+    };
+    m.today = [today] { return today; };
+    m.lngCJDN = LunarMonthStart(jdn, CalendarSettings{});
+    m.DrawMonth();
+    return m;
+}
+
+}  // namespace
+
+struct PageCase {
+    const char* golden;
+    int32_t jdn;
+    bool showPan;
+    int monthLength;
+};
+
+class CalendarMonthPage : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(CalendarMonthPage, TextMatchesGolden) {
+    const PageCase& c = GetParam();
+    const CalendarMonthModel m = MonthOf(c.jdn, c.showPan);
+    EXPECT_EQ(m.monthLength, c.monthLength);
+    EXPECT_EQ(CalendarMonthText(m), Golden(c.golden));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Months, CalendarMonthPage,
+    ::testing::Values(PageCase{"calendar_month_29_days.txt", 2460421, true, 29},        // 2024-04-20
+                      PageCase{"calendar_month_30_days_no_pan.txt", 2460469, false, 30},  // 2024-06-07
+                      PageCase{"calendar_month_year_end.txt", 2460679, true, 29}),        // 2025-01-03
+    [](const auto& info) {
+        const std::string name = info.param.golden;
+        return name.substr(15, name.size() - 19);  // between "calendar_month_" and ".txt"
+    });
+
+TEST(CalendarMonth, GridWeekendsCaptionAndToday) {
+    for (const int32_t jdn : {2460421, 2460469}) {
+        const CalendarMonthModel m = MonthOf(jdn, true, jdn);
+        EXPECT_EQ(m.caption, "79-20-04-11 CHL");
+        EXPECT_EQ(m.headings[0], "Mon   ");
+        EXPECT_EQ(m.headings[7], "Lunaday");
+        EXPECT_EQ(m.cells[15].day, 15);
+        EXPECT_EQ(m.cells[31].day, m.monthLength == 30 ? 30 : 0);
+        int todays = 0;
+        for (size_t c = 0; c < m.cells.size(); ++c) {
+            const CalendarCell& cell = m.cells[c];
+            EXPECT_EQ(cell.moonVisible, cell.day > 0) << c;
+            if (cell.day == 0) continue;
+            EXPECT_EQ(cell.weekend, cell.ceText.starts_with("Sat") || cell.ceText.starts_with("Sun")) << cell.ceText;
+            todays += cell.today;
+        }
+        EXPECT_EQ(todays, 1);
+    }
+}
+
+// Twenty-six steps forward and back over a stretch of 29- and 30-day months:
+// every step lands on a first day and moves by the length of the month left
+// (forward) or entered (back).
+TEST(CalendarMonth, StepsMoveByTheMonthLengths) {
+    CalendarMonthModel m = MonthOf(2460400, false);
+    std::vector<int32_t> starts{m.lngCJDN};
+    std::set<int> lengths;
+    for (int i = 0; i < 26; ++i) {
+        const int left = m.monthLength;
+        lengths.insert(left);
+        m.cmdShowPreviousOrNext_Click(1);
+        EXPECT_EQ(m.lngCJDN - starts.back(), left);
+        EXPECT_EQ(m.cells[0].numeral, " 1");
+        starts.push_back(m.lngCJDN);
+    }
+    EXPECT_EQ(lengths, (std::set<int>{29, 30}));
+    for (int i = 25; i >= 0; --i) {
+        m.cmdShowPreviousOrNext_Click(0);
+        EXPECT_EQ(m.lngCJDN, starts[static_cast<size_t>(i)]);
+        EXPECT_EQ(m.nextStart - m.lngCJDN, m.monthLength);
+    }
+}
+
+TEST(CalendarMonth, NavigationStopsAtTheEndsOfTheRange) {
+    CalendarMonthModel first = MonthOf(MinJDN, false);
+    EXPECT_FALSE(first.navigationEnabled[0]);
+    const int32_t start = first.lngCJDN;
+    first.cmdShowPreviousOrNext_Click(0);
+    EXPECT_EQ(first.lngCJDN, start);
+    EXPECT_TRUE(first.navigationEnabled[1]);
+
+    CalendarMonthModel last = MonthOf(MaxJDN, false);
+    EXPECT_FALSE(last.navigationEnabled[1]);
+    EXPECT_TRUE(last.navigationEnabled[0]);
+}

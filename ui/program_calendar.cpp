@@ -1,0 +1,40 @@
+#include <QApplication>
+
+#include "app/calendar_month_link.h"
+#include "ui/program.h"
+#include "views/calendar_month.h"
+
+namespace orbel {
+
+void OpenCalendarMonth(ProgramSession& session) {
+    FrmMain& main = session.window;
+    if (!session.calendar) {
+        const QWidget* moveFrame = main.findChild<QWidget*>("fraMove");
+        const QPoint frame = moveFrame ? moveFrame->mapTo(&main, QPoint(0, 0)) : QPoint(0, 0);
+        const QPoint window = main.geometry().topLeft();
+        if (session.nowLoading.ShowIfImagesNotLoaded({window.x(), window.y()}, {frame.x(), frame.y()},
+                                                     FrmMsgNowLoading::InnerWidth)) {
+            session.nowLoadingWindow.Mirror(session.nowLoading);
+            session.nowLoadingWindow.repaint();
+            QApplication::processEvents();  // let the notice appear before the loading starts
+        }
+        session.calendar = std::make_unique<FrmCalendar>(session.model.port,
+                                                         QString::fromStdString(session.model.PictureFolder()));
+        session.calendar->setWindowIcon(main.windowIcon());
+        session.calendar->model().mainWindow = [&model = session.model] { return CalendarMainWindowOf(model); };
+        session.calendar->showMainWindow = [&main] {
+            main.raise();
+            main.activateWindow();
+        };
+        session.nowLoading.ImagesLoaded();
+        session.nowLoadingWindow.Mirror(session.nowLoading);
+    }
+    FrmCalendar& calendar = *session.calendar;
+    calendar.model().lngCJDN = LunarMonthStart(session.model.state.CurrentAJD, session.model.Settings());
+    calendar.Redraw();
+    calendar.show();
+    calendar.raise();
+    calendar.activateWindow();
+}
+
+}  // namespace orbel
