@@ -4,7 +4,9 @@
 #include <erfam.h>
 
 #include "services/calendar_conversion.h"
+#include "services/fast_cosine.h"
 #include "services/memo_cache.h"
+#include "services/sun_series.h"
 
 #include <cmath>
 
@@ -46,97 +48,6 @@ struct EclipticOfDate {
     }
 };
 
-// Rotation from the ICRS to the ecliptic and equinox of J2000.
-const double (&IcrsToEclipticJ2000())[3][3] {
-    static const auto matrix = [] {
-        struct M {
-            double m[3][3];
-        } r;
-        eraEcm06(kJ2000, 0.0, r.m);
-        return r;
-    }();
-    return matrix.m;
-}
-
-// Correction (arcseconds) to eraEpv00's heliocentric ecliptic longitude of the
-// Earth before 1500, from tools/fit_earth_correction.cpp: the fit of
-// the Simon et al. (1994) mean orbit (eraPlan94) against eraEpv00, as
-// c(h, k) h u^k with h in {1, sin L, cos L, sin 2L, cos 2L}, u = T + 5.
-// Compared with Swiss Ephemeris it brings the Sun from 80 to about 18
-// arcseconds at -3000 and to under 8 from -2500 on.
-double EarthLongitudeCorrection(double T, double L) {
-    static constexpr double c[5][3] = {
-        {-0.013409508088, -0.0011370604804, -2.0365776687e-05},
-        {-0.011718495663, 0.000351931272543, -1.85365252731e-06},
-        {0.00926587275257, -8.07843359438e-05, 8.76858336654e-07},
-        {-1.35218088313e-05, 5.37620154017e-07, 9.30176360399e-08},
-        {0.00058490761377, -1.91361392334e-05, 1.20300402532e-07},
-    };
-    const double u = T + 5.0;
-    const double h[5] = {1.0, std::sin(L), std::cos(L), std::sin(2 * L), std::cos(2 * L)};
-    double total = 0.0;
-    for (int i = 0; i < 5; ++i) total += h[i] * (c[i][0] + u * (c[i][1] + u * c[i][2]));
-    return total * u * u;
-}
-
-// Heliocentric position (au) and velocity (au/day) of the Earth, ICRS axes:
-// eraEpv00 (VSOP2000-based), turned about the pole of the J2000 ecliptic by
-// the correction above before 1500.
-void EarthHeliocentric(double jdTT, double p[3], double v[3]) {
-    double pvh[2][3], pvb[2][3];
-    eraEpv00(jdTT, 0.0, pvh, pvb);
-    for (int i = 0; i < 3; ++i) {
-        p[i] = pvh[0][i];
-        v[i] = pvh[1][i];
-    }
-    const double T = (jdTT - kJ2000) / 36525.0;
-    if (T >= -5.0) return;
-    double (*rm)[3] = const_cast<double(*)[3]>(IcrsToEclipticJ2000());
-    double ecl[3];
-    eraRxp(rm, p, ecl);
-    const double L = std::atan2(ecl[1], ecl[0]);
-    const double dl = EarthLongitudeCorrection(T, L) * (kPi / (180.0 * 3600.0));
-    const double c = std::cos(dl), s = std::sin(dl);
-    const double turned[3] = {c * ecl[0] - s * ecl[1], s * ecl[0] + c * ecl[1], ecl[2]};
-    eraTrxp(rm, const_cast<double*>(turned), p);
-}
-
-// Apparent geocentric direction of the Sun at a TDT moment, in the ICRS axes:
-// the Earth's heliocentric position reversed, then annual aberration from the
-// Earth's velocity. The Sun's own barycentric motion (during the 8.3 minutes
-// of light time, and in the aberration) changes the result by about 0.01
-// arcsecond and is left out.
-Motion SunApparent(double jdTT) {
-    double earthP[3], earthV[3];
-    EarthHeliocentric(jdTT, earthP, earthV);
-    Motion m{};
-    double pn[3], v[3], r;
-    double geo[3] = {-earthP[0], -earthP[1], -earthP[2]};
-    eraPn(geo, &r, pn);
-    for (int i = 0; i < 3; ++i) v[i] = earthV[i] * kLightDaysPerAu;  // in units of c
-    const double v2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    eraAb(pn, v, r, std::sqrt(1.0 - v2), m.p);
-    for (int i = 0; i < 3; ++i) m.v[i] = -earthV[i] / r;  // rate of the unit direction, to first order
-    return m;
-}
-
-// A cheaper Sun for the first iterations of the solvers: the Earth-Moon
-// barycentre of eraPlan94 stands for the Earth (good to about 10 arcseconds
-// here), with the same aberration. The solvers finish with the full Sun.
-Motion SunApparentCoarse(double jdTT) {
-    double emb[2][3];
-    eraPlan94(jdTT, 0.0, 3, emb);
-    Motion m{};
-    double pn[3], v[3], r;
-    double geo[3] = {-emb[0][0], -emb[0][1], -emb[0][2]};
-    eraPn(geo, &r, pn);
-    for (int i = 0; i < 3; ++i) v[i] = emb[1][i] * kLightDaysPerAu;
-    const double v2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    eraAb(pn, v, r, std::sqrt(1.0 - v2), m.p);
-    for (int i = 0; i < 3; ++i) m.v[i] = -emb[1][i] / r;
-    return m;
-}
-
 // Apparent geocentric position of the Moon at a TDT moment, in the ICRS axes,
 // from eraMoon98 (the ELP-2000/82 series as simplified by Meeus, good to about
 // 10 arcseconds): the coarse Moon of the solvers, and the source of the
@@ -177,7 +88,7 @@ double SumMoonSeries(const MoonSeries (&series)[N], double T) {
         double sum = 0.0;
         for (size_t i = 0; i < s.count; ++i) {
             const MoonTerm& k = s.terms[i];
-            sum += k.a * std::cos(k.b + k.c * T + k.d * t2 + k.e * t3 + k.f * t4);
+            sum += k.a * FastCos(k.b + k.c * T + k.d * t2 + k.e * t3 + k.f * t4);
         }
         total += sum * power;
         power *= T;
@@ -213,35 +124,34 @@ double NutationInLongitude(double jdTT) {
     return dpsi;
 }
 
-// Longitude of a direction in the ecliptic of date.
-double LongitudeOfDate(const EclipticOfDate& frame, const Motion& m) {
-    double lon, rate;
-    frame.Longitude(m, lon, rate);
-    return lon;
+// Nutation in longitude (radians) from its four largest terms (Meeus,
+// Astronomical Algorithms, ch. 22), within 0.5": for the solvers' first steps,
+// at a tenth of the cost of the full series.
+double NutationInLongitudeCoarse(double jdTT) {
+    const double T = (jdTT - kJ2000) / 36525.0;
+    const double omega = (125.04452 - 1934.136261 * T) * kDegree;  // Moon's ascending node
+    const double L = (280.4665 + 36000.7698 * T) * kDegree;        // Sun's mean longitude
+    const double Lm = (218.3165 + 481267.8813 * T) * kDegree;      // Moon's mean longitude
+    return (-17.20 * std::sin(omega) - 1.32 * std::sin(2 * L) - 0.23 * std::sin(2 * Lm) + 0.21 * std::sin(2 * omega)) *
+           kArcsecond;
 }
 
 // Moon minus Sun apparent longitude (radians, unwrapped) and its rate, from
-// the coarse models.
+// the coarse models; nutation moves both longitudes alike.
 void ElongationCoarse(double jdTT, double& e, double& rate) {
     const EclipticOfDate frame(jdTT);
     double ls, rs, lm, rmn;
-    frame.Longitude(SunApparentCoarse(jdTT), ls, rs);
+    ls = SunLongitudeMeanOfDateCoarse(jdTT, rs);
     frame.Longitude(MoonApparentCoarse(jdTT), lm, rmn);
-    e = lm - ls;  // nutation moves both longitudes alike
+    e = lm - ls;
     rate = rmn - rs;
 }
 
 // The same angle from the full models.
-double ElongationFine(double jdTT) {
-    const EclipticOfDate frame(jdTT);
-    return MoonLongitudeOfDateFine(jdTT) - LongitudeOfDate(frame, SunApparent(jdTT));
-}
+double ElongationFine(double jdTT) { return MoonLongitudeOfDateFine(jdTT) - SunLongitudeMeanOfDate(jdTT); }
 
-// Apparent longitude of the Sun (radians) from the full model.
-double SunLongitudeFine(double jdTT) {
-    const EclipticOfDate frame(jdTT);
-    return LongitudeOfDate(frame, SunApparent(jdTT)) + NutationInLongitude(jdTT);
-}
+// Apparent longitude of the Sun (radians) from the full models.
+double SunLongitudeFine(double jdTT) { return SunLongitudeMeanOfDate(jdTT) + NutationInLongitude(jdTT); }
 
 // Newton's method on f(t) = wrap(angle(t) - target); the starting guesses are
 // within a day or so, where f is monotonic. The coarse models, with their
@@ -306,18 +216,24 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
 double SolarTermUncached(int64_t n) {
     const double guess = Equinox2000TT + static_cast<double>(n) * SolarTermMeanDays;
     const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * kDegree);
-    // Nutation changes by well under an arcsecond in a day: the coarse steps
-    // take it once, from the first guess.
-    const double nutation = NutationInLongitude(guess);
-    const auto coarse = [nutation](double t, double& a, double& rate) {
-        const EclipticOfDate frame(t);
-        frame.Longitude(SunApparentCoarse(t), a, rate);
-        a += nutation;
+    const auto coarse = [](double t, double& a, double& rate) {
+        a = SunLongitudeMeanOfDateCoarse(t, rate) + NutationInLongitudeCoarse(t);
     };
-    // The Sun's coarse rate is good to about one part in 1e4 and its rate
+    // The fine steps stay within a few minutes of the coarse answer, in which
+    // nutation changes by under 0.001": it is taken once, at the first of them.
+    double nutation = 0.0;
+    bool haveNutation = false;
+    const auto fine = [&](double t) {
+        if (!haveNutation) {
+            nutation = NutationInLongitude(t);
+            haveNutation = true;
+        }
+        return SunLongitudeMeanOfDate(t) + nutation;
+    };
+    // The Sun's coarse rate is good to a few parts in 1e5 and its rate
     // changes slowly: after a step below 5e-3 day the error left is below
     // 5e-7 day (0.04 s).
-    return SolveForAngle(guess, target, coarse, SunLongitudeFine, 5e-3);
+    return SolveForAngle(guess, target, coarse, fine, 5e-3);
 }
 
 // Espenak & Meeus (2006), "Five Millennium Canon of Solar Eclipses", NASA
@@ -415,8 +331,8 @@ double solar_terms_true_sun(double start, double /*end*/, double* six) {
     // term that is, counted from the March equinox of 2000.
     // `start` lies close to a multiple of 15 degrees, so the coarse Sun is
     // ample to tell which.
-    const EclipticOfDate frame(start);
-    const double lon = Wrap2Pi(LongitudeOfDate(frame, SunApparentCoarse(start)) + NutationInLongitude(start)) / kDegree;
+    double rate;
+    const double lon = Wrap2Pi(SunLongitudeMeanOfDateCoarse(start, rate) + NutationInLongitudeCoarse(start)) / kDegree;
     const int64_t m = static_cast<int64_t>(std::llround(lon / 15.0)) % 24;  // 0..23 from the equinox
     const double estimate = (start - Equinox2000TT) / SolarTermMeanDays;
     const int64_t n = m + 24 * static_cast<int64_t>(std::llround((estimate - static_cast<double>(m)) / 24.0));
