@@ -1,7 +1,6 @@
 #include "services/astronomy.h"
 
 #include <erfa.h>
-#include <erfam.h>
 
 #include "services/calendar_conversion.h"
 #include "services/fast_cosine.h"
@@ -9,6 +8,7 @@
 #include "services/sun_series.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace orbel {
 namespace {
@@ -17,54 +17,10 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
 constexpr double kDegree = kPi / 180.0;
 constexpr double kJ2000 = 2451545.0;
-// Light time for one astronomical unit, in days.
-constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
 
 // Wraps an angle into [-pi, pi).
 double WrapPi(double a) { return a - kTwoPi * std::floor((a + kPi) / kTwoPi); }
 double Wrap2Pi(double a) { return a - kTwoPi * std::floor(a / kTwoPi); }
-
-// A direction and its rate of change, both in the ICRS axes.
-struct Motion {
-    double p[3];  // position, au
-    double v[3];  // velocity, au/day
-};
-
-// Rotation from the ICRS to the mean ecliptic and equinox of date, using the
-// long-term precession model of Vondrak, Capitaine & Wallace (2011), which
-// stays valid over the whole range of the program (+-3000 years and beyond)
-// where the IAU 2006 polynomials drift.
-struct EclipticOfDate {
-    double rm[3][3];
-    explicit EclipticOfDate(double jdTT) { eraLtecm(2000.0 + (jdTT - kJ2000) / 365.25, rm); }
-
-    // Ecliptic longitude of the date (radians) and its rate (radians/day).
-    void Longitude(const Motion& m, double& lon, double& rate) const {
-        double q[3], w[3];
-        eraRxp(const_cast<double(*)[3]>(rm), const_cast<double*>(m.p), q);
-        eraRxp(const_cast<double(*)[3]>(rm), const_cast<double*>(m.v), w);
-        lon = std::atan2(q[1], q[0]);
-        rate = (q[0] * w[1] - q[1] * w[0]) / (q[0] * q[0] + q[1] * q[1]);
-    }
-};
-
-// Apparent geocentric position of the Moon at a TDT moment, in the ICRS axes,
-// from eraMoon98 (the ELP-2000/82 series as simplified by Meeus, good to about
-// 10 arcseconds): the coarse Moon of the solvers, and the source of the
-// Moon's velocity. It is taken at the time the light left the Moon; the annual
-// aberration is shared by the Earth and the Moon and cancels against the
-// common light-time displacement.
-Motion MoonApparentCoarse(double jdTT) {
-    double pv[2][3];
-    eraMoon98(jdTT, 0.0, pv);
-    const double tau = eraPm(pv[0]) * kLightDaysPerAu;  // days
-    Motion m{};
-    for (int i = 0; i < 3; ++i) {
-        m.p[i] = pv[0][i] - pv[1][i] * tau;
-        m.v[i] = pv[1][i];
-    }
-    return m;
-}
 
 // The fuller truncation of ELP-2000/82 for the Moon's longitude (about 600
 // terms; see tools/make_moon_series.sh), good to a few arcseconds
@@ -112,9 +68,39 @@ double MoonLongitudeOfDateGeometric(double jdTT) {
 // Mean-of-date longitude of the Moon as seen: taken at the time the light
 // left it. The light time is taken for the mean distance (1.282 s); the
 // Moon's distance changes it by at most 0.07 s, or 0.04 arcsecond.
-double MoonLongitudeOfDateFine(double jdTT) {
-    constexpr double kMeanLightTime = 1.282 / 86400.0;  // days
-    return MoonLongitudeOfDateGeometric(jdTT - kMeanLightTime);
+constexpr double kMoonMeanLightTime = 1.282 / 86400.0;  // days
+
+double MoonLongitudeOfDateFine(double jdTT) { return MoonLongitudeOfDateGeometric(jdTT - kMoonMeanLightTime); }
+
+// The same from the series' largest terms (the first 40 periodic terms, down
+// to 4", and the first 3 of those multiplied by T), within about half an
+// arcminute, with its rate (radians/day): the coarse Moon of the solvers'
+// first steps.
+double MoonLongitudeOfDateCoarse(double jdTT, double& rate) {
+    constexpr size_t kLargest[] = {40, 3};
+    const double T = (jdTT - kMoonMeanLightTime - kJ2000) / 36525.0;
+    const double w1 = 3.81034392032 + T * (8.39968473021e+03 + T * (-3.31919929753e-05 + T * (3.20170955005e-08 - T * 1.53637455544e-10)));
+    const double w1Rate = 8.39968473021e+03 + T * (-6.63839859506e-05 + T * (9.60512865015e-08 - T * 6.14549822176e-10));
+    const double precession = T * (5028.792262 + T * (1.1124406 + T * (0.00007699 + T * (-0.000023479 - T * 0.0000000178))));
+    const double precessionRate = 5028.792262 + T * (2.2248812 + T * (0.00023097 + T * (-0.000093916 - T * 0.000000089)));
+    const double t2 = T * T * 1e-4, t3 = T * T * T * 1e-8, t4 = T * T * T * T * 1e-8;
+    double value = 0.0, derivative = 0.0;  // arcseconds, and per century
+    for (size_t k = 0; k < std::size(kLargest); ++k) {
+        const MoonSeries& s = kMoon_l[k];
+        const double power = k == 0 ? 1.0 : T;
+        double sum = 0.0, sumRate = 0.0;
+        for (size_t i = 0; i < kLargest[k] && i < s.count; ++i) {
+            const MoonTerm& m = s.terms[i];
+            const double arg = m.b + m.c * T + m.d * t2 + m.e * t3 + m.f * t4;
+            const double argRate = m.c + (2.0 * m.d * T * 1e-4) + (3.0 * m.e * T * T * 1e-8) + (4.0 * m.f * T * T * T * 1e-8);
+            sum += m.a * FastCos(arg);
+            sumRate -= m.a * argRate * FastSin(arg);
+        }
+        value += sum * power;
+        derivative += sumRate * power + (k == 0 ? 0.0 : sum);
+    }
+    rate = (w1Rate + (derivative + precessionRate) * kArcsecond) / 36525.0;
+    return w1 + (value + precession) * kArcsecond;
 }
 
 // Nutation in longitude (radians), IAU 2000B.
@@ -139,12 +125,9 @@ double NutationInLongitudeCoarse(double jdTT) {
 // Moon minus Sun apparent longitude (radians, unwrapped) and its rate, from
 // the coarse models; nutation moves both longitudes alike.
 void ElongationCoarse(double jdTT, double& e, double& rate) {
-    const EclipticOfDate frame(jdTT);
-    double ls, rs, lm, rmn;
-    ls = SunLongitudeMeanOfDateCoarse(jdTT, rs);
-    frame.Longitude(MoonApparentCoarse(jdTT), lm, rmn);
-    e = lm - ls;
-    rate = rmn - rs;
+    double sunRate, moonRate;
+    e = MoonLongitudeOfDateCoarse(jdTT, moonRate) - SunLongitudeMeanOfDateCoarse(jdTT, sunRate);
+    rate = moonRate - sunRate;
 }
 
 // The same angle from the full models.
@@ -156,8 +139,8 @@ double SunLongitudeFine(double jdTT) { return SunLongitudeMeanOfDate(jdTT) + Nut
 // Newton's method on f(t) = wrap(angle(t) - target); the starting guesses are
 // within a day or so, where f is monotonic. The coarse models, with their
 // analytic rates, bring t within a minute or so; the full models then finish
-// with the last coarse rate, which differs from the true rate by a few parts
-// in 1e5, so that one fine step is nearly always enough.
+// with the last coarse rate, which differs from the true rate by about one
+// part in 1e4, so that one fine step is nearly always enough.
 // `enough` is the fine step below which one more would change t by less
 // than about 1e-7 day, given how good the coarse rate is.
 template <class Coarse, class Fine>
@@ -207,8 +190,8 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
     else
         guess += -0.6280 * std::sin(Mm) + 0.1717 * std::sin(M) + 0.0086 * std::sin(2 * Mm) + 0.0080 * std::sin(2 * F) +
                  (phase == 1 ? 0.0031 : -0.0031);
-    // The elongation's coarse rate is good to a few parts in 1e5: after a step
-    // below 1e-3 day the error left is below 1e-7 day (9 ms).
+    // The elongation's coarse rate is good to about one part in 1e4: after a
+    // step below 1e-3 day the error left is below 1e-7 day (9 ms).
     return SolveForAngle(guess, phase * (kPi / 2.0), ElongationCoarse, ElongationFine, 1e-3);
 }
 
@@ -230,7 +213,7 @@ double SolarTermUncached(int64_t n) {
         }
         return SunLongitudeMeanOfDate(t) + nutation;
     };
-    // The Sun's coarse rate is good to a few parts in 1e5 and its rate
+    // The Sun's coarse rate is good to about one part in 1e4 and its rate
     // changes slowly: after a step below 5e-3 day the error left is below
     // 5e-7 day (0.04 s).
     return SolveForAngle(guess, target, coarse, fine, 5e-3);

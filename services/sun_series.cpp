@@ -27,11 +27,6 @@ constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerMillennium = 365250.0;
 // Light time for one astronomical unit (IAU 2012), in days.
 constexpr double kLightDaysPerAu = 149597870700.0 / 299792458.0 / 86400.0;
-// From the dynamical equinox and ecliptic of VSOP87 to the FK5 frame
-// (Bretagnon & Francou 1988; Meeus, Astronomical Algorithms, ch. 32). The
-// companion term in the Sun's latitude, under 1e-6", is left out.
-constexpr double kToFk5 = -0.09033 * kArcsecond;
-
 // Sum over the power series, sum_k tau^k sum_i A cos(B + C tau), of the
 // short series (`shortOnly`) or of the terms after it.
 template <std::size_t N>
@@ -73,40 +68,47 @@ ValueAndRate ShortSeries(const SunSeries (&series)[N], double tau) {
     return v;
 }
 
-// VSOP87D counts its longitudes from the equinox of date carried by its own
-// precession, whose rate at J2000 is that of IAU 1976 (5029.0966" a
-// century), 0.3" a century faster than the rate that today's observations
-// support (IAU 2006, Capitaine et al. 2003). The correction (arcseconds) to
-// the equinox of the long-term precession of Vondrak, Capitaine & Wallace
-// (2011), which holds over the whole range: VSOP87B (ecliptic of J2000)
-// carried to the date by that precession minus VSOP87D, fitted in powers of
-// T (Julian centuries from J2000) over -3000..3000 by
-// tools/fit_sun_precession.sh, within 0.03".
-double PrecessionCorrection(double T) {
-    return T * (-2.966277e-01 + T * (-6.811854e-03 + T * (1.098171e-06 + T * -8.986021e-07)));
+// Correction (arcseconds) to VSOP87D's longitude, T in Julian centuries
+// from J2000, fitted by tools/fit_sun_frame.sh in two parts:
+//  - the equinox of date. VSOP87D carries it by a precession whose rate at
+//    J2000 is that of IAU 1976 (5029.0966" a century), 0.3" a century faster
+//    than the rate today's observations support (IAU 2006, Capitaine et al.
+//    2003). The powers of T from c1 on take it to the equinox of the
+//    long-term precession of Vondrak, Capitaine & Wallace (2011), which holds
+//    over the whole range, within 0.03".
+//  - the frame and the mean motion. VSOP87 was fitted to the JPL ephemeris
+//    DE200; a0 and a1 turn it to the ICRS axes and to the mean motion of
+//    DE405 (through ERFA's eraEpv00), which brings it from 0.13" to within
+//    0.1" of Swiss Ephemeris over 1600-2100.
+double FrameCorrection(double T) {
+    constexpr double a0 = -0.072241, a1 = 0.037765;
+    constexpr double c1 = -2.966277e-01, c2 = -6.811854e-03, c3 = 1.098171e-06, c4 = -8.986021e-07;
+    return a0 + T * (a1 + c1 + T * (c2 + T * (c3 + T * c4)));
 }
 
-// Geocentric longitude from the Earth's heliocentric longitude L, radius R
-// (au) and rate of L (rad/day), at tau. Aberration displaces the Sun against
-// its motion by the arc the Earth's longitude sweeps in the light time R/c.
-double Apparent(double tau, double L, double R, double rate) {
-    return L + kPi + kToFk5 + PrecessionCorrection(10.0 * tau) * kArcsecond - rate * R * kLightDaysPerAu;
-}
+// Geometric geocentric longitude from the Earth's heliocentric longitude L
+// at tau.
+double Geocentric(double tau, double L) { return L + kPi + FrameCorrection(10.0 * tau) * kArcsecond; }
 
 }  // namespace
 
 double SunLongitudeMeanOfDate(double jdTT) {
     const double tau = (jdTT - kJ2000) / kDaysPerMillennium;
-    const ValueAndRate L = ShortSeries(kEarthL, tau);
-    // The remaining terms move the rate by under 1e-6 of itself.
-    return Apparent(tau, L.value + Sum(kEarthL, tau, false), Sum(kEarthR, tau, true), L.rate / kDaysPerMillennium);
+    // Aberration for the Earth's Keplerian motion, whose transverse velocity
+    // goes as 1/R (Meeus, Astronomical Algorithms, ch. 25); the Earth's
+    // monthly motion about the Earth-Moon barycentre, left out, changes it
+    // by under 0.01".
+    constexpr double kAberration = 20.4898 * kArcsecond;
+    const double L = Sum(kEarthL, tau, true) + Sum(kEarthL, tau, false);
+    return Geocentric(tau, L) - kAberration / Sum(kEarthR, tau, true);
 }
 
 double SunLongitudeMeanOfDateCoarse(double jdTT, double& rate) {
     const double tau = (jdTT - kJ2000) / kDaysPerMillennium;
     const ValueAndRate L = ShortSeries(kEarthL, tau);
     rate = L.rate / kDaysPerMillennium;
-    return Apparent(tau, L.value, Sum(kEarthR, tau, true), rate);
+    // Aberration: the arc the Earth's longitude sweeps in the light time R/c.
+    return Geocentric(tau, L.value) - rate * Sum(kEarthR, tau, true) * kLightDaysPerAu;
 }
 
 }  // namespace orbel

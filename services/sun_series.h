@@ -8,7 +8,7 @@ namespace orbel {
 
 // Apparent geocentric ecliptic longitude of the Sun (radians, not reduced to
 // one turn), referred to the mean equinox and ecliptic of date, at a TDT
-// Julian date: the full truncation, carried to the FK5 frame and corrected
+// Julian date: the full truncation, carried to the ICRS axes and corrected
 // for aberration. Within 0.05" of the whole VSOP87D over 1600-2100.
 double SunLongitudeMeanOfDate(double jdTT);
 

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Prints the coefficients of PrecessionCorrection in services/sun_series.cpp:
-# the Earth's heliocentric longitude from VSOP87B (ecliptic and equinox of
-# J2000) carried to the ecliptic and equinox of date by the long-term
-# precession of Vondrak, Capitaine & Wallace (2011) (ERFA's eraLtecm), minus
-# the same longitude from VSOP87D, every century from -3000 to 3000, fitted by
-# least squares as T (c1 + T (c2 + T (c3 + T c4))) arcseconds, T in Julian
-# centuries from J2000. The whole series come from the MIT-licensed npm package
-# astronomia 4.2.0. Run by hand, with node, npm, g++ and liberfa-dev.
+# Prints the coefficients of FrameCorrection in services/sun_series.cpp, in
+# two parts, from the whole VSOP87 series of the Earth in the MIT-licensed npm
+# package astronomia 4.2.0:
+#  - precession: VSOP87B's heliocentric longitude (ecliptic and equinox of
+#    J2000) carried to the ecliptic and equinox of date by the long-term
+#    precession of Vondrak, Capitaine & Wallace (2011) (ERFA's eraLtecm),
+#    minus VSOP87D's, every century from -3000 to 3000, fitted by least
+#    squares as T (c1 + T (c2 + T (c3 + T c4))) arcseconds, T in Julian
+#    centuries from J2000;
+#  - frame and mean motion: the longitude of ERFA's eraEpv00 (a fit to the
+#    JPL ephemeris DE405, ICRS axes turned to the ecliptic of J2000) minus
+#    VSOP87B's (a fit to DE200), every 1.3 days from 1600 to 2100 (where
+#    eraEpv00 agrees with Swiss Ephemeris within 0.1"), fitted as
+#    a0 + a1 T.
+# Run by hand, with node, npm, g++ and liberfa-dev.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -97,6 +104,24 @@ int main(int, char** argv) {
     }
     for (int j = 0; j < kCoefficients; ++j) std::printf("c%d = %.6e\n", j + 1, coefficient[j]);
     std::printf("largest residual %.3f\"\n", worst);
+
+    // a0 + a1 T by least squares.
+    double n = 0, st = 0, stt = 0, sd = 0, std_ = 0;
+    for (double jd = 2305447.5; jd <= 2488070.5; jd += 1.3) {
+        const double T = (jd - ERFA_DJ00) / 36525.0, tau = T / 10.0;
+        double pvh[2][3], pvb[2][3], ecl[3];
+        eraEpv00(jd, 0.0, pvh, pvb);
+        eraRxp(ecliptic2000, pvh[0], ecl);
+        double diff = std::atan2(ecl[1], ecl[0]) - Series(b, 'L', tau);
+        diff = (diff - 2 * ERFA_DPI * std::floor((diff + ERFA_DPI) / (2 * ERFA_DPI))) * ERFA_DR2AS;
+        n += 1;
+        st += T;
+        stt += T * T;
+        sd += diff;
+        std_ += T * diff;
+    }
+    const double a1 = (n * std_ - st * sd) / (n * stt - st * st), a0 = (sd - a1 * st) / n;
+    std::printf("a0 = %.6f\na1 = %.6f\n", a0, a1);
 }
 CPP
 g++ -O2 -o "$work/fit" "$work/fit.cpp" -lerfa
