@@ -27,6 +27,7 @@ constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerMillennium = 365250.0;
 // Light time for one astronomical unit (IAU 2012), in days.
 constexpr double kLightDaysPerAu = 149597870700.0 / 299792458.0 / 86400.0;
+
 // Sum over the power series, sum_k tau^k sum_i A cos(B + C tau), of the
 // short series (`shortOnly`) or of the terms after it.
 template <std::size_t N>
