@@ -1,12 +1,14 @@
 #include "services/astronomy.h"
 
 #include <erfa.h>
-#include <erfam.h>
 
 #include "services/calendar_conversion.h"
+#include "services/fast_cosine.h"
 #include "services/memo_cache.h"
+#include "services/sun_series.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace orbel {
 namespace {
@@ -15,145 +17,10 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
 constexpr double kDegree = kPi / 180.0;
 constexpr double kJ2000 = 2451545.0;
-// Light time for one astronomical unit, in days.
-constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
 
 // Wraps an angle into [-pi, pi).
 double WrapPi(double a) { return a - kTwoPi * std::floor((a + kPi) / kTwoPi); }
 double Wrap2Pi(double a) { return a - kTwoPi * std::floor(a / kTwoPi); }
-
-// A direction and its rate of change, both in the ICRS axes.
-struct Motion {
-    double p[3];  // position, au
-    double v[3];  // velocity, au/day
-};
-
-// Rotation from the ICRS to the mean ecliptic and equinox of date, using the
-// long-term precession model of Vondrak, Capitaine & Wallace (2011), which
-// stays valid over the whole range of the program (+-3000 years and beyond)
-// where the IAU 2006 polynomials drift.
-struct EclipticOfDate {
-    double rm[3][3];
-    explicit EclipticOfDate(double jdTT) { eraLtecm(2000.0 + (jdTT - kJ2000) / 365.25, rm); }
-
-    // Ecliptic longitude of the date (radians) and its rate (radians/day).
-    void Longitude(const Motion& m, double& lon, double& rate) const {
-        double q[3], w[3];
-        eraRxp(const_cast<double(*)[3]>(rm), const_cast<double*>(m.p), q);
-        eraRxp(const_cast<double(*)[3]>(rm), const_cast<double*>(m.v), w);
-        lon = std::atan2(q[1], q[0]);
-        rate = (q[0] * w[1] - q[1] * w[0]) / (q[0] * q[0] + q[1] * q[1]);
-    }
-};
-
-// Rotation from the ICRS to the ecliptic and equinox of J2000.
-const double (&IcrsToEclipticJ2000())[3][3] {
-    static const auto matrix = [] {
-        struct M {
-            double m[3][3];
-        } r;
-        eraEcm06(kJ2000, 0.0, r.m);
-        return r;
-    }();
-    return matrix.m;
-}
-
-// Correction (arcseconds) to eraEpv00's heliocentric ecliptic longitude of the
-// Earth before 1500, from tools/fit_earth_correction.cpp: the fit of
-// the Simon et al. (1994) mean orbit (eraPlan94) against eraEpv00, as
-// c(h, k) h u^k with h in {1, sin L, cos L, sin 2L, cos 2L}, u = T + 5.
-// Compared with Swiss Ephemeris it brings the Sun from 80 to about 18
-// arcseconds at -3000 and to under 8 from -2500 on.
-double EarthLongitudeCorrection(double T, double L) {
-    static constexpr double c[5][3] = {
-        {-0.013409508088, -0.0011370604804, -2.0365776687e-05},
-        {-0.011718495663, 0.000351931272543, -1.85365252731e-06},
-        {0.00926587275257, -8.07843359438e-05, 8.76858336654e-07},
-        {-1.35218088313e-05, 5.37620154017e-07, 9.30176360399e-08},
-        {0.00058490761377, -1.91361392334e-05, 1.20300402532e-07},
-    };
-    const double u = T + 5.0;
-    const double h[5] = {1.0, std::sin(L), std::cos(L), std::sin(2 * L), std::cos(2 * L)};
-    double total = 0.0;
-    for (int i = 0; i < 5; ++i) total += h[i] * (c[i][0] + u * (c[i][1] + u * c[i][2]));
-    return total * u * u;
-}
-
-// Heliocentric position (au) and velocity (au/day) of the Earth, ICRS axes:
-// eraEpv00 (VSOP2000-based), turned about the pole of the J2000 ecliptic by
-// the correction above before 1500.
-void EarthHeliocentric(double jdTT, double p[3], double v[3]) {
-    double pvh[2][3], pvb[2][3];
-    eraEpv00(jdTT, 0.0, pvh, pvb);
-    for (int i = 0; i < 3; ++i) {
-        p[i] = pvh[0][i];
-        v[i] = pvh[1][i];
-    }
-    const double T = (jdTT - kJ2000) / 36525.0;
-    if (T >= -5.0) return;
-    double (*rm)[3] = const_cast<double(*)[3]>(IcrsToEclipticJ2000());
-    double ecl[3];
-    eraRxp(rm, p, ecl);
-    const double L = std::atan2(ecl[1], ecl[0]);
-    const double dl = EarthLongitudeCorrection(T, L) * (kPi / (180.0 * 3600.0));
-    const double c = std::cos(dl), s = std::sin(dl);
-    const double turned[3] = {c * ecl[0] - s * ecl[1], s * ecl[0] + c * ecl[1], ecl[2]};
-    eraTrxp(rm, const_cast<double*>(turned), p);
-}
-
-// Apparent geocentric direction of the Sun at a TDT moment, in the ICRS axes:
-// the Earth's heliocentric position reversed, then annual aberration from the
-// Earth's velocity. The Sun's own barycentric motion (during the 8.3 minutes
-// of light time, and in the aberration) changes the result by about 0.01
-// arcsecond and is left out.
-Motion SunApparent(double jdTT) {
-    double earthP[3], earthV[3];
-    EarthHeliocentric(jdTT, earthP, earthV);
-    Motion m{};
-    double pn[3], v[3], r;
-    double geo[3] = {-earthP[0], -earthP[1], -earthP[2]};
-    eraPn(geo, &r, pn);
-    for (int i = 0; i < 3; ++i) v[i] = earthV[i] * kLightDaysPerAu;  // in units of c
-    const double v2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    eraAb(pn, v, r, std::sqrt(1.0 - v2), m.p);
-    for (int i = 0; i < 3; ++i) m.v[i] = -earthV[i] / r;  // rate of the unit direction, to first order
-    return m;
-}
-
-// A cheaper Sun for the first iterations of the solvers: the Earth-Moon
-// barycentre of eraPlan94 stands for the Earth (good to about 10 arcseconds
-// here), with the same aberration. The solvers finish with the full Sun.
-Motion SunApparentCoarse(double jdTT) {
-    double emb[2][3];
-    eraPlan94(jdTT, 0.0, 3, emb);
-    Motion m{};
-    double pn[3], v[3], r;
-    double geo[3] = {-emb[0][0], -emb[0][1], -emb[0][2]};
-    eraPn(geo, &r, pn);
-    for (int i = 0; i < 3; ++i) v[i] = emb[1][i] * kLightDaysPerAu;
-    const double v2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    eraAb(pn, v, r, std::sqrt(1.0 - v2), m.p);
-    for (int i = 0; i < 3; ++i) m.v[i] = -emb[1][i] / r;
-    return m;
-}
-
-// Apparent geocentric position of the Moon at a TDT moment, in the ICRS axes,
-// from eraMoon98 (the ELP-2000/82 series as simplified by Meeus, good to about
-// 10 arcseconds): the coarse Moon of the solvers, and the source of the
-// Moon's velocity. It is taken at the time the light left the Moon; the annual
-// aberration is shared by the Earth and the Moon and cancels against the
-// common light-time displacement.
-Motion MoonApparentCoarse(double jdTT) {
-    double pv[2][3];
-    eraMoon98(jdTT, 0.0, pv);
-    const double tau = eraPm(pv[0]) * kLightDaysPerAu;  // days
-    Motion m{};
-    for (int i = 0; i < 3; ++i) {
-        m.p[i] = pv[0][i] - pv[1][i] * tau;
-        m.v[i] = pv[1][i];
-    }
-    return m;
-}
 
 // The fuller truncation of ELP-2000/82 for the Moon's longitude (about 600
 // terms; see tools/make_moon_series.sh), good to a few arcseconds
@@ -177,7 +44,7 @@ double SumMoonSeries(const MoonSeries (&series)[N], double T) {
         double sum = 0.0;
         for (size_t i = 0; i < s.count; ++i) {
             const MoonTerm& k = s.terms[i];
-            sum += k.a * std::cos(k.b + k.c * T + k.d * t2 + k.e * t3 + k.f * t4);
+            sum += k.a * FastCos(k.b + k.c * T + k.d * t2 + k.e * t3 + k.f * t4);
         }
         total += sum * power;
         power *= T;
@@ -201,9 +68,39 @@ double MoonLongitudeOfDateGeometric(double jdTT) {
 // Mean-of-date longitude of the Moon as seen: taken at the time the light
 // left it. The light time is taken for the mean distance (1.282 s); the
 // Moon's distance changes it by at most 0.07 s, or 0.04 arcsecond.
-double MoonLongitudeOfDateFine(double jdTT) {
-    constexpr double kMeanLightTime = 1.282 / 86400.0;  // days
-    return MoonLongitudeOfDateGeometric(jdTT - kMeanLightTime);
+constexpr double kMoonMeanLightTime = 1.282 / 86400.0;  // days
+
+double MoonLongitudeOfDateFine(double jdTT) { return MoonLongitudeOfDateGeometric(jdTT - kMoonMeanLightTime); }
+
+// The same from the series' largest terms (the first 40 periodic terms, down
+// to 4", and the first 3 of those multiplied by T), within about half an
+// arcminute, with its rate (radians/day): the coarse Moon of the solvers'
+// first steps.
+double MoonLongitudeOfDateCoarse(double jdTT, double& rate) {
+    constexpr size_t kLargest[] = {40, 3};
+    const double T = (jdTT - kMoonMeanLightTime - kJ2000) / 36525.0;
+    const double w1 = 3.81034392032 + T * (8.39968473021e+03 + T * (-3.31919929753e-05 + T * (3.20170955005e-08 - T * 1.53637455544e-10)));
+    const double w1Rate = 8.39968473021e+03 + T * (-6.63839859506e-05 + T * (9.60512865015e-08 - T * 6.14549822176e-10));
+    const double precession = T * (5028.792262 + T * (1.1124406 + T * (0.00007699 + T * (-0.000023479 - T * 0.0000000178))));
+    const double precessionRate = 5028.792262 + T * (2.2248812 + T * (0.00023097 + T * (-0.000093916 - T * 0.000000089)));
+    const double t2 = T * T * 1e-4, t3 = T * T * T * 1e-8, t4 = T * T * T * T * 1e-8;
+    double value = 0.0, derivative = 0.0;  // arcseconds, and per century
+    for (size_t k = 0; k < std::size(kLargest); ++k) {
+        const MoonSeries& s = kMoon_l[k];
+        const double power = k == 0 ? 1.0 : T;
+        double sum = 0.0, sumRate = 0.0;
+        for (size_t i = 0; i < kLargest[k] && i < s.count; ++i) {
+            const MoonTerm& m = s.terms[i];
+            const double arg = m.b + m.c * T + m.d * t2 + m.e * t3 + m.f * t4;
+            const double argRate = m.c + (2.0 * m.d * T * 1e-4) + (3.0 * m.e * T * T * 1e-8) + (4.0 * m.f * T * T * T * 1e-8);
+            sum += m.a * FastCos(arg);
+            sumRate -= m.a * argRate * FastSin(arg);
+        }
+        value += sum * power;
+        derivative += sumRate * power + (k == 0 ? 0.0 : sum);
+    }
+    rate = (w1Rate + (derivative + precessionRate) * kArcsecond) / 36525.0;
+    return w1 + (value + precession) * kArcsecond;
 }
 
 // Nutation in longitude (radians), IAU 2000B.
@@ -213,41 +110,37 @@ double NutationInLongitude(double jdTT) {
     return dpsi;
 }
 
-// Longitude of a direction in the ecliptic of date.
-double LongitudeOfDate(const EclipticOfDate& frame, const Motion& m) {
-    double lon, rate;
-    frame.Longitude(m, lon, rate);
-    return lon;
+// Nutation in longitude (radians) from its four largest terms (Meeus,
+// Astronomical Algorithms, ch. 22), within 0.5": for the solvers' first steps,
+// at a tenth of the cost of the full series.
+double NutationInLongitudeCoarse(double jdTT) {
+    const double T = (jdTT - kJ2000) / 36525.0;
+    const double omega = (125.04452 - 1934.136261 * T) * kDegree;  // Moon's ascending node
+    const double L = (280.4665 + 36000.7698 * T) * kDegree;        // Sun's mean longitude
+    const double Lm = (218.3165 + 481267.8813 * T) * kDegree;      // Moon's mean longitude
+    return (-17.20 * std::sin(omega) - 1.32 * std::sin(2 * L) - 0.23 * std::sin(2 * Lm) + 0.21 * std::sin(2 * omega)) *
+           kArcsecond;
 }
 
 // Moon minus Sun apparent longitude (radians, unwrapped) and its rate, from
-// the coarse models.
+// the coarse models; nutation moves both longitudes alike.
 void ElongationCoarse(double jdTT, double& e, double& rate) {
-    const EclipticOfDate frame(jdTT);
-    double ls, rs, lm, rmn;
-    frame.Longitude(SunApparentCoarse(jdTT), ls, rs);
-    frame.Longitude(MoonApparentCoarse(jdTT), lm, rmn);
-    e = lm - ls;  // nutation moves both longitudes alike
-    rate = rmn - rs;
+    double sunRate, moonRate;
+    e = MoonLongitudeOfDateCoarse(jdTT, moonRate) - SunLongitudeMeanOfDateCoarse(jdTT, sunRate);
+    rate = moonRate - sunRate;
 }
 
 // The same angle from the full models.
-double ElongationFine(double jdTT) {
-    const EclipticOfDate frame(jdTT);
-    return MoonLongitudeOfDateFine(jdTT) - LongitudeOfDate(frame, SunApparent(jdTT));
-}
+double ElongationFine(double jdTT) { return MoonLongitudeOfDateFine(jdTT) - SunLongitudeMeanOfDate(jdTT); }
 
-// Apparent longitude of the Sun (radians) from the full model.
-double SunLongitudeFine(double jdTT) {
-    const EclipticOfDate frame(jdTT);
-    return LongitudeOfDate(frame, SunApparent(jdTT)) + NutationInLongitude(jdTT);
-}
+// Apparent longitude of the Sun (radians) from the full models.
+double SunLongitudeFine(double jdTT) { return SunLongitudeMeanOfDate(jdTT) + NutationInLongitude(jdTT); }
 
 // Newton's method on f(t) = wrap(angle(t) - target); the starting guesses are
 // within a day or so, where f is monotonic. The coarse models, with their
 // analytic rates, bring t within a minute or so; the full models then finish
-// with the last coarse rate, which differs from the true rate by a few parts
-// in 1e5, so that one fine step is nearly always enough.
+// with the last coarse rate, which differs from the true rate by about one
+// part in 1e4, so that one fine step is nearly always enough.
 // `enough` is the fine step below which one more would change t by less
 // than about 1e-7 day, given how good the coarse rate is.
 template <class Coarse, class Fine>
@@ -297,8 +190,8 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
     else
         guess += -0.6280 * std::sin(Mm) + 0.1717 * std::sin(M) + 0.0086 * std::sin(2 * Mm) + 0.0080 * std::sin(2 * F) +
                  (phase == 1 ? 0.0031 : -0.0031);
-    // The elongation's coarse rate is good to a few parts in 1e5: after a step
-    // below 1e-3 day the error left is below 1e-7 day (9 ms).
+    // The elongation's coarse rate is good to about one part in 1e4: after a
+    // step below 1e-3 day the error left is below 1e-7 day (9 ms).
     return SolveForAngle(guess, phase * (kPi / 2.0), ElongationCoarse, ElongationFine, 1e-3);
 }
 
@@ -306,18 +199,24 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
 double SolarTermUncached(int64_t n) {
     const double guess = Equinox2000TT + static_cast<double>(n) * SolarTermMeanDays;
     const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * kDegree);
-    // Nutation changes by well under an arcsecond in a day: the coarse steps
-    // take it once, from the first guess.
-    const double nutation = NutationInLongitude(guess);
-    const auto coarse = [nutation](double t, double& a, double& rate) {
-        const EclipticOfDate frame(t);
-        frame.Longitude(SunApparentCoarse(t), a, rate);
-        a += nutation;
+    const auto coarse = [](double t, double& a, double& rate) {
+        a = SunLongitudeMeanOfDateCoarse(t, rate) + NutationInLongitudeCoarse(t);
+    };
+    // The fine steps stay within a few minutes of the coarse answer, in which
+    // nutation changes by under 0.001": it is taken once, at the first of them.
+    double nutation = 0.0;
+    bool haveNutation = false;
+    const auto fine = [&](double t) {
+        if (!haveNutation) {
+            nutation = NutationInLongitude(t);
+            haveNutation = true;
+        }
+        return SunLongitudeMeanOfDate(t) + nutation;
     };
     // The Sun's coarse rate is good to about one part in 1e4 and its rate
     // changes slowly: after a step below 5e-3 day the error left is below
     // 5e-7 day (0.04 s).
-    return SolveForAngle(guess, target, coarse, SunLongitudeFine, 5e-3);
+    return SolveForAngle(guess, target, coarse, fine, 5e-3);
 }
 
 // Espenak & Meeus (2006), "Five Millennium Canon of Solar Eclipses", NASA
@@ -415,8 +314,8 @@ double solar_terms_true_sun(double start, double /*end*/, double* six) {
     // term that is, counted from the March equinox of 2000.
     // `start` lies close to a multiple of 15 degrees, so the coarse Sun is
     // ample to tell which.
-    const EclipticOfDate frame(start);
-    const double lon = Wrap2Pi(LongitudeOfDate(frame, SunApparentCoarse(start)) + NutationInLongitude(start)) / kDegree;
+    double rate;
+    const double lon = Wrap2Pi(SunLongitudeMeanOfDateCoarse(start, rate) + NutationInLongitudeCoarse(start)) / kDegree;
     const int64_t m = static_cast<int64_t>(std::llround(lon / 15.0)) % 24;  // 0..23 from the equinox
     const double estimate = (start - Equinox2000TT) / SolarTermMeanDays;
     const int64_t n = m + 24 * static_cast<int64_t>(std::llround((estimate - static_cast<double>(m)) / 24.0));

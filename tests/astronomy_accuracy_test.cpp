@@ -102,3 +102,16 @@ TEST(AstronomyAccuracy, SolarTermsAgreeWithReference) {
     EXPECT_LT(modern.seconds, 20.0);
     EXPECT_LT(all.seconds, 600.0);
 }
+
+// The Sun's apparent longitude itself, every 10 days from 1600 to 2100 and
+// every 97 days over the whole range; the solar terms above follow from it.
+TEST(AstronomyAccuracy, SunLongitudeAgreesWithReference) {
+    double modern = 0.0, all = 0.0;
+    for (double t = 2305448.0; t <= 2488070.0; t += 10.0)
+        modern = std::fmax(modern, std::fabs(Wrap180(SunApparentLongitudeTT(t) * 180.0 / M_PI - RefLongitude(t, SE_SUN))));
+    for (double t = 626000.0; t <= 2816000.0; t += 97.0)
+        all = std::fmax(all, std::fabs(Wrap180(SunApparentLongitudeTT(t) * 180.0 / M_PI - RefLongitude(t, SE_SUN))));
+    std::printf("Sun 1600-2100: max difference %.3f\"; -3000..3000: %.3f\"\n", modern * 3600.0, all * 3600.0);
+    EXPECT_LT(modern * 3600.0, 0.15);
+    EXPECT_LT(all * 3600.0, 10.0);
+}
