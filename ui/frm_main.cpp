@@ -519,6 +519,20 @@ void FrmMain::ConnectMove() {
         if (!clock_.isActive()) clock_.start();
     });
     move_.BeforeEvents = [this] { Mirror(); };
+    // Quit stays enabled during a repeated move: the program can end only
+    // once the move's loop has returned to the event loop.
+    connect(cmdQuit, &QPushButton::clicked, this, [this] {
+        if (move_.Running()) move_.cmdStop_Click();
+    });
+    // What a repeated move hides or shows keeps its room, so that nothing,
+    // Stop least of all, moves under the pointer while it runs.
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdNow, cboEpoch, cmdDisplayYearData, cmdListLunarNewYears,
+                                                      cmdListLeapMonths, cmdListJulianCENewYears, fraStopPauseResume,
+                                                      lblRefreshPeriod, cboRefreshPeriod, chkKeep30th, chkKeepLeap}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
 }
 
 // Timer1: the web labels back to white, not underlined, with their tool tips.
