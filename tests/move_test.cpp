@@ -7,7 +7,6 @@
 
 #include "app/main_window_model.h"
 #include "app/scripted_user_port.h"
-#include "navigation/lunar_solar_steps.h"
 #include "navigation/move_model.h"
 
 namespace orbel {
@@ -61,56 +60,54 @@ protected:
 
 // --- Calendar steps and their fall-backs -------------------------------------------
 
-enum class Shown { CE, JC, CHL, CHS, PAN };
-struct CalendarStepCase {
-    const char* typed;
-    int step;
-    bool forward;
-    Shown label;
-    const char* expected;  // start of the label
-    int16_t calendar;      // the calendar in force afterwards
-};
+// The label shown and the start of its text, and the calendar in force after the step.
+using Pair = std::array<Label, 2> MainWindowModel::*;
+constexpr Pair CE = &MainWindowModel::lblCommonEraDate, JC = &MainWindowModel::lblJulianCalendarDate,
+               CHL = &MainWindowModel::lblChineseLunarDate, CHS = &MainWindowModel::lblChineseSolarDate,
+               PAN = &MainWindowModel::lblPantheonCalendarCCT;
+struct CalendarStepCase { const char* typed; int step; bool forward; Pair label; const char* expected; int16_t calendar; };
 
 const CalendarStepCase CalendarSteps[] = {
-    {"2001-01-31 CE", MoveCEMonth, true, Shown::CE, "2001-02-28 CE 12:00", CalendarCE},
-    {"2000-01-31 CE", MoveCEMonth, true, Shown::CE, "2000-02-29 CE", CalendarCE},
-    {"2000-03-31 CE", MoveCEMonth, false, Shown::CE, "2000-02-29 CE", CalendarCE},
-    {"2000-01-15 CE", MoveCEMonth, false, Shown::CE, "1999-12-15 CE", CalendarCE},
-    {"2000-12-15 CE", MoveCEMonth, true, Shown::CE, "2001-01-15 CE", CalendarCE},
-    {"2000-02-29 CE", MoveCEYear, true, Shown::CE, "2001-02-28 CE", CalendarCE},
-    {"2000-02-29 CE", MoveCECentury, true, Shown::CE, "2100-02-28 CE", CalendarCE},
-    {"2000-02-29 CE", MoveCECentury, false, Shown::CE, "1900-02-28 CE", CalendarCE},
-    {"1999-03-01 JC", MoveJC80Years, true, Shown::JC, "2079-03-01 JC", CalendarJC},
+    // Time steps keep the calendar in force.
+    {"2000-06-01 CE", MoveMinute, true, CE, "2000-06-01 CE 12:01", CalendarCE},
+    {"2000-06-01 CE", MoveHour, false, CE, "2000-06-01 CE 11:00", CalendarCE},
+    {"2000-06-01 CE", MoveDay, true, CE, "2000-06-02 CE 12:00", CalendarCE},
+    {"2000-06-01 CE", Move60Days, false, CE, "2000-04-02 CE 12:00", CalendarCE},
+    {"2001-01-31 CE", MoveCEMonth, true, CE, "2001-02-28 CE 12:00", CalendarCE},
+    {"2000-01-31 CE", MoveCEMonth, true, CE, "2000-02-29 CE", CalendarCE},
+    {"2000-03-31 CE", MoveCEMonth, false, CE, "2000-02-29 CE", CalendarCE},
+    {"2000-01-15 CE", MoveCEMonth, false, CE, "1999-12-15 CE", CalendarCE},
+    {"2000-12-15 CE", MoveCEMonth, true, CE, "2001-01-15 CE", CalendarCE},
+    {"2000-02-29 CE", MoveCEYear, true, CE, "2001-02-28 CE", CalendarCE},
+    {"2000-02-29 CE", MoveCECentury, true, CE, "2100-02-28 CE", CalendarCE},
+    {"2000-02-29 CE", MoveCECentury, false, CE, "1900-02-28 CE", CalendarCE},
+    {"1999-03-01 JC", MoveJC80Years, true, JC, "2079-03-01 JC", CalendarJC},
     // 2023: month 2 has 30 days, its leap month 29, month 3 starts 2023-04-20.
-    {"2023-03-21 CE", MoveCHLMonth, true, Shown::CHL, "79-40-2*-29 CHL 20:00", CalendarCHL},
-    {"2023-04-19 CE", MoveCHLMonth, true, Shown::CHL, "79-40-03-29 CHL", CalendarCHL},
-    {"2023-03-22 CE", MoveCHLMonth, false, Shown::CHL, "79-40-02-01 CHL", CalendarCHL},
-    {"2023-03-21 CE", MoveCHLMonth, false, Shown::CHL, "79-40-01-29 CHL", CalendarCHL},
-    {"2002-02-12 CE", MoveCHLMonth, false, Shown::CHL, "79-18-12-01 CHL", CalendarCHL},
-    {"2024-01-05 CE", MoveCHLMonth, true, Shown::CHL, "79-40-12-24 CHL", CalendarCHL},
-    {"2023-03-22 CE", MoveCHLYear, true, Shown::CHL, "79-41-02-01 CHL", CalendarCHL},
-    {"2023-02-20 CE", MoveCHLCycle, true, Shown::CHL, "80-40-02-01 CHL", CalendarCHL},
+    {"2023-03-21 CE", MoveCHLMonth, true, CHL, "79-40-2*-29 CHL 20:00", CalendarCHL},
+    {"2023-04-19 CE", MoveCHLMonth, true, CHL, "79-40-03-29 CHL", CalendarCHL},
+    {"2023-03-22 CE", MoveCHLMonth, false, CHL, "79-40-02-01 CHL", CalendarCHL},
+    {"2023-03-21 CE", MoveCHLMonth, false, CHL, "79-40-01-29 CHL", CalendarCHL},
+    {"2002-02-12 CE", MoveCHLMonth, false, CHL, "79-18-12-01 CHL", CalendarCHL},
+    {"2024-01-05 CE", MoveCHLMonth, true, CHL, "79-40-12-24 CHL", CalendarCHL},
+    {"2023-03-22 CE", MoveCHLYear, true, CHL, "79-41-02-01 CHL", CalendarCHL},
+    {"2023-02-20 CE", MoveCHLCycle, true, CHL, "80-40-02-01 CHL", CalendarCHL},
     // Term 2 of that solar year (Xiao han, 2024-01-06) has 14 days.
-    {"2024-01-05 CE", MoveCHSTerm, true, Shown::CHS, "79-41-02-14 CHS", CalendarCHS},
-    {"2024-01-19 CE", MoveCHSTerm, false, Shown::CHS, "79-41-01-14 CHS", CalendarCHS},
-    {"2023-02-20 CE", MoveCHSYear, true, Shown::CHS, "79-41-05-02 CHS", CalendarCHS},
-    {"2023-02-20 CE", MoveCHSCycle, false, Shown::CHS, "78-40-05-02 CHS", CalendarCHS},
-    {"4699-1-1 PAN", MovePANMonth, true, Shown::PAN, "4699-02-01 PAN", CalendarPANCCT},
-    {"4699-1-1 PAN", MovePANYear, true, Shown::PAN, "4700-01-01 PAN", CalendarPANCCT},
+    {"2024-01-05 CE", MoveCHSTerm, true, CHS, "79-41-02-14 CHS", CalendarCHS},
+    {"2024-01-19 CE", MoveCHSTerm, false, CHS, "79-41-01-14 CHS", CalendarCHS},
+    {"2023-02-20 CE", MoveCHSYear, true, CHS, "79-41-05-02 CHS", CalendarCHS},
+    {"2023-02-20 CE", MoveCHSCycle, false, CHS, "78-40-05-02 CHS", CalendarCHS},
+    {"4699-1-1 PAN", MovePANMonth, true, PAN, "4699-02-01 PAN", CalendarPANCCT},
+    {"4699-1-1 PAN", MovePANYear, true, PAN, "4700-01-01 PAN", CalendarPANCCT},
     // 4698 has thirteen months, 4699 twelve: month 13 falls back to 12, whose 29 days end it.
-    {"4698-13-30 PAN", MovePANYear, true, Shown::PAN, "4699-12-29 PAN", CalendarPANCCT},
+    {"4698-13-30 PAN", MovePANYear, true, PAN, "4699-12-29 PAN", CalendarPANCCT},
 };
 
-TEST_F(MoveTest, CalendarStepsKeepTheTimeAndFallBackToAValidDay) {
+TEST_F(MoveTest, StepsKeepTheTimeAndCalendarStepsFallBackToAValidDay) {
     for (const CalendarStepCase& c : CalendarSteps) {
         SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
         MoveFrom(c.typed, c.step, c.forward);
         EXPECT_TRUE(port.messages.empty());
-        const Label& label = c.label == Shown::CE    ? model.lblCommonEraDate[1]
-                             : c.label == Shown::JC  ? model.lblJulianCalendarDate[1]
-                             : c.label == Shown::CHL ? model.lblChineseLunarDate[1]
-                             : c.label == Shown::CHS ? model.lblChineseSolarDate[1]
-                                                     : model.lblPantheonCalendarCCT[1];
+        const Label& label = (model.*c.label)[1];
         EXPECT_EQ(label.caption.substr(0, std::string(c.expected).size()), c.expected) << label.caption;
         EXPECT_EQ(model.state.InputCalendar, c.calendar);
         EXPECT_EQ(autoLogs, std::vector<int16_t>{3});
@@ -121,53 +118,30 @@ TEST_F(MoveTest, CalendarStepsKeepTheTimeAndFallBackToAValidDay) {
     EXPECT_EQ(model.lblCommonEraDate[1].caption.substr(0, 13), "2003-02-02 CE");
 }
 
-TEST_F(MoveTest, TimeStepsAddTheirLength) {
-    const struct {
-        int step;
-        bool forward;
-        double days;
-    } cases[] = {{MoveMinute, true, 1.0 / 1440}, {MoveHour, false, -1.0 / 24}, {MoveDay, true, 1.0},
-                 {Move60Days, false, -60.0}};
+// Repeated lunar steps from a 30th or a leap month: the fall-backs give the
+// 29th or the ordinary month; with the keep box ticked the 30th and the leap
+// month return where the calendar has them (2042 has a leap second month).
+TEST_F(MoveTest, KeepBoxesReturnToThe30thAndTheLeapMonth) {
+    const struct { const char* typed; int step, count; CheckBox MainWindowModel::*box; bool keep; const char* expected; }
+        cases[] = {{"2023-03-21 CE", MoveCHLMonth, 3, &MainWindowModel::chkKeep30th, false, "79-40-04-29"},
+                 {"2023-03-21 CE", MoveCHLMonth, 3, &MainWindowModel::chkKeep30th, true, "79-40-04-30"},
+                 {"2023-03-22 CE", MoveCHLYear, 19, &MainWindowModel::chkKeepLeap, false, "79-59-02-01"},
+                 {"2023-03-22 CE", MoveCHLYear, 19, &MainWindowModel::chkKeepLeap, true, "79-59-2*-01"}};
     for (const auto& c : cases) {
-        Convert("2000-06-01 CE");
-        const double before = model.state.CurrentAJD;
-        ChooseStep(c.step, c.forward);
-        move.cmdMove_Click();
-        EXPECT_NEAR(model.state.CurrentAJD - before, c.days, 1e-9) << c.step;
-        EXPECT_EQ(model.state.InputCalendar, CalendarCE) << "a time step keeps the calendar in force";
-    }
-}
-
-// A repeated month step from a 30th: the short months give the 29th, and
-// with keep 30th the next long month has its 30th again.
-TEST_F(MoveTest, Keep30thReturnsToThe30th) {
-    for (const auto& [keep, expected] : {std::pair{false, "79-40-04-29"}, std::pair{true, "79-40-04-30"}}) {
-        Convert("2023-03-21 CE");  // 79-40-02-30
-        ChooseStep(MoveCHLMonth, true);
+        Convert(c.typed);
+        ChooseStep(c.step, true);
         model.chkRepeatedly.value = true;
         move.chkRepeatedly_Click();
-        ASSERT_TRUE(model.chkKeep30th.visible);
-        model.chkKeep30th.value = keep;
-        move.chkKeep30th_Click();
-        port.onProcessEvents = [this](int) {
-            if (steps < 3)
-                move.Clock_Timer();
-            else
-                move.cmdStop_Click();
-        };
+        (model.*c.box).value = c.keep;
+        port.onProcessEvents = [this, &c](int) { steps < c.count ? move.Clock_Timer() : move.cmdStop_Click(); };
         steps = 0;
         move.cmdMove_Click();
-        EXPECT_EQ(model.lblChineseLunarDate[1].caption.substr(0, 11), expected) << keep;
+        EXPECT_EQ(model.lblChineseLunarDate[1].caption.substr(0, 11), c.expected) << c.keep;
     }
 }
 
 TEST_F(MoveTest, KeepBoxesShowOnlyForARepeatedLunarStepFromA30thOrALeapMonth) {
-    const struct {
-        const char* typed;
-        int step;
-        bool repeatedly;
-        bool keep30th, keepLeap;
-    } cases[] = {
+    const struct { const char* typed; int step; bool repeatedly; bool keep30th, keepLeap; } cases[] = {
         {"2023-03-21 CE", MoveCHLMonth, true, true, false},  {"2023-03-21 CE", MoveCHLMonth, false, false, false},
         {"2023-03-21 CE", MoveCHSTerm, true, false, false},  {"2023-03-22 CE", MoveCHLYear, true, false, true},
         {"2023-03-22 CE", MoveCHLMonth, true, false, false}, {"2023-03-22 CE", MoveCHLCycle, true, false, true},
@@ -185,17 +159,13 @@ TEST_F(MoveTest, KeepBoxesShowOnlyForARepeatedLunarStepFromA30thOrALeapMonth) {
 // --- Limits and failures -----------------------------------------------------------
 
 TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
-    const struct {
-        const char* typed;
-        int step;
-        bool forward;
-        const char* text;
-    } cases[] = {
+    const struct { const char* typed; int step; bool forward; const char* text; } cases[] = {
         {"-3000-06-01 CE", MoveCEYear, false, "Earliest admissible date reached."},
         {"3000-01-01 CE", MoveCEMonth, true, "Latest admissible date reached."},
         {"-3000-06-01 JC", MoveJC80Years, false, "Earliest admissible date reached."},
         {"-2750-06-01 CE", MoveCHLMonth, false, "Earliest admissible date reached."},  // cycle 0
         {"-2750-06-01 CE", MoveCHSYear, false, "Earliest admissible date reached."},
+        {"2999-06-01 CE", MoveCECentury, true, "Latest date exceeded."},  // beyond the computed years
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -212,14 +182,7 @@ TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
 
 TEST_F(MoveTest, AFailedStepShowsItsMessageAndRedisplaysOrEnds) {
     enum Reader { Unreadable, Day31 };
-    const struct {
-        int step;
-        bool forward;
-        Reader reader;
-        const char* title;
-        const char* text;
-        bool redisplayed;
-    } cases[] = {
+    const struct { int step; bool forward; Reader reader; const char* title; const char* text; bool redisplayed; } cases[] = {
         {MoveCHLMonth, true, Unreadable, "", "Lunar date is invalid.", true},
         {MoveCHLCycle, true, Unreadable, "Invalid", "Lunar date is invalid.", false},
         {MoveCHLMonth, true, Day31, "Inability", "Unable to add a lunar month.", true},
@@ -257,31 +220,12 @@ TEST_F(MoveTest, AFailedStepShowsItsMessageAndRedisplaysOrEnds) {
     }
 }
 
-TEST_F(MoveTest, TheLunarStepsReachTheNextIntercalaryMonth) {
-    // After 2033-01-01 the next leap month is the eleventh, from 2033-12-22.
-    ChlDate date;
-    date.cycle = 79;
-    date.position = 50;
-    date.month = 1;
-    date.day = 1;
-    const CalendarSettings settings = model.Settings();
-    int stepsTaken = 0;
-    while (date.leap == 0 && stepsTaken++ < 14) ASSERT_TRUE(StepLunarMonth(date, true, false, settings));
-    EXPECT_EQ(date.month, 11);
-    EXPECT_EQ(date.jdn, 2463954);  // 2033-12-22 CE
-}
-
 // --- One day and a typed date ---------------------------------------------------------
 
 TEST_F(MoveTest, OneDayStopsAtTheEndsOfTheRange) {
-    const struct {
-        double offset;  // from the limit in the direction of travel
-        bool forward;
-        const char* text;  // empty: moved
-    } cases[] = {{-0.5, true, "Latest date reached."},
-                 {-1.0, true, ""},
-                 {0.5, false, "Earliest date reached."},
-                 {1.0, false, ""}};
+    // The offset is from the limit in the direction of travel; an empty text: moved.
+    const struct { double offset; bool forward; const char* text; } cases[] = {
+        {-0.5, true, "Latest date reached."}, {-1.0, true, ""}, {0.5, false, "Earliest date reached."}, {1.0, false, ""}};
     for (const auto& c : cases) {
         model.state.CurrentAJD = (c.forward ? model.state.LatestAJD : model.state.EarliestAJD) + c.offset;
         move.optMoveDirection_Click(c.forward ? 0 : 1);
@@ -346,7 +290,6 @@ TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
         switch (pass) {
             case 1: move.Clock_Timer(); break;
             case 2: move.cmdPauseResume_Click(); break;
-            case 3: move.Clock_Timer(); break;  // a stopped clock cannot tick, but if it did: no step while paused
             case 4:
                 model.cboRefreshPeriod.listIndex = 3;  // 5 s, chosen while paused
                 move.cboRefreshPeriod_Click();
@@ -358,9 +301,9 @@ TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
     };
     move.cmdMove_Click();
 
-    // The first step at once, one per tick after; the tick given while paused is taken on resuming.
-    EXPECT_EQ(steps, 4);
-    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, start + 4);
+    // The first step at once, then one per tick.
+    EXPECT_EQ(steps, 3);
+    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, start + 3);
     ASSERT_EQ(seen.size(), 8u);
     EXPECT_TRUE(seen[0].frame && !seen[0].moveEnabled && !seen[0].nowVisible && !seen[0].refreshVisible);
     EXPECT_TRUE(seen[0].clock);
@@ -372,8 +315,7 @@ TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
     EXPECT_EQ(seen[4].focus, "cmdPauseResume");
     EXPECT_EQ(seen[5].pauseCaption, "Pause");
     EXPECT_TRUE(seen[5].clock && !seen[5].refreshVisible);
-    EXPECT_EQ(sleeps.size() - std::count(sleeps.begin(), sleeps.end(), 10), 3u) << "one 100 ms sleep per paused pass";
-    EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100), 3);
+    EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100), 3) << "one 100 ms sleep per paused pass";
 
     // At rest again.
     EXPECT_FALSE(model.state.Repeating);
@@ -396,15 +338,6 @@ TEST_F(MoveTest, RepeatedMinutesStopPastTheLatestDateWithTheLastStepShown) {
     EXPECT_GT(model.state.CurrentAJD, model.state.LatestAJD);
     EXPECT_FALSE(model.state.Repeating);
     EXPECT_FALSE(model.fraStopPauseResume.visible);
-}
-
-TEST_F(MoveTest, AStepBeyondTheComputedYearsIsRefused) {
-    Convert("2999-06-01 CE");
-    const double before = model.state.CurrentAJD;
-    ChooseStep(MoveCECentury, true);
-    move.cmdMove_Click();
-    ExpectOneMessage("Out of range", "Latest date exceeded.", MessageIcon::Exclamation);
-    EXPECT_EQ(model.state.CurrentAJD, before);
 }
 
 }  // namespace

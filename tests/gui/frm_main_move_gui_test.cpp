@@ -33,15 +33,11 @@ TEST(FrmMainMoveGui, MoveAndOneDayChangeTheDisplay) {
     Started s;
     FrmMain& w = s.window;
     EXPECT_FALSE(w.fraStopPauseResume->isVisible()) << "Stop and Pause are hidden at rest";
-    const QString before = Lunar(w);
-    w.cmdMove->click();  // CHL month forward
-    EXPECT_NE(Lunar(w), before);
-    EXPECT_EQ(Lunar(w).mid(6, 2), "12") << Lunar(w).toStdString();  // 1999-12-25 lies in the eleventh month
-    const QString ce = w.lblCommonEraDate.value->text();
+    w.cmdMove->click();  // CHL month forward from 1999-12-25, in the eleventh month
+    EXPECT_EQ(Lunar(w).mid(6, 2), "12") << Lunar(w).toStdString();
     w.optBack->click();
     w.cmdMoveOneDay->click();
     EXPECT_EQ(w.lblCommonEraDate.value->text().left(10), QString("2000-01-30"));
-    EXPECT_NE(w.lblCommonEraDate.value->text(), ce);
     EXPECT_EQ(w.focusWidget(), w.cmdMove);
 }
 
