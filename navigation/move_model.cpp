@@ -105,12 +105,10 @@ void MoveModel::cmdMove_Click() {
     state.Repeating = main_.chkRepeatedly.value;
     if (state.Repeating) StartRepeating();
     state.Tick = true;
+    // The move frame is disabled while a move runs: step and direction hold.
     const int step = main_.cboMoveStep.listIndex;
+    const bool forward = main_.optMoveDirection[0].value;
     do {
-        // The direction is read at every step: it cannot change while the
-        // move runs (the frame is disabled), but a paused move may be resumed
-        // after the boxes were restored.
-        const bool forward = main_.optMoveDirection[0].value;
         if (state.Tick) {
             state.Tick = false;
             const StepOutcome outcome = PerformStep(step, forward);
