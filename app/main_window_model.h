@@ -211,6 +211,7 @@ public:
     OptionButton optNext, optPrevious;
     Button cmdMove, cmdMoveOneDay, cmdSearch, cmdStop, cmdPauseResume;
     Control fraMove, fraConvert, fraSearch, fraStopPauseResume;
+    Label lblRefreshPeriod;  // caption of the refresh period list
     // Other buttons
     Button cmdSaveState, cmdRestoreState, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences, cmdHelp, cmdQuit;
     Button cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears, cmdDisplayCalendar;

@@ -191,6 +191,12 @@ int RunConvertCommand(int argc, char** argv) {
     }
     if (refused) return 2;
 
+    const std::string out = ValueLabelsText(model, tips);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+}
+
+std::string ValueLabelsText(const MainWindowModel& model, bool tips) {
     std::string out;
     for (const auto& [name, label] : ValueLabels(model)) {
         out += name;
@@ -204,8 +210,7 @@ int RunConvertCommand(int argc, char** argv) {
             out += '\n';
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return out;
 }
 
 }  // namespace orbel

@@ -6,6 +6,7 @@
 #include "cli/convert_command.h"
 #include "cli/log_command.h"
 #include "cli/month_command.h"
+#include "cli/move_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -21,6 +22,7 @@ void PrintUsage() {
                  "       orbel-cli [settings and entry options] convert TEXT|now\n"
                  "       orbel-cli [settings options] [--include LIST] [--expanded] [--chinese-terms] log TEXT|now\n"
                  "       orbel-cli [settings options] [--no-pan] [--png FILE] month TEXT|now\n"
+                 "       orbel-cli [settings and move options] move STEP TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
     if (orbel::IsLogCommand(argc, argv)) return orbel::RunLogCommand(argc, argv);
     if (orbel::IsMonthCommand(argc, argv)) return orbel::RunMonthCommand(argc, argv);
+    if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

@@ -52,10 +52,11 @@ void ClickLabel::enterEvent(QEnterEvent* event) {
     QLabel::enterEvent(event);
 }
 
-FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model), move_(model) {
     setObjectName("frmMain");
     BuildWidgets();
     Connect();
+    ConnectMove();
     for (QWidget* w : std::initializer_list<QWidget*>{txbDate, cmdNow, cmdMove, cmdHelp, cmdPauseResume})
         w->installEventFilter(this);
     timer1_.setInterval(1000);
@@ -209,6 +210,7 @@ void FrmMain::BuildWidgets() {
     cmdMoveOneDay = button("cmdMoveOneDay", m.cmdMoveOneDay);
     cmdStop = button("cmdStop", m.cmdStop);
     cmdPauseResume = button("cmdPauseResume", m.cmdPauseResume);
+    lblRefreshPeriod = label("lblRefreshPeriod", m.lblRefreshPeriod, false);
     cboTarget = combo("cboTarget", m.cboTarget);
     optNext = option("optNext", m.optNext);
     optPrevious = option("optPrevious", m.optPrevious);
@@ -309,13 +311,19 @@ void FrmMain::BuildWidgets() {
     mg->addWidget(optForward, 0, 2);
     mg->addWidget(optBack, 0, 3);
     mg->addWidget(chkRepeatedly, 1, 0);
-    mg->addWidget(cboRefreshPeriod, 1, 1);
-    mg->addWidget(chkKeep30th, 1, 2);
-    mg->addWidget(chkKeepLeap, 1, 3);
+    mg->addWidget(chkKeep30th, 1, 1);
+    mg->addWidget(chkKeepLeap, 1, 2);
     mg->addWidget(cmdMove, 2, 0);
     mg->addWidget(cmdMoveOneDay, 2, 1);
-    mg->addWidget(cmdStop, 2, 2);
-    mg->addWidget(cmdPauseResume, 2, 3);
+    // Outside the move frame, which is disabled while a repeated move runs.
+    fraStopPauseResume = new QWidget(this);
+    fraStopPauseResume->setObjectName("fraStopPauseResume");
+    auto* stopLayout = new QGridLayout(fraStopPauseResume);
+    stopLayout->addWidget(cmdStop, 0, 0);
+    stopLayout->addWidget(cmdPauseResume, 0, 1);
+    stopLayout->addWidget(lblRefreshPeriod, 1, 0);
+    stopLayout->addWidget(cboRefreshPeriod, 1, 1);
+    mirrors_.push_back([this] { MirrorControl(model_.fraStopPauseResume, fraStopPauseResume); });
 
     auto* search = new QGroupBox(tr("Search"), this);
     auto* searchLayout = new QGridLayout(search);
@@ -344,7 +352,13 @@ void FrmMain::BuildWidgets() {
     top->addWidget(entry, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(move, 1);
+    bottom->addWidget(fraStopPauseResume);
     bottom->addWidget(search);
+    for (auto [group, frame] : {std::pair{move, &model_.fraMove}, std::pair{entry, &model_.fraConvert},
+                                std::pair{search, &model_.fraSearch}})
+        mirrors_.push_back([group, frame] {
+            if (group->isEnabled() != frame->enabled) group->setEnabled(frame->enabled);
+        });
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addWidget(values, 1);
@@ -377,9 +391,7 @@ void FrmMain::Connect() {
     onList(cboTimeZone, m.cboTimeZone, &MainWindowModel::cboTimeZone_Click);
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
-    for (auto [w, control] : {std::pair{cboMoveStep, &m.cboMoveStep}, std::pair{cboRefreshPeriod, &m.cboRefreshPeriod},
-                              std::pair{cboTarget, &m.cboTarget}})
-        connect(w, &QComboBox::activated, this, [this, control](int index) { Act([control, index] { control->listIndex = index; }); });
+    connect(cboTarget, &QComboBox::activated, this, [this](int index) { Act([this, index] { model_.cboTarget.listIndex = index; }); });
 
     auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MainWindowModel::*handler)()) {
         connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
@@ -392,9 +404,6 @@ void FrmMain::Connect() {
     onCheck(chkShowPAN, m.chkShowPAN, &MainWindowModel::chkShowPAN_Click);
     onCheck(chkShowCJDs, m.chkShowCJDs, &MainWindowModel::chkShowCJDs_Click);
     onCheck(chkAutoLog, m.chkAutoLog, &MainWindowModel::chkAutoLog_Click);
-    onCheck(chkRepeatedly, m.chkRepeatedly, nullptr);
-    onCheck(chkKeep30th, m.chkKeep30th, nullptr);
-    onCheck(chkKeepLeap, m.chkKeepLeap, nullptr);
 
     auto onOption = [this](QRadioButton* w, OptionButton& chosen, OptionButton& other, void (MainWindowModel::*handler)()) {
         connect(w, &QRadioButton::clicked, this, [this, &chosen, &other, handler] {
@@ -409,8 +418,6 @@ void FrmMain::Connect() {
     onOption(optMinus, m.optMinus, m.optPlus, &MainWindowModel::optMinus_Click);
     onOption(optNext, m.optNext, m.optPrevious, &MainWindowModel::optNext_Click);
     onOption(optPrevious, m.optPrevious, m.optNext, &MainWindowModel::optPrevious_Click);
-    onOption(optForward, m.optMoveDirection[0], m.optMoveDirection[1], nullptr);
-    onOption(optBack, m.optMoveDirection[1], m.optMoveDirection[0], nullptr);
 
     auto onText = [this](QLineEdit* w, TextBox& control) {
         connect(w, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
@@ -470,6 +477,69 @@ void FrmMain::Connect() {
     connect(lblOnlineDocumentation, &ClickLabel::clicked, this, [this] {
         if (openAddress) openAddress(OnlineManualAddress(model_.state.ProgramFolder));
     });
+}
+
+// The move controls forward to the move model. While a repeated move runs,
+// the window shows each step and runs the model's Clock before it processes
+// its events.
+void FrmMain::ConnectMove() {
+    MainWindowModel& m = model_;
+    auto onButton = [this](QPushButton* w, void (MoveModel::*handler)()) {
+        connect(w, &QPushButton::clicked, this, [this, handler] { Act([this, handler] { (move_.*handler)(); }); });
+    };
+    onButton(cmdMove, &MoveModel::cmdMove_Click);
+    onButton(cmdMoveOneDay, &MoveModel::cmdMoveOneDay_Click);
+    onButton(cmdStop, &MoveModel::cmdStop_Click);
+    onButton(cmdPauseResume, &MoveModel::cmdPauseResume_Click);
+    auto onList = [this](QComboBox* w, ComboBox& control, void (MoveModel::*handler)()) {
+        connect(w, &QComboBox::activated, this, [this, &control, handler](int index) {
+            Act([this, &control, handler, index] {
+                control.listIndex = index;
+                (move_.*handler)();
+            });
+        });
+    };
+    onList(cboMoveStep, m.cboMoveStep, &MoveModel::cboMoveStep_Click);
+    onList(cboRefreshPeriod, m.cboRefreshPeriod, &MoveModel::cboRefreshPeriod_Click);
+    auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MoveModel::*handler)()) {
+        connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
+            Act([this, &control, handler, checked] {
+                control.value = checked;
+                (move_.*handler)();
+            });
+        });
+    };
+    onCheck(chkRepeatedly, m.chkRepeatedly, &MoveModel::chkRepeatedly_Click);
+    onCheck(chkKeep30th, m.chkKeep30th, &MoveModel::chkKeep30th_Click);
+    onCheck(chkKeepLeap, m.chkKeepLeap, &MoveModel::chkKeepLeap_Click);
+    for (auto [w, index] : {std::pair{optForward, 0}, std::pair{optBack, 1}})
+        connect(w, &QRadioButton::clicked, this,
+                [this, index] { Act([this, index] { move_.optMoveDirection_Click(index); }); });
+
+    connect(&clock_, &QTimer::timeout, this, [this] { Act([this] { move_.Clock_Timer(); }); });
+    mirrors_.push_back([this] {
+        if (!move_.Clock.enabled) {
+            clock_.stop();
+            return;
+        }
+        if (clock_.interval() != move_.Clock.interval) clock_.setInterval(move_.Clock.interval);
+        if (!clock_.isActive()) clock_.start();
+    });
+    move_.BeforeEvents = [this] { Mirror(); };
+    // Quit stays enabled during a repeated move: the program can end only
+    // once the move's loop has returned to the event loop.
+    connect(cmdQuit, &QPushButton::clicked, this, [this] {
+        if (move_.Running()) move_.cmdStop_Click();
+    });
+    // What a repeated move hides or shows keeps its room, so that nothing,
+    // Stop least of all, moves under the pointer while it runs.
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdNow, cboEpoch, cmdDisplayYearData, cmdListLunarNewYears,
+                                                      cmdListLeapMonths, cmdListJulianCENewYears, fraStopPauseResume,
+                                                      lblRefreshPeriod, cboRefreshPeriod, chkKeep30th, chkKeepLeap}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
 }
 
 // Timer1: the web labels back to white, not underlined, with their tool tips.
@@ -554,7 +624,10 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 // and the program ends.
 void FrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Act([this] { model_.Form_QueryUnload(); });
+    Act([this] {
+        if (move_.Running()) move_.cmdStop_Click();
+        model_.Form_QueryUnload();
+    });
 }
 
 }  // namespace orbel
