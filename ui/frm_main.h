@@ -45,7 +45,7 @@ public:
 
     MainWindowModel& model() { return model_; }
     // The move controls' model; its repeated move runs inside Move's click.
-    MoveModel& move() { return move_; }
+    MoveModel& moveModel() { return move_; }
 
     // Opens a web address; the program gives it (tests leave it empty).
     std::function<void(const std::string& address)> openAddress;

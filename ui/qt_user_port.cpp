@@ -34,7 +34,7 @@ bool QtUserPort::AskYesNo(std::string_view title, std::string_view text, Message
 }
 
 bool QtUserPort::AskOkCancel(std::string_view title, std::string_view text, MessageIcon icon) {
-    QMessageBox box(ToQt(icon), FromUtf8(title), FromUtf8(text), QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    QMessageBox box(ToQt(icon), ToQString(title), ToQString(text), QMessageBox::Ok | QMessageBox::Cancel, parent_);
     return box.exec() == QMessageBox::Ok;
 }
 

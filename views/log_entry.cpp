@@ -98,7 +98,7 @@ std::string LunationLine(std::string_view ageText, bool expanded) {
     const size_t close = ageText.find(']');
     const bool bracketed = open != std::string_view::npos && close != std::string_view::npos && open < close;
     const std::string number(bracketed ? ageText.substr(open + 1, close - open - 1) : std::string_view());
-    std::string age = Trim(bracketed ? ageText.substr(close + 1) : ageText);
+    std::string age(Trim(bracketed ? ageText.substr(close + 1) : ageText));
     if (expanded && age.size() >= 2 && age.ends_with("%)")) age.insert(age.size() - 1, " of lunation");
     return "Lunation " + number + ", age of Moon = " + age;
 }
@@ -128,7 +128,7 @@ std::string AutoLogOperationLine(int16_t operation, const LogOperationControls& 
     switch (operation) {
     case 1: return "Now";
     case 2: {
-        const std::string days = Trim(c.plusMinusText);
+        const std::string days(Trim(c.plusMinusText));
         if (days.empty()) return {};
         std::string number = days;
         std::erase(number, ',');

@@ -49,7 +49,7 @@ TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStops) {
     w.chkRepeatedly->click();
     const double start = s.model.state.CurrentAJD;
     int steps = 0;
-    w.move().Stepped = [&steps] { ++steps; };
+    w.moveModel().Stepped = [&steps] { ++steps; };
     bool frameShown = false, moveDisabled = false;
     s.port.onProcessEvents = [&](int) {
         QCoreApplication::processEvents();  // the window's timer ticks here
