@@ -1,0 +1,40 @@
+#pragma once
+// Calendar steps of the Chinese lunar and solar dates: one month, year or
+// 60-year cycle of a lunar date and one term, year or cycle of a solar date,
+// each falling back to the nearest valid day. The move controls, the event
+// search and the multiple element-animal search all step with these.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/main_window_state.h"
+#include "app/user_port.h"
+#include "engine/calendar_settings.h"
+#include "engine/chinese_records.h"
+
+namespace orbel {
+
+// Each step changes `date` in place; true when the result is a valid date
+// (ChLDateToJDN or ChSDateToJDN converts it, and its jdn is set).
+bool StepLunarMonth(ChlDate& date, bool forward, bool keep30th, const CalendarSettings& settings);
+bool StepLunarYear(ChlDate& date, bool forward, bool keep30th, bool keepLeap, const CalendarSettings& settings);
+bool StepLunarCycle(ChlDate& date, bool forward, bool keep30th, bool keepLeap, const CalendarSettings& settings);
+// The nearest valid date to `date` in its year: the same day, then day 29
+// for a 30th, then the ordinary month for a leap month.
+bool FitLunarDate(ChlDate& date, bool keep30th, bool keepLeap, const CalendarSettings& settings);
+// One solar term (or, with `cycle`, one 60-year cycle) on or back.
+bool StepSolarTermOrCycle(ChsDate& date, bool forward, bool cycle, const CalendarSettings& settings);
+bool StepSolarYear(ChsDate& date, bool forward, const CalendarSettings& settings);
+
+// True, after the "Out of range" message, when a step from `cycle` (or CE or
+// JC `year`) in the given direction would leave the admissible range.
+bool CheckCycleLimit(int32_t cycle, bool forward, const MainWindowState& state, UserPort& port);
+bool CheckYearLimit(int32_t year, bool forward, const MainWindowState& state, UserPort& port);
+
+// "Unable to add a lunar month." / "Unable to subtract a solar year."
+std::string InabilityText(bool forward, std::string_view unit);
+
+inline constexpr std::string_view InabilityTitle = "Inability";
+inline constexpr std::string_view OutOfRangeTitle = "Out of range";
+
+}  // namespace orbel
