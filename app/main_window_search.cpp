@@ -52,6 +52,7 @@ void MainWindowModel::ConnectMultipleSearch() {
     w.host.settings = [this] { return Settings(); };
     w.host.country = [this] { return std::clamp(Country(), 0, 2); };
     w.host.showSearching = [this](const std::string& text) { ShowSearching(text); };
+    w.host.running = [this](bool running) { SetMoveControlsEnabled(!running); };
     w.host.found = [this](int32_t day) { ShowFoundMoment(MiddayOfDay(day, Settings()), false); };
     w.host.choicesChanged = [this] {
         for (int row = 0; row < 3; ++row) {

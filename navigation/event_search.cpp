@@ -7,6 +7,7 @@
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "engine/quenta_module.h"
+#include "navigation/lunar_solar_steps.h"
 
 namespace orbel {
 namespace {
@@ -42,7 +43,7 @@ SearchResult ConversionError(int16_t status) {
 }
 
 SearchResult OutOfRange(bool next) {
-    return Message(SearchRangeTitle, std::string(next ? SearchLatestText : SearchEarliestText), true);
+    return Message(OutOfRangeTitle, std::string(next ? SearchLatestText : SearchEarliestText), true);
 }
 
 bool InRange(int32_t day) { return day >= MinJDN && day <= MaxJDN; }
@@ -196,6 +197,35 @@ SearchResult FindElementAnimalYear(const SearchRequest& q) {
     return LunarDateResult(r, q.settings);
 }
 
+// --- Stepping lunar months ----------------------------------------------------------------------
+
+SearchResult Inability(bool next, std::string_view unit) {
+    return Message(InabilityTitle, InabilityText(next, unit), true);
+}
+
+SearchResult FindElementAnimalMonth(const SearchRequest& q, SearchProgress& progress) {
+    if (!q.displayedLunar) return LunarDateInvalid();
+    ChlDate r = *q.displayedLunar;
+    for (;;) {
+        if (!StepLunarMonth(r, q.next, false, q.settings)) return Inability(q.next, "lunar month");
+        progress.Append(" .");
+        const ElementAnimal ea = MonthElementAnimal(r);
+        if (q.choice.Matches(PositionOfElementAnimal(ea.element, ea.animal))) break;
+    }
+    return LunarDateResult(r, q.settings);
+}
+
+SearchResult FindIntercalaryMonth(const SearchRequest& q) {
+    if (!q.displayedLunar) return LunarDateInvalid();
+    ChlDate r = *q.displayedLunar;
+    do {
+        if (!StepLunarMonth(r, q.next, q.keep30th, q.settings)) return Inability(q.next, IntercalaryUnit);
+    } while (r.leap != 1);
+    SearchResult found = LunarDateResult(r, q.settings);
+    found.lunarCalendar = found.moment.has_value();
+    return found;
+}
+
 // --- Day, month and year of one element-animal ----------------------------------------------------
 
 ChlDate LunarDateOfDay(int32_t day, const CalendarSettings& s) {
@@ -297,6 +327,7 @@ SearchResult FindEvent(const SearchRequest& q, SearchProgress& progress) {
     case TargetSolsticeEquinoxDarkMoon:
     case TargetSolsticeEquinoxFullMoon: return FindCoincidence(q, progress);
     case TargetTripleCoincidence: return FindTripleCoincidence(q, progress);
+    case TargetIntercalaryMonth: return FindIntercalaryMonth(q);
     default: break;
     }
     const bool elementAnimal = q.target >= TargetElementAnimalDay && q.target <= TargetElementAnimalYear;
@@ -304,6 +335,7 @@ SearchResult FindEvent(const SearchRequest& q, SearchProgress& progress) {
         return Message(ChoiceRequiredTitle, std::string(ChoiceRequiredText), false);
     switch (q.target) {
     case TargetElementAnimalDay: return FindElementAnimalDay(q);
+    case TargetElementAnimalMonth: return FindElementAnimalMonth(q, progress);
     case TargetElementAnimalYear: return FindElementAnimalYear(q);
     default: return {};
     }

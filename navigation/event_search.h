@@ -108,7 +108,6 @@ inline constexpr std::string_view ChoiceRequiredText = "You must specify an elem
 inline constexpr std::string_view ConversionErrorTitle = "Search";
 inline constexpr std::string_view IntercalaryUnit = "intercalary month";
 // A calendrical search that runs past -3000 or 3000 CE without a match.
-inline constexpr std::string_view SearchRangeTitle = "Out of range";
 inline constexpr std::string_view SearchEarliestText = "Earliest admissible date reached.";
 inline constexpr std::string_view SearchLatestText = "Latest admissible date reached.";
 

@@ -311,6 +311,7 @@ void MultipleElementAnimalWindow::cmdSearch_Click() {
     SetRunning(true);
     stopRequested = false;
     port.SetBusy(true);
+    host.running(true);
 
     MultipleSearchQuery query;
     query.rows = rows;
@@ -330,6 +331,7 @@ void MultipleElementAnimalWindow::cmdSearch_Click() {
     });
     host.showSearching("");
     port.SetBusy(false);
+    host.running(false);
     const bool stopped = outcome.status == MultipleSearchStatus::Stopped || stopRequested;
     notFound = outcome.status == MultipleSearchStatus::NotFound;
     if (!stopped && notFound)

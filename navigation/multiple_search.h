@@ -62,6 +62,8 @@ struct MultipleSearchHost {
     std::function<void(const std::string& text)> showSearching = [](const std::string&) {};
     // The day found becomes the displayed day.
     std::function<void(int32_t day)> found = [](int32_t) {};
+    // A search starts (true) or ends (false): the main window holds still.
+    std::function<void(bool running)> running = [](bool) {};
     // A row's lists were changed by the user (or cleared).
     std::function<void()> choicesChanged = [] {};
 };

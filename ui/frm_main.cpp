@@ -56,6 +56,13 @@ FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), mod
     setObjectName("frmMain");
     BuildWidgets();
     Connect();
+    frmMultiple = new FrmMultipleElAn(model_.frmMultiple_El_An, this);
+    frmMultiple->afterEvent = [this] { Mirror(); };
+    // A search holds the thread: its progress label is painted at once.
+    model_.links.RepaintSearching = [this] {
+        Mirror();
+        lblSearching->repaint();
+    };
     for (QWidget* w : std::initializer_list<QWidget*>{txbDate, cmdNow, cmdMove, cmdHelp, cmdPauseResume})
         w->installEventFilter(this);
     timer1_.setInterval(1000);
@@ -213,6 +220,7 @@ void FrmMain::BuildWidgets() {
     optNext = option("optNext", m.optNext);
     optPrevious = option("optPrevious", m.optPrevious);
     cmdSearch = button("cmdSearch", m.cmdSearch);
+    lblSearching = label("lblSearching", m.lblSearching, false);
 
     cmdSaveState = button("cmdSaveState", m.cmdSaveState);
     cmdRestoreState = button("cmdRestoreState", m.cmdRestoreState);
@@ -322,6 +330,7 @@ void FrmMain::BuildWidgets() {
     searchLayout->addWidget(optNext, 1, 0);
     searchLayout->addWidget(optPrevious, 1, 1);
     searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
+    searchLayout->addWidget(lblSearching, 3, 0, 1, 2);
 
     auto* others = new QGridLayout;
     int column = 0;
@@ -375,8 +384,8 @@ void FrmMain::Connect() {
     onList(cboTimeZone, m.cboTimeZone, &MainWindowModel::cboTimeZone_Click);
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
-    for (auto [w, control] : {std::pair{cboMoveStep, &m.cboMoveStep}, std::pair{cboRefreshPeriod, &m.cboRefreshPeriod},
-                              std::pair{cboTarget, &m.cboTarget}})
+    onList(cboTarget, m.cboTarget, &MainWindowModel::cboTarget_Click);
+    for (auto [w, control] : {std::pair{cboMoveStep, &m.cboMoveStep}, std::pair{cboRefreshPeriod, &m.cboRefreshPeriod}})
         connect(w, &QComboBox::activated, this, [this, control](int index) { Act([control, index] { control->listIndex = index; }); });
 
     auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MainWindowModel::*handler)()) {
@@ -431,6 +440,7 @@ void FrmMain::Connect() {
     onButton(cmdSaveState, &MainWindowModel::cmdSaveState_Click);
     onButton(cmdRestoreState, &MainWindowModel::cmdRestoreState_Click);
     onButton(cmdQuit, &MainWindowModel::cmdQuit_Click);
+    onButton(cmdSearch, &MainWindowModel::cmdSearch_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
 
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
@@ -481,6 +491,7 @@ void FrmMain::Mirror() {
     p.setColor(QPalette::Window, ToQColor(model_.backColour));
     setPalette(p);
     for (const auto& mirror : mirrors_) mirror();
+    frmMultiple->Mirror();
     // Web labels keep their own look between Timer1 ticks.
     lblCorvaneSystems->setText(Q(model_.lblCorvaneSystems.caption));
     lblOnlineDocumentation->setText(Q(model_.lblOnlineDocumentation.caption));

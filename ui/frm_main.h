@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/main_window_model.h"
+#include "ui/frm_multiple_el_an.h"
 
 namespace orbel {
 
@@ -58,7 +59,8 @@ public:
         *cmdLogPreferences, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
-    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear;
+    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblSearching;
+    FrmMultipleElAn* frmMultiple;  // opened by Search for its two targets
     ClickLabel *imgDayStem, *imgDayBranch, *imgYearStem, *imgYearBranch;
     // Value label pairs by the model's names: [0] caption, [1] value.
     struct Pair {
