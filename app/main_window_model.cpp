@@ -112,6 +112,7 @@ void MainWindowModel::Initialization() {
     cmdMoveOneDay.caption = "one day";
     cmdStop.caption = "Stop";
     cmdPauseResume.caption = "Pause";
+    lblRefreshPeriod.caption = "Refresh period (in seconds):";
     cmdClearDate.caption = "Clear";
     cmdReset.caption = "Reset";
     cmdSearch.caption = "Search";

@@ -205,6 +205,7 @@ public:
     Label lblSearching;  // progress of a search
     MultipleElementAnimalWindow frmMultiple_El_An{port};
     Control fraMove, fraConvert, fraSearch, fraStopPauseResume;
+    Label lblRefreshPeriod;  // caption of the refresh period list
     // Other buttons
     Button cmdSaveState, cmdRestoreState, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences, cmdHelp, cmdQuit;
     Button cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears, cmdDisplayCalendar;

@@ -7,6 +7,7 @@
 #include "dates/day_numbers.h"
 #include "engine/cycles.h"
 #include "navigation/event_search.h"
+#include "navigation/move_model.h"
 
 namespace orbel {
 
@@ -73,6 +74,7 @@ void MainWindowModel::ConnectMultipleSearch() {
 void MainWindowModel::cmdSearch_Click() {
     const int target = cboTarget.listIndex;
     if (target < 0 || target >= SearchTargetCount) return;
+    if (!ApplyTypedDate(*this)) return;
     if (target == TargetSameDayAndMonth || target == TargetMultipleElementAnimal) {
         ConnectMultipleSearch();
         frmMultiple_El_An.Show(target == TargetSameDayAndMonth);

@@ -117,19 +117,7 @@ int RunConvertCommand(int argc, char** argv) {
             std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
         port.messages.clear();
     }
-    const CalendarSettings chosen = settings.Resolved();
-    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
-        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
-        model.cboLongitude_Click();
-    }
-    if (chosen.epoch != model.Epoch()) {
-        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
-        model.cboEpoch_Click();
-    }
-    if (chosen.method != model.Settings().method) {
-        model.cboMethod.listIndex = chosen.method;
-        model.cboMethod_Click();
-    }
+    ApplySettingsOptions(model, settings);
     for (const auto& [option, value] : entry) {
         if (option == "--time") {
             model.txbTime.text = value;
@@ -187,6 +175,12 @@ int RunConvertCommand(int argc, char** argv) {
     }
     if (refused) return 2;
 
+    const std::string out = ValueLabelsText(model, tips);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 2;
+}
+
+std::string ValueLabelsText(const MainWindowModel& model, bool tips) {
     std::string out;
     for (const auto& [name, label] : ValueLabels(model)) {
         out += name;
@@ -200,8 +194,23 @@ int RunConvertCommand(int argc, char** argv) {
             out += '\n';
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return out;
+}
+
+void ApplySettingsOptions(MainWindowModel& model, const cli::SettingsOptions& options) {
+    const CalendarSettings chosen = options.Resolved();
+    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
+        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
+        model.cboLongitude_Click();
+    }
+    if (chosen.epoch != model.Epoch()) {
+        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
+        model.cboEpoch_Click();
+    }
+    if (chosen.method != model.Settings().method) {
+        model.cboMethod.listIndex = chosen.method;
+        model.cboMethod_Click();
+    }
 }
 
 }  // namespace orbel

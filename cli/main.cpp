@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/convert_command.h"
+#include "cli/move_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -17,6 +18,7 @@ void PrintUsage() {
                  "usage: orbel-cli events FROM TO\n"
                  "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
                  "       orbel-cli [settings and entry options] convert TEXT|now\n"
+                 "       orbel-cli [settings and move options] move STEP TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
@@ -25,6 +27,7 @@ void PrintUsage() {
 int main(int argc, char** argv) {
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
+    if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

@@ -158,6 +158,14 @@ void PanStepMonth(EuroDate& date, bool forward) {
     PanDateToJDN(date);
 }
 
+void PanStepYear(EuroDate& date, bool forward) {
+    date.year += forward ? 1 : -1;
+    const int32_t Y = date.year + 1;
+    if (date.month == 13 && !PanIsLeapYear(Y)) date.month = 12;
+    if (date.day > PanDaysInMonth(Y, date.month)) date.day = PanDaysInMonth(Y, date.month);
+    PanDateToJDN(date);
+}
+
 std::string PanDateStr(const EuroDate& date, int style) {
     const std::string monthDay = PanMonthName(date.month) + Signed(date.day) + ", " + Signed(date.year);
     switch (style) {

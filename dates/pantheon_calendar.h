@@ -40,6 +40,10 @@ void JDNToPanDate(EuroDate& date);
 // Moves the date one month forward or back, keeping the day (30 becomes 29 in
 // a 29-day month), then refreshes the day number and valid flag.
 void PanStepMonth(EuroDate& date, bool forward);
+// Moves the date one year forward or back to the same month and day; a 13th
+// month in a year of twelve becomes the 12th, and a 30th in a month of 29
+// days the 29th. Then refreshes the day number and valid flag.
+void PanStepYear(EuroDate& date, bool forward);
 
 // Texts of a date, styles 1 to 5 (2000-01-01 CE is 4696-11-25 PAN):
 //   1  4696-11-25 PAN

@@ -80,4 +80,15 @@ for bad in "convert" "convert a b" "--zone utc convert 2012-01-23CE" "--element 
   err=$("$cli" $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# move: converts, then presses Move; --count N is a repeated move of N steps.
+data=$(dirname "$0")/data
+check "move --each: a block and an empty line per step" '"$cli" move --count 3 --keep30 --each "CHL month" "2023-03-21 CE" | diff -q - "$data/cli_move_each.txt" >/dev/null'
+check "move: step by index, back" '"$cli" move --back 3 "2000-03-31 CE" | grep -qxP "lblCommonEraDate\t2000-02-29 CE 12:00 GMT Tuesday"'
+check "move: only the last step printed" '[ "$("$cli" move --count 2 day "2000-03-31 CE" | grep -c "^lblCommonEraDate")" -eq 1 ]'
+err=$("$cli" move --back "CE year" "-3000-05-01 CE" 2>&1 >/dev/null); st=$?
+check "move: a limit is a message and status 2" '[ $st -eq 2 ] && [ "$err" = "$(printf "Out of range\nEarliest admissible date reached.")" ]'
+for bad in "move day" "move fortnight 2000-01-01CE" "move 16 2000-01-01CE" "--count 0 move day 2000-01-01CE" "move day 2000-13-01CE"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

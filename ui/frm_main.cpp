@@ -52,7 +52,7 @@ void ClickLabel::enterEvent(QEnterEvent* event) {
     QLabel::enterEvent(event);
 }
 
-FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model), move_(model) {
     setObjectName("frmMain");
     BuildWidgets();
     Connect();
@@ -63,6 +63,7 @@ FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), mod
         Mirror();
         lblSearching->repaint();
     };
+    ConnectMove();
     for (QWidget* w : std::initializer_list<QWidget*>{txbDate, cmdNow, cmdMove, cmdHelp, cmdPauseResume})
         w->installEventFilter(this);
     timer1_.setInterval(1000);
@@ -216,6 +217,7 @@ void FrmMain::BuildWidgets() {
     cmdMoveOneDay = button("cmdMoveOneDay", m.cmdMoveOneDay);
     cmdStop = button("cmdStop", m.cmdStop);
     cmdPauseResume = button("cmdPauseResume", m.cmdPauseResume);
+    lblRefreshPeriod = label("lblRefreshPeriod", m.lblRefreshPeriod, false);
     cboTarget = combo("cboTarget", m.cboTarget);
     optNext = option("optNext", m.optNext);
     optPrevious = option("optPrevious", m.optPrevious);
@@ -316,13 +318,19 @@ void FrmMain::BuildWidgets() {
     mg->addWidget(optForward, 0, 2);
     mg->addWidget(optBack, 0, 3);
     mg->addWidget(chkRepeatedly, 1, 0);
-    mg->addWidget(cboRefreshPeriod, 1, 1);
-    mg->addWidget(chkKeep30th, 1, 2);
-    mg->addWidget(chkKeepLeap, 1, 3);
+    mg->addWidget(chkKeep30th, 1, 1);
+    mg->addWidget(chkKeepLeap, 1, 2);
     mg->addWidget(cmdMove, 2, 0);
     mg->addWidget(cmdMoveOneDay, 2, 1);
-    mg->addWidget(cmdStop, 2, 2);
-    mg->addWidget(cmdPauseResume, 2, 3);
+    // Outside the move frame, which is disabled while a repeated move runs.
+    fraStopPauseResume = new QWidget(this);
+    fraStopPauseResume->setObjectName("fraStopPauseResume");
+    auto* stopLayout = new QGridLayout(fraStopPauseResume);
+    stopLayout->addWidget(cmdStop, 0, 0);
+    stopLayout->addWidget(cmdPauseResume, 0, 1);
+    stopLayout->addWidget(lblRefreshPeriod, 1, 0);
+    stopLayout->addWidget(cboRefreshPeriod, 1, 1);
+    mirrors_.push_back([this] { MirrorControl(model_.fraStopPauseResume, fraStopPauseResume); });
 
     auto* search = new QGroupBox(tr("Search"), this);
     auto* searchLayout = new QGridLayout(search);
@@ -352,7 +360,13 @@ void FrmMain::BuildWidgets() {
     top->addWidget(entry, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(move, 1);
+    bottom->addWidget(fraStopPauseResume);
     bottom->addWidget(search);
+    for (auto [group, frame] : {std::pair{move, &model_.fraMove}, std::pair{entry, &model_.fraConvert},
+                                std::pair{search, &model_.fraSearch}})
+        mirrors_.push_back([group, frame] {
+            if (group->isEnabled() != frame->enabled) group->setEnabled(frame->enabled);
+        });
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addWidget(values, 1);
@@ -385,8 +399,6 @@ void FrmMain::Connect() {
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
     onList(cboTarget, m.cboTarget, &MainWindowModel::cboTarget_Click);
-    for (auto [w, control] : {std::pair{cboMoveStep, &m.cboMoveStep}, std::pair{cboRefreshPeriod, &m.cboRefreshPeriod}})
-        connect(w, &QComboBox::activated, this, [this, control](int index) { Act([control, index] { control->listIndex = index; }); });
 
     auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MainWindowModel::*handler)()) {
         connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
@@ -399,9 +411,6 @@ void FrmMain::Connect() {
     onCheck(chkShowPAN, m.chkShowPAN, &MainWindowModel::chkShowPAN_Click);
     onCheck(chkShowCJDs, m.chkShowCJDs, &MainWindowModel::chkShowCJDs_Click);
     onCheck(chkAutoLog, m.chkAutoLog, &MainWindowModel::chkAutoLog_Click);
-    onCheck(chkRepeatedly, m.chkRepeatedly, nullptr);
-    onCheck(chkKeep30th, m.chkKeep30th, nullptr);
-    onCheck(chkKeepLeap, m.chkKeepLeap, nullptr);
 
     auto onOption = [this](QRadioButton* w, OptionButton& chosen, OptionButton& other, void (MainWindowModel::*handler)()) {
         connect(w, &QRadioButton::clicked, this, [this, &chosen, &other, handler] {
@@ -416,8 +425,6 @@ void FrmMain::Connect() {
     onOption(optMinus, m.optMinus, m.optPlus, &MainWindowModel::optMinus_Click);
     onOption(optNext, m.optNext, m.optPrevious, &MainWindowModel::optNext_Click);
     onOption(optPrevious, m.optPrevious, m.optNext, &MainWindowModel::optPrevious_Click);
-    onOption(optForward, m.optMoveDirection[0], m.optMoveDirection[1], nullptr);
-    onOption(optBack, m.optMoveDirection[1], m.optMoveDirection[0], nullptr);
 
     auto onText = [this](QLineEdit* w, TextBox& control) {
         connect(w, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
@@ -473,6 +480,55 @@ void FrmMain::Connect() {
     connect(lblOnlineDocumentation, &ClickLabel::clicked, this, [this] {
         if (openAddress) openAddress(OnlineManualAddress(model_.state.ProgramFolder));
     });
+}
+
+// The move controls forward to the move model. While a repeated move runs,
+// the window shows each step and runs the model's Clock before it processes
+// its events.
+void FrmMain::ConnectMove() {
+    MainWindowModel& m = model_;
+    auto onButton = [this](QPushButton* w, void (MoveModel::*handler)()) {
+        connect(w, &QPushButton::clicked, this, [this, handler] { Act([this, handler] { (move_.*handler)(); }); });
+    };
+    onButton(cmdMove, &MoveModel::cmdMove_Click);
+    onButton(cmdMoveOneDay, &MoveModel::cmdMoveOneDay_Click);
+    onButton(cmdStop, &MoveModel::cmdStop_Click);
+    onButton(cmdPauseResume, &MoveModel::cmdPauseResume_Click);
+    auto onList = [this](QComboBox* w, ComboBox& control, void (MoveModel::*handler)()) {
+        connect(w, &QComboBox::activated, this, [this, &control, handler](int index) {
+            Act([this, &control, handler, index] {
+                control.listIndex = index;
+                (move_.*handler)();
+            });
+        });
+    };
+    onList(cboMoveStep, m.cboMoveStep, &MoveModel::cboMoveStep_Click);
+    onList(cboRefreshPeriod, m.cboRefreshPeriod, &MoveModel::cboRefreshPeriod_Click);
+    auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MoveModel::*handler)()) {
+        connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
+            Act([this, &control, handler, checked] {
+                control.value = checked;
+                (move_.*handler)();
+            });
+        });
+    };
+    onCheck(chkRepeatedly, m.chkRepeatedly, &MoveModel::chkRepeatedly_Click);
+    onCheck(chkKeep30th, m.chkKeep30th, &MoveModel::chkKeep30th_Click);
+    onCheck(chkKeepLeap, m.chkKeepLeap, &MoveModel::chkKeepLeap_Click);
+    for (auto [w, index] : {std::pair{optForward, 0}, std::pair{optBack, 1}})
+        connect(w, &QRadioButton::clicked, this,
+                [this, index] { Act([this, index] { move_.optMoveDirection_Click(index); }); });
+
+    connect(&clock_, &QTimer::timeout, this, [this] { Act([this] { move_.Clock_Timer(); }); });
+    mirrors_.push_back([this] {
+        if (!move_.Clock.enabled) {
+            clock_.stop();
+            return;
+        }
+        if (clock_.interval() != move_.Clock.interval) clock_.setInterval(move_.Clock.interval);
+        if (!clock_.isActive()) clock_.start();
+    });
+    move_.BeforeEvents = [this] { Mirror(); };
 }
 
 // Timer1: the web labels back to white, not underlined, with their tool tips.
@@ -557,7 +613,10 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 // Closing the window is Quit: the state is saved and the program ends.
 void FrmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Act([this] { model_.cmdQuit_Click(); });
+    Act([this] {
+        if (move_.Running()) move_.cmdStop_Click();
+        model_.cmdQuit_Click();
+    });
 }
 
 }  // namespace orbel

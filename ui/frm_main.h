@@ -16,6 +16,7 @@
 
 #include "app/main_window_model.h"
 #include "ui/frm_multiple_el_an.h"
+#include "navigation/move_model.h"
 
 namespace orbel {
 
@@ -44,6 +45,8 @@ public:
     void Mirror();
 
     MainWindowModel& model() { return model_; }
+    // The move controls' model; its repeated move runs inside Move's click.
+    MoveModel& move() { return move_; }
 
     // Opens a web address; the program gives it (tests leave it empty).
     std::function<void(const std::string& address)> openAddress;
@@ -59,8 +62,10 @@ public:
         *cmdLogPreferences, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
-    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblSearching;
+    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod, *lblSearching;
     FrmMultipleElAn* frmMultiple;  // opened by Search for its two targets
+    // Stop, Pause/Resume and the refresh period, shown while a repeated move runs.
+    QWidget* fraStopPauseResume;
     ClickLabel *imgDayStem, *imgDayBranch, *imgYearStem, *imgYearBranch;
     // Value label pairs by the model's names: [0] caption, [1] value.
     struct Pair {
@@ -89,8 +94,12 @@ private:
     void ShowStemBranchPictures();
     void RestoreWebLabels();
 
+    void ConnectMove();
+
     MainWindowModel& model_;
+    MoveModel move_;
     QTimer timer1_;
+    QTimer clock_;  // paces the repeated move as the model's Clock says
     // One mirror function per widget, filled as the widgets are made.
     std::vector<std::function<void()>> mirrors_;
     bool mirroring_ = false;

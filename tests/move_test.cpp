@@ -1,0 +1,411 @@
+// Move forward and back driven as a user drives it: type a date, choose the
+// step and direction, press Move or one day, read the value labels.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window_model.h"
+#include "app/scripted_user_port.h"
+#include "navigation/lunar_solar_steps.h"
+#include "navigation/move_model.h"
+
+namespace orbel {
+namespace {
+
+class MoveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        model.clock = [] { return 2451545.0; };
+        model.links.AutoLog = [this](int16_t& op) { autoLogs.push_back(op); };
+        model.Load("1");
+        model.visible = true;
+        move.Sleep = [this](int ms) { sleeps.push_back(ms); };
+        move.Stepped = [this] { ++steps; };
+    }
+    // Shows the date typed; "Calendar dates unchanged." when it is shown already.
+    void Convert(std::string_view text) {
+        port.messages.clear();
+        model.SetDateText(text);
+        model.cmdCompute_Click();
+        std::erase_if(port.messages, [](const RecordedMessage& m) { return m.text == "Calendar dates unchanged."; });
+        ASSERT_TRUE(port.messages.empty()) << text << ": " << port.messages[0].text;
+    }
+    void ChooseStep(int step, bool forward) {
+        model.cboMoveStep.listIndex = step;
+        move.cboMoveStep_Click();
+        move.optMoveDirection_Click(forward ? 0 : 1);
+    }
+    // Converts `text`, then moves once by `step`.
+    void MoveFrom(std::string_view text, int step, bool forward) {
+        Convert(text);
+        ChooseStep(step, forward);
+        port.messages.clear();
+        autoLogs.clear();
+        move.cmdMove_Click();
+    }
+    void ExpectOneMessage(std::string_view title, std::string_view text, MessageIcon icon) {
+        ASSERT_EQ(port.messages.size(), 1u);
+        EXPECT_EQ(port.messages[0].title, title);
+        EXPECT_EQ(port.messages[0].text, text);
+        EXPECT_EQ(port.messages[0].icon, icon);
+    }
+
+    ScriptedUserPort port;
+    MainWindowModel model{port};
+    MoveModel move{model};
+    std::vector<int16_t> autoLogs;
+    std::vector<int> sleeps;
+    int steps = 0;
+};
+
+// --- Calendar steps and their fall-backs -------------------------------------------
+
+enum class Shown { CE, JC, CHL, CHS, PAN };
+struct CalendarStepCase {
+    const char* typed;
+    int step;
+    bool forward;
+    Shown label;
+    const char* expected;  // start of the label
+    int16_t calendar;      // the calendar in force afterwards
+};
+
+const CalendarStepCase CalendarSteps[] = {
+    {"2001-01-31 CE", MoveCEMonth, true, Shown::CE, "2001-02-28 CE 12:00", CalendarCE},
+    {"2000-01-31 CE", MoveCEMonth, true, Shown::CE, "2000-02-29 CE", CalendarCE},
+    {"2000-03-31 CE", MoveCEMonth, false, Shown::CE, "2000-02-29 CE", CalendarCE},
+    {"2000-01-15 CE", MoveCEMonth, false, Shown::CE, "1999-12-15 CE", CalendarCE},
+    {"2000-12-15 CE", MoveCEMonth, true, Shown::CE, "2001-01-15 CE", CalendarCE},
+    {"2000-02-29 CE", MoveCEYear, true, Shown::CE, "2001-02-28 CE", CalendarCE},
+    {"2000-02-29 CE", MoveCECentury, true, Shown::CE, "2100-02-28 CE", CalendarCE},
+    {"2000-02-29 CE", MoveCECentury, false, Shown::CE, "1900-02-28 CE", CalendarCE},
+    {"1999-03-01 JC", MoveJC80Years, true, Shown::JC, "2079-03-01 JC", CalendarJC},
+    // 2023: month 2 has 30 days, its leap month 29, month 3 starts 2023-04-20.
+    {"2023-03-21 CE", MoveCHLMonth, true, Shown::CHL, "79-40-2*-29 CHL 20:00", CalendarCHL},
+    {"2023-04-19 CE", MoveCHLMonth, true, Shown::CHL, "79-40-03-29 CHL", CalendarCHL},
+    {"2023-03-22 CE", MoveCHLMonth, false, Shown::CHL, "79-40-02-01 CHL", CalendarCHL},
+    {"2023-03-21 CE", MoveCHLMonth, false, Shown::CHL, "79-40-01-29 CHL", CalendarCHL},
+    {"2002-02-12 CE", MoveCHLMonth, false, Shown::CHL, "79-18-12-01 CHL", CalendarCHL},
+    {"2024-01-05 CE", MoveCHLMonth, true, Shown::CHL, "79-40-12-24 CHL", CalendarCHL},
+    {"2023-03-22 CE", MoveCHLYear, true, Shown::CHL, "79-41-02-01 CHL", CalendarCHL},
+    {"2023-02-20 CE", MoveCHLCycle, true, Shown::CHL, "80-40-02-01 CHL", CalendarCHL},
+    // Term 2 of that solar year (Xiao han, 2024-01-06) has 14 days.
+    {"2024-01-05 CE", MoveCHSTerm, true, Shown::CHS, "79-41-02-14 CHS", CalendarCHS},
+    {"2024-01-19 CE", MoveCHSTerm, false, Shown::CHS, "79-41-01-14 CHS", CalendarCHS},
+    {"2023-02-20 CE", MoveCHSYear, true, Shown::CHS, "79-41-05-02 CHS", CalendarCHS},
+    {"2023-02-20 CE", MoveCHSCycle, false, Shown::CHS, "78-40-05-02 CHS", CalendarCHS},
+    {"4699-1-1 PAN", MovePANMonth, true, Shown::PAN, "4699-02-01 PAN", CalendarPANCCT},
+    {"4699-1-1 PAN", MovePANYear, true, Shown::PAN, "4700-01-01 PAN", CalendarPANCCT},
+    // 4698 has thirteen months, 4699 twelve: month 13 falls back to 12, whose 29 days end it.
+    {"4698-13-30 PAN", MovePANYear, true, Shown::PAN, "4699-12-29 PAN", CalendarPANCCT},
+};
+
+TEST_F(MoveTest, CalendarStepsKeepTheTimeAndFallBackToAValidDay) {
+    for (const CalendarStepCase& c : CalendarSteps) {
+        SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
+        MoveFrom(c.typed, c.step, c.forward);
+        EXPECT_TRUE(port.messages.empty());
+        const Label& label = c.label == Shown::CE    ? model.lblCommonEraDate[1]
+                             : c.label == Shown::JC  ? model.lblJulianCalendarDate[1]
+                             : c.label == Shown::CHL ? model.lblChineseLunarDate[1]
+                             : c.label == Shown::CHS ? model.lblChineseSolarDate[1]
+                                                     : model.lblPantheonCalendarCCT[1];
+        EXPECT_EQ(label.caption.substr(0, std::string(c.expected).size()), c.expected) << label.caption;
+        EXPECT_EQ(model.state.InputCalendar, c.calendar);
+        EXPECT_EQ(autoLogs, std::vector<int16_t>{3});
+        EXPECT_EQ(model.txbDate.text, "");
+    }
+    // The Pantheon year 4700 begins on 2003-02-02 CE.
+    MoveFrom("4699-1-1 PAN", MovePANYear, true);
+    EXPECT_EQ(model.lblCommonEraDate[1].caption.substr(0, 13), "2003-02-02 CE");
+}
+
+TEST_F(MoveTest, TimeStepsAddTheirLength) {
+    const struct {
+        int step;
+        bool forward;
+        double days;
+    } cases[] = {{MoveMinute, true, 1.0 / 1440}, {MoveHour, false, -1.0 / 24}, {MoveDay, true, 1.0},
+                 {Move60Days, false, -60.0}};
+    for (const auto& c : cases) {
+        Convert("2000-06-01 CE");
+        const double before = model.state.CurrentAJD;
+        ChooseStep(c.step, c.forward);
+        move.cmdMove_Click();
+        EXPECT_NEAR(model.state.CurrentAJD - before, c.days, 1e-9) << c.step;
+        EXPECT_EQ(model.state.InputCalendar, CalendarCE) << "a time step keeps the calendar in force";
+    }
+}
+
+// A repeated month step from a 30th: the short months give the 29th, and
+// with keep 30th the next long month has its 30th again.
+TEST_F(MoveTest, Keep30thReturnsToThe30th) {
+    for (const auto& [keep, expected] : {std::pair{false, "79-40-04-29"}, std::pair{true, "79-40-04-30"}}) {
+        Convert("2023-03-21 CE");  // 79-40-02-30
+        ChooseStep(MoveCHLMonth, true);
+        model.chkRepeatedly.value = true;
+        move.chkRepeatedly_Click();
+        ASSERT_TRUE(model.chkKeep30th.visible);
+        model.chkKeep30th.value = keep;
+        move.chkKeep30th_Click();
+        port.onProcessEvents = [this](int) {
+            if (steps < 3)
+                move.Clock_Timer();
+            else
+                move.cmdStop_Click();
+        };
+        steps = 0;
+        move.cmdMove_Click();
+        EXPECT_EQ(model.lblChineseLunarDate[1].caption.substr(0, 11), expected) << keep;
+    }
+}
+
+TEST_F(MoveTest, KeepBoxesShowOnlyForARepeatedLunarStepFromA30thOrALeapMonth) {
+    const struct {
+        const char* typed;
+        int step;
+        bool repeatedly;
+        bool keep30th, keepLeap;
+    } cases[] = {
+        {"2023-03-21 CE", MoveCHLMonth, true, true, false},  {"2023-03-21 CE", MoveCHLMonth, false, false, false},
+        {"2023-03-21 CE", MoveCHSTerm, true, false, false},  {"2023-03-22 CE", MoveCHLYear, true, false, true},
+        {"2023-03-22 CE", MoveCHLMonth, true, false, false}, {"2023-03-22 CE", MoveCHLCycle, true, false, true},
+    };
+    for (const auto& c : cases) {
+        Convert(c.typed);
+        model.chkRepeatedly.value = c.repeatedly;
+        move.chkRepeatedly_Click();
+        ChooseStep(c.step, true);
+        EXPECT_EQ(model.chkKeep30th.visible, c.keep30th) << c.typed << " " << c.step;
+        EXPECT_EQ(model.chkKeepLeap.visible, c.keepLeap) << c.typed << " " << c.step;
+    }
+}
+
+// --- Limits and failures -----------------------------------------------------------
+
+TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
+    const struct {
+        const char* typed;
+        int step;
+        bool forward;
+        const char* text;
+    } cases[] = {
+        {"-3000-06-01 CE", MoveCEYear, false, "Earliest admissible date reached."},
+        {"3000-01-01 CE", MoveCEMonth, true, "Latest admissible date reached."},
+        {"-3000-06-01 JC", MoveJC80Years, false, "Earliest admissible date reached."},
+        {"-2750-06-01 CE", MoveCHLMonth, false, "Earliest admissible date reached."},  // cycle 0
+        {"-2750-06-01 CE", MoveCHSYear, false, "Earliest admissible date reached."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Convert(c.typed);
+        const double before = model.state.CurrentAJD;
+        ChooseStep(c.step, c.forward);
+        port.messages.clear();
+        move.cmdMove_Click();
+        ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
+        EXPECT_EQ(model.state.CurrentAJD, before);
+        EXPECT_TRUE(model.cmdMove.enabled);
+    }
+}
+
+TEST_F(MoveTest, AFailedStepShowsItsMessageAndRedisplaysOrEnds) {
+    enum Reader { Unreadable, Day31 };
+    const struct {
+        int step;
+        bool forward;
+        Reader reader;
+        const char* title;
+        const char* text;
+        bool redisplayed;
+    } cases[] = {
+        {MoveCHLMonth, true, Unreadable, "", "Lunar date is invalid.", true},
+        {MoveCHLCycle, true, Unreadable, "Invalid", "Lunar date is invalid.", false},
+        {MoveCHLMonth, true, Day31, "Inability", "Unable to add a lunar month.", true},
+        {MoveCHLYear, false, Day31, "Inability", "Unable to subtract a lunar year.", true},
+        {MoveCHLCycle, true, Day31, "Inability", "Unable to add a 60-year cycle (CHL).", false},
+        {MoveCHSTerm, true, Unreadable, "", "Solar date is invalid.", true},
+        {MoveCHSCycle, true, Unreadable, "", "Solar date is invalid.", false},
+        {MoveCHSYear, true, Day31, "Inability", "Unable to add a solar year.", true},
+        {MoveCHSCycle, false, Day31, "Inability", "Unable to subtract a 60-year cycle (CHS).", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        model.parseChl = [&c](std::string_view, ChlDate& d) {
+            d = ChlDate{-2696, 79, 40, -1, -1, 2, 31, 1, 0, 0};
+            return c.reader == Day31;
+        };
+        model.parseChs = [&c](std::string_view, ChsDate& d) {
+            d = ChsDate{-2696, 79, 40, -1, -1, 3, 31, 1, 0};
+            return c.reader == Day31;
+        };
+        Convert("2023-03-21 CE");
+        const double before = model.state.CurrentAJD;
+        ChooseStep(c.step, c.forward);
+        model.chkRepeatedly.value = true;
+        port.messages.clear();
+        autoLogs.clear();
+        port.onProcessEvents = [this](int) { move.Clock_Timer(); };  // would step on and on
+        move.cmdMove_Click();
+        ExpectOneMessage(c.title, c.text, c.title == std::string("Inability") ? MessageIcon::Exclamation : MessageIcon::None);
+        EXPECT_EQ(model.state.CurrentAJD, before);
+        EXPECT_EQ(autoLogs.size(), c.redisplayed ? 1u : 0u);
+        EXPECT_FALSE(model.state.Repeating);
+        EXPECT_FALSE(model.fraStopPauseResume.visible);
+        EXPECT_TRUE(model.cmdMove.enabled);
+    }
+}
+
+TEST_F(MoveTest, TheLunarStepsReachTheNextIntercalaryMonth) {
+    // After 2033-01-01 the next leap month is the eleventh, from 2033-12-22.
+    ChlDate date;
+    date.cycle = 79;
+    date.position = 50;
+    date.month = 1;
+    date.day = 1;
+    const CalendarSettings settings = model.Settings();
+    int stepsTaken = 0;
+    while (date.leap == 0 && stepsTaken++ < 14) ASSERT_TRUE(StepLunarMonth(date, true, false, settings));
+    EXPECT_EQ(date.month, 11);
+    EXPECT_EQ(date.jdn, 2463954);  // 2033-12-22 CE
+}
+
+// --- One day and a typed date ---------------------------------------------------------
+
+TEST_F(MoveTest, OneDayStopsAtTheEndsOfTheRange) {
+    const struct {
+        double offset;  // from the limit in the direction of travel
+        bool forward;
+        const char* text;  // empty: moved
+    } cases[] = {{-0.5, true, "Latest date reached."},
+                 {-1.0, true, ""},
+                 {0.5, false, "Earliest date reached."},
+                 {1.0, false, ""}};
+    for (const auto& c : cases) {
+        model.state.CurrentAJD = (c.forward ? model.state.LatestAJD : model.state.EarliestAJD) + c.offset;
+        move.optMoveDirection_Click(c.forward ? 0 : 1);
+        model.chkRepeatedly.value = true;
+        port.messages.clear();
+        autoLogs.clear();
+        const double before = model.state.CurrentAJD;
+        move.cmdMoveOneDay_Click();
+        EXPECT_FALSE(model.chkRepeatedly.value);
+        if (*c.text) {
+            ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
+            EXPECT_EQ(model.state.CurrentAJD, before);
+        } else {
+            EXPECT_TRUE(port.messages.empty());
+            EXPECT_EQ(model.state.CurrentAJD, before + (c.forward ? 1 : -1));
+            EXPECT_EQ(autoLogs, std::vector<int16_t>{5});
+            EXPECT_EQ(model.focus, "cmdMove");
+        }
+    }
+}
+
+TEST_F(MoveTest, ATypedDateWithinAMinuteOfTheDisplayedMomentIsNotTaken) {
+    Convert("2000-06-01 CE");
+    const double shown = model.state.CurrentAJD + 0.0005;
+    model.state.CurrentAJD = shown;
+    model.SetDateText("2000-06-01 CE");
+    ChooseStep(MoveMinute, true);
+    move.cmdMove_Click();
+    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, shown + 1.0 / 1440);
+
+    model.SetDateText("  2000-06-03 CE ");  // two days away: taken, then stepped
+    move.cmdMove_Click();
+    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, 2451699.0 + 1.0 / 1440);
+
+    model.SetDateText("2000-13-03 CE");
+    port.messages.clear();
+    move.cmdMove_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Invalid date or time entry");
+    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, 2451699.0 + 1.0 / 1440);
+}
+
+// --- The repeated move ------------------------------------------------------------------
+
+TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
+    Convert("2000-06-01 CE");
+    const double start = model.state.CurrentAJD;
+    ChooseStep(MoveDay, true);
+    model.cboRefreshPeriod.listIndex = 0;  // 0.5 s
+    model.chkRepeatedly.value = true;
+    move.chkRepeatedly_Click();
+    struct Seen {
+        bool frame, moveEnabled, nowVisible, refreshVisible, clock;
+        int interval;
+        std::string pauseCaption, focus;
+    };
+    std::vector<Seen> seen;
+    port.onProcessEvents = [&](int pass) {
+        seen.push_back({model.fraStopPauseResume.visible, model.cmdMove.enabled, model.cmdNow.visible,
+                        model.cboRefreshPeriod.visible, move.Clock.enabled, move.Clock.interval,
+                        model.cmdPauseResume.caption, model.focus});
+        switch (pass) {
+            case 1: move.Clock_Timer(); break;
+            case 2: move.cmdPauseResume_Click(); break;
+            case 3: move.Clock_Timer(); break;  // a stopped clock cannot tick, but if it did: no step while paused
+            case 4:
+                model.cboRefreshPeriod.listIndex = 3;  // 5 s, chosen while paused
+                move.cboRefreshPeriod_Click();
+                break;
+            case 5: move.cmdPauseResume_Click(); break;
+            case 6: move.Clock_Timer(); break;
+            case 8: move.cmdStop_Click(); break;
+        }
+    };
+    move.cmdMove_Click();
+
+    // The first step at once, one per tick after; the tick given while paused is taken on resuming.
+    EXPECT_EQ(steps, 4);
+    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, start + 4);
+    ASSERT_EQ(seen.size(), 8u);
+    EXPECT_TRUE(seen[0].frame && !seen[0].moveEnabled && !seen[0].nowVisible && !seen[0].refreshVisible);
+    EXPECT_TRUE(seen[0].clock);
+    EXPECT_EQ(seen[0].interval, 500);
+    EXPECT_EQ(seen[0].focus, "cmdStop");
+    EXPECT_EQ(seen[2].pauseCaption, "Resume");
+    EXPECT_TRUE(seen[2].refreshVisible && !seen[2].clock);
+    EXPECT_EQ(seen[4].interval, 5000);
+    EXPECT_EQ(seen[4].focus, "cmdPauseResume");
+    EXPECT_EQ(seen[5].pauseCaption, "Pause");
+    EXPECT_TRUE(seen[5].clock && !seen[5].refreshVisible);
+    EXPECT_EQ(sleeps.size() - std::count(sleeps.begin(), sleeps.end(), 10), 3u) << "one 100 ms sleep per paused pass";
+    EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100), 3);
+
+    // At rest again.
+    EXPECT_FALSE(model.state.Repeating);
+    EXPECT_FALSE(model.fraStopPauseResume.visible);
+    EXPECT_FALSE(move.Clock.enabled);
+    EXPECT_FALSE(model.chkRepeatedly.value);
+    EXPECT_TRUE(model.cmdMove.enabled && model.cmdNow.visible && model.cboEpoch.visible);
+    EXPECT_TRUE(model.cmdSaveState.enabled);
+    EXPECT_EQ(model.focus, "cmdMove");
+}
+
+TEST_F(MoveTest, RepeatedMinutesStopPastTheLatestDateWithTheLastStepShown) {
+    model.state.CurrentAJD = model.state.LatestAJD - 1.5 / 1440;
+    ChooseStep(MoveMinute, true);
+    model.chkRepeatedly.value = true;
+    port.onProcessEvents = [this](int) { move.Clock_Timer(); };
+    move.cmdMove_Click();
+    EXPECT_EQ(steps, 2);
+    ExpectOneMessage("Out of range", "Latest date exceeded.", MessageIcon::Exclamation);
+    EXPECT_GT(model.state.CurrentAJD, model.state.LatestAJD);
+    EXPECT_FALSE(model.state.Repeating);
+    EXPECT_FALSE(model.fraStopPauseResume.visible);
+}
+
+TEST_F(MoveTest, AStepBeyondTheComputedYearsIsRefused) {
+    Convert("2999-06-01 CE");
+    const double before = model.state.CurrentAJD;
+    ChooseStep(MoveCECentury, true);
+    move.cmdMove_Click();
+    ExpectOneMessage("Out of range", "Latest date exceeded.", MessageIcon::Exclamation);
+    EXPECT_EQ(model.state.CurrentAJD, before);
+}
+
+}  // namespace
+}  // namespace orbel
