@@ -5,6 +5,7 @@
 
 #include "cli/convert_command.h"
 #include "cli/move_command.h"
+#include "cli/search_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -19,6 +20,7 @@ void PrintUsage() {
                  "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
                  "       orbel-cli [settings and entry options] convert TEXT|now\n"
                  "       orbel-cli [settings and move options] move STEP TEXT|now\n"
+                 "       orbel-cli [settings and search options] search TARGET TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
     if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
+    if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();
