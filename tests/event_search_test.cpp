@@ -255,21 +255,6 @@ TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
 
 // --- The target list --------------------------------------------------------------------------
 
-TEST_F(EventSearchTest, TargetItemTexts) {
-    struct Case {
-        int kind, element, animal;
-        std::string_view animalWord, text;
-    };
-    const Case cases[] = {
-        {0, 3, 8, "monkey", "metal-monkey (geng-shen) day"},
-        {1, 3, -1, "", "metal- (geng-, xin-) month"},
-        {2, -1, 8, "monkey", "-monkey (-shen) year"},
-        {0, -1, -1, "", "Element-animal day"},
-        {1, 0, 3, "cat", "wood-cat (yi-mao) month"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(TargetItemText(c.kind, c.element, c.animal, c.animalWord), c.text);
-}
-
 TEST_F(EventSearchTest, ChoosingATargetRewritesOnlyTheChosenElementAnimalItem) {
     Choose(TargetElementAnimalMonth, true, 3, 8);
     EXPECT_EQ(model->cboTarget.items[TargetElementAnimalMonth], "metal-monkey (geng-shen) month");
