@@ -166,6 +166,15 @@ void FrmMultipleElAn::showEvent(QShowEvent* event) {
     Mirror();
 }
 
+// Activation rereads the main window's direction.
+bool FrmMultipleElAn::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && !mirroring_ && model_.cmdSearch.caption != "Stop") {
+        model_.Form_Activate();
+        Mirror();
+    }
+    return QWidget::event(e);
+}
+
 // The title bar's close button is Close; during a search it stops it first.
 void FrmMultipleElAn::closeEvent(QCloseEvent* event) {
     Act([this] { model_.cmdClose_Click(); });
