@@ -94,19 +94,6 @@ TEST(MultipleSearch, ImpossibleCombinationsAreNotFoundInAnySpanAndTheSpanIsKept)
     EXPECT_EQ(found.day, GregorianDayNumber(2044, 1, 30));
 }
 
-TEST(MultipleSearch, APollThatAsksToStopEndsTheSearch) {
-    MultipleSearchQuery q;
-    q.startDay = GregorianDayNumber(2000, 1, 1);
-    q.rows[DayRow] = {Metal, Monkey};
-    q.rows[MonthRow] = {Fire, Horse};
-    q.rows[YearRow] = {Wood, Rat};
-    q.withinYears = 1000;
-    int polls = 0;
-    const MultipleSearchOutcome stopped = FindMultipleElementAnimalDay(q, [&](int32_t) { return ++polls == 2; }, 0);
-    EXPECT_EQ(stopped.status, MultipleSearchStatus::Stopped);
-    EXPECT_EQ(polls, 2);
-}
-
 // --- The window ------------------------------------------------------------------------
 
 class MultipleSearchWindowTest : public ::testing::Test {

@@ -31,18 +31,6 @@ struct Started {
 
 }  // namespace
 
-TEST(FrmSearchGui, SearchMovesToTheNextFullMoon) {
-    Started s;
-    const QString before = s.window.lblAstronomicalJulianDate.value->text();
-    s.ChooseTarget(0);
-    QTest::mouseClick(s.window.cmdSearch, Qt::LeftButton);
-    EXPECT_NE(s.window.lblAstronomicalJulianDate.value->text(), before);
-    EXPECT_TRUE(s.window.lblPhaseOfMoon->text().contains("Full", Qt::CaseInsensitive))
-        << s.window.lblPhaseOfMoon->text().toStdString();
-    EXPECT_FALSE(s.window.lblSearching->isVisible());
-    EXPECT_TRUE(s.port.messages.empty());
-}
-
 TEST(FrmSearchGui, TheMultipleSearchWindowOpensSearchesAndCloses) {
     Started s;
     FrmMultipleElAn& w = *s.window.frmMultiple;
