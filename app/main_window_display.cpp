@@ -233,29 +233,8 @@ void MainWindowModel::DateTextChanged() {
 }
 
 void MainWindowModel::RefreshElementAnimalTarget() {
-    const int e = cboElement.listIndex;
-    const int a = cboAnimal.listIndex;
-    const bool hasElement = e >= 0 && e < ElementCount;
-    const bool hasAnimal = a >= 0 && a < AnimalCount;
-    std::string text;
-    if (!hasElement && !hasAnimal) {
-        text = "Element-animal";
-    } else {
-        text = (hasElement ? std::string(ElementNameList[static_cast<size_t>(e)]) : std::string()) + "-" +
-               (hasAnimal ? AnimalNames[static_cast<size_t>(a)] : std::string()) + " (";
-        if (hasElement && hasAnimal)
-            text += StemBranchStr(PositionOfElementAnimal(e, a));
-        else if (hasAnimal)
-            text += "-" + std::string(BranchNames[static_cast<size_t>(a)]);
-        else
-            text += std::string(StemNames[static_cast<size_t>(2 * e)]) + "-, " +
-                    std::string(StemNames[static_cast<size_t>(2 * e + 1)]) + "-";
-        text += ")";
-    }
-    static constexpr std::array<std::string_view, 3> Units = {" day", " month", " year"};
     const int target = cboTarget.listIndex;
-    text += Units[static_cast<size_t>(target - ElementAnimalDayTarget)];
-    cboTarget.items[static_cast<size_t>(target)] = text;
+    cboTarget.items[static_cast<size_t>(target)] = TargetItemText(target - ElementAnimalDayTarget);
 }
 
 void MainWindowModel::cboElement_Click() {

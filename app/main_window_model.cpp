@@ -158,6 +158,8 @@ void MainWindowModel::Initialization() {
     chkKeep30th.visible = false;
     chkKeepLeap.visible = false;
     fraStopPauseResume.visible = false;
+    lblSearching.caption.clear();
+    lblSearching.visible = false;
     ApplyCountryColours();
 }
 

@@ -16,6 +16,7 @@
 #include "engine/calendar_settings.h"
 #include "engine/chinese_records.h"
 #include "engine/moon_data.h"
+#include "navigation/multiple_search.h"
 
 namespace orbel {
 
@@ -45,6 +46,8 @@ struct MainWindowLinks {
     std::function<void()> HideLog = [] {};
     // Asked before the program ends (unsaved log text): false keeps it running.
     std::function<bool()> MayEndProgram = [] { return true; };
+    // Shows the searching label at once, while a search holds the thread.
+    std::function<void()> RepaintSearching = [] {};
 };
 
 // The delta T label: a duration in whole minutes up to 1440, else
@@ -131,6 +134,12 @@ public:
     void cboElement_Click();
     void cboAnimal_Click();
 
+    // --- Event search ----------------------------------------------------------------
+    void cmdSearch_Click();
+    void cboTarget_Click();
+    // The item text of element-animal target kind 0 day, 1 month, 2 year.
+    std::string TargetItemText(int kind) const;
+
     // The folder of the program's pictures (Moon, stems and branches).
     std::string PictureFolder() const { return state.ProgramFolder + "pictures/"; }
 
@@ -210,6 +219,8 @@ public:
     CheckBox chkRepeatedly, chkKeep30th, chkKeepLeap;
     OptionButton optNext, optPrevious;
     Button cmdMove, cmdMoveOneDay, cmdSearch, cmdStop, cmdPauseResume;
+    Label lblSearching;  // progress of a search
+    MultipleElementAnimalWindow frmMultiple_El_An{port};
     Control fraMove, fraConvert, fraSearch, fraStopPauseResume;
     Label lblRefreshPeriod;  // caption of the refresh period list
     // Other buttons
@@ -244,6 +255,9 @@ private:
     void RefreshElementAnimalTarget();
     bool IsElementAnimalTarget() const;
     ChlDate DisplayedLunarDate() const;
+    void ShowSearching(const std::string& text);
+    void ConnectMultipleSearch();
+    void ShowFoundMoment(double ajd, bool lunarCalendar);
     double ParserFailure(int16_t code, int16_t& error);
 };
 

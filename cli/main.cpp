@@ -7,6 +7,7 @@
 #include "cli/log_command.h"
 #include "cli/month_command.h"
 #include "cli/move_command.h"
+#include "cli/search_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -23,6 +24,7 @@ void PrintUsage() {
                  "       orbel-cli [settings options] [--include LIST] [--expanded] [--chinese-terms] log TEXT|now\n"
                  "       orbel-cli [settings options] [--no-pan] [--png FILE] month TEXT|now\n"
                  "       orbel-cli [settings and move options] move STEP TEXT|now\n"
+                 "       orbel-cli [settings and search options] search TARGET TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
     if (orbel::IsLogCommand(argc, argv)) return orbel::RunLogCommand(argc, argv);
     if (orbel::IsMonthCommand(argc, argv)) return orbel::RunMonthCommand(argc, argv);
     if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
+    if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

@@ -11,6 +11,7 @@
 #include "dates/day_numbers.h"
 #include "dates/pantheon_calendar.h"
 #include "engine/chinese_calendar.h"
+#include "navigation/event_search.h"
 #include "navigation/lunar_solar_steps.h"
 
 namespace orbel {
@@ -32,7 +33,6 @@ constexpr std::string_view EarliestExceededText = "Earliest date exceeded.";
 constexpr std::string_view LatestExceededText = "Latest date exceeded.";
 constexpr std::string_view EarliestReachedText = "Earliest date reached.";
 constexpr std::string_view LatestReachedText = "Latest date reached.";
-constexpr std::string_view LunarDateInvalidText = "Lunar date is invalid.";
 constexpr std::string_view SolarDateInvalidText = "Solar date is invalid.";
 constexpr std::string_view InvalidLunarResultText = "Invalid lunar date results";
 constexpr std::string_view InvalidSolarResultText = "Invalid solar date results";

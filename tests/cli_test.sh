@@ -117,4 +117,17 @@ for bad in "move day" "move fortnight 2000-01-01CE" "move 16 2000-01-01CE" "--co
   err=$("$cli" $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# search: converts, then presses Search; targets 19 and 20 fill the multiple search window.
+check "search: the next leap month after 2033-01-01" '"$cli" search "Intercalary month" "2033-01-01 CE" | diff -q - "$data/cli_search_intercalary.txt" >/dev/null'
+check "search: target by index, previous" '"$cli" search --previous 3 "2012-01-23 CE" | grep -qxP "lblChineseLunarDate\t79-28-01-01 CHL 12:00 CCT"'
+check "search: element-animal year" '"$cli" search --element wood --animal rat "Element-animal year" "2012-01-23 CE" | grep -qxP "lblElementAnimalOfYear\twood-rat year"'
+check "search: multiple element-animal day" '"$cli" search --previous --day-element metal --day-animal monkey --year-animal rat 20 "2000-01-01 CE" | grep -qxP "lblCommonEraDate\t1997-01-18 CE 04:00 GMT Saturday"'
+err=$("$cli" search --within 10 --month-element metal --month-animal tiger --year-element wood 20 "2000-01-01 CE" 2>&1 >/dev/null); st=$?
+check "search: nothing found is a message and status 2" '[ $st -eq 2 ] && [ "$err" = "$(printf "Not found\nThere is no such day within 10 years.")" ]'
+err=$("$cli" search 15 "2000-01-01 CE" 2>&1 >/dev/null); st=$?
+check "search: no choice is a message and status 2" '[ $st -eq 2 ] && [ "$err" = "$(printf "Error\nYou must specify an element, an animal or both.")" ]'
+for bad in "search 22 2000-01-01CE" "search Eclipse 2000-01-01CE" "search 0" "--within 5 search 20 2000-01-01CE" "--animal dragonfly search 15 2000-01-01CE"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

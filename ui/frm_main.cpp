@@ -56,6 +56,13 @@ FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), mod
     setObjectName("frmMain");
     BuildWidgets();
     Connect();
+    frmMultiple = new FrmMultipleElAn(model_.frmMultiple_El_An, this);
+    frmMultiple->afterEvent = [this] { Mirror(); };
+    // A search holds the thread: its progress label is painted at once.
+    model_.links.RepaintSearching = [this] {
+        Mirror();
+        lblSearching->repaint();
+    };
     ConnectMove();
     for (QWidget* w : std::initializer_list<QWidget*>{txbDate, cmdNow, cmdMove, cmdHelp, cmdPauseResume})
         w->installEventFilter(this);
@@ -215,6 +222,7 @@ void FrmMain::BuildWidgets() {
     optNext = option("optNext", m.optNext);
     optPrevious = option("optPrevious", m.optPrevious);
     cmdSearch = button("cmdSearch", m.cmdSearch);
+    lblSearching = label("lblSearching", m.lblSearching, false);
 
     cmdSaveState = button("cmdSaveState", m.cmdSaveState);
     cmdRestoreState = button("cmdRestoreState", m.cmdRestoreState);
@@ -331,6 +339,7 @@ void FrmMain::BuildWidgets() {
     searchLayout->addWidget(optNext, 1, 0);
     searchLayout->addWidget(optPrevious, 1, 1);
     searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
+    searchLayout->addWidget(lblSearching, 3, 0, 1, 2);
 
     auto* others = new QGridLayout;
     int column = 0;
@@ -391,7 +400,7 @@ void FrmMain::Connect() {
     onList(cboTimeZone, m.cboTimeZone, &MainWindowModel::cboTimeZone_Click);
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
-    connect(cboTarget, &QComboBox::activated, this, [this](int index) { Act([this, index] { model_.cboTarget.listIndex = index; }); });
+    onList(cboTarget, m.cboTarget, &MainWindowModel::cboTarget_Click);
 
     auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MainWindowModel::*handler)()) {
         connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
@@ -444,6 +453,7 @@ void FrmMain::Connect() {
     onButton(cmdViewLog, &MainWindowModel::cmdViewLog_Click);
     onButton(cmdClearLog, &MainWindowModel::cmdClearLog_Click);
     onButton(cmdLogPreferences, &MainWindowModel::cmdLogPreferences_Click);
+    onButton(cmdSearch, &MainWindowModel::cmdSearch_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, [this] { emit calendarRequested(); });
 
@@ -558,6 +568,7 @@ void FrmMain::Mirror() {
     p.setColor(QPalette::Window, ToQColor(model_.backColour));
     setPalette(p);
     for (const auto& mirror : mirrors_) mirror();
+    frmMultiple->Mirror();
     // Web labels keep their own look between Timer1 ticks.
     lblCorvaneSystems->setText(Q(model_.lblCorvaneSystems.caption));
     lblOnlineDocumentation->setText(Q(model_.lblOnlineDocumentation.caption));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/main_window_model.h"
+#include "ui/frm_multiple_el_an.h"
 #include "navigation/move_model.h"
 
 namespace orbel {
@@ -61,7 +62,8 @@ public:
         *cmdLogPreferences, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
-    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod;
+    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod, *lblSearching;
+    FrmMultipleElAn* frmMultiple;  // opened by Search for its two targets
     // Stop, Pause/Resume and the refresh period, shown while a repeated move runs.
     QWidget* fraStopPauseResume;
     ClickLabel *imgDayStem, *imgDayBranch, *imgYearStem, *imgYearBranch;

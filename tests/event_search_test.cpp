@@ -1,0 +1,270 @@
+// The event search driven as a user drives it: a displayed moment, a target,
+// next or previous, Search; then the moment and labels shown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/main_window_model.h"
+#include "app/scripted_user_port.h"
+#include "dates/day_numbers.h"
+#include "engine/chinese_calendar.h"
+#include "engine/cycles.h"
+#include "engine/quenta_module.h"
+#include "engine/sol_eq.h"
+#include "navigation/event_search.h"
+#include "services/calendar_conversion.h"
+
+namespace orbel {
+namespace {
+
+constexpr double Second = 1.0 / 86400.0;
+constexpr double Y2000Noon = 2451545.0;
+
+class EventSearchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        model = std::make_unique<MainWindowModel>(port);
+        model->clock = [] { return Y2000Noon; };
+        model->links.AutoLog = [this](int16_t& op) { autoLogs.push_back(op); };
+        model->Load("1");
+        autoLogs.clear();
+    }
+
+    void Show(double ajd) {
+        model->state.CurrentAJD = ajd;
+        model->DisplayDatesAndTimes();
+    }
+    void Convert(std::string_view text) {
+        model->SetDateText(text);
+        model->cmdCompute_Click();
+        model->SetDateText("");
+        port.messages.clear();
+        autoLogs.clear();
+    }
+    void Choose(int target, bool next, int element = BlankElementIndex, int animal = BlankAnimalIndex) {
+        model->cboElement.listIndex = element;
+        model->cboAnimal.listIndex = animal;
+        model->cboTarget.listIndex = target;
+        model->cboTarget_Click();
+        if (next)
+            model->optNext_Click();
+        else
+            model->optPrevious_Click();
+    }
+    double Search(int target, bool next, int element = BlankElementIndex, int animal = BlankAnimalIndex) {
+        Choose(target, next, element, animal);
+        model->cmdSearch_Click();
+        return model->state.CurrentAJD;
+    }
+    std::string Lunar() const { return model->lblChineseLunarDate[1].caption; }
+    std::string CE() const { return model->lblCommonEraDate[1].caption; }
+
+    ScriptedUserPort port;
+    std::unique_ptr<MainWindowModel> model;
+    std::vector<int16_t> autoLogs;
+};
+
+// --- Lunar phases --------------------------------------------------------------
+
+TEST_F(EventSearchTest, PhasesFromAFullMoonAndJustAfterIt) {
+    const int32_t k = LunationAt(Y2000Noon) + 3;
+    const double full = PhaseMomentGMT(k, 2);
+    struct Case {
+        int target;
+        double offset;  // days from the full moon of lunation k
+        bool next;
+        int32_t lunation;
+        int16_t phase;
+    };
+    const Case cases[] = {
+        {TargetFullMoon, 0.0, true, k + 1, 2},          {TargetFullMoon, 0.0, false, k - 1, 2},
+        {TargetFullMoon, 5 * Second, true, k + 1, 2},   {TargetFullMoon, 5 * Second, false, k, 2},
+        {TargetFullMoon, -60 * Second, true, k, 2},     {TargetDarkMoon, 0.0, true, k + 1, 0},
+        {TargetDarkMoon, 0.0, false, k, 0},             {TargetLunarQuarter, 0.0, true, k, 3},
+        {TargetLunarQuarter, 0.0, false, k, 1},         {TargetLunarQuarter, 5 * Second, false, k, 2},
+    };
+    for (const Case& c : cases) {
+        Show(full + c.offset);
+        EXPECT_NEAR(Search(c.target, c.next), PhaseMomentGMT(c.lunation, c.phase), Second)
+            << c.target << " " << c.offset << " " << c.next;
+    }
+    // Just after a last quarter the next quarter is the next dark moon.
+    Show(PhaseMomentGMT(k, 3) + 60 * Second);
+    EXPECT_NEAR(Search(TargetLunarQuarter, true), PhaseMomentGMT(k + 1, 0), Second);
+    EXPECT_EQ(autoLogs.back(), 4);
+}
+
+// --- Solar events ------------------------------------------------------------------
+
+// The solar term of the true-sun service within two days of a CE date, as an AJD.
+double TermNear(int32_t year, int32_t month, int32_t day) {
+    const CalendarSettings s;
+    const int32_t d = GregorianDayNumber(year, month, day);
+    const SolarTerms terms = ComputeSolarTerms(d + 0.5, TrueSunMethod, s);
+    for (double t : terms.TermMoments)
+        if (std::abs(t - d) < 2.0) return FromReferenceCJD(t, s.referenceLongitude);
+    return 0.0;
+}
+
+TEST_F(EventSearchTest, SolsticesAndEquinoxesAgreeWithTheSolarTermService) {
+    struct Case {
+        int target;
+        bool next;
+        int32_t year, month, day;  // the date of the event
+    };
+    const Case cases[] = {
+        {TargetWinterSolstice, true, 2023, 12, 22},   {TargetWinterSolstice, false, 2022, 12, 22},
+        {TargetVernalEquinox, true, 2024, 3, 20},     {TargetVernalEquinox, false, 2023, 3, 21},
+        {TargetSummerSolstice, true, 2023, 6, 21},    {TargetAutumnalEquinox, false, 2022, 9, 23},
+        {TargetSolsticeOrEquinox, true, 2023, 6, 21}, {TargetSolsticeOrEquinox, false, 2023, 3, 21},
+    };
+    for (const Case& c : cases) {
+        Show(GregorianDayNumber(2023, 6, 1));
+        EXPECT_NEAR(Search(c.target, c.next), TermNear(c.year, c.month, c.day), Second) << c.target << c.next;
+    }
+    // One second before a solstice the next one is that solstice.
+    const double solstice = TermNear(2023, 12, 22);
+    Show(solstice - Second);
+    EXPECT_NEAR(Search(TargetWinterSolstice, true), solstice, Second);
+}
+
+TEST_F(EventSearchTest, SolarTermsFollowOneAnotherBothWays) {
+    Show(GregorianDayNumber(2024, 3, 10));
+    const double first = Search(TargetSolarTerm, true);
+    EXPECT_NE(model->lblChineseSolarDate[1].caption.find("-01 CHS ("), std::string::npos);
+    const double second = Search(TargetSolarTerm, true);
+    EXPECT_GT(second - first, 14.0);
+    EXPECT_LT(second - first, 17.0);
+    EXPECT_NEAR(Search(TargetSolarTerm, false), first, Second);
+}
+
+// --- Coincidences of a term and a phase ----------------------------------------------------
+
+TEST_F(EventSearchTest, CoincidencesAreAPhaseOnTheFirstDayOfATerm) {
+    struct Case {
+        int target;
+        int16_t phase;
+        std::string_view termCodes;  // codes allowed on the day found; empty: any
+    };
+    const Case cases[] = {{TargetTermDarkMoon, 0, ""},
+                          {TargetTermFullMoon, 2, ""},
+                          {TargetWinterSolsticeDarkMoon, 0, "(Z11)"},
+                          {TargetSolsticeEquinoxDarkMoon, 0, "(Z11)(Z2)(Z5)(Z8)"},
+                          {TargetSolsticeEquinoxFullMoon, 2, "(Z11)(Z2)(Z5)(Z8)"}};
+    for (const Case& c : cases) {
+        for (bool next : {true, false}) {
+            Show(GregorianDayNumber(2000, 1, 1));
+            const double t = Search(c.target, next);
+            ASSERT_TRUE(port.messages.empty()) << port.messages[0].text;
+            EXPECT_NEAR(t, PhaseMomentGMT(LunationAt(t + Second), c.phase), Second) << c.target;
+            EXPECT_EQ(next, t > Y2000Noon - 0.5);
+            const std::string solar = model->lblChineseSolarDate[1].caption;
+            const size_t open = solar.find('(');
+            ASSERT_NE(open, std::string::npos) << solar;
+            const std::string code = solar.substr(open, solar.find(')') - open + 1);
+            if (!c.termCodes.empty()) EXPECT_NE(c.termCodes.find(code), std::string_view::npos) << solar;
+        }
+    }
+}
+
+// --- Calendrical targets --------------------------------------------------------------------
+
+TEST_F(EventSearchTest, CalendricalTargetsLandOnTheEngineDay) {
+    struct Case {
+        std::string_view from;
+        int target;
+        bool next;
+        int element, animal;
+        std::string_view lunar;  // start of the CHL value found
+        std::string_view ce;     // start of the CE value found
+    };
+    const Case cases[] = {
+        {"79-29-05-10 CHL", TargetLunarNewYear, true, 5, 12, "79-30-01-01 CHL", "2013-02-10 CE"},
+        {"79-29-05-10 CHL", TargetLunarNewYear, false, 5, 12, "79-29-01-01 CHL", "2012-01-23 CE"},
+        {"79-29-01-01 CHL", TargetLunarNewYear, false, 5, 12, "79-28-01-01 CHL", "2011-02-03 CE"},
+        {"79-50-01-01 CHL", TargetIntercalaryMonth, true, 5, 12, "79-50-11*-01 CHL", "2033-12-22 CE"},
+        {"79-50-01-01 CHL", TargetIntercalaryMonth, false, 5, 12, "79-48-3*-01 CHL", "2031-04-22 CE"},
+        {"79-29-01-01 CHL", TargetElementAnimalYear, true, 0, 0, "80-01-01-01 CHL", "2044-01-30 CE"},
+        {"79-29-01-01 CHL", TargetElementAnimalYear, false, 0, 8, "79-21-01-01 CHL", "2004-01-22 CE"},
+        {"79-29-03-05 CHL", TargetElementAnimalMonth, true, 1, 6, "79-29-05-05 CHL", ""},
+        {"79-29-03-05 CHL", TargetElementAnimalMonth, false, 5, 2, "79-29-01-05 CHL", ""},
+    };
+    for (const Case& c : cases) {
+        Convert(c.from);
+        Search(c.target, c.next, c.element, c.animal);
+        EXPECT_TRUE(port.messages.empty()) << c.from << " " << c.target;
+        EXPECT_EQ(Lunar().substr(0, c.lunar.size()), c.lunar) << c.from << " " << c.target;
+        EXPECT_EQ(CE().substr(0, c.ce.size()), c.ce) << c.from << " " << c.target;
+        // A calendrical day is shown at its midday at the reference meridian.
+        EXPECT_NE(Lunar().find(" 12:00 CCT"), std::string::npos) << Lunar();
+    }
+    EXPECT_EQ(model->state.InputCalendar, CalendarCHL);
+}
+
+TEST_F(EventSearchTest, ElementAnimalDaysAndTheTripleCoincidence) {
+    const int monkey = 8;
+    for (bool next : {true, false}) {
+        Show(Y2000Noon);
+        const double found = Search(TargetElementAnimalDay, next, BlankElementIndex, monkey);
+        EXPECT_LE(std::abs(found - Y2000Noon), 12.0);
+        EXPECT_GE(std::abs(found - Y2000Noon), 1.0);
+        EXPECT_NE(model->lblElementAnimalOfDay[1].caption.find("-monkey day"), std::string::npos);
+    }
+    for (bool next : {true, false}) {
+        Show(Y2000Noon);
+        Search(TargetTripleCoincidence, next);
+        const std::string day = model->lblElementAnimalOfDay[1].caption;
+        const std::string ea = day.substr(0, day.find(' '));
+        EXPECT_EQ(model->lblElementAnimalOfMonth[1].caption, ea + " month");
+        EXPECT_EQ(model->lblElementAnimalOfYear[1].caption, ea + " year");
+    }
+}
+
+// --- Messages --------------------------------------------------------------------------------
+
+TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
+    struct Case {
+        std::string_view from;
+        int target;
+        bool next;
+        bool unreadableLunarDate;
+        int animal;
+        std::string_view title, text;
+    };
+    const Case cases[] = {
+        {"2000-01-01 CE", TargetElementAnimalDay, true, false, 12, "Error", "You must specify an element, an animal or both."},
+        {"2000-01-01 CE", TargetElementAnimalYear, false, false, 12, "Error", "You must specify an element, an animal or both."},
+        {"2000-01-01 CE", TargetLunarNewYear, true, true, 12, "", "Lunar date is invalid."},
+        {"2999-12-01 CE", TargetIntercalaryMonth, true, false, 12, "Date out of range", "Date is later than 3000-01-01 CE."},
+        {"2999-12-31 CE", TargetTripleCoincidence, true, false, 12, "Out of range", "Latest admissible date reached."},
+    };
+    const auto reader = model->parseChl;
+    for (const Case& c : cases) {
+        Convert(c.from);
+        model->parseChl = reader;
+        if (c.unreadableLunarDate) model->parseChl = [](std::string_view, ChlDate&) { return false; };
+        const double before = model->state.CurrentAJD;
+        Search(c.target, c.next, BlankElementIndex, c.animal);
+        ASSERT_EQ(port.messages.size(), 1u) << c.text;
+        EXPECT_EQ(port.messages[0].title, c.title);
+        EXPECT_EQ(port.messages[0].text, c.text);
+        EXPECT_EQ(model->state.CurrentAJD, before) << c.text;
+        EXPECT_FALSE(model->lblSearching.visible);
+    }
+}
+
+// --- The target list --------------------------------------------------------------------------
+
+TEST_F(EventSearchTest, ChoosingATargetRewritesOnlyTheChosenElementAnimalItem) {
+    Choose(TargetElementAnimalMonth, true, 3, 8);
+    EXPECT_EQ(model->cboTarget.items[TargetElementAnimalMonth], "metal-monkey (geng-shen) month");
+    EXPECT_EQ(model->focus, "cmdSearch");
+    Choose(TargetElementAnimalDay, true, 3, 8);
+    EXPECT_EQ(model->cboTarget.items[TargetElementAnimalMonth], "Element-animal month");
+    EXPECT_EQ(model->cboTarget.items[TargetElementAnimalDay], "metal-monkey (geng-shen) day");
+    Choose(TargetFullMoon, true, 3, 8);
+    EXPECT_EQ(model->cboTarget.items[TargetElementAnimalDay], "Element-animal day");
+}
+
+}  // namespace
+}  // namespace orbel
