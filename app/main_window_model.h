@@ -36,6 +36,10 @@ struct MainWindowLinks {
     std::function<void(char letter)> ChooseListsCalendar = [](char) {};
     // Keep-30th and keep-leap boxes of the move frame.
     std::function<void()> UpdateKeep30th = [] {};
+    // The data window: the year data, and the list of a kind (1 lunar new
+    // years and anniversaries, 2 month starts, 5 Julian and CE new years).
+    std::function<void()> DisplayYearData = [] {};
+    std::function<void(int16_t kind)> ShowList = [](int16_t) {};
 };
 
 // The delta T label: a duration in whole minutes up to 1440, else
@@ -121,6 +125,11 @@ public:
     void lblAgeOfMoon_Click();
     void cboElement_Click();
     void cboAnimal_Click();
+    // The data window's buttons.
+    void cmdDisplayYearData_Click() { links.DisplayYearData(); }
+    void cmdListLunarNewYears_Click() { links.ShowList(1); }
+    void cmdListLeapMonths_Click() { links.ShowList(2); }
+    void cmdListJulianCENewYears_Click() { links.ShowList(5); }
 
     // The folder of the program's pictures (Moon, stems and branches).
     std::string PictureFolder() const { return state.ProgramFolder + "pictures/"; }

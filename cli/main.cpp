@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/convert_command.h"
+#include "cli/data_window_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -17,6 +18,9 @@ void PrintUsage() {
                  "usage: orbel-cli events FROM TO\n"
                  "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
                  "       orbel-cli [settings and entry options] convert TEXT|now\n"
+                 "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata TEXT|now\n"
+                 "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
+                 "                 list anniversaries|monthstarts|newyears TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
@@ -25,6 +29,7 @@ void PrintUsage() {
 int main(int argc, char** argv) {
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
+    if (orbel::IsDataWindowCommand(argc, argv)) return orbel::RunDataWindowCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

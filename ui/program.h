@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/main_window_model.h"
+#include "ui/frm_data.h"
 #include "ui/frm_main.h"
 #include "ui/frm_stem_branch.h"
 
@@ -18,9 +19,11 @@ struct ProgramPaths {
 
 // The running program: the main window and its model.
 struct ProgramSession {
-    explicit ProgramSession(UserPort& port) : model(port), window(model) {}
+    explicit ProgramSession(UserPort& port) : model(port), window(model), dataModel(port), dataWindow(dataModel) {}
     MainWindowModel model;
     FrmMain window;
+    DataWindowModel dataModel;
+    FrmData dataWindow;
     std::unique_ptr<FrmStemBranch> stemBranch;  // made on first use
 };
 
