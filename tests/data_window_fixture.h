@@ -19,7 +19,7 @@
 namespace orbel::testing {
 
 inline std::filesystem::path GoldenPath(const std::string& name) {
-    return std::filesystem::path(__FILE__).parent_path() / "data" / "data_window" / name;
+    return std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / "data_window" / name;
 }
 
 // The golden file `name` (lines ending in LF) compared with a window text
@@ -31,7 +31,9 @@ inline void ExpectGolden(const std::string& name, const std::string& text) {
         << "every line of " << name << " ends in CRLF";
     const auto path = GoldenPath(name);
     if (std::getenv("ORBEL_UPDATE_GOLDEN")) {
-        std::ofstream(path, std::ios::binary) << lf;
+        std::ofstream out(path, std::ios::binary);
+        out << lf;
+        ASSERT_TRUE(out.good()) << "cannot write " << path;
         return;
     }
     std::ifstream in(path, std::ios::binary);

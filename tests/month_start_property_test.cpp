@@ -60,7 +60,9 @@ TEST_F(DataWindowTest, SixThousandYearsOfMonthStartsAgreeWithTheEngine) {
         ASSERT_EQ(engine.month, l.date.month) << l.text;
         ASSERT_EQ(engine.leap, l.date.leap) << l.text;
         // No month is missing: each lasts until the next listed one begins.
-        if (i + 1 < all.size()) ASSERT_EQ(all[i + 1].jdn - l.jdn, l.length) << l.text;
+        if (i + 1 < all.size()) {
+            ASSERT_EQ(all[i + 1].jdn - l.jdn, l.length) << l.text;
+        }
         if (l.date.leap) leapLines.push_back(l.text);
     }
     // The leap-months list of the same years is exactly the leap lines.
