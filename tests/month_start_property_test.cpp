@@ -19,7 +19,7 @@ struct MonthStartLine {
 };
 
 std::vector<MonthStartLine> MonthStartLines(const std::string& text) {
-    static const std::regex line(R"(^(-?\d+)-(\d\d)-(\d+)(\*?)-01 +CHL =  -?[\d,]+-\d\d-\d\d CE = +(\d+) JDN  (29|30) days\r$)");
+    static const std::regex line(R"(^(-?\d+)-(\d\d)-(\d+)(\*?)-01 +CHL +=  -?[\d,]+-\d\d-\d\d CE = +(\d+) JDN  (29|30) days\r$)");
     std::vector<MonthStartLine> out;
     std::istringstream in(text);
     std::string s;
