@@ -30,12 +30,6 @@ TEST(CalendarFile, TextValuesAreEscaped) {
     EXPECT_EQ(EscapeText("a,b;c\\d\r\ne\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
 }
 
-TEST(CalendarFile, DaysOutsideTheYears1To9999AreLeftOut) {
-    const std::string text = CalendarFileText({{1721425, "a", "0-12-31"}, {1721426, "b", "1-01-01"}}, "20260101T000000Z");
-    EXPECT_EQ(text.find("UID:a"), std::string::npos);
-    EXPECT_NE(text.find("DTSTART;VALUE=DATE:00010101\r\nDTEND;VALUE=DATE:00010102\r\n"), std::string::npos);
-}
-
 TEST_F(DataWindowTest, ExportWritesTheListedAnniversaries) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

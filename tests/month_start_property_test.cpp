@@ -63,15 +63,16 @@ TEST_F(DataWindowTest, SixThousandYearsOfMonthStartsAgreeWithTheEngine) {
         if (i + 1 < all.size()) {
             ASSERT_EQ(all[i + 1].jdn - l.jdn, l.length) << l.text;
         }
-        if (l.date.leap) leapLines.push_back(l.text);
+        const int32_t year = YearOfCycle(l.date.cycle, l.date.position, s.epoch);
+        if (l.date.leap && year >= -149 && year <= 150) leapLines.push_back(l.text);
     }
-    // The leap-months list of the same years is exactly the leap lines.
+    // The leap-months list of 300 of those years is exactly their leap lines.
     data->chkLeapMonthsOnly.value = true;
-    List(ListLeapMonthsKind, "6000");
+    List(ListLeapMonthsKind, "300");
     std::vector<std::string> leapOnly;
     for (const MonthStartLine& l : MonthStartLines(data->txbText.text)) leapOnly.push_back(l.text);
     EXPECT_EQ(leapOnly, leapLines);
-    EXPECT_GT(leapLines.size(), 2000u);
+    EXPECT_GT(leapLines.size(), 100u);
 }
 
 }  // namespace
