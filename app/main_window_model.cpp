@@ -122,10 +122,11 @@ void MainWindowModel::Initialization() {
     cmdViewLog.caption = "View log";
     cmdClearLog.caption = "Clear log";
     cmdLogPreferences.caption = "Configure log";
-    cmdDisplayYearData.caption = "Year data";
-    cmdListLunarNewYears.caption = "Lunar new years";
-    cmdListLeapMonths.caption = "Leap months";
-    cmdListJulianCENewYears.caption = "Julian and CE new years";
+    cmdDisplayYearData.caption = "Dates/times/CJDs of dark moons & solar terms";
+    cmdListLunarNewYears.caption = "List lunar new years & anniversaries";
+    cmdListLunarNewYears.toolTip = "For lunar new years first search for the previous lunar new year.";
+    cmdListLeapMonths.caption = "List lunar month starts & leap months";
+    cmdListJulianCENewYears.caption = "List Julian & Common Era new years";
     cmdDisplayCalendar.caption = "Show lunar calendar month";
     cmdHelp.caption = "Help";
     cmdQuit.caption = "Quit";

@@ -48,6 +48,10 @@ struct MainWindowLinks {
     std::function<bool()> MayEndProgram = [] { return true; };
     // Shows the searching label at once, while a search holds the thread.
     std::function<void()> RepaintSearching = [] {};
+    // The data window: the year data, and the list of a kind (1 lunar new
+    // years and anniversaries, 2 month starts, 5 Julian and CE new years).
+    std::function<void()> DisplayYearData = [] {};
+    std::function<void(int16_t kind)> ShowList = [](int16_t) {};
 };
 
 // The delta T label: a duration in whole minutes up to 1440, else
@@ -133,6 +137,11 @@ public:
     void lblAgeOfMoon_Click();
     void cboElement_Click();
     void cboAnimal_Click();
+    // The data window's buttons.
+    void cmdDisplayYearData_Click() { links.DisplayYearData(); }
+    void cmdListLunarNewYears_Click() { links.ShowList(1); }
+    void cmdListLeapMonths_Click() { links.ShowList(2); }
+    void cmdListJulianCENewYears_Click() { links.ShowList(5); }
 
     // --- Event search ----------------------------------------------------------------
     void cmdSearch_Click();

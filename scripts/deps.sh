@@ -3,7 +3,9 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config liberfa-dev libgtest-dev libbenchmark-dev libswe-dev
-      qt6-base-dev libgif-dev fonts-wqy-microhei fonts-dejavu-core "$@")
+      qt6-base-dev libgif-dev fonts-wqy-microhei fonts-dejavu-core
+      python3-icalendar  # tests only: reads the calendar files the program writes
+      "$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -130,4 +130,18 @@ for bad in "search 22 2000-01-01CE" "search Eclipse 2000-01-01CE" "search 0" "--
   err=$("$cli" $bad 2>&1 >/dev/null); st=$?
   check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
 done
+# yeardata and list: the data window's texts with LF line ends.
+out=$("$cli" --major --names yeardata "2020-05-23 CE")
+check "yeardata exits 0" '[ $? -eq 0 ]'
+check "yeardata: heading with terms" '[ "$(printf "%s\n" "$out" | sed -n 2p)" = "and solar terms for 3 solar years beginning 79-36 (2019 CE)," ]'
+check "yeardata: LF line ends" '! printf "%s" "$out" | grep -q $'"'"'\r'"'"''
+check "yeardata: term names" 'printf "%s\n" "$out" | grep -q "ST 7 Z2 Chun fen (Spring equinox)$"'
+check "list monthstarts --leap-only: 11 leap months in 30 years" '[ "$("$cli" --years 30 --leap-only list monthstarts "2020-06-01 CE" | grep -c "\*-01 ")" -eq 11 ]'
+check "list newyears --julian" '"$cli" --julian --years 1 list newyears "2020-06-01 CE" | grep -q "^2020-01-01 JC = "'
+err=$("$cli" list anniversaries "2021-13-01 CE" 2>&1 >/dev/null); st=$?
+check "list: an entry error exits 2" '[ $st -eq 2 ] && [ -n "$err" ]'
+for bad in "list" "list birthdays now" "list monthstarts" "yeardata" "--years x list newyears now" "--ics /tmp/x.ics list monthstarts now"; do
+  err=$("$cli" $bad 2>&1 >/dev/null); st=$?
+  check "bad arguments '$bad' exit 2 with a message" '[ $st -eq 2 ] && [ -n "$err" ]'
+done
 exit $fail

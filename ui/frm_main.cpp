@@ -121,7 +121,9 @@ void FrmMain::BuildWidgets() {
         auto* w = new QPushButton(this);
         w->setObjectName(name);
         mirrors_.push_back([w, &m] {
-            if (w->text() != Q(m.caption)) w->setText(Q(m.caption));
+            // "&" in a caption shows as itself, not as a shortcut mark.
+            const QString text = Q(m.caption).replace("&", "&&");
+            if (w->text() != text) w->setText(text);
             MirrorControl(m, w);
         });
         return w;
@@ -341,14 +343,17 @@ void FrmMain::BuildWidgets() {
     searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
     searchLayout->addWidget(lblSearching, 3, 0, 1, 2);
 
+    // The data window's four buttons carry long captions: two a row.
     auto* others = new QGridLayout;
+    others->addWidget(cmdDisplayYearData, 0, 0, 1, 3);
+    others->addWidget(cmdListLunarNewYears, 0, 3, 1, 3);
+    others->addWidget(cmdListLeapMonths, 1, 0, 1, 3);
+    others->addWidget(cmdListJulianCENewYears, 1, 3, 1, 3);
     int column = 0;
-    for (QPushButton* b : {cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears,
-                           cmdDisplayCalendar, cmdAddToLog, cmdViewLog})
-        others->addWidget(b, 0, column++);
+    for (QPushButton* b : {cmdDisplayCalendar, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences})
+        others->addWidget(b, 2, column++);
     column = 0;
-    for (QPushButton* b : {cmdClearLog, cmdLogPreferences, cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit})
-        others->addWidget(b, 1, column++);
+    for (QPushButton* b : {cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit}) others->addWidget(b, 3, column++);
 
     auto* web = new QHBoxLayout;
     web->addWidget(lblCorvaneSystems);
@@ -454,6 +459,10 @@ void FrmMain::Connect() {
     onButton(cmdClearLog, &MainWindowModel::cmdClearLog_Click);
     onButton(cmdLogPreferences, &MainWindowModel::cmdLogPreferences_Click);
     onButton(cmdSearch, &MainWindowModel::cmdSearch_Click);
+    onButton(cmdDisplayYearData, &MainWindowModel::cmdDisplayYearData_Click);
+    onButton(cmdListLunarNewYears, &MainWindowModel::cmdListLunarNewYears_Click);
+    onButton(cmdListLeapMonths, &MainWindowModel::cmdListLeapMonths_Click);
+    onButton(cmdListJulianCENewYears, &MainWindowModel::cmdListJulianCENewYears_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, [this] { emit calendarRequested(); });
 

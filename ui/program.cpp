@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/data_window_link.h"
 #include "support/file_utilities.h"
 #include "support/language.h"
 #include "support/settings_store.h"
@@ -50,6 +51,19 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
     });
     QObject::connect(&window, &FrmMain::calendarRequested, &window,
                      [session = session.get()] { OpenCalendarMonth(*session); });
+    ConnectDataWindow(model, session->dataModel);
+    FrmData& data = session->dataWindow;
+    data.mirrorMainWindow = [&window] { window.Mirror(); };
+    // The main window's calls into the data window show what they changed.
+    for (auto* link : {&model.links.DisplayYearData}) *link = [call = *link, &data] { call(); data.Mirror(); };
+    model.links.ShowList = [call = model.links.ShowList, &data](int16_t kind) {
+        call(kind);
+        data.Mirror();
+    };
+    model.links.ChooseListsCalendar = [call = model.links.ChooseListsCalendar, &data](char letter) {
+        call(letter);
+        data.Mirror();
+    };
     model.Load(std::to_string(StoredCountryIndex()));
     window.Mirror();
     window.show();

@@ -8,6 +8,7 @@
 #include "app/main_window_model.h"
 #include "support/now_loading_notice.h"
 #include "ui/frm_calendar.h"
+#include "ui/frm_data.h"
 #include "ui/frm_main.h"
 #include "ui/frm_msg_now_loading.h"
 #include "ui/frm_stem_branch.h"
@@ -22,10 +23,13 @@ struct ProgramPaths {
 
 // The running program: the main window and its model.
 struct ProgramSession {
-    explicit ProgramSession(UserPort& port) : model(port), window(model), logWindows(model, window, port) {}
+    explicit ProgramSession(UserPort& port)
+        : model(port), window(model), logWindows(model, window, port), dataModel(port), dataWindow(dataModel) {}
     MainWindowModel model;
     FrmMain window;
     LogWindows logWindows;
+    DataWindowModel dataModel;
+    FrmData dataWindow;
     std::unique_ptr<FrmStemBranch> stemBranch;  // made on first use
     std::unique_ptr<FrmCalendar> calendar;      // made, with its pictures, on first use
     NowLoadingNotice nowLoading;

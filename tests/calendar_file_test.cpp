@@ -1,0 +1,66 @@
+// Calendar files of the anniversary list: folding and escaping, the file the
+// export writes, and what happens when the dialog is cancelled or the file
+// cannot be written.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "tests/data_window_fixture.h"
+#include "views/calendar_file.h"
+
+namespace orbel::testing {
+namespace {
+
+TEST(CalendarFile, LinesAreFoldedAt75OctetsOutsideUtf8Sequences) {
+    const std::string a75(75, 'a'), a74(74, 'a');
+    const std::string sign = "\xC2\xBA";
+    struct Case {
+        std::string line, folded;
+    } cases[] = {
+        {"SUMMARY:x", "SUMMARY:x\r\n"},
+        {a75, a75 + "\r\n"},
+        {a75 + "b", a75 + "\r\n b\r\n"},
+        {a75 + a74 + "c", a75 + "\r\n " + a74 + "\r\n c\r\n"},
+        {a74 + sign, a74 + "\r\n " + sign + "\r\n"},  // the two octets stay together
+    };
+    for (const Case& c : cases) EXPECT_EQ(FoldLine(c.line), c.folded) << c.line;
+}
+
+TEST(CalendarFile, TextValuesAreEscaped) {
+    EXPECT_EQ(EscapeText("a,b;c\\d\r\ne\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
+}
+
+TEST_F(DataWindowTest, ExportWritesTheListedAnniversaries) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.path().toStdString() + "/anniversaries.ics";
+    Show("2020-06-01 CE");
+    List(ListLunarNewYearsKind, "4");
+    EXPECT_TRUE(data->cmdExport.visible);
+
+    data->cmdExport_Click();  // the dialog cancelled
+    ASSERT_EQ(port.fileDialogs.size(), 1u);
+    EXPECT_EQ(port.fileDialogs[0].suggestedPath, "lunar_anniversaries.ics");
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    port.fileNames.push_back(path);
+    data->cmdExport_Click();
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream written;
+    written << in.rdbuf();
+    ExpectGolden("anniversaries_leap_month.ics", written.str());
+    EXPECT_TRUE(port.messages.empty());
+
+    port.fileNames.push_back(dir.path().toStdString() + "/no such folder/x.ics");
+    data->cmdExport_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Export to calendar file");
+    EXPECT_NE(port.messages[0].text.find("could not be written"), std::string::npos);
+
+    // Other lists have nothing to export.
+    List(ListLeapMonthsKind, "3");
+    EXPECT_FALSE(data->cmdExport.visible);
+}
+
+}  // namespace
+}  // namespace orbel::testing

@@ -1,0 +1,238 @@
+// The data window's texts: the year data and the three lists for chosen
+// moments, compared whole with golden files, and the behaviour of its controls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "tests/data_window_fixture.h"
+#include "dates/day_numbers.h"
+#include "views/year_data.h"
+
+namespace orbel::testing {
+namespace {
+
+struct GoldenCase {
+    const char* file;
+    const char* date;  // typed into the main window
+    std::function<void(DataWindowModel&)> run;
+};
+
+void YearData(DataWindowModel& d, bool major, bool minor, bool names, bool julian) {
+    d.ChooseCalendar(julian ? 'J' : 'G');
+    d.chkIncludeMajorSolarTerms.value = major;
+    d.chkIncludeMinorSolarTerms.value = minor;
+    d.chkDisplaySolarTermNames.value = names;
+    d.DisplayYearData();
+}
+
+void RunList(DataWindowModel& d, int16_t kind, const char* years, bool leapOnly = false, bool omit = false) {
+    d.chkLeapMonthsOnly.value = leapOnly;
+    d.chkOmitInvalidDates.value = omit;
+    d.txbNumYears.text = years;
+    d.ListKind = kind;
+    d.cmdList_Click();
+}
+
+const GoldenCase GoldenCases[] = {
+    // 2020 has a leap fourth month; major terms only.
+    {"year_data_2020.txt", "2020-05-23 CE", [](auto& d) { YearData(d, true, false, false, false); }},
+    // 2023 has a leap second month; every term, with its names.
+    {"year_data_2023_names.txt", "2023-03-25 CE", [](auto& d) { YearData(d, true, true, true, false); }},
+    // The leap eleventh month of 2033 makes a sui of 13 months; no terms.
+    {"year_data_2033_no_terms.txt", "2033-12-25 CE", [](auto& d) { YearData(d, false, false, false, false); }},
+    // Negative four-digit years fill the date column; Julian dates.
+    {"year_data_minus_2500_julian.txt", "-2500-06-01 CE", [](auto& d) { YearData(d, true, false, false, true); }},
+    // Lunar new years with the months, J1 and Z1 of each nian.
+    {"lunar_new_years_2020.txt", "2020-01-25 CE", [](auto& d) { RunList(d, ListLunarNewYearsKind, "8"); }},
+    // A day 30 (79-37-12-30, 2021-02-11) in years whose twelfth month is short.
+    {"anniversaries_day_30.txt", "2021-02-11 CE", [](auto& d) { RunList(d, ListLunarNewYearsKind, "12"); }},
+    // The same without the invalid lines.
+    {"anniversaries_day_30_omitted.txt", "2021-02-11 CE",
+     [](auto& d) { RunList(d, ListLunarNewYearsKind, "12", false, true); }},
+    // A day of the leap fourth month of 2020 (79-37-4*-10) in years without one.
+    {"anniversaries_leap_month.txt", "2020-06-01 CE", [](auto& d) { RunList(d, ListLunarNewYearsKind, "6"); }},
+    // The Julian calendar in an anniversary list.
+    {"anniversaries_julian.txt", "1500-03-01 CE",
+     [](auto& d) {
+         d.ChooseCalendar('J');
+         RunList(d, ListLunarNewYearsKind, "4");
+     }},
+    // The month starts of three years centred on 2033.
+    {"month_starts_2033.txt", "2033-06-01 CE", [](auto& d) { RunList(d, ListLeapMonthsKind, ""); }},
+    // Leap months only, 30 years from 2006 (centred on 2020).
+    {"leap_months_30_years.txt", "2020-06-01 CE", [](auto& d) { RunList(d, ListLeapMonthsKind, "30", true); }},
+    // Julian and CE new years, twenty years.
+    {"julian_ce_new_years.txt", "2000-06-01 CE", [](auto& d) { RunList(d, ListJCCENewYearsKind, ""); }},
+    // The Julian list stopped by the size of the window's text.
+    {"julian_new_years_full.txt", "-2000-06-01 CE",
+     [](auto& d) {
+         d.ChooseCalendar('J');
+         RunList(d, ListJCCENewYearsKind, "5000");
+     }},
+};
+
+class DataWindowGolden : public DataWindowTest, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(DataWindowGolden, TextMatchesGoldenFile) {
+    Show(GetParam().date);
+    GetParam().run(*data);
+    ExpectGolden(GetParam().file, data->txbText.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DataWindowGolden, ::testing::ValuesIn(GoldenCases),
+                         [](const auto& info) {
+                             std::string name = info.param.file;
+                             name = name.substr(0, name.find('.'));
+                             std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+                             return name;
+                         });
+
+TEST(YearDataText, DatesArePaddedToAFiveCharacterYear) {
+    struct Case {
+        EuroDate date;
+        const char* text;
+    } cases[] = {
+        {{2020, 5, 23, 'G'}, " 2020-05-23"},     // four digits: one blank
+        {{1, 1, 1, 'G'}, "    1-01-01"},         // one digit: four blanks
+        {{0, 12, 31, 'G'}, "    0-12-31"},
+        {{-2500, 5, 15, 'G'}, "-2500-05-15"},    // a negative four-digit year fills the column
+        {{-100, 12, 31, 'J'}, " -100-12-31"},
+        {{12345, 1, 1, 'G'}, "12,345-01-01"},    // five digits and more: no blank
+    };
+    for (Case& c : cases) EXPECT_EQ(PaddedEuroDate(EuroDateToJDN(c.date), char(c.date.letter)), c.text) << c.text;
+}
+
+TEST_F(DataWindowTest, JulianYearDataChangesOnlyDatesAndCalendar) {
+    Show("1700-03-01 CE");
+    data->DisplayYearData();
+    const std::string ce = data->txbText.text;
+    data->optJC_Click();  // rebuilds at once
+    const std::string jc = data->txbText.text;
+    ASSERT_NE(ce, jc);
+    std::istringstream a(ce), b(jc);
+    std::string x, y;
+    int dated = 0;
+    while (std::getline(a, x) && std::getline(b, y)) {
+        if (x.find(" CE ") == std::string::npos) {
+            const size_t at = x.find(" CE)");  // the heading's year
+            if (at != std::string::npos) x.replace(at, 4, " JC)");
+            EXPECT_EQ(x, y);
+            continue;
+        }
+        ++dated;
+        // Everything after the time and zone, the CJD first, is the same.
+        EXPECT_EQ(x.substr(x.find(" CE ") + 4), y.substr(y.find(" JC ") + 4));
+    }
+    EXPECT_GT(dated, 36);
+}
+
+TEST_F(DataWindowTest, NumberOfYearsIsCleanedDefaultedAndKeptPerList) {
+    struct Case {
+        int16_t kind;
+        bool leapOnly;
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {ListLunarNewYearsKind, false, "", "20"},  {ListLeapMonthsKind, false, "", "3"},
+        {ListLeapMonthsKind, true, "", "30"},      {ListJCCENewYearsKind, false, "", "20"},
+        {ListLunarNewYearsKind, false, "1x2", "12"}, {ListLunarNewYearsKind, false, "0", "20"},
+        {ListLunarNewYearsKind, false, "-7", "7"},  {ListLunarNewYearsKind, false, "99999999", "32767"},
+    };
+    for (const Case& c : cases) {
+        data->NumYearsByKind.fill(0);
+        data->chkLeapMonthsOnly.value = c.leapOnly;
+        data->txbNumYears.text = c.typed;
+        data->CheckNumYears(c.kind);
+        EXPECT_EQ(data->txbNumYears.text, c.stored) << c.typed;
+    }
+    Show("2020-05-23 CE");
+    data->ShowList(ListJCCENewYearsKind);
+    data->txbNumYears.text = "12";
+    data->txbNumYears_KeyPress(13);
+    data->ShowList(ListLeapMonthsKind);
+    EXPECT_EQ(data->txbNumYears.text, "3");
+    data->ShowList(ListJCCENewYearsKind);
+    EXPECT_EQ(data->txbNumYears.text, "12");
+}
+
+TEST_F(DataWindowTest, StopEndsALongListAfterTheCurrentYearAndKeepsItsLines) {
+    Show("2020-05-01 CE");  // 79-37-04-09: no year lacks it
+    for (auto press : {&DataWindowModel::cmdStop_Click, &DataWindowModel::cmdClose_Click}) {
+        port.onProcessEvents = [this, press](int pass) {
+            if (pass == 5) {
+                EXPECT_EQ(data->cmdClose.caption, "Stop");
+                EXPECT_TRUE(port.busy);
+                (data.get()->*press)();
+            }
+        };
+        port.eventLoopRuns = 0;
+        List(ListLunarNewYearsKind, "100");
+        std::istringstream lines(data->txbText.text);
+        std::string line;
+        int listed = 0;
+        while (std::getline(lines, line)) listed += line.find(" JDN ") != std::string::npos;
+        EXPECT_EQ(listed, 5);
+        EXPECT_EQ(data->cmdClose.caption, "Close");
+        EXPECT_EQ(data->lblYears.caption, "years");
+        EXPECT_FALSE(port.busy);
+        EXPECT_TRUE(data->visible) << "Stop leaves the window open";
+    }
+}
+
+TEST_F(DataWindowTest, CloseHidesTheWindowAndHandsBackTheFocus) {
+    bool focused = false;
+    data->focusMainWindow = [&] { focused = true; };
+    Show("2020-05-23 CE");
+    List(ListLunarNewYearsKind, "3");
+    data->chkLargeWindow.value = true;
+    data->Form_QueryUnload();
+    EXPECT_FALSE(data->visible);
+    EXPECT_TRUE(focused);
+    EXPECT_TRUE(data->txbNumYears.text.empty());
+    EXPECT_FALSE(data->chkLargeWindow.value);
+}
+
+TEST_F(DataWindowTest, CopyTakesTheSelectionOrElseAll) {
+    data->cmdCopyToClipboard_Click();
+    EXPECT_EQ(port.clipboard, "") << "an empty text copies nothing";
+    Show("2020-05-23 CE");
+    data->DisplayYearData();
+    data->txbTextSelection = "79-37";
+    data->txbText_MouseUp();
+    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy selected text to clipboard");
+    data->cmdCopyToClipboard_Click();
+    EXPECT_EQ(port.clipboard, "79-37");
+    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy to clipboard");
+    data->txbTextSelection.clear();
+    data->txbText_MouseUp();
+    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy all text to clipboard");
+    data->cmdCopyToClipboard_Click();
+    EXPECT_EQ(port.clipboard, data->txbText.text);
+}
+
+TEST_F(DataWindowTest, MessagesOfTheLists) {
+    // A lunar date the library cannot read.
+    Show("2020-05-23 CE");
+    main->lblChineseLunarDate[1].caption = "no date";
+    List(ListLunarNewYearsKind, "3");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, "Lunar date is invalid.");
+    EXPECT_EQ(port.messages[0].icon, MessageIcon::Exclamation);
+    port.messages.clear();
+    // Month starts past the computable years: one message, and the list ends.
+    Show("2999-06-01 CE");
+    List(ListLeapMonthsKind, "20");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, "intM = 1  Error code =-1");
+    EXPECT_NE(data->txbText.text.find("95-59-12-01  CHL =  3002-12-26 CE"), std::string::npos) << "the years before stay";
+    port.messages.clear();
+    // The Julian and CE list ends after the block of ten that fills the window.
+    Show("-2000-06-01 CE");
+    List(ListJCCENewYearsKind, "5000");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, "Output window is full.");
+}
+
+}  // namespace
+}  // namespace orbel::testing

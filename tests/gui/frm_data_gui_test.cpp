@@ -1,0 +1,103 @@
+// The data window of the running program, driven through its widgets.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/scripted_user_port.h"
+#include "tests/temporary_settings.h"
+#include "ui/program.h"
+
+using namespace orbel;
+
+namespace {
+
+class DataWindowRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ProgramPaths paths{ORBEL_PROGRAM_FOLDER "/", (dir_.path() + "/orbel.usr").toStdString()};
+        program_ = StartProgram(port_, paths, [] {});
+        ASSERT_TRUE(program_);
+        FrmMain& w = program_->window;
+        w.txbDate->setText("2020-05-01 CE");  // 79-37-04-09: every year has it
+        emit w.txbDate->textEdited(w.txbDate->text());
+        w.cmdCompute->click();
+    }
+    FrmData& Data() { return program_->dataWindow; }
+    int ListedLines() const { return program_->dataWindow.txbText->toPlainText().count(" JDN "); }
+
+    orbel::testing::TemporarySettings settings_;
+    QTemporaryDir dir_;
+    ScriptedUserPort port_;
+    std::unique_ptr<ProgramSession> program_;
+};
+
+TEST_F(DataWindowRun, EachButtonOpensItsList) {
+    FrmMain& w = program_->window;
+    EXPECT_EQ(w.cmdListLunarNewYears->text(), "List lunar new years && anniversaries");
+    EXPECT_EQ(w.cmdListLunarNewYears->toolTip(), "For lunar new years first search for the previous lunar new year.");
+    struct Case {
+        QPushButton* button;
+        const char* caption;
+        const char* firstLine;
+    } cases[] = {
+        {w.cmdDisplayYearData, "Dates, times and CJDs of dark moons and solar terms",
+         "Dates, times and chronological Julian dates of dark moons"},
+        {w.cmdListLunarNewYears, "Lunar new years & anniversaries", "Chinese Lunar Calendar anniversaries"},
+        {w.cmdListLeapMonths, "Lunar month starts & leap months", "Starts of all months with corresponding date CE"},
+        {w.cmdListJulianCENewYears, "Julian and CE new years",
+         "Lunar calendar dates of New Years Day in the Common Era Calendar"},
+    };
+    for (const Case& c : cases) {
+        c.button->click();
+        EXPECT_TRUE(Data().isVisible()) << c.caption;
+        EXPECT_EQ(Data().windowTitle(), c.caption);
+        EXPECT_EQ(Data().txbText->toPlainText().section('\n', 0, 0), c.firstLine);
+        EXPECT_TRUE(Data().txbText->isReadOnly());
+    }
+    // The number of years and Enter run the list again.
+    Data().txbNumYears->setText("2");
+    emit Data().txbNumYears->textEdited("2");
+    emit Data().txbNumYears->returnPressed();
+    EXPECT_EQ(Data().txbText->toPlainText().count("-01-01 CE = "), 2);
+}
+
+TEST_F(DataWindowRun, CloseBecomesStopDuringALongListAndThenHidesTheWindow) {
+    program_->window.cmdListLunarNewYears->click();
+    Data().txbNumYears->setText("100");
+    emit Data().txbNumYears->textEdited("100");
+    port_.eventLoopRuns = 0;
+    port_.onProcessEvents = [this](int pass) {
+        if (pass == 3) Data().cmdClose->click();
+    };
+    Data().cmdList->click();
+    EXPECT_EQ(ListedLines(), 3) << "the list ends after the current year";
+    EXPECT_TRUE(Data().isVisible());
+    EXPECT_EQ(Data().cmdClose->text(), "Close");
+    Data().cmdClose->click();
+    EXPECT_FALSE(Data().isVisible());
+}
+
+TEST_F(DataWindowRun, CopyButtonCopiesTheSelectionOrAll) {
+    program_->window.cmdDisplayYearData->click();
+    QPlainTextEdit* text = Data().txbText;
+    QTextCursor c = text->textCursor();
+    c.movePosition(QTextCursor::Start);
+    c.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor);
+    c.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    text->setTextCursor(c);
+    QTest::mouseRelease(text->viewport(), Qt::LeftButton);
+    EXPECT_EQ(Data().cmdCopyToClipboard->text(), "Copy selected text to clipboard");
+    Data().cmdCopyToClipboard->click();
+    EXPECT_EQ(port_.clipboard, "Dates, times and chronological Julian dates of dark moons\r\nand");
+    c.clearSelection();
+    text->setTextCursor(c);
+    QTest::mouseRelease(text->viewport(), Qt::LeftButton);
+    EXPECT_EQ(Data().cmdCopyToClipboard->text(), "Copy all text to clipboard");
+    Data().cmdCopyToClipboard->click();
+    EXPECT_EQ(port_.clipboard, program_->dataModel.txbText.text);
+}
+
+}  // namespace

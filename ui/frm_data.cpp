@@ -1,0 +1,247 @@
+#include "ui/frm_data.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace orbel {
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The model's lines end in CRLF; the text box wants bare line feeds.
+QString ShownText(std::string_view text) {
+    QString shown = Q(text);
+    shown.remove(QChar('\r'));
+    return shown;
+}
+
+// A button caption as Qt draws it: "&" would mark a shortcut.
+QString ButtonText(const std::string& caption) { return Q(caption).replace("&", "&&"); }
+
+void MirrorControl(const Control& c, QWidget* w) {
+    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+}
+
+// A long list repaints its text at most this often.
+constexpr qint64 RepaintMilliseconds = 100;
+
+}  // namespace
+
+FrmData::FrmData(DataWindowModel& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model) {
+    setObjectName("frmData");
+    if (const QScreen* s = screen()) {
+        model_.screenWidth = s->availableGeometry().width();
+        model_.screenHeight = s->availableGeometry().height();
+        model_.SetWindowSize();
+    }
+    BuildWidgets();
+    Connect();
+    sinceRepaint_.start();
+    model_.repaint = [this] {
+        if (sinceRepaint_.elapsed() < RepaintMilliseconds) return;
+        Mirror();
+        sinceRepaint_.restart();
+    };
+    Mirror();
+}
+
+void FrmData::BuildWidgets() {
+    auto button = [this](const char* name, Button& m) {
+        auto* w = new QPushButton(this);
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] {
+            if (w->text() != ButtonText(m.caption)) w->setText(ButtonText(m.caption));
+            MirrorControl(m, w);
+        });
+        return w;
+    };
+    auto toggle = [this]<class Widget>(Widget* w, const char* name, auto& m) {
+        w->setObjectName(name);
+        mirrors_.push_back([w, &m] {
+            w->setText(Q(m.caption));
+            w->setChecked(m.value);
+            MirrorControl(m, w);
+        });
+        return w;
+    };
+    DataWindowModel& m = model_;
+    txbText = new QPlainTextEdit(this);
+    txbText->setObjectName("txbText");
+    txbText->setReadOnly(true);
+    txbText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txbText->viewport()->installEventFilter(this);
+
+    cmdCopyToClipboard = button("cmdCopyToClipboard", m.cmdCopyToClipboard);
+    cmdClose = button("cmdClose", m.cmdClose);
+    cmdStop = button("cmdStop", m.cmdStop);
+    cmdList = button("cmdList", m.cmdList);
+    cmdExport = button("cmdExport", m.cmdExport);
+    txbNumYears = new QLineEdit(this);
+    txbNumYears->setObjectName("txbNumYears");
+    txbNumYears->setMaximumWidth(80);
+    mirrors_.push_back([this, &m] {
+        if (txbNumYears->text() != Q(m.txbNumYears.text)) txbNumYears->setText(Q(m.txbNumYears.text));
+        MirrorControl(m.txbNumYears, txbNumYears);
+    });
+    lblYears = new QLabel(this);
+    lblYears->setObjectName("lblYears");
+    mirrors_.push_back([this, &m] {
+        lblYears->setText(Q(m.lblYears.caption));
+        MirrorControl(m.lblYears, lblYears);
+    });
+    chkIncludeMajorSolarTerms = toggle(new QCheckBox(this), "chkIncludeMajorSolarTerms", m.chkIncludeMajorSolarTerms);
+    chkIncludeMinorSolarTerms = toggle(new QCheckBox(this), "chkIncludeMinorSolarTerms", m.chkIncludeMinorSolarTerms);
+    chkDisplaySolarTermNames = toggle(new QCheckBox(this), "chkDisplaySolarTermNames", m.chkDisplaySolarTermNames);
+    chkLeapMonthsOnly = toggle(new QCheckBox(this), "chkLeapMonthsOnly", m.chkLeapMonthsOnly);
+    chkOmitInvalidDates = toggle(new QCheckBox(this), "chkOmitInvalidDates", m.chkOmitInvalidDates);
+    chkLargeWindow = toggle(new QCheckBox(this), "chkLargeWindow", m.chkLargeWindow);
+    fraEuroCal = new QGroupBox(Q(m.fraEuroCal.caption), this);
+    fraEuroCal->setObjectName("fraEuroCal");
+    optCE = toggle(new QRadioButton(fraEuroCal), "optCE", m.optCE);
+    optJC = toggle(new QRadioButton(fraEuroCal), "optJC", m.optJC);
+    optCE->setAutoExclusive(false);  // the model decides which of the pair is chosen
+    optJC->setAutoExclusive(false);
+
+    auto* euro = new QHBoxLayout(fraEuroCal);
+    euro->addWidget(optCE);
+    euro->addWidget(optJC);
+
+    auto* terms = new QHBoxLayout;
+    for (QWidget* w : {chkIncludeMajorSolarTerms, chkIncludeMinorSolarTerms, chkDisplaySolarTermNames})
+        terms->addWidget(w);
+    terms->addStretch();
+    auto* list = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdList, txbNumYears, lblYears, chkLeapMonthsOnly,
+                                                      chkOmitInvalidDates})
+        list->addWidget(w);
+    list->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(fraEuroCal);
+    buttons->addWidget(chkLargeWindow);
+    buttons->addStretch();
+    for (QWidget* w : {cmdExport, cmdCopyToClipboard, cmdStop, cmdClose}) buttons->addWidget(w);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(txbText, 1);
+    all->addLayout(terms);
+    all->addLayout(list);
+    all->addLayout(buttons);
+}
+
+void FrmData::Act(const std::function<void()>& procedure) {
+    if (mirroring_) return;  // a widget changed because the model did
+    procedure();
+    Mirror();
+}
+
+void FrmData::ReadSelection() {
+    QString selected = txbText->textCursor().selectedText();
+    selected.replace(QChar(0x2029), QStringLiteral("\r\n"));  // Qt's paragraph separator
+    model_.txbTextSelection = selected.toUtf8().toStdString();
+}
+
+void FrmData::Connect() {
+    DataWindowModel& m = model_;
+    auto onButton = [this](QPushButton* w, void (DataWindowModel::*handler)()) {
+        connect(w, &QPushButton::clicked, this, [this, handler] { Act([this, handler] { (model_.*handler)(); }); });
+    };
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this, [this] {
+        ReadSelection();
+        Act([this] { model_.cmdCopyToClipboard_Click(); });
+    });
+    onButton(cmdStop, &DataWindowModel::cmdStop_Click);
+    onButton(cmdList, &DataWindowModel::cmdList_Click);
+    onButton(cmdExport, &DataWindowModel::cmdExport_Click);
+    connect(cmdClose, &QPushButton::clicked, this, [this] {
+        Act([this] { model_.cmdClose_Click(); });
+        if (!model_.visible) mirrorMainWindow();
+    });
+    auto onCheck = [this](QCheckBox* w, CheckBox& control, void (DataWindowModel::*handler)()) {
+        connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
+            Act([this, &control, handler, checked] {
+                control.value = checked;
+                if (handler) (model_.*handler)();
+            });
+        });
+    };
+    onCheck(chkIncludeMajorSolarTerms, m.chkIncludeMajorSolarTerms, &DataWindowModel::chkIncludeMajorSolarTerms_Click);
+    onCheck(chkIncludeMinorSolarTerms, m.chkIncludeMinorSolarTerms, &DataWindowModel::chkIncludeMinorSolarTerms_Click);
+    onCheck(chkDisplaySolarTermNames, m.chkDisplaySolarTermNames, &DataWindowModel::chkDisplaySolarTermNames_Click);
+    onCheck(chkLargeWindow, m.chkLargeWindow, &DataWindowModel::chkLargeWindow_Click);
+    onCheck(chkLeapMonthsOnly, m.chkLeapMonthsOnly, nullptr);
+    onCheck(chkOmitInvalidDates, m.chkOmitInvalidDates, nullptr);
+    connect(optCE, &QRadioButton::clicked, this, [this] { Act([this] { model_.optCE_Click(); }); });
+    connect(optJC, &QRadioButton::clicked, this, [this] { Act([this] { model_.optJC_Click(); }); });
+    connect(txbNumYears, &QLineEdit::textEdited, this,
+            [this](const QString& text) { Act([this, text] { model_.txbNumYears.text = text.toUtf8().toStdString(); }); });
+    connect(txbNumYears, &QLineEdit::returnPressed, this, [this] { Act([this] { model_.txbNumYears_KeyPress(13); }); });
+    connect(txbText, &QPlainTextEdit::selectionChanged, this, [this] { ReadSelection(); });
+}
+
+bool FrmData::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbText->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ReadSelection();
+        Act([this] { model_.txbText_MouseUp(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmData::closeEvent(QCloseEvent* event) {
+    event->ignore();  // the model decides; it hides the window
+    Act([this] { model_.Form_QueryUnload(); });
+    if (!model_.visible) mirrorMainWindow();
+}
+
+void FrmData::MirrorText() {
+    const std::string& text = model_.txbText.text;
+    if (shownGeneration_ != model_.textGeneration || text.size() < shownBytes_) {
+        txbText->setPlainText(ShownText(text));
+        shownGeneration_ = model_.textGeneration;
+    } else if (text.size() > shownBytes_) {
+        QTextCursor end(txbText->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(ShownText(std::string_view(text).substr(shownBytes_)));
+    } else {
+        return;
+    }
+    shownBytes_ = text.size();
+    // The caret at the end of the text, as the model leaves it.
+    QTextCursor caret = txbText->textCursor();
+    caret.movePosition(QTextCursor::End);
+    txbText->setTextCursor(caret);
+    txbText->ensureCursorVisible();
+}
+
+void FrmData::Mirror() {
+    mirroring_ = true;
+    setWindowTitle(Q(model_.caption));
+    for (const auto& mirror : mirrors_) mirror();
+    MirrorText();
+    if (model_.width != appliedWidth_ || model_.height != appliedHeight_) {
+        resize(model_.width, model_.height);
+        appliedWidth_ = model_.width;
+        appliedHeight_ = model_.height;
+    }
+    if (model_.visible != isVisible()) {
+        setVisible(model_.visible);
+        if (model_.visible) raise();
+    }
+    if (QWidget* w = model_.focus.empty() ? nullptr : findChild<QWidget*>(Q(model_.focus)); w && isVisible()) {
+        activateWindow();
+        w->setFocus();
+        model_.focus.clear();
+    }
+    mirroring_ = false;
+}
+
+}  // namespace orbel

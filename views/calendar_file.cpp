@@ -1,0 +1,108 @@
+#include "views/calendar_file.h"
+
+#include <QDateTime>
+#include <QSaveFile>
+
+#include <cstdio>
+
+#include "dates/day_numbers.h"
+
+namespace orbel {
+
+namespace {
+
+constexpr std::string_view CRLF = "\r\n";
+constexpr size_t FoldOctets = 75;  // RFC 5545, 3.1
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::string CalendarDate(int32_t jdn) {
+    EuroDate date;
+    date.letter = 'G';
+    date.jdn = jdn;
+    JDNToEuroDate(date);
+    if (date.year < 1 || date.year > 9999) return {};
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.year, date.month, date.day);
+    return buffer;
+}
+
+std::string FoldLine(std::string_view line) {
+    std::string out;
+    size_t room = FoldOctets;
+    while (line.size() > room) {
+        size_t cut = room;
+        while (cut > 0 && IsContinuationByte(line[cut])) --cut;
+        out.append(line.substr(0, cut));
+        out += CRLF;
+        out += ' ';
+        line.remove_prefix(cut);
+        room = FoldOctets - 1;  // the blank that begins a continuation line counts
+    }
+    out.append(line);
+    out += CRLF;
+    return out;
+}
+
+std::string EscapeText(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' || c == ';' || c == ',') {
+            out += '\\';
+            out += c;
+        } else if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += "\\n";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::string_view stamp) {
+    std::string out;
+    for (std::string_view line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Corvane Systems//Orbel//EN",
+                                  "CALSCALE:GREGORIAN"})
+        out += FoldLine(line);
+    for (const CalendarEvent& e : events) {
+        const std::string start = CalendarDate(e.jdn);
+        const std::string end = CalendarDate(e.jdn + 1);
+        if (start.empty() || end.empty()) continue;
+        out += FoldLine("BEGIN:VEVENT");
+        out += FoldLine("UID:" + EscapeText(e.uid));
+        out += FoldLine("DTSTAMP:" + std::string(stamp));
+        out += FoldLine("DTSTART;VALUE=DATE:" + start);
+        out += FoldLine("DTEND;VALUE=DATE:" + end);
+        out += FoldLine("SUMMARY:" + EscapeText(e.summary));
+        out += FoldLine("TRANSP:TRANSPARENT");
+        out += FoldLine("END:VEVENT");
+    }
+    out += FoldLine("END:VCALENDAR");
+    return out;
+}
+
+std::string CurrentCalendarStamp() {
+    return QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'").toStdString();
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    if (!file.commit()) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orbel

@@ -1,0 +1,40 @@
+#pragma once
+// iCalendar files (RFC 5545) of all-day events, for taking lunar anniversaries
+// into an ordinary calendar application.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbel {
+
+struct CalendarEvent {
+    int32_t jdn = 0;      // the day, Julian day number
+    std::string uid;      // stable across exports of the same list
+    std::string summary;  // UTF-8
+};
+
+// The whole file: a VCALENDAR with one all-day VEVENT per event, CRLF line
+// ends, lines folded at 75 octets. `stamp` is the DTSTAMP, UTC, in the form
+// YYYYMMDDTHHMMSSZ. Events whose CE year lies outside 1..9999 cannot be
+// written as an iCalendar date and are left out.
+std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::string_view stamp);
+
+// The CE date of a day number as YYYYMMDD, or empty outside the years 1..9999.
+std::string CalendarDate(int32_t jdn);
+
+// `line` folded after every 75 octets with CRLF and a blank, never inside a
+// UTF-8 sequence, and ended with CRLF.
+std::string FoldLine(std::string_view line);
+
+// Backslash, semicolon, comma and line breaks escaped as TEXT values need.
+std::string EscapeText(std::string_view text);
+
+// The present moment as a DTSTAMP value.
+std::string CurrentCalendarStamp();
+
+// Writes `text` to `path` through a temporary file and a rename; false with
+// `error` set when that fails.
+bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error);
+
+}  // namespace orbel

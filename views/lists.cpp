@@ -1,0 +1,292 @@
+// The three lists of the data window: lunar new years and anniversaries,
+// lunar month starts and leap months, and the lunar dates of Julian and CE
+// new years.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "dates/date_text.h"
+#include "dates/day_numbers.h"
+#include "engine/chinese_calendar.h"
+#include "engine/cycles.h"
+#include "support/language.h"
+#include "views/data_window.h"
+#include "views/year_data.h"
+
+namespace orbel {
+
+namespace {
+
+constexpr std::string_view CRLF = "\r\n";
+constexpr std::string_view OrdinalSign = "\xC2\xBA";
+constexpr std::string_view StopCaption = "Stop";
+constexpr std::string_view BusyYearsCaption = "years     ";
+constexpr std::string_view CalculatingCaption = "years     Calculating ...";
+constexpr std::string_view InvalidLunarDateMessage = "Lunar date is invalid.";
+constexpr std::string_view OutputFullMessage = "Output window is full.";
+constexpr size_t ShortChlTextLength = 15;  // "12-34-56-78 CHL"
+constexpr int J1Code = 3;
+constexpr int Z1Code = 4;
+
+std::string EuroDateText(int32_t jdn, char letter) {
+    EuroDate date;
+    date.letter = letter;
+    date.jdn = jdn;
+    JDNToEuroDate(date);
+    return EuroDateToStr(date);
+}
+
+std::string Plural(int n) { return n > 1 ? "s" : ""; }
+
+// The leading whole number of a text, as the CE date label starts with its year.
+int32_t LeadingInteger(const std::string& text) { return static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10)); }
+
+}  // namespace
+
+int DataWindowModel::NianCounts(const ChlDate& date) {
+    const CalendarSettings s = Readings().settings;
+    const YearData data = ComputeYearData(date.jdn + 0.5, s);
+    termCounts.fill(0);
+    const int count = std::clamp<int>(data.DarkMoonCount, 0, MaxDarkMoons);
+    // The numbering starts two positions before the date's and advances at
+    // every new year, so the first nian in the data is the year before it.
+    CyclePosition nian{date.cycle, date.position};
+    nian.Retreat();
+    nian.Retreat();
+    for (int i = 0; i < count; ++i) {
+        if (data.MonthLabels[static_cast<size_t>(i)] != "01") continue;
+        nian.Advance();
+        int next = i + 1;
+        while (next < count && data.MonthLabels[static_cast<size_t>(next)] != "01") ++next;
+        if (nian.cycle != date.cycle || nian.position != date.position) continue;
+        if (next >= count) return 0;  // the nian runs past the data
+        const int32_t first = data.DarkMoonDays[i];
+        const int32_t end = data.DarkMoonDays[next];
+        for (int j = 0; j <= 78; ++j)
+            if (data.TermDays[j] >= first && data.TermDays[j] < end) ++termCounts[static_cast<size_t>(j % 24)];
+        return next - i;
+    }
+    return 0;
+}
+
+void DataWindowModel::ListLunarNewYears() {
+    ShowListRow(false, true);
+    const MainWindowReadings main = Readings();
+    const CalendarSettings& s = main.settings;
+    const int country = std::clamp(main.country, 0, 2);
+    ChlDate date;
+    if (!parseChl(main.lunarDateText, date)) {
+        port.ShowMessage(caption, InvalidLunarDateMessage, MessageIcon::Exclamation);
+        return;
+    }
+    newYearMode = date.month == 1 && date.day == 1 && date.leap == 0;
+    const int32_t startMonth = date.month, startDay = date.day, startLeap = date.leap;
+    const int n = std::atoi(txbNumYears.text.c_str());
+
+    std::string heading = newYearMode ? std::string("Lunar New Year's Day ")
+                                      : std::string(CountryNames[static_cast<size_t>(country) + 3]) +
+                                            " Lunar Calendar anniversaries" + std::string(CRLF);
+    heading += "with corresponding European date and JDN" + std::string(CRLF) + "(" + EpochMethod(false, s) +
+               ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " E, " +
+               std::string(CountryNames[static_cast<size_t>(country)]) + ")";
+    if (newYearMode) heading += std::string(CRLF) + "plus number of months, J1's and Z1's in the nian";
+    Append(heading + ":" + std::string(CRLF));
+
+    const bool long_ = n > 30;
+    if (long_) {
+        lblYears.caption = BusyYearsCaption;
+        busy = true;
+        port.SetBusy(true);
+        cmdClose.caption = StopCaption;
+    }
+    const std::string_view cal = Cal();
+    for (int i = 0; i < n;) {
+        bool counted = false;
+        const int16_t status = ChLDateToJDN(date, s);
+        if (status != 0) {
+            if (!chkOmitInvalidDates.value)
+                Append(ChlDateShortStr(date, 0, "CHL", s, country) + " is invalid" + std::string(CRLF));
+            if (date.day == 30) {
+                date.day = 29;
+            } else if (date.leap == 0) {
+                Append("Anomaly" + std::string(CRLF));
+                counted = true;
+            } else {
+                date.leap = 0;
+                if (startDay == 30) date.day = 30;
+            }
+        } else {
+            std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateText(date.jdn, Letter()) +
+                               " " + std::string(cal) + " = " + Blanked(date.jdn) + " JDN";
+            if (newYearMode) {
+                const int months = NianCounts(date);
+                line += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts[J1Code]) +
+                        " Z1:" + std::to_string(termCounts[Z1Code]);
+            } else {
+                line += " " + Blanked(i);
+            }
+            Append(line + std::string(CRLF));
+            listedDays.push_back({date, i});
+            counted = true;
+        }
+        port.ProcessEvents();
+        if (StopRequested) break;
+        repaint();
+        if (counted) {
+            ++i;
+            CyclePosition year{date.cycle, date.position};
+            year.Advance();
+            date.cycle = year.cycle;
+            date.position = year.position;
+            date.month = startMonth;
+            date.day = startDay;
+            date.leap = startLeap;
+        }
+    }
+    lblYears.caption = ProgramText(TextYears);
+    busy = false;
+    port.SetBusy(false);
+    cmdClose.caption = ProgramText(TextClose);
+    cmdExport.visible = !listedDays.empty();
+    FinishOutput();
+}
+
+void DataWindowModel::ListLeapMonths() {
+    ShowListRow(true, false);
+    const MainWindowReadings main = Readings();
+    const CalendarSettings& s = main.settings;
+    const int country = std::clamp(main.country, 0, 2);
+    const int32_t c = LeadingInteger(main.ceDateText);
+    const int n = std::atoi(txbNumYears.text.c_str());
+    if (n < 1) {
+        focus = "txbNumYears";
+        return;
+    }
+    const int32_t first = n % 2 == 1 ? c - n / 2 : c - n / 2 + 1;
+    const bool leapOnly = chkLeapMonthsOnly.value;
+    const std::string_view cal = Cal();
+    const std::string countryName(CountryNames[static_cast<size_t>(country)]);
+    const std::string span = "for " + std::to_string(n) + " year" + Plural(n) + " from " + std::to_string(first) +
+                             " " + std::string(cal);
+    const std::string longitude = "longitude" + Blanked(s.referenceLongitude) + std::string(OrdinalSign) + " E, ";
+    if (leapOnly)
+        Append("Leap months with corresponding date CE and Julian day number" + std::string(CRLF) + span + " (" +
+               EpochMethod(false, s) + "," + std::string(CRLF) + longitude + countryName + "):" + std::string(CRLF));
+    else
+        Append("Starts of all months with corresponding date CE" + std::string(CRLF) + "and Julian day number " + span +
+               std::string(CRLF) + "(" + EpochMethod(false, s) + ", " + longitude + countryName + "):" +
+               std::string(CRLF));
+
+    if (n > 10) {
+        chkLeapMonthsOnly.visible = false;
+        lblYears.caption = CalculatingCaption;
+        cmdClose.caption = StopCaption;
+        busy = true;
+        port.SetBusy(true);
+    }
+    bool outOfRange = false;
+    for (int32_t y = first; y < first + n && !outOfRange; ++y) {
+        const int32_t cycle = CycleOfYear(y, s.epoch);
+        const int16_t position = PositionOfYear(y);
+        for (int m = 1; m <= 12; ++m) {
+            for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
+                ChlDate date;
+                date.epoch = s.epoch;
+                date.cycle = cycle;
+                date.position = position;
+                date.month = m;
+                date.leap = leap;
+                date.day = 1;
+                const int16_t status = ChLDateToJDN(date, s);
+                if (status == -5) continue;
+                if (status < 0) {
+                    port.ShowMessage(caption, "intM =" + Blanked(m) + "  Error code =" + Blanked(status),
+                                     MessageIcon::Exclamation);
+                    // A year the calendar cannot compute fails in every
+                    // month alike: one message ends the list.
+                    outOfRange = status == -1;
+                    if (outOfRange) break;
+                    continue;
+                }
+                std::string text = ChlDateShortStr(date, 0, "CHL", s, country);
+                if (text.size() < ShortChlTextLength) text += ' ';
+                ChlDate last = date;
+                const bool thirty = LunarMonthLength(last, s) == 30;
+                std::string line = text + " =  " + EuroDateText(date.jdn, Letter()) + " " + std::string(cal) + " = " +
+                                   Blanked(date.jdn) + " JDN" + (thirty ? "  30 days" : "  29 days");
+                // Leap labels "10*" to "12*" are one character longer.
+                if (!(leap == 1 && m >= 10)) {
+                    const size_t at = line.find("CHL");
+                    if (at != std::string::npos) line.insert(at, " ");
+                }
+                Append(line + std::string(CRLF));
+            }
+            if (outOfRange) break;
+        }
+        port.ProcessEvents();
+        if (StopRequested) break;
+        repaint();
+    }
+    lblYears.caption = ProgramText(TextYears);
+    chkLeapMonthsOnly.visible = true;
+    busy = false;
+    port.SetBusy(false);
+    cmdClose.caption = ProgramText(TextClose);
+    FinishOutput();
+}
+
+void DataWindowModel::ListJCCENewYears() {
+    ShowListRow(false, true);
+    const MainWindowReadings main = Readings();
+    const CalendarSettings& s = main.settings;
+    const int country = std::clamp(main.country, 0, 2);
+    const int n = std::atoi(txbNumYears.text.c_str());
+    const char letter = Letter();
+    EuroDate today;
+    today.letter = letter;
+    today.jdn = static_cast<int32_t>(main.currentAJD);
+    JDNToEuroDate(today);
+    const int32_t y0 = today.year;
+
+    Append("Lunar calendar dates of New Years Day in the " +
+           std::string(letter == 'J' ? "Julian Calendar" : "Common Era Calendar") + std::string(CRLF) + "(" +
+           EpochMethod(false, s) + ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) +
+           " E, " + std::string(CountryNames[static_cast<size_t>(country)]) + ")" + std::string(CRLF));
+
+    const std::string code = letter == 'J' ? "-01-01 JC = " : "-01-01 CE = ";
+    std::string pending;
+    bool full = false;
+    for (int i = 0; i < n; ++i) {
+        const int32_t y = y0 + i;
+        EuroDate newYear;
+        newYear.year = y;
+        newYear.month = 1;
+        newYear.day = 1;
+        newYear.letter = letter;
+        const int32_t d = EuroDateToJDN(newYear);
+        // Past the computable days there is no lunar date to give.
+        if (d < FirstComputableDay || d > LastComputableDay) break;
+        ChsDate chs;
+        chs.valid = -99;  // the solar date is not needed
+        ChlDate lunar;
+        CJDateToChDates(d + 0.5, s.epoch, chs, lunar, s);
+        pending += std::to_string(y) + code + ChlDateShortStr(lunar, 0, "CHL", s, country) + std::string(CRLF) +
+                   ChlDateStemBranchStr(lunar, s) + std::string(CRLF);
+        if ((i + 1) % 10 == 0) {
+            Append(pending);
+            txbText.selStart = static_cast<int>(txbText.text.size());
+            pending.clear();
+        }
+        port.ProcessEvents();
+        repaint();
+        if (textCharacters_ >= OutputCharacterLimit) {
+            full = true;
+            break;
+        }
+    }
+    if (full) port.ShowMessage(caption, OutputFullMessage, MessageIcon::Exclamation);
+    Append(pending);
+    FinishOutput();
+}
+
+}  // namespace orbel

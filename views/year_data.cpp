@@ -1,0 +1,161 @@
+#include "views/year_data.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+
+#include "dates/date_text.h"
+#include "dates/day_numbers.h"
+#include "engine/chinese_calendar.h"
+#include "engine/cycles.h"
+#include "engine/sol_eq.h"
+
+namespace orbel {
+
+namespace {
+
+constexpr std::string_view CRLF = "\r\n";
+constexpr std::string_view OrdinalSign = "\xC2\xBA";  // U+00BA, as the main window writes "120º East"
+constexpr std::array<std::string_view, 3> ZoneOfCountry = {"ICT", "CCT", "JST"};
+
+// Month labels as the engine gives them.
+constexpr std::string_view StopLabel = "stop here";
+constexpr std::string_view SuiStartLabel = "11";
+constexpr std::string_view NianStartLabel = "01";
+
+std::string_view LengthWord(int months) {
+    switch (months) {
+        case 11: return "short";
+        case 12: return "normal";
+        case 13: return "long";
+        default: return {};
+    }
+}
+
+// "Sui 79-37 was a normal sui, with 12 months." and its CRLF, or nothing for
+// a count other than 11, 12 or 13.
+std::string Classification(std::string_view word, std::string_view lower, const CyclePosition& year, int months) {
+    const std::string_view length = LengthWord(months);
+    if (length.empty()) return {};
+    return std::string(word) + Blanked(year.cycle) + "-" + std::to_string(year.position) + " was a " +
+           std::string(length) + " " + std::string(lower) + ", with " + std::to_string(months) + " months." +
+           std::string(CRLF);
+}
+
+// Date, calendar, time at the reference meridian and zone of a moment
+// (CJDC) whose day number is `day`.
+std::string DateTimeColumns(int32_t day, double moment, char letter, std::string_view cal, std::string_view zone) {
+    return PaddedEuroDate(day, letter) + " " + std::string(cal) + " " + TimeOfDayStr(moment - day, false) + " " +
+           std::string(zone);
+}
+
+}  // namespace
+
+std::string Blanked(int64_t n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
+
+std::string PaddedEuroDate(int32_t jdn, char letter) {
+    EuroDate date;
+    date.letter = letter;
+    date.jdn = jdn;
+    JDNToEuroDate(date);
+    const std::string text = EuroDateToStr(date);
+    const size_t yearLength = text.find('-', 1);  // a negative year's sign is not the separator
+    const size_t width = 5;
+    return yearLength < width ? std::string(width - yearLength, ' ') + text : text;
+}
+
+void CyclePosition::Advance() {
+    if (++position > 60) {
+        position = 1;
+        ++cycle;
+    }
+}
+
+void CyclePosition::Retreat() {
+    if (--position < 1) {
+        position = 60;
+        --cycle;
+    }
+}
+
+std::string YearDataText(const YearDataRequest& r) {
+    const CalendarSettings& s = r.settings;
+    const char letter = r.julian ? 'J' : 'G';
+    const std::string_view cal = r.julian ? "JC" : "CE";
+    const int country = std::clamp(r.country, 0, 2);
+    const std::string_view zone = ZoneOfCountry[static_cast<size_t>(country)];
+    const bool terms = r.majorTerms || r.minorTerms;
+
+    const double x = ToReferenceCJD(r.ajd, s.referenceLongitude);
+    const int32_t y = SuiOfDay(x, s);
+    const CyclePosition first{CycleOfYear(y - 1, s.epoch), PositionOfYear(y - 1)};
+
+    std::string text = "Dates, times and chronological Julian dates of dark moons";
+    text += CRLF;
+    if (terms) text += "and solar terms ";
+    text += "for 3 solar years beginning" + Blanked(first.cycle) + "-" + std::to_string(first.position) + " (" +
+            std::to_string(y - 1) + " " + std::string(cal) + ")," + std::string(CRLF);
+    text += EpochMethod(true, s) + ".  Times are " + std::string(zone) + " times," + std::string(CRLF);
+    text += "which assume longitude" + Blanked(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
+            std::string(CountryNames[static_cast<size_t>(country)]) + ") as reference meridian." + std::string(CRLF);
+
+    const YearData data = ComputeYearData(x, s);
+    const int count = std::clamp<int>(data.DarkMoonCount, 0, MaxDarkMoons);
+    int j = 0;  // the first term on or after the first month's first day
+    while (j <= 78 && data.TermDays[j] < data.DarkMoonDays[0]) ++j;
+
+    // The counters start far below any month count, so that the months
+    // before the first sui or nian start get no classification.
+    int suiMonths = -100, nianMonths = -100, suiStarts = 0;
+    CyclePosition sui = first, nian = first;
+    sui.Retreat();
+    nian.Retreat();
+    for (int i = 0; i < count; ++i) {
+        const std::string& label = data.MonthLabels[static_cast<size_t>(i)];
+        if (label == StopLabel) break;
+        const bool suiStart = label == SuiStartLabel;
+        const bool nianStart = label == NianStartLabel;
+        if (suiStart) {
+            if (suiMonths > 10) text += Classification("Sui", "sui", sui, suiMonths);
+            suiMonths = 0;
+            if (++suiStarts == 4) break;
+        } else if (nianStart) {
+            if (nianMonths > 10) text += Classification("Nian", "nian", nian, nianMonths);
+            nianMonths = 0;
+        }
+        if (terms) text += "---------- ";
+        if (suiStart) {
+            sui.Advance();
+            text += "Sui" + Blanked(sui.cycle) + "-" + std::to_string(sui.position);
+        } else if (nianStart) {
+            nian.Advance();
+            text += "Nian " + Blanked(nian.cycle) + "-" + std::to_string(nian.position);
+        }
+        if (suiStart || nianStart || terms) text += CRLF;
+
+        const double moon = data.DarkMoonMoments[i];
+        text += DateTimeColumns(data.DarkMoonDays[i], moon, letter, cal, zone) + "  " + DayCountStr(moon, nullptr) +
+                "  LN" + Blanked(data.FirstLunation + i) + " M" + label + " (" +
+                std::to_string(data.MajorTermCount[i]) + " zq)" + std::string(CRLF);
+
+        const int32_t nextMonth = i + 1 < count ? data.DarkMoonDays[i + 1] : INT32_MAX;
+        for (; j <= 78 && data.TermDays[j] < nextMonth; ++j) {
+            const bool major = j % 2 == 0;
+            if (!(major ? r.majorTerms : r.minorTerms)) continue;
+            const size_t code = static_cast<size_t>(j % 24);
+            text += DateTimeColumns(data.TermDays[j], data.TermMoments[j], letter, cal, zone) + " " +
+                    DayCountStr(data.TermMoments[j], nullptr) + "  ST" + Blanked(j % 24 + 1) + " " +
+                    std::string(TermCodes[code]);
+            if (r.termNames)
+                text += " " + std::string(TermNames[code].pinyin) + " (" + std::string(TermNames[code].english) + ")";
+            text += CRLF;
+        }
+        ++suiMonths;
+        ++nianMonths;
+    }
+    text += Classification("Sui", "sui", sui, suiMonths);
+    return text;
+}
+
+}  // namespace orbel
