@@ -2,6 +2,8 @@
 // change the settings; click the value labels.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "app/main_window_model.h"
 #include "app/scripted_user_port.h"
 #include "dates/date_entry.h"
@@ -417,25 +419,48 @@ TEST_F(MainWindowTest, AnEndlessDayCountIsRefusedAsTooLate) {
     EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
 }
 
-TEST_F(MainWindowTest, OutOfRangeMomentsAreRefusedWithTheirOwnMessage) {
-    Convert("3000-01-02 CE");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].title, "Date out of range");
-    EXPECT_EQ(port->messages[0].text, "Date is later than 3000-01-01 CE.");
-    EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
-    port->messages.clear();
-    model->cboTimeZone.listIndex = 1;  // noon at 120 E is before noon GMT
-    Convert("-3000-01-01 CE");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].text, "Date is earlier than -3000-01-01 CE.");
-    EXPECT_EQ(port->messages[0].icon, MessageIcon::Exclamation);
-    port->messages.clear();
-    model->cboTimeZone.listIndex = 0;
-    Convert("-3000-01-01 CE");
-    EXPECT_TRUE(port->messages.empty());
-    EXPECT_EQ(model->state.CurrentAJD, 625333.0);
-    EXPECT_TRUE(model->CheckDateRange(2816788.0001));
-    EXPECT_FALSE(model->CheckDateRange(2816788.0));
+// The first and the last day of the range are admitted whole, at Greenwich;
+// a moment a minute outside is refused with its own message.
+TEST_F(MainWindowTest, TheRangeAdmitsItsFirstAndLastDayWhole) {
+    const std::string early = "Date is earlier than -3000-01-01 CE.";
+    const std::string late = "Date is later than 3000-01-01 CE.";
+    struct Case {
+        const char* date;
+        const char* time;
+        int zone;  // 0 GMT, 1 CCT
+        double ajd;  // when admitted
+        std::string refusal;
+    };
+    const Case cases[] = {
+        {"-3000-01-01 CE", "00:00", 0, 625332.5, ""},
+        {"-3000-01-01 CE", "06:00", 0, 625332.75, ""},
+        {"-3000-01-01 CE", "08:00", 1, 625332.5, ""},
+        {"-3000-01-01 CE", "07:59", 1, 0, early},
+        {"3000-01-01 CE", "23:00", 0, 2816788.5 - 1.0 / 24, ""},
+        {"3000-01-01 CE", "23:59", 0, 2816788.5 - 1.0 / 1440, ""},
+        {"3000-01-02 CE", "07:59", 1, 2816788.5 - 1.0 / 1440, ""},
+        {"3000-01-02 CE", "08:00", 1, 0, late},
+        {"3000-01-02 CE", "00:00", 0, 0, late},
+    };
+    for (const Case& c : cases) {
+        model->state.CurrentAJD = Y2000Noon;
+        model->DisplayDatesAndTimes();
+        port->messages.clear();
+        model->txbTime.text = c.time;
+        model->cboTimeZone.listIndex = c.zone;
+        Convert(c.date);
+        const std::string where = std::string(c.date) + " " + c.time;
+        if (c.refusal.empty()) {
+            EXPECT_TRUE(port->messages.empty()) << where;
+            EXPECT_NEAR(model->state.CurrentAJD, c.ajd, 1e-9) << where;
+        } else {
+            ASSERT_EQ(port->messages.size(), 1u) << where;
+            EXPECT_EQ(port->messages[0].title, "Date out of range");
+            EXPECT_EQ(port->messages[0].text, c.refusal) << where;
+            EXPECT_EQ(port->messages[0].icon, MessageIcon::Exclamation);
+            EXPECT_EQ(model->state.CurrentAJD, Y2000Noon) << where;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, LeftClicksFillTheEntryBoxes) {
@@ -591,6 +616,30 @@ TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
     EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 21 days, ", 0), 0u) << model->lblAgeOfMoon.caption;
     model->lblAgeOfMoon_Click();
     EXPECT_EQ(port->clipboard, model->lblAgeOfMoon.caption);
+}
+
+// Restore state after a change of longitude: the meridian, its zone name,
+// the longitude and zone lists and the labels all come back together.
+TEST(MainWindowRestore, RestoreAfterALongitudeChangeKeepsMeridianAndZoneTogether) {
+    QTemporaryDir folder;
+    ScriptedUserPort port;
+    MainWindowModel model(port);
+    model.clock = [] { return Y2000Noon; };
+    model.stateFilePath = (folder.path() + "/orbel.usr").toStdString();
+    model.Load("1");
+    model.cmdSaveState_Click();
+    model.cboLongitude.listIndex = 12;
+    model.cboLongitude_Click();
+    ASSERT_EQ(model.lblChineseLunarDate[1].caption.substr(model.lblChineseLunarDate[1].caption.size() - 9),
+              "19:28 L12");
+    port.answers = {true};
+    model.cmdRestoreState_Click();
+    EXPECT_EQ(model.cboLongitude.Text(), "120");
+    EXPECT_EQ(model.state.ReferenceLongitude, 120);
+    EXPECT_EQ(model.txbCCT.text, "CCT");
+    EXPECT_EQ(model.cboTimeZone.items, (std::vector<std::string>{"GMT", "CCT"}));
+    EXPECT_TRUE(model.lblChineseLunarDate[1].caption.ends_with(" 20:00 CCT")) << model.lblChineseLunarDate[1].caption;
+    EXPECT_EQ(model.lblChronologicalJulianDateBeijing[0].caption, "Chronological JD 120" + Sign + " East");
 }
 
 TEST(MainWindowStartUp, SettingHandlersWaitForReady) {
