@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QDate>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/scripted_user_port.h"
@@ -110,6 +112,64 @@ TEST(FrmMainGui, ClickingAValueLabelFillsTheEntryBoxes) {
     QTest::mouseClick(w.lblChineseSolarDate.value, Qt::LeftButton);
     EXPECT_EQ(w.txbDate->text(), "79-29-03-03 CHS");
     EXPECT_EQ(w.txbTime->text(), "20:00");
+}
+
+// Every button copies the value and chooses its calendar; only the left
+// button fills the entry boxes.
+TEST(FrmMainGui, OnlyALeftClickOnAValueLabelFillsTheEntryBoxes) {
+    Started s;
+    FrmMain& w = s.window;
+    QTest::keyClicks(w.txbDate, "2012-01-23 CE");
+    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
+    const struct {
+        Qt::MouseButton button;
+        QString date;
+    } cases[] = {{Qt::MiddleButton, ""}, {Qt::RightButton, ""}, {Qt::LeftButton, "79-29-03-03 CHS"}};
+    for (const auto& c : cases) {
+        QTest::mouseClick(w.cmdClearDate, Qt::LeftButton);
+        s.port.clipboard.clear();
+        QTest::mouseClick(w.lblChineseSolarDate.value, c.button);
+        EXPECT_EQ(w.txbDate->text(), c.date) << c.button;
+        EXPECT_EQ(QString::fromStdString(s.port.clipboard), ValueOf(w.lblChineseSolarDate)) << c.button;
+        EXPECT_EQ(s.model.state.InputCalendar, CalendarCHS);
+    }
+}
+
+// Ticking and unticking Show chronological JDs swaps rows of the same height:
+// the window keeps its size and shows no empty row, in every country.
+TEST(FrmMainGui, ShowChronologicalJDsKeepsTheWindowsSize) {
+    Started s;
+    FrmMain& w = s.window;
+    for (int country : {0, 1, 2}) {
+        w.cboRefLong->setCurrentIndex(country);
+        emit w.cboRefLong->activated(country);
+        QApplication::processEvents();
+        const QSize before = w.size();
+        const int rows = w.lblDeltaT.value->geometry().bottom() - w.lblCommonEraDate.value->geometry().top();
+        QTest::mouseClick(w.chkShowCJDs, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_TRUE(w.lblChronologicalJulianDateBeijing.value->isVisible());
+        EXPECT_EQ(w.lblDeltaT.value->geometry().bottom() - w.lblCommonEraDate.value->geometry().top(), rows)
+            << "country " << country;
+        EXPECT_EQ(w.size(), before) << "country " << country;
+        QTest::mouseClick(w.chkShowCJDs, Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_FALSE(w.lblChronologicalJulianDateBeijing.value->isVisible());
+        EXPECT_EQ(w.size(), before) << "country " << country;
+    }
+}
+
+TEST(FrmMainGui, TheLongitudeListOpensWithFifteenRowsAndAScrollBar) {
+    Started s;
+    FrmMain& w = s.window;
+    w.cboLongitude->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* list = w.cboLongitude->view();
+    ASSERT_TRUE(list->isVisible());
+    const double rows = double(list->viewport()->height()) / list->sizeHintForRow(0);
+    EXPECT_NEAR(rows, FrmMain::ListRows, 1.0);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    w.cboLongitude->hidePopup();
 }
 
 TEST(FrmMainGui, TheWindowResizesWithoutOverlappingControls) {
