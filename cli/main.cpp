@@ -16,7 +16,7 @@ void PrintUsage() {
     std::fprintf(stderr,
                  "usage: orbel-cli events FROM TO\n"
                  "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
-                 "       orbel-cli [settings and entry options] convert TEXT|now\n"
+                 "       orbel-cli [settings and entry options] convert [--] TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
