@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config liberfa-dev libgtest-dev libbenchmark-dev libswe-dev
-      qt6-base-dev fonts-wqy-microhei fonts-dejavu-core "$@")
+      qt6-base-dev fonts-wqy-microhei fonts-dejavu-core desktop-file-utils appstream "$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -18,7 +18,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 std::string DocumentationAddress(std::string_view programFolder) {
     const QString folder = QString::fromUtf8(programFolder.data(), static_cast<qsizetype>(programFolder.size()));
-    return QUrl::fromLocalFile(QDir(folder).absoluteFilePath(QStringLiteral("README.md"))).toString().toStdString();
+    return QUrl::fromLocalFile(QDir(folder).absoluteFilePath(QString::fromUtf8(UserManualFile.data(), static_cast<qsizetype>(UserManualFile.size())))).toString().toStdString();
 }
 
 }  // namespace
