@@ -16,9 +16,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 std::string DocumentationAddress(std::string_view programFolder) {
-    const QString folder = QString::fromUtf8(programFolder.data(), static_cast<qsizetype>(programFolder.size()));
-    return QUrl::fromLocalFile(QDir(folder).absoluteFilePath(QString::fromUtf8(UserManualFile.data(), static_cast<qsizetype>(UserManualFile.size())))).toString().toStdString();
+    const QString manual = QDir(Q(programFolder)).absoluteFilePath(Q(UserManualFile));
+    return QUrl::fromLocalFile(manual).toString().toStdString();
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace orbel {
 namespace {
 
 bool NoTerms(const SolarTerms& t) {
-    return std::all_of(std::begin(t.TermMoments), std::end(t.TermMoments), [](double x) { return std::isnan(x); }) &&
+    auto noMoment = [](double x) { return std::isnan(x); };
+    return std::all_of(std::begin(t.TermMoments), std::end(t.TermMoments), noMoment) &&
            std::all_of(std::begin(t.TermDays), std::end(t.TermDays), [](int32_t d) { return d == NoTermDay; });
 }
 
@@ -31,17 +32,32 @@ TEST(InvalidMoment, EveryEngineEntryPointGivesItsInvalidResult) {
         {"MoonLongitude", [&](double x) { return !(std::fabs(MoonLongitude(x, &scratch)) < 7.0); }},
         {"SuiOfDay", [&](double x) { return SuiOfDay(x, s) == NoSui; }},
         {"ComputeSolarTerms", [&](double x) { return NoTerms(ComputeSolarTerms(x, MeanSunMethod, s)); }},
-        {"ComputeYearData", [&](double x) { const YearData d = ComputeYearData(x, s); return NoTerms(d) && d.DarkMoonCount == 0; }},
-        {"CJDateToChDates", [&](double x) { ChsDate chs; ChlDate chl; CJDateToChDates(x, s.epoch, chs, chl, s); return !chs.valid && !chl.valid; }},
+        {"ComputeYearData",
+         [&](double x) {
+             const YearData d = ComputeYearData(x, s);
+             return NoTerms(d) && d.DarkMoonCount == 0;
+         }},
+        {"CJDateToChDates",
+         [&](double x) {
+             ChsDate chs;
+             ChlDate chl;
+             CJDateToChDates(x, s.epoch, chs, chl, s);
+             return !chs.valid && !chl.valid;
+         }},
         {"MoonAgeStr", [](double x) { return MoonAgeStr(x).empty(); }},
         {"AngularSeparation", [&](double x) { return std::isnan(AngularSeparation(x, 1.0, dir)) && dir == 0; }},
         {"PositionalLitFraction", [](double x) { return !PositionalLitFraction(x); }},
         {"ApproximateLitFraction", [](double x) { return std::isnan(ApproximateLitFraction(x, 0, 0)); }},
-        {"ComputeMoonDisplay", [](double x) { const MoonDisplay d = ComputeMoonDisplay(x, ""); return d.error && !d.phaseView; }},
+        {"ComputeMoonDisplay",
+         [](double x) {
+             const MoonDisplay d = ComputeMoonDisplay(x, "");
+             return d.error && !d.phaseView;
+         }},
     };
     const double inf = std::numeric_limits<double>::infinity();
     for (const auto& [entry, givesInvalid] : entries)
-        for (double x : {std::numeric_limits<double>::quiet_NaN(), inf, -inf}) EXPECT_TRUE(givesInvalid(x)) << entry << " of " << x;
+        for (double x : {std::numeric_limits<double>::quiet_NaN(), inf, -inf})
+            EXPECT_TRUE(givesInvalid(x)) << entry << " of " << x;
 }
 
 }  // namespace

@@ -120,7 +120,8 @@ TEST(FrmMainGui, OnlyALeftClickOnAValueLabelFillsTheEntryBoxes) {
     FrmMain& w = s.window;
     QTest::keyClicks(w.txbDate, "2012-01-23 CE");
     QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
-    for (auto [button, date] : {std::pair{Qt::MiddleButton, ""}, {Qt::RightButton, ""}, {Qt::LeftButton, "79-29-03-03 CHS"}}) {
+    for (auto [button, date] :
+         {std::pair{Qt::MiddleButton, ""}, {Qt::RightButton, ""}, {Qt::LeftButton, "79-29-03-03 CHS"}}) {
         QTest::mouseClick(w.cmdClearDate, Qt::LeftButton);
         s.port.clipboard.clear();
         QTest::mouseClick(w.lblChineseSolarDate.value, button);
