@@ -213,6 +213,9 @@ void MainWindowModel::cmdReset_Click() {
 }
 
 void MainWindowModel::SetDateText(std::string_view text) {
+    // Writing the text the box already holds is no change: the element and
+    // animal chosen for a "?" position must survive it.
+    if (txbDate.text == text) return;
     txbDate.text = std::string(text);
     DateTextChanged();
 }

@@ -78,14 +78,20 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
     error = DateErrorNone;
     const CalendarSettings settings = Settings();
 
-    // 1. The text as the date box keeps it, and without blanks and commas.
+    // The text as the date box keeps it, and without blanks and commas. The
+    // box is only tidied (trimmed, upper case): the same date keeps the
+    // element and animal chosen for it.
     std::string s = ToUpper(Trim(text));
     const auto spaces = std::count(s.begin(), s.end(), ' ');
+    const int element = cboElement.listIndex;
+    const int animal = cboAnimal.listIndex;
     SetDateText(s);
+    cboElement.listIndex = element;
+    cboAnimal.listIndex = animal;
     std::erase(s, ',');
     std::erase(s, ' ');
 
-    // 2. Only plus/minus days: start from the displayed date.
+    // Only plus/minus days: start from the displayed date.
     if (s.empty()) {
         if (Trim(txbPlusMinus.text).empty()) return fail(DateErrorNoDate);
         FillEntryFromInputCalendar();
@@ -93,10 +99,10 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         std::erase(s, ',');
         std::erase(s, ' ');
     }
-    // 3.
+    // A date begins with a digit or a minus sign.
     if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s[0])) || s[0] == '-')) return fail(DateErrorNoDate);
 
-    // 4, 5. The calendar code ends the text, or the calendar in force is meant.
+    // The calendar code ends the text, or the calendar in force is meant.
     size_t p = std::string::npos;
     std::string code;
     for (const CalendarRow& row : state.CalendarTable) {
@@ -118,7 +124,7 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         SetDateText(txbDate.text + " " + code);
     }
 
-    // 6, 7. Separators.
+    // Separators, and no time in the date.
     const bool dayCount = Contains(s, "CJDC") || Contains(s, "CJDL") || Contains(s, "AJD");
     if (dayCount) {
         if (std::count(s.begin(), s.end(), '-') > 1) return fail(DateErrorBadDayCount);
@@ -127,10 +133,10 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
     }
     if (Contains(s, ":")) return fail(DateErrorTimeInDate);
 
-    // 8.
+    // Noon when no time is given.
     if (txbTime.text.empty()) txbTime.text = "12:00";
 
-    // 9. The day of the date.
+    // The day of the date.
     std::string d = s.substr(0, p);
     int32_t jdn = 0;
     if (code == "PAN" || code == "CE" || code == "JC") {
@@ -194,9 +200,9 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         const double ajd = code == "CJDC" ? FromReferenceCJD(x, settings.referenceLongitude)
                            : code == "CJDL" ? CJDLToAJD(x)
                                             : x;
-        if (!(ajd >= 625333.0)) return fail(DateErrorTooEarly);
+        if (!(ajd >= state.EarliestAJD)) return fail(DateErrorTooEarly);
         state.InputCalendar = GetCalendar(code);
-        // 10. A day count carries its own time of day.
+        // A day count carries its own time of day.
         if (code == "CJDC") {
             txbTime.text = BeijingTime(ToReferenceCJD(ajd, settings.referenceLongitude), state.ZoneName).substr(0, 5);
             SetZoneSelection(1);
@@ -209,7 +215,7 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         return fail(DateErrorParsing);
     }
 
-    // 10. The time of day in the chosen zone.
+    // The time of day in the chosen zone.
     const int16_t minutes = ParseTime(txbTime.text);
     if (minutes < 0) return fail(DateErrorBadTime);
     const double c = jdn + minutes / 1440.0;

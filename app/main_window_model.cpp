@@ -15,7 +15,8 @@ namespace {
 
 constexpr std::string_view WindowTitle = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ";
 
-// The masculine ordinal sign U+00BA, as the caption has always shown it.
+// The masculine ordinal sign U+00BA, which the caption writes after the
+// longitude in place of a degree sign.
 constexpr std::string_view OrdinalSign = "\xC2\xBA";
 
 std::vector<std::string> Texts(auto const& views) {
@@ -237,14 +238,19 @@ void MainWindowModel::cboRefLong_Click() {
     ApplyCountryColours();
 }
 
-void MainWindowModel::cboLongitude_Click() {
-    const int index = std::clamp(cboLongitude.listIndex, 0, 45);
+void MainWindowModel::SetLongitudeIndex(int index) {
+    index = std::clamp(index, 0, 45);
+    cboLongitude.listIndex = index;
     state.ReferenceLongitude = static_cast<int16_t>(100 + index);
     state.ZoneName = state.LongitudeLabels[static_cast<size_t>(index)];
     txbCCT.text = state.ZoneName;
     if (cboTimeZone.items.size() < 2) cboTimeZone.SetItems({"GMT", ""});
     cboTimeZone.items[1] = state.ZoneName;
     cboTimeZone.listIndex = -1;
+}
+
+void MainWindowModel::cboLongitude_Click() {
+    SetLongitudeIndex(cboLongitude.listIndex);
     txbDate.text.clear();
     txbTime.text.clear();
     if (!state.Ready) return;

@@ -123,7 +123,7 @@ public:
     void cmdNow_Click();
     void cmdClearDate_Click();
     void cmdReset_Click();
-    // Value-label clicks; button 1 is the left button.
+    // Value-label clicks; button 1 is the left button, 2 the right, 4 the middle.
     void lblCommonEraDate_Click(int button);
     void lblJulianCalendarDate_Click(int button);
     void lblChineseLunarDate_Click(int button);
@@ -260,6 +260,9 @@ private:
     void ValueLabelClick(int16_t calendar, int button, bool copyToClipboard);
     std::array<Label, 2>* ValueLabelOf(int16_t calendar);
     void SetZoneSelection(int index);
+    // The meridian, its zone name, the zone box and the zone list's second
+    // item, all from one index of the longitude list.
+    void SetLongitudeIndex(int index);
     void SetOptionColours(OptionButton& chosen, OptionButton& other);
     void RefreshElementAnimalTarget();
     bool IsElementAnimalTarget() const;

@@ -86,17 +86,17 @@ bool MainWindowModel::RestoreState() {
     chkShowCJDs_Click();
     for (size_t i = 0; i < s.zoneLabels.size() && i < state.LongitudeLabels.size(); ++i)
         state.LongitudeLabels[i] = s.zoneLabels[i];
-    // The longitude follows the chosen country (the country handler sets the
-    // list itself later); without a country the saved longitude chooses one.
+    // The longitude follows the chosen country; without a country the saved
+    // longitude chooses one. The list, the meridian and the zone name are set
+    // together, so that a restore after a change of longitude shows every
+    // time at the meridian whose name it carries.
     int longitudeIndex = s.longitudeIndex;
     if (cboRefLong.listIndex >= 0) {
         longitudeIndex = Countries[static_cast<size_t>(cboRefLong.listIndex)].longitudeIndex;
     } else {
-        cboLongitude.listIndex = longitudeIndex;
         cboRefLong.listIndex = longitudeIndex == 5 ? 0 : longitudeIndex == 35 ? 2 : 1;
     }
-    state.ZoneName = state.LongitudeLabels[static_cast<size_t>(longitudeIndex)];
-    txbCCT.text = state.ZoneName;
+    SetLongitudeIndex(longitudeIndex);
     multipleSearchRows = s.searchRows;
     state.Restoring = false;
     return true;

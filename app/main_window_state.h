@@ -107,8 +107,8 @@ struct MainWindowState {
     bool Tick = false;
     bool IsChina = true;
     bool Restoring = false;
-    double EarliestAJD = 625333.0;  // start of -3000-01-01 CE
-    double LatestAJD = 2816788.0;   // 3000-01-01 CE
+    double EarliestAJD = EarliestMomentAJD;  // -3000-01-01 00:00 GMT
+    double LatestAJD = LatestMomentAJD;      // 3000-01-01 23:59:59 GMT
     int16_t MinCycle = 0;
     int16_t MaxCycle = 96;
     int16_t MinYear = -3000;

@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/calendar_settings.h"
+
 namespace orbel {
 
 inline constexpr int SavedStateLineCount = 79;
@@ -25,8 +27,8 @@ inline constexpr int SavedZoneLabelCount = 46;     // longitudes 100 to 145
 inline constexpr int SavedSearchRowCount = 3;      // multiple element-animal search
 
 // The limits of the displayed moment, as for a typed date.
-inline constexpr double SavedEarliestAJD = 625333.0;
-inline constexpr double SavedLatestAJD = 2816788.0;
+inline constexpr double SavedEarliestAJD = EarliestMomentAJD;
+inline constexpr double SavedLatestAJD = LatestMomentAJD;
 
 inline constexpr std::string_view SaveStateTitle = "Save state";
 inline constexpr std::string_view SaveStateErrorText = "Error when attempting to save the state: ";

@@ -21,8 +21,9 @@ constexpr const char* Usage =
     "[--method true|mean]\n"
     "                 [--time HH:MM] [--zone gmt|local] [--plus N | --minus N] [--element NAME] "
     "[--animal NAME]\n"
-    "                 [--calendar CODE] [--yes] [--tips] convert TEXT\n"
-    "TEXT is typed into the Date box and converted (\"now\" presses Now); every value label is printed\n";
+    "                 [--calendar CODE] [--yes] [--tips] convert [--] TEXT\n"
+    "TEXT is typed into the Date box and converted (\"now\" presses Now); every value label is printed.\n"
+    "-- ends the options: a TEXT that begins with a hyphen (\"----- CE\") follows it.\n";
 
 bool TakesValue(std::string_view arg) {
     return cli::IsSettingsOption(arg) || arg == "--time" || arg == "--zone" || arg == "--plus" || arg == "--minus" ||
@@ -84,6 +85,7 @@ void ChooseSettings(MainWindowModel& model, const cli::SettingsOptions& options)
 bool IsConvertCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (arg == "--") return i + 1 < argc && std::string_view(argv[i + 1]) == "convert";
         if (TakesValue(arg))
             ++i;
         else if (!IsFlag(arg))
@@ -99,9 +101,19 @@ int RunConvertCommand(int argc, char** argv) {
     bool tips = false;
     bool commandSeen = false;
     std::optional<std::string> text;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (TakesValue(arg)) {
+        const bool option = !optionsEnded && arg.starts_with("--");
+        if (option && arg == "--") {
+            optionsEnded = true;
+        } else if (!option && !commandSeen && arg == "convert") {
+            commandSeen = true;
+        } else if (!option && commandSeen && !text) {
+            text = std::string(arg);
+        } else if (!option) {
+            return Fail("unexpected argument '" + std::string(arg) + "'");
+        } else if (TakesValue(arg)) {
             if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
             const std::string_view value = argv[++i];
             std::string error;
@@ -114,10 +126,6 @@ int RunConvertCommand(int argc, char** argv) {
             yes = true;
         } else if (arg == "--tips") {
             tips = true;
-        } else if (!commandSeen && arg == "convert") {
-            commandSeen = true;
-        } else if (commandSeen && !text && (arg.empty() || arg[0] != '-' || arg.size() < 2 || arg[1] != '-')) {
-            text = std::string(arg);
         } else {
             return Fail("unexpected argument '" + std::string(arg) + "'");
         }

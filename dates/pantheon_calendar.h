@@ -71,7 +71,7 @@ struct PantheonLabel {
 };
 PantheonLabel PanLondonLabel(double ajd);
 // `zoneName` is the chosen country's zone ("CCT", "ICT", "JST"); the long text
-// names the CCT timezone whatever the country, as the window always has.
+// names the CCT timezone whatever the country: that text is fixed.
 PantheonLabel PanReferenceLabel(double ajd, int16_t referenceLongitude, std::string_view zoneName);
 
 // The small note beside the reference-zone Pantheon label comparing it with

@@ -11,7 +11,32 @@ struct CalendarSettings {
     int16_t method = 0;                // solar terms for typed CHS dates: 0 true sun, 1 mean sun
 };
 
+// The range of every calendar: whole days from -3000-01-01 CE to 3000-01-01
+// CE, both included.
 inline constexpr int32_t MinJDN = 625333;   // -3000-01-01 CE
 inline constexpr int32_t MaxJDN = 2816788;  //  3000-01-01 CE
+
+// The same range as moments (AJD, GMT). A civil day n begins at CJD n, that
+// is at AJD n - 1/2, so the range runs from -3000-01-01 00:00 GMT to the
+// last second of 3000-01-01 GMT; both ends are admitted. Moments are typed,
+// moved and shown in whole minutes, so no moment of the last day is lost.
+inline constexpr double EarliestMomentAJD = MinJDN - 0.5;
+inline constexpr double LatestMomentAJD = MaxJDN + 0.5 - 1.0 / 86400.0;
+
+// Days for which the engine computes anything: the range with three years to
+// spare on each side, for the year data around its first and last days.
+inline constexpr int32_t FirstComputableDay = MinJDN - 1096;
+inline constexpr int32_t LastComputableDay = MaxJDN + 1096;
+
+// Whether x (a moment or day count) can be turned into whole day numbers and
+// years at all: not a number, the infinities and values beyond a billion days
+// (about 2.7 million years) cannot, and every engine procedure that takes a
+// moment gives its invalid result for them instead of computing.
+constexpr bool FitsDayArithmetic(double x) { return x > -1e9 && x < 1e9; }
+
+// Whether the engine can compute at moment or day count x (AJD, CJDL or CJDC:
+// the margins dwarf the hours between them). Not a number and the infinities
+// are not computable.
+constexpr bool IsComputable(double x) { return x >= FirstComputableDay && x < LastComputableDay + 1.0; }
 
 }  // namespace orbel

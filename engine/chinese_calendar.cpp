@@ -55,9 +55,6 @@ int LabelNumber(const std::string& label) { return std::atoi(label.c_str()); }
 
 bool IsLeapLabel(const std::string& label) { return label.find('*') != std::string::npos; }
 
-bool InComputableRange(double x) {
-    return std::isfinite(x) && x >= FirstComputableDay && x < LastComputableDay + 1.0;
-}
 
 
 int32_t ClampToInt32(int64_t v) {
@@ -160,12 +157,19 @@ void AssignMonths(YearData& data) {
     }
 }
 
-YearData ComputeYearData(double cjdc, const CalendarSettings& settings) { return *YearDataFor(cjdc, settings); }
+YearData ComputeYearData(double cjdc, const CalendarSettings& settings) {
+    if (!FitsDayArithmetic(cjdc)) {
+        YearData none;
+        static_cast<SolarTerms&>(none) = ComputeSolarTerms(cjdc, TrueSunMethod, settings);
+        return none;  // no dark moons
+    }
+    return *YearDataFor(cjdc, settings);
+}
 
 void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings) {
     const bool skipSolar = chs.valid == -99;
     if (skipSolar) chs.valid = 0;
-    if (!InComputableRange(x)) {
+    if (!IsComputable(x)) {
         chs.valid = 0;
         chl.valid = 0;
         return;

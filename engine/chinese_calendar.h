@@ -36,7 +36,9 @@ struct YearData : SolarTerms {
 };
 
 // The year data around day floor(cjdc). It depends only on the sui of that
-// day and the reference longitude, and is memoised by them.
+// day and the reference longitude, and is memoised by them. A day count that
+// does not fit the day arithmetic gives the invalid solar terms and no dark
+// moons.
 YearData ComputeYearData(double cjdc, const CalendarSettings& settings);
 
 // Fills FirstLunation, DarkMoonMoments, DarkMoonDays and DarkMoonCount from
@@ -82,11 +84,6 @@ bool ChSDateToJDN(ChsDate& r, const CalendarSettings& s);
 int32_t YearOfCycle(int32_t cycle, int32_t position, int32_t epoch);
 int32_t CycleOfYear(int32_t year, int32_t epoch);
 int16_t PositionOfYear(int32_t year);
-
-// Days (reference meridian) for which the calendars can be computed: the
-// supported range of dates with three years to spare on each side.
-inline constexpr int32_t FirstComputableDay = MinJDN - 1096;
-inline constexpr int32_t LastComputableDay = MaxJDN + 1096;
 
 // Empties every memo of the engine: phase moments, solar terms and year data.
 // For benchmarks that measure cold costs; results never depend on it.

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <numbers>
 
+#include "engine/calendar_settings.h"
 #include "engine/quenta_module.h"
 #include "services/astronomy.h"
 
@@ -35,6 +37,7 @@ constexpr double kAfter2099 = -100.0;
 }  // namespace
 
 std::string MoonAgeStr(double ageDays) {
+    if (!FitsDayArithmetic(ageDays)) return {};
     const double days = std::floor(ageDays);
     const double rest = ageDays - days;
     const double hours = std::floor(rest * 24.0);
@@ -65,7 +68,7 @@ double AngularSeparation(double a, double b, int16_t& dir) {
 std::optional<double> PositionalLitFraction(double ajd) {
     double scratch = 0.0;
     const double moon = MoonLongitude(ajd, &scratch);
-    if (moon == kBefore1600 || moon == kAfter2099) return std::nullopt;
+    if (std::isnan(moon) || moon == kBefore1600 || moon == kAfter2099) return std::nullopt;
     double sunOut = 0.0;
     const double sun = sun_app(ajd, &sunOut);
     int16_t dir = 0;
@@ -74,6 +77,7 @@ std::optional<double> PositionalLitFraction(double ajd) {
 }
 
 double ApproximateLitFraction(double ajd, int32_t lunation, int16_t phase) {
+    if (lunation == NoLunation || !FitsDayArithmetic(ajd)) return std::numeric_limits<double>::quiet_NaN();
     const double t0 = PhaseMomentGMT(lunation, phase);
     const double t1 = phase == 3 ? PhaseMomentGMT(lunation + 1, 0) : PhaseMomentGMT(lunation, phase + 1);
     double x = 0.0;
@@ -146,6 +150,10 @@ MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix) {
     const int32_t k = LunationAt(ajd);
     display.lunation = k;
     display.phase = GetPhase(k, ajd, display.exact);
+    if (k == NoLunation) {
+        display.error = GetPhaseErrorMessage(display.phase);
+        return display;
+    }
     const double darkMoon = PhaseMomentGMT(k, 0);
     display.ageDays = ajd - darkMoon;
     display.lengthDays = PhaseMomentGMT(k + 1, 0) - darkMoon;

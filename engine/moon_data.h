@@ -14,7 +14,8 @@
 namespace orbel {
 
 // "5 days, 3 hrs, 27 mins": whole days, then whole hours and whole minutes of
-// the rest (each truncated); the singular for exactly 1.
+// the rest (each truncated); the singular for exactly 1. Empty for an age
+// that is not a number.
 std::string MoonAgeStr(double ageDays);
 
 // The smaller angle between longitudes a and b (radians, any multiple of 2pi),
@@ -30,7 +31,8 @@ std::optional<double> PositionalLitFraction(double ajd);
 // Lit fraction from the principal phase times alone: the moment's fraction of
 // the way between the last principal phase `phase` of lunation `lunation` and
 // the next one sets x, running 0 at the dark moon to 1 at the full moon and
-// back, and f = (1 - cos(pi x)) / 2.
+// back, and f = (1 - cos(pi x)) / 2. Not a number for NoLunation or a moment
+// that is not a number.
 double ApproximateLitFraction(double ajd, int32_t lunation, int16_t phase);
 
 // How the picture loaded into the Moon picture box is repainted.
@@ -68,7 +70,8 @@ struct MoonMessage {
     std::string text;
 };
 
-// Everything the main window shows of the Moon at a moment (AJD, GMT).
+// Everything the main window shows of the Moon at a moment (AJD, GMT). A
+// moment LunationAt refuses gives only `error`.
 struct MoonDisplay {
     int32_t lunation = 0;
     int16_t phase = 0;       // principal phase last reached, or GetPhase's negative code

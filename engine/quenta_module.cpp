@@ -1,9 +1,11 @@
 #include "engine/quenta_module.h"
 
 #include <cmath>
+#include <limits>
 #include <cstddef>
 
 #include "dates/day_numbers.h"
+#include "engine/calendar_settings.h"
 #include "services/calendar_conversion.h"
 #include "services/memo_cache.h"
 #include "services/astronomy.h"
@@ -55,6 +57,7 @@ double Lunation0DarkMoon() {
 double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), 1915); }
 
 double DeltaTOfMoment(double moment) {
+    if (!FitsDayArithmetic(moment)) return std::numeric_limits<double>::quiet_NaN();
     return DeltaTMinutes(GregorianYearOfDay(static_cast<int32_t>(RoundHalfEven(moment))));
 }
 
@@ -71,6 +74,8 @@ double PhaseMomentGMT(int32_t lunation, int16_t phase) {
 }
 
 int32_t LunationAt(double moment) {
+    // Not a number never compares, and the walk below would never end.
+    if (!FitsDayArithmetic(moment)) return NoLunation;
     auto k = static_cast<int32_t>(std::floor((moment - Lunation0DarkMoon()) / MeanSynodicMonth));
     // The mean-month estimate is off by at most one lunation; walk to the right one.
     for (;;) {
@@ -92,6 +97,7 @@ int32_t LunationAt(double moment) {
 // error for an ordinary moment.
 int16_t GetPhase(int32_t lunation, double moment, bool& exact) {
     exact = false;
+    if (lunation == NoLunation || !FitsDayArithmetic(moment)) return -3;
     if (PhaseMomentGMT(lunation + 1, 0) <= moment) return -1;
     for (int16_t p = 3; p >= 0; --p) {
         const double t = PhaseMomentGMT(lunation, p);
@@ -104,6 +110,7 @@ int16_t GetPhase(int32_t lunation, double moment, bool& exact) {
 }
 
 double MoonLongitude(double moment, double* scratch) {
+    if (std::isnan(moment)) return moment;
     const double day = std::floor(moment + 0.5);
     if (day < FirstMoonServiceDay) return -99.0;
     if (day > LastMoonServiceDay) return -100.0;

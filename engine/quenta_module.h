@@ -24,7 +24,8 @@ double Lunation0DarkMoon();
 double DeltaTMinutes(int32_t year);
 
 // Delta T in minutes for the CE year of the GMT civil day containing `moment`
-// (AJD rounded to the nearest whole number, halves to even).
+// (AJD rounded to the nearest whole number, halves to even); not a number
+// for a moment that does not fit the day arithmetic.
 double DeltaTOfMoment(double moment);
 
 // TDT moment of phase `phase` of lunation `lunation`. Memoised.
@@ -33,17 +34,22 @@ double PhaseMomentTDT(int32_t lunation, int16_t phase);
 // AJD (GMT) of that phase; delta T is taken at the TDT moment itself.
 double PhaseMomentGMT(int32_t lunation, int16_t phase);
 
-// The lunation k with PhaseMomentGMT(k, 0) <= moment < PhaseMomentGMT(k + 1, 0).
+// The lunation k with PhaseMomentGMT(k, 0) <= moment < PhaseMomentGMT(k + 1, 0),
+// or NoLunation for a moment that is not a number, infinite or beyond any
+// calendar (FitsDayArithmetic).
+inline constexpr int32_t NoLunation = INT32_MIN;
 int32_t LunationAt(double moment);
 
 // The principal phase (0..3) most recently reached within lunation k at the
 // moment (AJD); -1 if the moment is at or after the next dark moon, -2 if it
-// is before the dark moon of lunation k. `exact` is set when the moment lies
-// within 0.00005 day (about 4.3 s) of that phase.
+// is before the dark moon of lunation k, -3 for NoLunation or a moment that
+// LunationAt refuses. `exact` is set when the moment lies within 0.00005 day
+// (about 4.3 s) of that phase.
 int16_t GetPhase(int32_t lunation, double moment, bool& exact);
 
 // The Moon's ecliptic longitude in radians at the moment (AJD), or -99.0 for
-// days before 1600-01-01 CE and -100.0 for days after 2099-12-31 CE.
+// days before 1600-01-01 CE and -100.0 for days after 2099-12-31 CE; not a
+// number for a moment that is not a number.
 double MoonLongitude(double moment, double* scratch);
 
 // Empties the phase-moment memo (benchmarks measure cold costs with it).

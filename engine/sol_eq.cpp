@@ -1,8 +1,10 @@
 #include "engine/sol_eq.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <memory>
 
 #include "dates/day_numbers.h"
@@ -134,6 +136,7 @@ double SeptemberEquinox(int32_t year) { return EquinoxSolsticeGMT(SeptemberEquin
 double DecemberSolstice(int32_t year) { return EquinoxSolsticeGMT(DecemberSolsticeKind, year); }
 
 int32_t SuiOfDay(double cjdc, const CalendarSettings& settings) {
+    if (!FitsDayArithmetic(cjdc)) return NoSui;
     const auto d = static_cast<int32_t>(std::floor(cjdc));
     const int32_t y = GregorianYearOfDay(d);
     // Day after day of one year ask for the same solstice: keep the last one
@@ -153,6 +156,13 @@ SolarTerms ComputeSolarTerms(double cjdc, int16_t method, const CalendarSettings
     const int16_t longitude = settings.referenceLongitude;
     const int16_t m = method == MeanSunMethod ? MeanSunMethod : TrueSunMethod;
     const int32_t y = SuiOfDay(cjdc, settings);
+    if (y == NoSui) {
+        SolarTerms none;
+        std::fill(std::begin(none.QuarterPoints), std::end(none.QuarterPoints), std::nan(""));
+        std::fill(std::begin(none.TermMoments), std::end(none.TermMoments), std::nan(""));
+        std::fill(std::begin(none.TermDays), std::end(none.TermDays), NoTermDay);
+        return none;
+    }
     const auto terms = SolarTermCache().GetOrCompute(
         TermKey{y, m, longitude}, [&] { return std::make_shared<const SolarTerms>(Compute(y, m, longitude)); });
     return *terms;

@@ -82,6 +82,8 @@ double DecemberSolstice(int32_t year);
 
 // The year Y whose December solstice ends the sui containing day floor(cjdc):
 // the day of the December solstice at the reference meridian begins a new sui.
+// NoSui for a day count that does not fit the day arithmetic.
+inline constexpr int32_t NoSui = INT32_MIN;
 int32_t SuiOfDay(double cjdc, const CalendarSettings& settings);
 
 inline constexpr int16_t TrueSunMethod = 0;
@@ -97,7 +99,9 @@ struct SolarTerms {
 };
 
 // method: TrueSunMethod (any value but MeanSunMethod) or MeanSunMethod.
-// Memoised by (sui, method, reference longitude).
+// Memoised by (sui, method, reference longitude). For a day of NoSui every
+// moment is not a number and every day NoTermDay.
+inline constexpr int32_t NoTermDay = INT32_MIN;
 SolarTerms ComputeSolarTerms(double cjdc, int16_t method, const CalendarSettings& settings);
 
 // Empties the solar-term memo (benchmarks measure cold costs with it).

@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config liberfa-dev libgtest-dev libbenchmark-dev libswe-dev
-      qt6-base-dev libgif-dev fonts-wqy-microhei fonts-dejavu-core
+      qt6-base-dev libgif-dev fonts-wqy-microhei fonts-dejavu-core desktop-file-utils appstream
       python3-icalendar  # tests only: reads the calendar files the program writes
       "$@")
 missing=()

@@ -109,14 +109,30 @@ TextLoadResult TextStore::LoadFromText(std::string_view contents, int32_t maxTex
         return StatusResult(TextsGeneralAllocation);
     }
     if (texts.empty()) return StatusResult(TextsNoneRead);
-    texts_ = std::move(texts);
-    return TextLoadResult{static_cast<int32_t>(texts_.size()), TextLoadFault::None, 0, 0};
+    const auto count = static_cast<int32_t>(texts.size());
+    auto loaded = std::make_shared<const Texts>(std::move(texts));
+    const std::lock_guard lock(mutex_);
+    texts_ = std::move(loaded);
+    return TextLoadResult{count, TextLoadFault::None, 0, 0};
 }
 
-const std::string* TextStore::Find(int32_t number, int32_t language, bool fallBack) const {
-    auto found = texts_.find({language, number});
-    if (found == texts_.end() && fallBack && language != 0) found = texts_.find({0, number});
-    return found == texts_.end() ? nullptr : &found->second;
+std::shared_ptr<const TextStore::Texts> TextStore::Snapshot() const {
+    const std::lock_guard lock(mutex_);
+    return texts_;
+}
+
+size_t TextStore::size() const {
+    const auto texts = Snapshot();
+    return texts ? texts->size() : 0;
+}
+
+std::shared_ptr<const std::string> TextStore::Find(int32_t number, int32_t language, bool fallBack) const {
+    const auto texts = Snapshot();
+    if (!texts) return nullptr;
+    auto found = texts->find({language, number});
+    if (found == texts->end() && fallBack && language != 0) found = texts->find({0, number});
+    if (found == texts->end()) return nullptr;
+    return std::shared_ptr<const std::string>(texts, &found->second);  // keeps the whole set alive
 }
 
 TextStore& ProgramTextStore() {
@@ -130,7 +146,7 @@ int32_t lt(const char* path, int32_t maxTexts) {
 }
 
 int32_t gt(int32_t number, int32_t language, char* buffer, int32_t bufferSize, int32_t fallBack) {
-    const std::string* text = ProgramTextStore().Find(number, language, fallBack == 1);
+    const auto text = ProgramTextStore().Find(number, language, fallBack == 1);
     if (text == nullptr || text->empty()) return 0;
     if (buffer == nullptr || bufferSize < 0 || text->size() > static_cast<size_t>(bufferSize)) return -1;
     std::memcpy(buffer, text->data(), text->size());

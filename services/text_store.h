@@ -12,6 +12,8 @@
 // Line ends may be LF or CR LF; a UTF-8 byte-order mark is skipped.
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -63,13 +65,21 @@ public:
     // Parses file contents already in memory (what Load does after reading).
     TextLoadResult LoadFromText(std::string_view contents, int32_t maxTexts = 0);
 
-    // The text, or nullptr when the language has no such number. With
+    // The text, or null when the language has no such number. With
     // `fallBack`, a number missing in `language` is looked up in language 0.
-    const std::string* Find(int32_t number, int32_t language, bool fallBack) const;
-    size_t size() const { return texts_.size(); }
+    // The text stays readable while the caller holds it, even when another
+    // thread loads the store again meanwhile.
+    std::shared_ptr<const std::string> Find(int32_t number, int32_t language, bool fallBack) const;
+    size_t size() const;
 
 private:
-    std::map<std::pair<int32_t, int32_t>, std::string> texts_;  // (language, number)
+    using Texts = std::map<std::pair<int32_t, int32_t>, std::string>;  // (language, number)
+    std::shared_ptr<const Texts> Snapshot() const;
+
+    // A load builds a new set of texts and swaps it in under the lock; readers
+    // share the set they found, so none reads a set being replaced.
+    mutable std::mutex mutex_;
+    std::shared_ptr<const Texts> texts_;
 };
 
 // The store the program's text calls use: one per process, like the loaded

@@ -1,11 +1,11 @@
 #pragma once
 // Folder and DiskProc: where the program keeps its per-user files.
 //
-// The user's application-data folder (CSIDL_APPDATA on the maker's original
-// platform) is QStandardPaths::GenericDataLocation here: a folder shared by
-// all of the user's programs ($XDG_DATA_HOME, normally ~/.local/share), in
-// which the maker's own folder Corvane_Systems sits, as it does in the
-// roaming AppData folder. (AppDataLocation would add the organisation and
+// The user's application-data folder (CSIDL_APPDATA on Windows) is
+// QStandardPaths::GenericDataLocation: a folder shared by all of the user's
+// programs ($XDG_DATA_HOME, normally ~/.local/share), in which the maker's
+// own folder Corvane_Systems sits, as it would in Windows' roaming AppData
+// folder. (AppDataLocation would add the organisation and
 // program names to the path a second time.) The state file is therefore
 // ~/.local/share/Corvane_Systems/orbel.usr.
 #include <cstdint>
@@ -17,8 +17,8 @@ namespace orbel {
 inline constexpr std::string_view StateFileName = "orbel.usr";
 inline constexpr std::string_view MakerFolderName = "Corvane_Systems";
 
-// Folder identifiers the program knows (the values of the original
-// platform's CSIDL constants).
+// Folder identifiers the program knows (the values of the Windows shell's
+// CSIDL constants).
 enum SpecialFolder : int32_t {
     DesktopFolder = 0,
     DocumentsFolder = 5,

@@ -20,8 +20,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 std::string DocumentationAddress(std::string_view programFolder) {
-    const QString folder = ToQString(programFolder);
-    return QUrl::fromLocalFile(QDir(folder).absoluteFilePath(QStringLiteral("README.md"))).toString().toStdString();
+    const QString manual = QDir(ToQString(programFolder)).absoluteFilePath(ToQString(UserManualFile));
+    return QUrl::fromLocalFile(manual).toString().toStdString();
 }
 
 }  // namespace

@@ -12,9 +12,10 @@ namespace orbel {
 
 inline constexpr std::string_view WebLaunchFailureTitle = "Cannot launch web browser";
 
-// Launcher result codes, after the original platform's: above 32 success; 31
-// no program is associated with the address; 8 out of memory; 2 not found
-// (worth another try); any other value up to 32 a failure without details.
+// Launcher result codes, those of the Windows shell's ShellExecute: above 32
+// success; 31 no program is associated with the address; 8 out of memory; 2
+// not found (worth another try); any other value up to 32 a failure without
+// details.
 inline constexpr int32_t LaunchSucceeded = 33;
 inline constexpr int32_t LaunchNoAssociation = 31;
 inline constexpr int32_t LaunchOutOfMemory = 8;
@@ -44,9 +45,12 @@ std::string WebLaunchFailureMessage(int32_t result, std::string_view extension);
 // the page was opened.
 bool OpenWebPage(std::string_view address, WebPageLauncher& launcher, const MessageCallback& show);
 
+// The user manual beside the program, an HTML page that any desktop opens
+// with its browser (the build and the installation put it there).
+inline constexpr std::string_view UserManualFile = "manual.html";
+
 // The two web labels' addresses: the maker's site and the user manual. Both
-// are the program's own documentation, README.md beside the program, as a
-// file address (the build puts it there).
+// are the user manual's file address.
 std::string MakerSiteAddress(std::string_view programFolder);
 std::string OnlineManualAddress(std::string_view programFolder);
 

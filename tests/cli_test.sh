@@ -62,6 +62,11 @@ check "convert: Pantheon labels" 'printf "%s\n" "$out" | grep -qxP "lblPantheonC
 check "convert: Moon four hours after the dark moon" 'printf "%s\n" "$out" | grep -qP "^lblAgeOfMoon\t\[149\] 0 days, 4 hrs, "'
 check "convert: the overseas Chinese year" '"$cli" convert "4709-1-1 CHL" | grep -qxP "lblCommonEraDate\t2012-01-23 CE 04:00 GMT Monday"'
 check "convert --element --animal for a ? position" '"$cli" convert --element water --animal dragon "79-?-1-1 CHL" | grep -qxP "lblChineseLunarDate\t79-29-01-01 CHL 12:00 CCT"'
+check "convert: the first minute of the range" '"$cli" --time 00:00 --zone gmt convert "-3000-01-01 CE" | grep -qxP "lblCommonEraDate\t-3000-01-01 CE 00:00 GMT \w+day"'
+check "convert: the last minute of the range" '"$cli" --time 23:59 --zone gmt convert "3000-01-01 CE" | grep -qxP "lblCommonEraDate\t3000-01-01 CE 23:59 GMT \w+day"'
+check "convert --: a text that begins with a hyphen" '"$cli" --time 00:00 --zone gmt convert -- "-3000-01-01 CE" | grep -qP "^lblCommonEraDate\t-3000-01-01 CE"'
+err=$("$cli" convert -- "----- CE" 2>&1 >/dev/null); st=$?
+check "convert --: the text is read as a date" '[ $st -eq 2 ] && [ "$err" = "$(printf "Invalid date or time entry\nInvalid CE date.  CE dates must be in ISO 8601 format: year-month-day")" ]'
 err=$("$cli" convert "79-29-2-30 CHL" 2>&1 >/dev/null); st=$?
 check "convert: day beyond the month" '[ $st -eq 2 ] && [ "$err" = "$(printf "Invalid date or time entry\nInvalid CHL date.  Day number exceeds number of days in the month.")" ]'
 check "convert: day count" '"$cli" convert "2,111,111 AJD" | grep -qxP "lblChronologicalJulianDateLondon\t2,111,111.5000 CJDL"'

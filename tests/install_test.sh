@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the layout: the
 # program folder with the programs, liborbel2.so, orbel.dat and the pictures;
-# the links in bin/; the desktop entry and the icon. The installed orbel-cli
+# the links in bin/; the desktop entry, the icon and the AppStream metainfo. The installed orbel-cli
 # must run from there, found through its link.
 # Usage: install_test.sh BUILD_DIR PROGRAM_DIR_RELATIVE_TO_PREFIX
 set -u
@@ -52,9 +52,13 @@ check "desktop entry installed" '[ -f "$entry" ]'
 check "desktop entry is an application" 'grep -qx "Type=Application" "$entry" && grep -qx "Name=Orbel" "$entry" && grep -qx "Icon=orbel" "$entry"'
 check "desktop entry starts the installed launcher" 'grep -qxF "Exec=\"$prefix/bin/orbel\"" "$entry" && grep -qxF "TryExec=$prefix/bin/orbel" "$entry"'
 check "desktop entry has no unreplaced fields" '! grep -q "@" "$entry"'
-if command -v desktop-file-validate >/dev/null; then
-  check "desktop-file-validate" 'desktop-file-validate "$entry"'
-fi
+# Both validators come with scripts/deps.sh (desktop-file-utils, appstream).
+check "desktop-file-validate passes the desktop entry" 'desktop-file-validate "$entry"'
+metainfo="$prefix/share/metainfo/com.corvanesystems.orbel.metainfo.xml"
+check "AppStream metainfo installed" '[ -f "$metainfo" ]'
+check "appstreamcli validate passes the metainfo" 'appstreamcli validate --no-net "$metainfo"'
+check "the metainfo launches the installed desktop entry" 'grep -qF "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo"'
+check "the user manual and its picture beside the program" '[ -f "$folder/manual.html" ] && [ -f "$folder/main-window.png" ] && grep -qF "src=\"main-window.png\"" "$folder/manual.html"'
 
 # The installed command-line program runs through its link, from a foreign
 # working folder, with the build tree out of reach of its library search.

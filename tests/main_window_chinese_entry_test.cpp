@@ -99,6 +99,25 @@ TEST_F(ChineseEntryTest, QuestionMarkPositionTakesTheDropDowns) {
     EXPECT_EQ(LastError(), DateErrorMessage(8, true));
 }
 
+// A "?" position takes the element and animal chosen after typing, however
+// the text is tidied or completed with the code of the calendar in force.
+TEST_F(ChineseEntryTest, QuestionMarkPositionSurvivesTheTidyingOfTheText) {
+    const struct {
+        const char *typed, *shown;
+        int animal;  // with water
+    } cases[] = {{"70-?-12-30", "70-59-12-30 CHL", 10}, {" 79-?-04-01 chs", "79-20-04-01 CHS", 7}};
+    for (const auto& c : cases) {
+        model.SetDateText(c.typed);
+        model.cboElement.listIndex = 4;
+        model.cboAnimal.listIndex = c.animal;
+        port.answers = {true};
+        model.cmdCompute_Click();
+        EXPECT_TRUE((model.lblChineseSolarDate[1].caption + model.lblChineseLunarDate[1].caption).find(c.shown) !=
+                    std::string::npos)
+            << c.typed << ": " << LastError();
+    }
+}
+
 TEST_F(ChineseEntryTest, SolarDateAndClickBack) {
     Convert("79-29-03-03 CHS");
     ASSERT_EQ(LastError(), "");

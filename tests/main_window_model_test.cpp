@@ -2,6 +2,8 @@
 // change the settings; click the value labels.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "app/main_window_model.h"
 #include "app/scripted_user_port.h"
 #include "dates/date_entry.h"
@@ -417,25 +419,25 @@ TEST_F(MainWindowTest, AnEndlessDayCountIsRefusedAsTooLate) {
     EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
 }
 
-TEST_F(MainWindowTest, OutOfRangeMomentsAreRefusedWithTheirOwnMessage) {
-    Convert("3000-01-02 CE");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].title, "Date out of range");
-    EXPECT_EQ(port->messages[0].text, "Date is later than 3000-01-01 CE.");
-    EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
-    port->messages.clear();
-    model->cboTimeZone.listIndex = 1;  // noon at 120 E is before noon GMT
-    Convert("-3000-01-01 CE");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].text, "Date is earlier than -3000-01-01 CE.");
-    EXPECT_EQ(port->messages[0].icon, MessageIcon::Exclamation);
-    port->messages.clear();
-    model->cboTimeZone.listIndex = 0;
-    Convert("-3000-01-01 CE");
-    EXPECT_TRUE(port->messages.empty());
-    EXPECT_EQ(model->state.CurrentAJD, 625333.0);
-    EXPECT_TRUE(model->CheckDateRange(2816788.0001));
-    EXPECT_FALSE(model->CheckDateRange(2816788.0));
+// The first and the last day of the range are admitted whole, at Greenwich;
+// a minute outside is refused with its own message (empty: admitted).
+TEST_F(MainWindowTest, TheRangeAdmitsItsFirstAndLastDayWhole) {
+    const struct {
+        const char *date, *time;
+        int zone;  // 0 GMT, 1 CCT
+        std::string refusal;
+    } cases[] = {{"-3000-01-01 CE", "00:00", 0, ""}, {"-3000-01-01 CE", "07:59", 1, "Date is earlier than -3000-01-01 CE."},
+                 {"3000-01-01 CE", "23:59", 0, ""},  {"3000-01-02 CE", "00:00", 0, "Date is later than 3000-01-01 CE."}};
+    for (const auto& c : cases) {
+        Convert("2000-01-01 CE");
+        port->messages.clear();
+        model->txbTime.text = c.time;
+        model->cboTimeZone.listIndex = c.zone;
+        Convert(c.date);
+        const std::string shown = port->messages.empty() ? "" : port->messages[0].text;
+        EXPECT_EQ(shown, c.refusal) << c.date << " " << c.time;
+        EXPECT_EQ(model->lblCommonEraDate[1].caption.starts_with(c.date), c.refusal.empty()) << c.date;
+    }
 }
 
 TEST_F(MainWindowTest, LeftClicksFillTheEntryBoxes) {
@@ -591,6 +593,24 @@ TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
     EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 21 days, ", 0), 0u) << model->lblAgeOfMoon.caption;
     model->lblAgeOfMoon_Click();
     EXPECT_EQ(port->clipboard, model->lblAgeOfMoon.caption);
+}
+
+// Restore state after a change of longitude brings the meridian back with
+// its zone name, in the lists and the labels.
+TEST(MainWindowRestore, RestoreAfterALongitudeChangeKeepsMeridianAndZoneTogether) {
+    QTemporaryDir folder;
+    ScriptedUserPort port;
+    MainWindowModel model(port);
+    model.clock = [] { return Y2000Noon; };
+    model.stateFilePath = (folder.path() + "/orbel.usr").toStdString();
+    model.Load("1");
+    model.cmdSaveState_Click();
+    model.cboLongitude.listIndex = 12;
+    model.cboLongitude_Click();
+    port.answers = {true};
+    model.cmdRestoreState_Click();
+    EXPECT_EQ(model.cboLongitude.Text() + model.txbCCT.text + model.cboTimeZone.items[1], "120CCTCCT");
+    EXPECT_TRUE(model.lblChineseLunarDate[1].caption.ends_with(" 20:00 CCT")) << model.lblChineseLunarDate[1].caption;
 }
 
 TEST(MainWindowStartUp, SettingHandlersWaitForReady) {

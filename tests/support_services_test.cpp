@@ -138,10 +138,16 @@ TEST(WebLink, ExtensionOfTheLastPathPart) {
     EXPECT_EQ(AddressExtension("file:///opt/orbel/README.md"), "md");
 }
 
-TEST(WebLink, LabelAddressesAreTheDocumentationBesideTheProgram) {
-    EXPECT_EQ(MakerSiteAddress("/opt/orbel/"), "file:///opt/orbel/README.md");
-    EXPECT_EQ(OnlineManualAddress("/opt/orbel"), "file:///opt/orbel/README.md");
-    EXPECT_TRUE(QFileInfo(QString(ORBEL_LIBRARY_FOLDER) + "/README.md").isFile());
+// The labels open the HTML manual, which a desktop opens with its browser,
+// and the build puts it beside the program with the picture it shows.
+TEST(WebLink, LabelAddressesAreTheUserManualBesideTheProgram) {
+    EXPECT_EQ(MakerSiteAddress("/opt/orbel/"), "file:///opt/orbel/manual.html");
+    EXPECT_EQ(OnlineManualAddress("/opt/orbel"), "file:///opt/orbel/manual.html");
+    QFile manual(QString(ORBEL_LIBRARY_FOLDER) + "/manual.html");
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(manual.readAll());
+    EXPECT_TRUE(page.contains("<img src=\"main-window.png\""));
+    EXPECT_TRUE(QFileInfo(QString(ORBEL_LIBRARY_FOLDER) + "/main-window.png").isFile());
 }
 
 // --- Loading notice -----------------------------------------------------------------

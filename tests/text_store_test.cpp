@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <array>
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "support/language.h"
 
@@ -126,6 +128,25 @@ TEST(TextStore, LtAndGtKeepTheirContract) {
     EXPECT_EQ(gt(99, 0, buffer.data(), 1024, 1), 0);
     EXPECT_EQ(gt(2, 0, buffer.data(), 100, 1), -1);     // does not fit
     EXPECT_EQ(gt(1, 0, nullptr, 1024, 1), -1);
+}
+
+// Readers on other threads while the store is loaded again read whole texts,
+// and a text in hand outlives the load that replaces it.
+TEST(TextStore, ReloadingWhileOthersReadIsSafe) {
+    TextStore store;
+    store.LoadFromText("1 first\n");
+    const auto held = store.Find(1, 0, false);
+    std::atomic<bool> done = false;
+    std::atomic<int> wrong = 0;
+    std::thread reader([&] {
+        for (; !done; ++wrong)
+            if (const auto text = store.Find(1, 0, false); text && (*text == "first" || *text == "second")) --wrong;
+    });
+    for (int i = 0; i < 2000; ++i) store.LoadFromText(i % 2 ? "1 first\n" : "1 second\n");
+    done = true;
+    reader.join();
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(*held, "first");
 }
 
 }  // namespace

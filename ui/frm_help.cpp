@@ -1,5 +1,6 @@
 #include "ui/frm_help.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -47,6 +48,11 @@ void FrmHelp::Mirror() {
 void FrmHelp::cmdCredits_Click() {
     if (!credits_) credits_ = new FrmCredits(this);
     BringForward(credits_);
+}
+
+void FrmHelp::closeEvent(QCloseEvent* event) {
+    if (credits_) credits_->close();
+    QWidget::closeEvent(event);
 }
 
 FrmHelp* ShowHelp(QWidget* parent) {

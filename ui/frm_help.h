@@ -28,6 +28,10 @@ public:
     QPlainTextEdit* txbHelp;
     QPushButton *cmdCredits, *cmdClose;
 
+protected:
+    // Credits closes with Help.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     HelpWindowModel model_;
     QPointer<FrmCredits> credits_;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -43,7 +44,12 @@ void MirrorTextColour(const Control& c, QWidget* w) {
 }  // namespace
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    emit clicked(event->button() == Qt::RightButton ? 2 : 1);
+    switch (event->button()) {
+    case Qt::LeftButton: emit clicked(LeftButton); break;
+    case Qt::RightButton: emit clicked(RightButton); break;
+    case Qt::MiddleButton: emit clicked(MiddleButton); break;
+    default: break;
+    }
     QLabel::mouseReleaseEvent(event);
 }
 
@@ -77,6 +83,11 @@ void FrmMain::BuildWidgets() {
     auto combo = [this](const char* name, ComboBox& m) {
         auto* w = new QComboBox(this);
         w->setObjectName(name);
+        // A list opens below its box with at most ListRows rows and a scroll
+        // bar; the style's own popup would show the 46 longitudes at once,
+        // as tall as the screen.
+        w->setMaxVisibleItems(ListRows);
+        w->setStyleSheet("QComboBox { combobox-popup: 0; }");
         mirrors_.push_back([w, &m] {
             QStringList items;
             for (const std::string& item : m.items) items << Q(item);
@@ -289,13 +300,25 @@ void FrmMain::BuildWidgets() {
 
     auto* values = new QGroupBox(tr("The moment in every calendar"), this);
     auto* vg = new QGridLayout(values);
+    // Show chronological JDs swaps the month and year names for the two
+    // chronological JDs: each pair shares its row with the one it replaces,
+    // and every row has the same height whether its caption is empty or not,
+    // so the window keeps its rows and its size either way.
+    const int rowHeight = fontMetrics().height() + style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+    vg->setVerticalSpacing(0);
     int row = 0;
-    for (const Pair& p : {lblCommonEraDate, lblJulianCalendarDate, lblChineseLunarDate, lblChineseSolarDate,
-                          lblElementAnimalOfDay, lblElementAnimalOfMonth, lblElementAnimalOfYear,
-                          lblPantheonCalendarGMT, lblPantheonCalendarCCT, lblAstronomicalJulianDate,
-                          lblChronologicalJulianDateLondon, lblChronologicalJulianDateBeijing, lblDeltaT}) {
-        vg->addWidget(p.caption, row, 0);
-        vg->addWidget(p.value, row, 1);
+    for (const std::vector<Pair>& cell :
+         std::initializer_list<std::vector<Pair>>{{lblCommonEraDate}, {lblJulianCalendarDate}, {lblChineseLunarDate},
+                                                  {lblChineseSolarDate}, {lblElementAnimalOfDay},
+                                                  {lblElementAnimalOfMonth, lblChronologicalJulianDateLondon},
+                                                  {lblElementAnimalOfYear, lblChronologicalJulianDateBeijing},
+                                                  {lblPantheonCalendarGMT}, {lblPantheonCalendarCCT},
+                                                  {lblAstronomicalJulianDate}, {lblDeltaT}}) {
+        for (const Pair& p : cell) {
+            vg->addWidget(p.caption, row, 0);
+            vg->addWidget(p.value, row, 1);
+        }
+        vg->setRowMinimumHeight(row, rowHeight);
         ++row;
     }
     vg->addWidget(lblPantheonNote, row++, 0, 1, 2);
@@ -602,8 +625,9 @@ void FrmMain::ShowMoonPicture() {
     }
     image = image.convertToFormat(QImage::Format_RGB32);
     // The dark Moon's background is the colour value 200 (RGB(200, 0, 0));
-    // the other pictures are cut to their disc. The disc test takes the box
-    // in the units of the program's first design, twice the picture's pixels.
+    // the other pictures are cut to their disc. OutsideMoonDisc halves the
+    // size it is given: twice the picture's size puts its circle where the
+    // pictures draw the disc, about (32, 34) with a radius of 32 pixels.
     const QRgb key = qRgb(200, 0, 0);
     const QRgb back = ToQColor(model_.picMoon.backColour).rgb();
     const int w = image.width(), h = image.height();

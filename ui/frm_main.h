@@ -20,12 +20,13 @@
 
 namespace orbel {
 
-// A label that reports mouse clicks (1 left button, 2 right button), and
-// hovering, as the value labels and web labels need.
+// A label that reports mouse clicks, by the button numbers the models take,
+// and hovering, as the value labels and web labels need.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    static constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
 signals:
     void clicked(int button);
     void hovered();
@@ -47,6 +48,9 @@ public:
     MainWindowModel& model() { return model_; }
     // The move controls' model; its repeated move runs inside Move's click.
     MoveModel& moveModel() { return move_; }
+
+    // Rows an open drop-down list shows before it scrolls.
+    static constexpr int ListRows = 15;
 
     // Opens a web address; the program gives it (tests leave it empty).
     std::function<void(const std::string& address)> openAddress;

@@ -13,6 +13,7 @@
 #include "ui/desktop_web_launcher.h"
 #include "ui/frm_help.h"
 #include "ui/frm_stem_branch.h"
+#include "ui/secondary_windows.h"
 
 namespace orbel {
 
@@ -42,6 +43,7 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
             port.ShowMessage(m.title, m.text, m.exclamation ? MessageIcon::Exclamation : MessageIcon::None);
         });
     };
+    new SecondaryWindowKeys(&window);  // owned by the window
     QObject::connect(&window, &FrmMain::helpRequested, &window, [&window] { ShowHelp(&window); });
     QObject::connect(&window, &FrmMain::stemBranchRequested, &window, [session = session.get()] {
         if (!session->stemBranch)

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QDate>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/scripted_user_port.h"
@@ -110,6 +112,47 @@ TEST(FrmMainGui, ClickingAValueLabelFillsTheEntryBoxes) {
     QTest::mouseClick(w.lblChineseSolarDate.value, Qt::LeftButton);
     EXPECT_EQ(w.txbDate->text(), "79-29-03-03 CHS");
     EXPECT_EQ(w.txbTime->text(), "20:00");
+}
+
+// Every button copies the value; only the left one fills the entry boxes.
+TEST(FrmMainGui, OnlyALeftClickOnAValueLabelFillsTheEntryBoxes) {
+    Started s;
+    FrmMain& w = s.window;
+    QTest::keyClicks(w.txbDate, "2012-01-23 CE");
+    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
+    for (auto [button, date] :
+         {std::pair{Qt::MiddleButton, ""}, {Qt::RightButton, ""}, {Qt::LeftButton, "79-29-03-03 CHS"}}) {
+        QTest::mouseClick(w.cmdClearDate, Qt::LeftButton);
+        s.port.clipboard.clear();
+        QTest::mouseClick(w.lblChineseSolarDate.value, button);
+        EXPECT_EQ(w.txbDate->text(), date) << button;
+        EXPECT_EQ(QString::fromStdString(s.port.clipboard), ValueOf(w.lblChineseSolarDate)) << button;
+    }
+}
+
+// Show chronological JDs swaps rows in place: the window keeps its size.
+TEST(FrmMainGui, ShowChronologicalJDsKeepsTheWindowsSize) {
+    Started s;
+    FrmMain& w = s.window;
+    for (int country : {0, 1, 2}) {
+        w.cboRefLong->setCurrentIndex(country);
+        emit w.cboRefLong->activated(country);
+        QApplication::processEvents();
+        const QSize before = w.size();
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(w.chkShowCJDs, Qt::LeftButton);
+            QApplication::processEvents();
+            EXPECT_EQ(w.size(), before) << "country " << country << ", click " << click;
+        }
+    }
+}
+
+TEST(FrmMainGui, TheLongitudeListOpensWithFifteenRowsAndAScrollBar) {
+    Started s;
+    s.window.cboLongitude->showPopup();
+    QAbstractItemView* list = s.window.cboLongitude->view();
+    EXPECT_NEAR(double(list->viewport()->height()) / list->sizeHintForRow(0), FrmMain::ListRows, 1.0);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
 }
 
 TEST(FrmMainGui, TheWindowResizesWithoutOverlappingControls) {

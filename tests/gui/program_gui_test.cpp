@@ -9,6 +9,7 @@
 
 #include "app/scripted_user_port.h"
 #include "tests/temporary_settings.h"
+#include "ui/frm_help.h"
 #include "ui/program.h"
 
 using namespace orbel;
@@ -186,6 +187,27 @@ TEST_F(ProgramRun, HelpAndTheStemBranchTableOpenFromTheMainWindow) {
     ASSERT_TRUE(program->stemBranch);
     EXPECT_TRUE(program->stemBranch->isVisible());
     EXPECT_EQ(program->stemBranch->windowTitle(), "Chinese stems and branches");
+}
+
+// Escape closes the window it is pressed in, never the main window; Credits
+// closes with Help.
+TEST_F(ProgramRun, EscapeClosesTheSecondaryWindows) {
+    ScriptedUserPort port;
+    auto program = Start(port);
+    FrmMain& w = program->window;
+    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);
+    FrmHelp* help = w.findChild<FrmHelp*>();
+    help->cmdCredits_Click();
+    QTest::keyClick(help->credits()->txbCredits, Qt::Key_Escape);
+    EXPECT_TRUE(!help->credits()->isVisible() && help->isVisible());
+    help->cmdCredits_Click();
+    QTest::keyClick(help->txbHelp, Qt::Key_Escape);
+    EXPECT_TRUE(!help->isVisible() && !help->credits()->isVisible());
+    QTest::mouseClick(w.imgDayStem, Qt::LeftButton);
+    QTest::keyClick(program->stemBranch.get(), Qt::Key_Escape);
+    EXPECT_FALSE(program->stemBranch->isVisible());
+    QTest::keyClick(w.txbDate, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible() && !ended_);
 }
 
 TEST_F(ProgramRun, RestoreStateAsksAboutTheLogConfiguration) {
