@@ -5,6 +5,8 @@
 #include "services/calendar_conversion.h"
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -35,29 +37,31 @@ orbel::ChsDate Solar(int year, int term, int day, const orbel::CalendarSettings&
 
 const orbel::CalendarSettings China;
 
+std::string Show(const orbel::ChlDate& d) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d-%02d-%02d%s-%02d", d.cycle, d.position, d.month, d.leap ? "*" : "", d.day);
+    return text;
+}
+
+std::string Show(const orbel::ChsDate& d) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d-%02d-%02d-%02d", d.cycle, d.position, d.term, d.day);
+    return text;
+}
+
 }  // namespace
 
 TEST(CJDateToChDates, NewYear2012AndLiChun2003) {
-    orbel::ChsDate chs;
-    orbel::ChlDate chl;
-    orbel::CJDateToChDates(orbel::GregorianDayNumber(2012, 1, 23) + 0.5, -2696, chs, chl, China);
-    EXPECT_EQ(chl.cycle, 79);
-    EXPECT_EQ(chl.position, 29);
-    EXPECT_EQ(chl.month, 1);
-    EXPECT_EQ(chl.leap, 0);
-    EXPECT_EQ(chl.day, 1);
-    EXPECT_EQ(chl.jdn, orbel::GregorianDayNumber(2012, 1, 23));
-    orbel::CJDateToChDates(orbel::GregorianDayNumber(2012, 1, 22) + 0.99, -2696, chs, chl, China);
-    EXPECT_EQ(chl.position, 28);
-    EXPECT_EQ(chl.month, 12);
-    EXPECT_EQ(chl.day, 29);
+    const auto convert = [](int32_t jdn, double time) {
+        orbel::ChsDate chs;
+        orbel::ChlDate chl;
+        orbel::CJDateToChDates(jdn + time, -2696, chs, chl, China);
+        return Show(chl) + " | " + Show(chs) + (chl.jdn == jdn && chs.jdn == jdn ? "" : " jdn not set");
+    };
+    EXPECT_EQ(convert(orbel::GregorianDayNumber(2012, 1, 23), 0.5), "79-29-01-01 | 79-29-03-03");
+    EXPECT_EQ(convert(orbel::GregorianDayNumber(2012, 1, 22), 0.99), "79-28-12-29 | 79-29-03-02");
     // Li chun (J1, term 4) of 2003 fell on 2003-02-04 in China.
-    orbel::CJDateToChDates(orbel::GregorianDayNumber(2003, 2, 4) + 0.5, -2696, chs, chl, China);
-    EXPECT_EQ(chs.cycle, 79);
-    EXPECT_EQ(chs.position, 20);
-    EXPECT_EQ(chs.term, 4);
-    EXPECT_EQ(chs.day, 1);
-    EXPECT_EQ(chs.jdn, orbel::GregorianDayNumber(2003, 2, 4));
+    EXPECT_EQ(convert(orbel::GregorianDayNumber(2003, 2, 4), 0.5), "79-20-01-04 | 79-20-04-01");
 }
 
 TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
