@@ -561,22 +561,16 @@ TEST(MainWindowStartUp, SettingHandlersWaitForReady) {
 }
 
 TEST(MainWindowDeltaT, DurationUpToADayThenMoreThan24Hours) {
-    EXPECT_EQ(DeltaTText(1440.0), "1 day");
-    EXPECT_EQ(DeltaTText(1441.0), "More than 24 hours");
-    EXPECT_EQ(DeltaTText(1440.5), "More than 24 hours");
-    EXPECT_EQ(DeltaTText(125.0), "2 hours and 5 minutes");
-    EXPECT_EQ(DeltaTText(0.4), "0 minutes");
+    const std::pair<double, const char*> cases[] = {{1440.0, "1 day"}, {1441.0, "More than 24 hours"},
+        {1440.5, "More than 24 hours"}, {125.0, "2 hours and 5 minutes"}, {0.4, "0 minutes"}};
+    for (const auto& [minutes, text] : cases) EXPECT_EQ(DeltaTText(minutes), text) << minutes;
 }
 
+// Calendar codes, the Pantheon's with its zone too; upper case only.
 TEST(MainWindowCalendarTable, CodesThenNames) {
-    EXPECT_EQ(GetCalendar("CE"), 0);
-    EXPECT_EQ(GetCalendar("CHL"), 2);
-    EXPECT_EQ(GetCalendar("PAN"), 7);
-    EXPECT_EQ(GetCalendar("PANGMT"), 7);
-    EXPECT_EQ(GetCalendar("PANCCT"), 8);
-    EXPECT_EQ(GetCalendar("CJDL"), 6);
-    EXPECT_EQ(GetCalendar("XYZ"), -1);
-    EXPECT_EQ(GetCalendar("ce"), -1);
+    const std::pair<const char*, int> cases[] = {{"CE", 0},     {"CHL", 2},  {"PAN", 7}, {"PANGMT", 7},
+                                                 {"PANCCT", 8}, {"CJDL", 6}, {"XYZ", -1}, {"ce", -1}};
+    for (const auto& [code, calendar] : cases) EXPECT_EQ(GetCalendar(code), calendar) << code;
 }
 
 }  // namespace
