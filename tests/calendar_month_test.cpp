@@ -17,7 +17,7 @@ using namespace orbel;
 namespace {
 
 std::string Golden(const std::string& name) {
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data" / name, std::ios::binary);
+    std::ifstream in(std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / name, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "dates/day_numbers.h"
+#include "tests/golden.h"
 #include "engine/chinese_calendar.h"
 
 namespace {
@@ -27,7 +28,7 @@ struct ReferenceYear {
 };
 
 std::vector<ReferenceYear> ReadReference() {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "data" / "chinese_reference_1901_2100.txt";
+    const auto path = orbel::testing::GoldenPath("chinese_reference_1901_2100.txt");
     std::ifstream in(path);
     EXPECT_TRUE(in) << "cannot open " << path;
     std::vector<ReferenceYear> years;

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "tests/golden.h"
+
 namespace orbel {
 namespace {
 
@@ -15,24 +17,17 @@ void WriteFile(const QString& path, const std::string& contents) {
     file.write(contents.data(), static_cast<qint64>(contents.size()));
 }
 
+// The message of every status the text loader gives, one a line, its line
+// breaks shown as \r and \n.
 TEST(Language, LoadMessagesByStatus) {
-    EXPECT_EQ(ProgramTextLoadMessage(0, "p"), "No program text was read.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1, "/opt/orbel/orbel.dat"),
-              "Cannot open file containing program text.\r\n/opt/orbel/orbel.dat");
-    EXPECT_EQ(ProgramTextLoadMessage(-2, "p"), "Particular memory allocation error.");
-    EXPECT_EQ(ProgramTextLoadMessage(-3, "p"), "Too much program text.");
-    EXPECT_EQ(ProgramTextLoadMessage(-4, "p"), "Text not recovered.");
-    EXPECT_EQ(ProgramTextLoadMessage(-5, "p"), "Error -5");
-    EXPECT_EQ(ProgramTextLoadMessage(-6, "p"), "File is empty.");
-    EXPECT_EQ(ProgramTextLoadMessage(-7, "p"), "Error reading file.");
-    EXPECT_EQ(ProgramTextLoadMessage(-8, "p"), "General memory allocation error.");
-    EXPECT_EQ(ProgramTextLoadMessage(-9, "p"), "Error -9");
-    EXPECT_EQ(ProgramTextLoadMessage(-500, "p"), "Error -500");
-    EXPECT_EQ(ProgramTextLoadMessage(-501, "p"), "Missing string at line 1.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1000, "p"), "Missing string at line 500.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1001, "p"), "String too long at line 1.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1500, "p"), "String too long at line 500.");
-    EXPECT_EQ(ProgramTextLoadMessage(-1523, "p"), "Duplicate in program text at line 23.");
+    std::string text;
+    for (const int status : {0, -1, -2, -3, -4, -5, -6, -7, -8, -9, -500, -501, -1000, -1001, -1500, -1523}) {
+        text += std::to_string(status) + ": ";
+        for (const char c : ProgramTextLoadMessage(status, "/opt/orbel/orbel.dat"))
+            text += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+        text += "\n";
+    }
+    testing::ExpectGolden("program_text_messages.txt", text);
 }
 
 TEST(Language, ProgramTextPathJoinsWithOneSeparator) {

@@ -18,8 +18,8 @@
 namespace orbel {
 namespace {
 
-const std::filesystem::path DataFolder = std::filesystem::path(__FILE__).parent_path() / "data";
-const std::filesystem::path SourceFolder = std::filesystem::path(__FILE__).parent_path().parent_path();
+const std::filesystem::path DataFolder = ORBEL_TEST_DATA_FOLDER;
+const std::filesystem::path SourceFolder = DataFolder.parent_path().parent_path();
 
 // The whole text of golden file `name`; ORBEL_UPDATE_GOLDEN=1 writes `actual`
 // into it instead, for review before it is committed.

@@ -37,7 +37,8 @@ protected:
 };
 
 // The road of one conversion: 4709-1-1 CHL in China is the lunar new year of
-// 2012, 2012-01-23 CE, at noon CCT.
+// 2012, 2012-01-23 CE, at noon CCT (the labels it gives are orbel-cli's, in
+// tests/data/cli_transcript.txt).
 TEST_F(ChineseEntryTest, OverseasYearToTheLunarNewYearOf2012) {
     Convert("4709-1-1 chl");
     ASSERT_EQ(LastError(), "");
@@ -46,8 +47,6 @@ TEST_F(ChineseEntryTest, OverseasYearToTheLunarNewYearOf2012) {
     EXPECT_EQ(model.cboTimeZone.Text(), "CCT");
     EXPECT_EQ(model.state.InputCalendar, CalendarCHL);
     EXPECT_DOUBLE_EQ(model.state.CurrentAJD, 2455950.0 - 120.0 / 360.0);
-    EXPECT_EQ(model.lblChineseLunarDate[1].caption, "79-29-01-01 CHL 12:00 CCT");
-    EXPECT_EQ(model.lblCommonEraDate[1].caption, "2012-01-23 CE 04:00 GMT Monday");
     EXPECT_EQ(model.lblChineseLunarDate[0].foreColour, model.state.SelectedColour);
     EXPECT_TRUE(model.cmdSaveState.enabled);
     // The same day written with cycle and position.
@@ -92,7 +91,6 @@ TEST_F(ChineseEntryTest, QuestionMarkPositionTakesTheDropDowns) {
     model.cboAnimal.listIndex = 4;   // dragon
     model.cmdCompute_Click();
     EXPECT_EQ(LastError(), "");
-    EXPECT_EQ(model.lblChineseLunarDate[1].caption, "79-29-01-01 CHL 12:00 CCT");
     EXPECT_EQ(model.cboElement.listIndex, 4);
     model.cboElement.listIndex = BlankElementIndex;
     model.cmdCompute_Click();

@@ -71,58 +71,6 @@ double FromCentre(const QImage& image, int x, int y) {
     return std::hypot(x - image.width() / 2, y - (image.height() / 2 + 1));
 }
 
-TEST(MoonPictures, EveryCountryHasAllFourAsUncompressed24BitBitmaps) {
-    for (const Country& country : kCountries) {
-        for (const char* base : kMoonBases) {
-            const QString name = MoonName(base, country);
-            QFile file(PicturePath(name));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-            const QByteArray header = file.read(54);
-            ASSERT_EQ(header.size(), 54) << name.toStdString();
-            EXPECT_EQ(header.left(2), QByteArray("BM")) << name.toStdString();
-            const auto u16 = [&](int at) { return uchar(header[at]) | uchar(header[at + 1]) << 8; };
-            EXPECT_EQ(u16(28), 24) << name.toStdString() << ": bits per pixel";
-            EXPECT_EQ(u16(30), 0) << name.toStdString() << ": compression";
-            EXPECT_FALSE(Load(name).isNull()) << name.toStdString();
-        }
-    }
-}
-
-TEST(MoonPictures, OneSizeWhoseRepaintCircleFitsInside) {
-    const QImage first = Load(QStringLiteral("fullmoon.bmp"));
-    ASSERT_FALSE(first.isNull());
-    EXPECT_GE(first.width(), 32);
-    for (const Country& country : kCountries)
-        for (const char* base : kMoonBases)
-            EXPECT_EQ(Load(MoonName(base, country)).size(), first.size()) << MoonName(base, country).toStdString();
-    // The circle about (w / 2, h / 2 + 1) with radius w / 2 lies within the picture.
-    const int w = first.width(), h = first.height();
-    EXPECT_LE(h / 2 + 1 + w / 2, h);
-    EXPECT_GE(h / 2 + 1 - w / 2, 0);
-}
-
-TEST(MoonPictures, QuarterAndFullAreCleanDiscsOnTheCountryColour) {
-    for (const Country& country : kCountries) {
-        for (const char* base : {"1stquarter", "fullmoon", "lastquarter"}) {
-            const QString name = MoonName(base, country);
-            const QImage image = Load(name);
-            ASSERT_FALSE(image.isNull()) << name.toStdString();
-            // Painting outside the disc changes nothing: no Moon is cut off.
-            QImage repainted = image;
-            PaintOutsideDisc(repainted, country.colour);
-            EXPECT_EQ(repainted, image) << name.toStdString();
-            // Nor is there background inside the disc, short of its edge.
-            const double radius = image.width() / 2;
-            int holes = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    if (FromCentre(image, x, y) < radius - 2 && (image.pixel(x, y) | 0xFF000000u) == country.colour)
-                        ++holes;
-            EXPECT_EQ(holes, 0) << name.toStdString();
-        }
-    }
-}
-
 // Mean luminance of the disc's left or right part, away from the rim and the
 // terminator.
 int SideLuminance(const QImage& image, bool right) {
@@ -140,57 +88,81 @@ int SideLuminance(const QImage& image, bool right) {
     return count ? int(sum / count) : -1;
 }
 
-TEST(MoonPictures, LitAndDarkSidesFollowThePhase) {
-    struct Expectation {
-        const char* base;
-        bool leftLit, rightLit;
-    };
-    // Seen from the north: the waxing Moon is lit on the right.
-    const Expectation expectations[] = {
-        {"darkmoon", false, false},
-        {"1stquarter", false, true},
-        {"fullmoon", true, true},
-        {"lastquarter", true, false},
-    };
+// Every Moon picture of every country: an uncompressed 24-bit bitmap of one
+// size, whose repaint circle about (w / 2, h / 2 + 1) with radius w / 2 fits
+// inside, lit on the side its phase is (seen from the north the waxing Moon
+// is lit on the right).
+TEST(MoonPictures, EveryCountryHasAllFourOfOneSizeLitByThePhase) {
+    const QImage first = Load(QStringLiteral("fullmoon.bmp"));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_GE(first.width(), 32);
+    EXPECT_LE(first.height() / 2 + 1 + first.width() / 2, first.height());
+    EXPECT_GE(first.height() / 2 + 1 - first.width() / 2, 0);
+    const bool lit[][2] = {{false, false}, {false, true}, {true, true}, {true, false}};  // left, right
     for (const Country& country : kCountries) {
-        for (const Expectation& e : expectations) {
-            const QString name = MoonName(e.base, country);
+        for (int phase = 0; phase < 4; ++phase) {
+            const QString name = MoonName(kMoonBases[phase], country);
+            SCOPED_TRACE(name.toStdString());
+            QFile file(PicturePath(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray header = file.read(54);
+            ASSERT_EQ(header.size(), 54);
+            EXPECT_EQ(header.left(2), QByteArray("BM"));
+            const auto u16 = [&](int at) { return uchar(header[at]) | uchar(header[at + 1]) << 8; };
+            EXPECT_EQ(u16(28), 24) << "bits per pixel";
+            EXPECT_EQ(u16(30), 0) << "compression";
             const QImage image = Load(name);
             ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), first.size());
             for (const bool right : {false, true}) {
                 const int luminance = SideLuminance(image, right);
-                if (right ? e.rightLit : e.leftLit)
-                    EXPECT_GT(luminance, 170) << name.toStdString() << (right ? " right" : " left");
-                else
-                    EXPECT_LT(luminance, 80) << name.toStdString() << (right ? " right" : " left");
+                if (lit[phase][right]) EXPECT_GT(luminance, 170) << (right ? "right" : "left");
+                else EXPECT_LT(luminance, 80) << (right ? "right" : "left");
             }
         }
     }
 }
 
-TEST(MoonPictures, DarkMoonBackgroundIsColourValue200) {
+TEST(MoonPictures, QuarterAndFullAreCleanDiscsOnTheCountryColour) {
+    for (const Country& country : kCountries) {
+        for (const char* base : {"1stquarter", "fullmoon", "lastquarter"}) {
+            const QString name = MoonName(base, country);
+            const QImage image = Load(name);
+            ASSERT_FALSE(image.isNull()) << name.toStdString();
+            // Painting outside the disc changes nothing: no Moon is cut off.
+            QImage repainted = image;
+            PaintOutsideDisc(repainted, country.colour);
+            EXPECT_EQ(repainted, image) << name.toStdString();
+            // Nor is there background inside the disc, short of its edge.
+            int holes = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    holes += FromCentre(image, x, y) < image.width() / 2 - 2 &&
+                             (image.pixel(x, y) | 0xFF000000u) == country.colour;
+            EXPECT_EQ(holes, 0) << name.toStdString();
+        }
+    }
+}
+
+// The dark Moon stands on colour value 200, which the window repaints in the
+// country's colour: the key is everywhere outside the disc and nowhere in
+// it, and once repainted no key-coloured halo is left.
+TEST(MoonPictures, DarkMoonOnColourValue200RepaintsWithoutAHalo) {
     for (const Country& country : kCountries) {
         const QString name = MoonName("darkmoon", country);
-        const QImage image = Load(name);
+        QImage image = Load(name);
         ASSERT_FALSE(image.isNull());
         int outsideNotKey = 0, keyInside = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const bool key = (image.pixel(x, y) | 0xFF000000u) == kColourValue200;
-                if (OutsideMoonDisc(x, y, 2 * image.width(), 2 * image.height()) && !key) ++outsideNotKey;
-                if (FromCentre(image, x, y) < image.width() / 2 - 2 && key) ++keyInside;
+                outsideNotKey += OutsideMoonDisc(x, y, 2 * image.width(), 2 * image.height()) && !key;
+                keyInside += FromCentre(image, x, y) < image.width() / 2 - 2 && key;
             }
         }
         EXPECT_EQ(outsideNotKey, 0) << name.toStdString();
         EXPECT_EQ(keyInside, 0) << name.toStdString() << ": the Moon itself would be repainted";
-    }
-}
 
-TEST(MoonPictures, DarkMoonRepaintedInItsCountryColourLeavesNoKeyColourHalo) {
-    for (const Country& country : kCountries) {
-        const QString name = MoonName("darkmoon", country);
-        QImage image = Load(name);
-        ASSERT_FALSE(image.isNull());
         RepaintColourValue200(image, country.colour);
         // Outside the disc only the country colour remains...
         QImage cleaned = image;
@@ -201,19 +173,15 @@ TEST(MoonPictures, DarkMoonRepaintedInItsCountryColourLeavesNoKeyColourHalo) {
         // Moon's dark grey in every channel.
         const int cx = image.width() / 2, cy = image.height() / 2 + 1;
         const QRgb inner = image.pixel(cx, cy - image.width() / 4);
+        const auto between = [](int v, int a, int b) { return v >= std::min(a, b) - 48 && v <= std::max(a, b) + 48; };
         int halo = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                const double d = std::hypot(x - cx, y - cy);
-                if (d < image.width() / 2 - 2.5) continue;
+                if (std::hypot(x - cx, y - cy) < image.width() / 2 - 2.5) continue;
                 const QRgb c = image.pixel(x, y);
-                const auto between = [](int v, int a, int b) {
-                    return v >= std::min(a, b) - 48 && v <= std::max(a, b) + 48;
-                };
-                if (!between(qRed(c), qRed(inner), qRed(country.colour)) ||
-                    !between(qGreen(c), qGreen(inner), qGreen(country.colour)) ||
-                    !between(qBlue(c), qBlue(inner), qBlue(country.colour)))
-                    ++halo;
+                halo += !between(qRed(c), qRed(inner), qRed(country.colour)) ||
+                        !between(qGreen(c), qGreen(inner), qGreen(country.colour)) ||
+                        !between(qBlue(c), qBlue(inner), qBlue(country.colour));
             }
         }
         EXPECT_EQ(halo, 0) << name.toStdString();

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/golden.h"
+
 namespace orbel {
 namespace {
 
@@ -80,38 +82,15 @@ Kind KindOfLine(int line) {
     return Kind::Index;
 }
 
+// One value a line, each line ended by CR LF, in the order of
+// tests/data/saved_state.txt (kept there with LF alone).
 TEST(SavedStateFile, TextHasOneValuePerLineInTheFixedOrder) {
     SavedState s = SampleState();
     s.CurrentAJD = 2455950.5;
-    const std::string text = StateFileText(s);
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = Lines(StateFileText(s));
     ASSERT_EQ(lines.size(), 79u);
-    EXPECT_EQ(lines[0], "2455950.5");
-    EXPECT_EQ(lines[1], "7");
-    EXPECT_EQ(lines[2], "0");   // back
-    EXPECT_EQ(lines[3], "-1");  // plus
-    EXPECT_EQ(lines[4], "0");   // previous
-    EXPECT_EQ(lines[5], "15");
-    EXPECT_EQ(lines[6], "21");
-    EXPECT_EQ(lines[7], "3");
-    EXPECT_EQ(lines[8], "1");
-    EXPECT_EQ(lines[9], "-2636");
-    EXPECT_EQ(lines[10], "1");  // expanded log entries
-    EXPECT_EQ(lines[11], "0");
-    EXPECT_EQ(lines[21], "0");  // phase and illumination (tick 11)
-    EXPECT_EQ(lines[22], "1");  // lunation and age (tick 12)
-    EXPECT_EQ(lines[23], "1");  // Pantheon
-    EXPECT_EQ(lines[24], "0");
-    EXPECT_EQ(lines[25], "1");  // auto log
-    EXPECT_EQ(lines[26], "\"L0\"");
-    EXPECT_EQ(lines[31], "\"say \"\"ICT\"\"\"");
-    EXPECT_EQ(lines[32], "\"\"");
-    EXPECT_EQ(lines[46], "\"CCT\"");
-    EXPECT_EQ(lines[71], "\"L45\"");
-    EXPECT_EQ(lines[72], "45");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 73, lines.end()),
-              (std::vector<std::string>{"0", "11", "5", "12", "4", "0"}));
+    EXPECT_EQ(Joined(lines), StateFileText(s));
+    testing::ExpectGolden("saved_state.txt", Joined(lines, "\n"));
 }
 
 TEST(SavedStateFile, MomentsAreWrittenInDecimalAndComeBackExactly) {

@@ -18,17 +18,6 @@ orbel::CalendarSettings AtLongitude(int16_t longitude) {
 
 }  // namespace
 
-TEST(SolarTermTables, CodesAndNames) {
-    EXPECT_EQ(orbel::TermCodes[0], "Z11");
-    EXPECT_EQ(orbel::TermCodes[3], "J1");
-    EXPECT_EQ(orbel::TermCodes[23], "J11");
-    EXPECT_EQ(orbel::TermNames[0].pinyin, "Dong zhi");
-    EXPECT_EQ(orbel::TermNames[15].pinyin, "Li qui");
-    EXPECT_EQ(orbel::TermNames[15].english, "Beginning of autumn");
-    EXPECT_EQ(orbel::TermNames[20].pinyin, "Shuang jian");
-    EXPECT_EQ(orbel::TermNames[23].english, "Great snow");
-}
-
 TEST(QuarterPoints, MeeusWorkedExampleAndTheSeamAtYear1000) {
     // J. Meeus, Astronomical Algorithms, example 27.a: the June solstice of
     // 1962 at JDE 2437837.39245 (21:25:08 TD), from the mean JDE0 2437837.38589.

@@ -37,28 +37,24 @@ TEST(StemBranchWindow, CaptionAndHeadings) {
     EXPECT_EQ(m.lblBranches.caption, "Branches");
 }
 
-TEST(StemBranchWindow, TheTenStemsInOrder) {
+// Each row: its number, its name, the picture it shows and the dark ground
+// the light ink needs.
+TEST(StemBranchWindow, TheTenStemsAndTwelveBranchesInOrder) {
     StemBranchWindowModel m("/nowhere/");
-    const char* stems[] = {"jia", "yi", "bing", "ding", "wu", "ji", "geng", "xin", "ren", "gui"};
     ASSERT_EQ(m.lblStemName.size(), 10u);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(m.lblStemName[i].caption, stems[i]) << "stem " << i + 1;
-        EXPECT_EQ(m.lblStemNumber[i].caption, std::to_string(i + 1));
-        EXPECT_EQ(m.imgStem[i].image, i + 1);
-        EXPECT_EQ(m.imgStem[i].backColour, (Rgb{192, 0, 0}));  // light ink needs a dark ground
-    }
-}
-
-TEST(StemBranchWindow, TheTwelveBranchesInOrder) {
-    StemBranchWindowModel m("/nowhere/");
-    const char* branches[] = {"zi", "chou", "yin", "mao", "chen", "si", "wu", "wei", "shen", "you", "xu", "hai"};
     ASSERT_EQ(m.lblBranchName.size(), 12u);
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(m.lblBranchName[i].caption, branches[i]) << "branch " << i + 1;
-        EXPECT_EQ(m.lblBranchNumber[i].caption, std::to_string(i + 1));
-        EXPECT_EQ(m.imgBranch[i].image, i + 1);
-        EXPECT_EQ(m.imgBranch[i].backColour, (Rgb{192, 0, 0}));
-    }
+    const auto row = [](const Label& number, const Label& name, const Picture& picture) {
+        return number.caption + " " + name.caption + " picture " + std::to_string(picture.image) +
+               (picture.backColour == Rgb{192, 0, 0} ? "; " : " on another ground; ");
+    };
+    std::string stems, branches;
+    for (int i = 0; i < 10; ++i) stems += row(m.lblStemNumber[i], m.lblStemName[i], m.imgStem[i]);
+    for (int i = 0; i < 12; ++i) branches += row(m.lblBranchNumber[i], m.lblBranchName[i], m.imgBranch[i]);
+    EXPECT_EQ(stems, "1 jia picture 1; 2 yi picture 2; 3 bing picture 3; 4 ding picture 4; 5 wu picture 5; "
+                     "6 ji picture 6; 7 geng picture 7; 8 xin picture 8; 9 ren picture 9; 10 gui picture 10; ");
+    EXPECT_EQ(branches, "1 zi picture 1; 2 chou picture 2; 3 yin picture 3; 4 mao picture 4; 5 chen picture 5; "
+                        "6 si picture 6; 7 wu picture 7; 8 wei picture 8; 9 shen picture 9; 10 you picture 10; "
+                        "11 xu picture 11; 12 hai picture 12; ");
 }
 
 TEST(StemBranchWindow, NamesAgreeWithTheStemBranchTextsOfTheCycle) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/help_texts.h"
 #include "ui/frm_help.h"
 
 using namespace orbel;
@@ -18,10 +19,7 @@ TEST(FrmHelpGui, OpensWithItsCaptionTextAndButtons) {
     EXPECT_EQ(help.cmdCredits->text(), "Credits");
     EXPECT_EQ(help.cmdClose->text(), "Close");
     EXPECT_TRUE(help.txbHelp->isReadOnly());
-    const QString text = help.txbHelp->toPlainText();
-    EXPECT_FALSE(text.isEmpty());
-    for (const char* code : {"CE", "JC", "CHL", "CHS", "PAN", "AJD", "CJDL", "CJDC"})
-        EXPECT_TRUE(text.contains(QStringLiteral("\n%1 - ").arg(code))) << code;
+    EXPECT_EQ(help.txbHelp->toPlainText(), QString::fromUtf8(HelpText.data(), qsizetype(HelpText.size())));
     EXPECT_EQ(help.credits(), nullptr);
 }
 
@@ -34,11 +32,7 @@ TEST(FrmHelpGui, CreditsButtonOpensTheCreditsWindowOnce) {
     EXPECT_TRUE(credits->isVisible());
     EXPECT_TRUE(credits->isWindow());
     EXPECT_EQ(credits->windowTitle(), "Orbel credits");
-    const QString text = credits->txbCredits->toPlainText();
-    EXPECT_TRUE(text.contains("ERFA"));
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Chapront-Touz\u00e9")));
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Vondr\u00e1k")));
-    EXPECT_TRUE(text.contains("Swiss Ephemeris"));
+    EXPECT_EQ(credits->txbCredits->toPlainText(), QString::fromUtf8(CreditsText.data(), qsizetype(CreditsText.size())));
     // Closed and asked for again: the same window comes back.
     QTest::mouseClick(credits->cmdClose, Qt::LeftButton);
     EXPECT_FALSE(credits->isVisible());

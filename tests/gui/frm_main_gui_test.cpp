@@ -34,23 +34,14 @@ TEST(FrmMainGui, FirstStartShowsTheDefaultsAndThePresentMoment) {
     Started s;
     FrmMain& w = s.window;
     EXPECT_EQ(w.cboRefLong->currentText(), "China");
-    EXPECT_EQ(w.cboLongitude->currentText(), "120");
     EXPECT_EQ(w.txbCCT->text(), "CCT");
     EXPECT_EQ(w.cboEpoch->currentText(), "-2696 = 2697 BC");
-    EXPECT_EQ(w.cboMethod->currentText(), "true sun");
-    EXPECT_EQ(w.cboMoveStep->currentText(), "CHL month");
-    EXPECT_EQ(w.cboRefreshPeriod->currentText(), "1");
-    EXPECT_EQ(w.cboTarget->currentText(), "Full moon");
     EXPECT_TRUE(w.optForward->isChecked());
-    EXPECT_TRUE(w.optPlus->isChecked());
-    EXPECT_TRUE(w.optNext->isChecked());
     // The present moment: today's CE date (GMT), give or take midnight.
     const QString ce = ValueOf(w.lblCommonEraDate);
     const QDate today = QDateTime::currentDateTimeUtc().date();
     EXPECT_TRUE(ce.startsWith(today.toString("yyyy-MM-dd")) || ce.startsWith(today.addDays(-1).toString("yyyy-MM-dd")))
         << ce.toStdString();
-    EXPECT_TRUE(ValueOf(w.lblChineseLunarDate).endsWith("CCT")) << ValueOf(w.lblChineseLunarDate).toStdString();
-    EXPECT_FALSE(w.lblPhaseOfMoon->text().isEmpty());
     EXPECT_EQ(w.windowTitle(), "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ");
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 0, 0));
     EXPECT_TRUE(s.port.messages.empty());
@@ -62,19 +53,14 @@ TEST(FrmMainGui, JapanTurnsTheWindowBlueWithJstAndJapaneseAnimalWords) {
     w.cboRefLong->setCurrentIndex(2);
     emit w.cboRefLong->activated(2);
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(64, 64, 224));
-    EXPECT_EQ(w.cboLongitude->currentText(), "135");
     EXPECT_EQ(w.txbCCT->text(), "JST");
-    EXPECT_EQ(w.cboMoveStep->itemText(14), "PAN month (JST)");
-    EXPECT_EQ(w.cboAnimal->itemText(3), "rabbit");
     EXPECT_EQ(w.cboAnimal->itemText(11), "boar");
-    EXPECT_TRUE(ValueOf(w.lblChineseLunarDate).endsWith("JST"));
     EXPECT_EQ(w.lblChineseLunarDate.caption->text(), "Japanese Lunar");
     // And back to Vietnam: green, cat and goat.
     w.cboRefLong->setCurrentIndex(0);
     emit w.cboRefLong->activated(0);
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 128, 0));
     EXPECT_EQ(w.cboAnimal->itemText(3), "cat");
-    EXPECT_EQ(w.cboAnimal->itemText(7), "goat");
 }
 
 TEST(FrmMainGui, ATypedDateConvertsOnEnter) {
@@ -89,19 +75,6 @@ TEST(FrmMainGui, ATypedDateConvertsOnEnter) {
     EXPECT_TRUE(ValueOf(w.lblChineseLunarDate).startsWith("79-29-01-01 CHL 12:00 CCT"))
         << ValueOf(w.lblChineseLunarDate).toStdString();
     EXPECT_TRUE(s.port.messages.empty());
-}
-
-TEST(FrmMainGui, AnEntryErrorShowsItsMessageAndKeepsTheMoment) {
-    Started s;
-    FrmMain& w = s.window;
-    const QString before = ValueOf(w.lblAstronomicalJulianDate);
-    w.txbDate->clear();
-    QTest::keyClicks(w.txbDate, "2001/12/31 CE");
-    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
-    ASSERT_EQ(s.port.messages.size(), 1u);
-    EXPECT_EQ(s.port.messages[0].title, "Invalid date or time entry");
-    EXPECT_EQ(s.port.messages[0].text, "Date separator must be a dash, '-'.");
-    EXPECT_EQ(ValueOf(w.lblAstronomicalJulianDate), before);
 }
 
 TEST(FrmMainGui, ClickingAValueLabelFillsTheEntryBoxes) {

@@ -1,0 +1,89 @@
+#pragma once
+// Long expected texts live in tests/data and are compared whole. With
+// ORBEL_UPDATE_GOLDEN=1 in the environment a differing file is rewritten
+// instead, for review with git diff.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace orbel::testing {
+
+// The build names the folder: __FILE__ may be relative to the build's own
+// working folder.
+inline std::filesystem::path GoldenPath(const std::string& name) {
+    return std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / name;
+}
+
+inline void ExpectGolden(const std::string& name, const std::string& actual) {
+    std::ifstream in(GoldenPath(name), std::ios::binary);
+    std::stringstream expected;
+    expected << in.rdbuf();
+    if (expected.str() == actual) return;
+    if (const char* update = std::getenv("ORBEL_UPDATE_GOLDEN"); update && *update == '1') {
+        std::ofstream(GoldenPath(name), std::ios::binary) << actual;
+        return;
+    }
+    // The lines that differ, each as the file has it and as it came out.
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> all;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) all.push_back(line);
+        return all;
+    };
+    const std::vector<std::string> want = lines(expected.str()), got = lines(actual);
+    std::string report;
+    for (std::size_t i = 0, shown = 0; i < std::max(want.size(), got.size()) && shown < 20; ++i) {
+        const std::string a = i < want.size() ? want[i] : "(missing)", b = i < got.size() ? got[i] : "(missing)";
+        if (a != b) report += "line " + std::to_string(i + 1) + "\n  file: " + a + "\n  now:  " + b + "\n", ++shown;
+    }
+    if (report.empty()) report = "(the line ends differ)";
+    ADD_FAILURE() << "differs from tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it):\n" << report;
+}
+
+// A table of cases in tests/data: each line "Function arg arg => text", an
+// argument with blanks in double quotes, "#" lines and blank lines kept as
+// they are. Every case is run again through `functions` and the table
+// rebuilt from the results must give the file back.
+using CaseFunction = std::function<std::string(const std::vector<std::string>& args)>;
+
+inline void ExpectCaseTable(const std::string& name, const std::map<std::string, CaseFunction>& functions) {
+    std::ifstream in(GoldenPath(name));
+    std::string line, rebuilt;
+    while (std::getline(in, line)) {
+        const std::size_t arrow = line.find(" => ");
+        if (line.empty() || line[0] == '#' || arrow == std::string::npos) {
+            rebuilt += line + "\n";
+            continue;
+        }
+        std::vector<std::string> words;
+        for (std::size_t at = 0; at < arrow;) {
+            if (line[at] == ' ') {
+                ++at;
+            } else if (line[at] == '"') {
+                const std::size_t end = line.find('"', at + 1);
+                words.push_back(line.substr(at + 1, end - at - 1));
+                at = end + 1;
+            } else {
+                const std::size_t end = std::min(line.find(' ', at), arrow);
+                words.push_back(line.substr(at, end - at));
+                at = end;
+            }
+        }
+        const auto function = words.empty() ? functions.end() : functions.find(words[0]);
+        const std::string result = function == functions.end()
+                                       ? "no such function"
+                                       : function->second(std::vector<std::string>(words.begin() + 1, words.end()));
+        rebuilt += line.substr(0, arrow + 4) + "\"" + result + "\"\n";
+    }
+    ExpectGolden(name, rebuilt);
+}
+
+}  // namespace orbel::testing
