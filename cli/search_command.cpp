@@ -124,7 +124,7 @@ int RunSearchCommand(int argc, char** argv) {
     MainWindowModel model(port);
     model.Load(std::to_string(settings.country));
     ReportMessages(port);
-    ApplySettingsOptions(model, settings);
+    ChooseSettings(model, settings);
 
     const std::vector<std::string> targets(TargetItems.begin(), TargetItems.end());
     const std::optional<int> target = ItemIndex(targets, operands[0], true);

@@ -48,7 +48,7 @@ TEST_F(DataWindowTest, ExportWritesTheListedAnniversaries) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream written;
     written << in.rdbuf();
-    ExpectGolden("anniversaries_leap_month.ics", written.str());
+    ExpectWindowGolden("anniversaries_leap_month.ics", written.str());
     EXPECT_TRUE(port.messages.empty());
 
     port.fileNames.push_back(dir.path().toStdString() + "/no such folder/x.ics");

@@ -18,18 +18,18 @@
 
 namespace orbel::testing {
 
-inline std::filesystem::path GoldenPath(const std::string& name) {
+inline std::filesystem::path WindowGoldenPath(const std::string& name) {
     return std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / "data_window" / name;
 }
 
 // The golden file `name` (lines ending in LF) compared with a window text
 // (lines ending in CRLF). ORBEL_UPDATE_GOLDEN=1 rewrites the file instead.
-inline void ExpectGolden(const std::string& name, const std::string& text) {
+inline void ExpectWindowGolden(const std::string& name, const std::string& text) {
     std::string lf = text;
     std::erase(lf, '\r');
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), std::count(text.begin(), text.end(), '\n'))
         << "every line of " << name << " ends in CRLF";
-    const auto path = GoldenPath(name);
+    const auto path = WindowGoldenPath(name);
     if (std::getenv("ORBEL_UPDATE_GOLDEN")) {
         std::ofstream out(path, std::ios::binary);
         out << lf;

@@ -77,7 +77,7 @@ class DataWindowGolden : public DataWindowTest, public ::testing::WithParamInter
 TEST_P(DataWindowGolden, TextMatchesGoldenFile) {
     Show(GetParam().date);
     GetParam().run(*data);
-    ExpectGolden(GetParam().file, data->txbText.text);
+    ExpectWindowGolden(GetParam().file, data->txbText.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DataWindowGolden, ::testing::ValuesIn(GoldenCases),
