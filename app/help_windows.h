@@ -4,7 +4,7 @@
 // window opens the credits window; Close closes the window it is on.
 #include <string>
 
-#include "app/controls.h"
+#include "support/controls.h"
 #include "app/help_texts.h"
 
 namespace orbel {

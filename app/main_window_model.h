@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/controls.h"
+#include "support/controls.h"
 #include "app/saved_state_file.h"
 #include "app/main_window_state.h"
-#include "app/user_port.h"
-#include "engine/calendar_settings.h"
-#include "engine/chinese_records.h"
+#include "support/user_port.h"
+#include "services/calendar_settings.h"
+#include "services/chinese_records.h"
 #include "engine/moon_data.h"
 #include "navigation/multiple_search.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/controls.h"
-#include "engine/calendar_settings.h"
+#include "support/controls.h"
+#include "services/calendar_settings.h"
 
 namespace orbel {
 

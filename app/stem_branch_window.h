@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "app/controls.h"
+#include "support/controls.h"
 
 namespace orbel {
 

@@ -2,7 +2,7 @@
 // each measured call, so each figure is the full computation.
 #include <benchmark/benchmark.h>
 
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "engine/quenta_module.h"
 #include "engine/sol_eq.h"
 #include "services/astronomy.h"

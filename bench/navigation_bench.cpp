@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "engine/chinese_calendar.h"
 #include "navigation/lunar_solar_steps.h"
 #include "navigation/move_model.h"

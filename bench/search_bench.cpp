@@ -9,7 +9,7 @@
 #include <chrono>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "engine/chinese_calendar.h"
 #include "navigation/event_search.h"
 

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "ui/program.h"
 
 int main(int argc, char** argv) {

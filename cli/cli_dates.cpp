@@ -1,6 +1,6 @@
 #include "cli/cli_dates.h"
 
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "services/calendar_conversion.h"
 
 namespace orbel::cli {

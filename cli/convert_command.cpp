@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"
 

@@ -8,7 +8,7 @@
 
 #include "app/data_window_link.h"
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"
 #include "views/data_window.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "app/log_connection.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/calendar_month_link.h"
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "cli/convert_command.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "engine/cycles.h"
 
 namespace orbel::cli {

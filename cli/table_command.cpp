@@ -14,7 +14,7 @@
 
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 

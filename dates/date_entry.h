@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "dates/euro_date.h"
+#include "services/euro_date.h"
 
 namespace orbel {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/chinese_records.h"
+#include "services/chinese_records.h"
 #include "orbel2/orbel2.h"
 
 namespace orbel {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "dates/euro_date.h"
-#include "engine/calendar_settings.h"
+#include "services/euro_date.h"
+#include "services/calendar_settings.h"
 
 namespace orbel {
 

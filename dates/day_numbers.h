@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include "dates/euro_date.h"
+#include "services/euro_date.h"
 
 namespace orbel {
 

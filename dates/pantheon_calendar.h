@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "dates/euro_date.h"
-#include "engine/chinese_records.h"
+#include "services/euro_date.h"
+#include "services/chinese_records.h"
 
 namespace orbel {
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/calendar_settings.h"
-#include "engine/chinese_records.h"
+#include "services/calendar_settings.h"
+#include "services/chinese_records.h"
 #include "engine/sol_eq.h"
 
 namespace orbel {

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calendar_settings.h"
-#include "engine/chinese_records.h"
+#include "services/calendar_settings.h"
+#include "services/chinese_records.h"
 
 namespace orbel {
 

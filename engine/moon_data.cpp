@@ -5,7 +5,7 @@
 #include <limits>
 #include <numbers>
 
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "engine/quenta_module.h"
 #include "services/astronomy.h"
 

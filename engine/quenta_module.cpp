@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "dates/day_numbers.h"
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "services/calendar_conversion.h"
 #include "services/memo_cache.h"
 #include "services/astronomy.h"

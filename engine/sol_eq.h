@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 
 namespace orbel {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "app/main_window_state.h"
-#include "app/user_port.h"
-#include "engine/calendar_settings.h"
-#include "engine/chinese_records.h"
+#include "support/user_port.h"
+#include "services/calendar_settings.h"
+#include "services/chinese_records.h"
 
 namespace orbel {
 

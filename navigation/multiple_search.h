@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "app/controls.h"
-#include "app/user_port.h"
-#include "engine/calendar_settings.h"
+#include "support/controls.h"
+#include "support/user_port.h"
+#include "services/calendar_settings.h"
 #include "navigation/event_search.h"
 
 namespace orbel {

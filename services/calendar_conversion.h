@@ -2,7 +2,7 @@
 // Western calendar arithmetic: CE (proleptic Gregorian) and JC (proleptic
 // Julian) dates to and from Julian day numbers, astronomical year numbering.
 #include <cstdint>
-#include "dates/euro_date.h"
+#include "services/euro_date.h"
 
 namespace orbel {
 

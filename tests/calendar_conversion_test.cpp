@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "services/calendar_conversion.h"
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 
 using namespace orbel;
 

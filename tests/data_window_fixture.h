@@ -12,7 +12,7 @@
 
 #include "app/data_window_link.h"
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "support/language.h"
 #include "views/data_window.h"
 

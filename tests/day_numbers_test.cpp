@@ -11,7 +11,7 @@
 #include <string>
 
 #include "dates/day_numbers.h"
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 
 using namespace orbel;
 

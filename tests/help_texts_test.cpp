@@ -10,7 +10,7 @@
 #include "app/help_texts.h"
 #include "app/help_windows.h"
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "tests/golden.h"

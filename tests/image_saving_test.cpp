@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "services/image_conversion.h"
 #include "views/image_saving.h"
 

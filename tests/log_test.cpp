@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "app/log_connection.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "support/language.h"
 #include "tests/temporary_settings.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "dates/date_entry.h"
 #include "engine/cycles.h"
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "dates/date_entry.h"
 #include "engine/cycles.h"
 #include "tests/golden.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "navigation/move_model.h"
 
 namespace orbel {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"

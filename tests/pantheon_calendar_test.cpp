@@ -7,7 +7,7 @@
 
 #include "dates/day_numbers.h"
 #include "dates/pantheon_calendar.h"
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "tests/golden.h"
 
 using namespace orbel;

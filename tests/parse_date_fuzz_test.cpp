@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "tests/text_fuzzer.h"
 
 namespace orbel {

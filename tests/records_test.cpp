@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "engine/chinese_records.h"
-#include "dates/euro_date.h"
+#include "services/chinese_records.h"
+#include "services/euro_date.h"
 #include <cstddef>
 
 // The records cross a C binary interface: field order matters, not just size.

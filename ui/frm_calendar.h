@@ -8,7 +8,7 @@
 #include <array>
 #include <functional>
 
-#include "app/user_port.h"
+#include "support/user_port.h"
 #include "views/calendar_month.h"
 #include "views/calendar_page.h"
 

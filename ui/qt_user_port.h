@@ -2,7 +2,7 @@
 // The user-interaction port on real Qt dialogs and the system clipboard.
 #include <QWidget>
 
-#include "app/user_port.h"
+#include "support/user_port.h"
 
 namespace orbel {
 

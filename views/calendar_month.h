@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/calendar_settings.h"
+#include "services/calendar_settings.h"
 #include "engine/cycles.h"
 #include "support/colour.h"
 

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/user_port.h"
-#include "engine/calendar_settings.h"
-#include "engine/chinese_records.h"
+#include "support/controls.h"
+#include "support/user_port.h"
+#include "services/calendar_settings.h"
+#include "services/chinese_records.h"
 
 namespace orbel {
 

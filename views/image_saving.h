@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/user_port.h"
+#include "support/user_port.h"
 
 namespace orbel {
 

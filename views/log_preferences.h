@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/controls.h"
+#include "support/controls.h"
 #include "views/log_entry.h"
 
 namespace orbel {

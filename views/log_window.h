@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "app/controls.h"
-#include "app/user_port.h"
+#include "support/controls.h"
+#include "support/user_port.h"
 #include "views/log_entry.h"
 
 namespace orbel {

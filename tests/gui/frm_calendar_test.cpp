@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "tests/temporary_settings.h"
 #include "ui/program.h"
 

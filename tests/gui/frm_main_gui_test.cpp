@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "ui/frm_main.h"
 
 using namespace orbel;

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "ui/frm_main.h"
 
 using namespace orbel;

@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "tests/temporary_settings.h"
 #include "ui/frm_help.h"
 #include "ui/program.h"

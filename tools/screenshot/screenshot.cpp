@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "app/main_window_model.h"
-#include "app/scripted_user_port.h"
+#include "support/scripted_user_port.h"
 #include "ui/frm_main.h"
 
 int main(int argc, char** argv) {

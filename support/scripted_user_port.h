@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_port.h"
+#include "support/user_port.h"
 
 namespace orbel {
 
