@@ -17,9 +17,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata TEXT|now\n"
+    "usage: orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"
     "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
-    "                 list anniversaries|monthstarts|newyears TEXT|now\n"
+    "                 list anniversaries|monthstarts|newyears [--] TEXT|now\n"
     "settings options: --country vietnam|china|japan, --longitude 100..145, --epoch -2696|-2636, --method true|mean\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the data window's text is printed\n";
 
@@ -101,8 +101,17 @@ bool IsDataWindowCommand(int argc, char** argv) {
 
 int RunDataWindowCommand(int argc, char** argv) {
     Options o;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (cli::EndsOptions(arg, optionsEnded)) continue;
+        if (optionsEnded) {
+            if (o.command.empty())
+                o.command = std::string(arg);
+            else
+                o.operands.emplace_back(arg);
+            continue;
+        }
         if (TakesValue(arg)) {
             if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
             const std::string value = argv[++i];

@@ -17,7 +17,7 @@ namespace {
 constexpr const char* Usage =
     "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
-    "                 [--include LIST] [--expanded] [--chinese-terms] log TEXT|now\n"
+    "                 [--include LIST] [--expanded] [--chinese-terms] log [--] TEXT|now\n"
     "LIST: comma-separated, of chs,chl,cjdc,epoch,ce,jc,cjdl,ajd,phase,lunation (default chl,ce,phase)\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the entry Add to log would\n"
     "write into an empty log is printed\n";
@@ -77,8 +77,15 @@ int RunLogCommand(int argc, char** argv) {
     preferences.chl = preferences.ce = preferences.phase = true;
     bool commandSeen = false;
     std::optional<std::string> text;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (cli::EndsOptions(arg, optionsEnded)) continue;
+        if (optionsEnded) {
+            if (!(commandSeen && !text)) return Fail("unexpected argument '" + std::string(arg) + "'");
+            text = std::string(arg);
+            continue;
+        }
         std::string error;
         if (TakesValue(arg)) {
             if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");

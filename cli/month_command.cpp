@@ -26,7 +26,7 @@ namespace {
 constexpr const char* Usage =
     "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
-    "                 [--no-pan] [--png FILE] month TEXT|now\n"
+    "                 [--no-pan] [--png FILE] month [--] TEXT|now\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the page of its lunar month is printed:\n"
     "the title, the year-and-month line, then each day's numeral, CE date and Pantheon date, tab-separated\n";
 
@@ -85,8 +85,15 @@ int RunMonthCommand(int argc, char** argv) {
     bool showPan = true;
     bool commandSeen = false;
     std::optional<std::string> text;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (cli::EndsOptions(arg, optionsEnded)) continue;
+        if (optionsEnded) {
+            if (!(commandSeen && !text)) return Fail("unexpected argument '" + std::string(arg) + "'");
+            text = std::string(arg);
+            continue;
+        }
         if (TakesValue(arg)) {
             if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
             const std::string_view value = argv[++i];

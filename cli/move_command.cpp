@@ -21,7 +21,7 @@ constexpr const char* Usage =
     "[--method true|mean]\n"
     "                 [--time HH:MM] [--zone gmt|local] [--back] [--count N] [--keep30] [--keepleap] [--each] "
     "[--tips]\n"
-    "                 move STEP TEXT|now\n"
+    "                 move STEP [--] TEXT|now\n"
     "STEP is an item of the step list (\"CHL month\") or its index 0..15; TEXT is typed into the Date box\n"
     "and converted (\"now\" presses Now), then Move is pressed; the value labels are printed after the\n"
     "last step (with --each after every step, each block followed by an empty line)\n";
@@ -82,8 +82,15 @@ int RunMoveCommand(int argc, char** argv) {
     bool back = false, keep30 = false, keepLeap = false, each = false, tips = false;
     bool commandSeen = false;
     std::vector<std::string> operands;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (cli::EndsOptions(arg, optionsEnded)) continue;
+        if (optionsEnded) {
+            if (!(commandSeen && operands.size() < 2)) return Fail("unexpected argument '" + std::string(arg) + "'");
+            operands.emplace_back(arg);
+            continue;
+        }
         if (TakesValue(arg)) {
             if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
             const std::string_view value = argv[++i];

@@ -24,7 +24,7 @@ constexpr const char* Usage =
     "                 [--time HH:MM] [--zone gmt|local] [--previous] [--element E] [--animal A]\n"
     "                 [--day-element E] [--day-animal A] [--month-element E] [--month-animal A]\n"
     "                 [--year-element E] [--year-animal A] [--within 1|10|100|1000] [--tips]\n"
-    "                 search TARGET TEXT|now\n"
+    "                 search TARGET [--] TEXT|now\n"
     "TARGET is an item of the target list (\"Full moon\") or its index 0..21; TEXT is typed into the Date\n"
     "box and converted (\"now\" presses Now), then Search is pressed; the value labels of the moment found\n"
     "are printed. --element and --animal choose for targets 15 to 17; the --day-, --month- and --year-\n"
@@ -94,8 +94,15 @@ int RunSearchCommand(int argc, char** argv) {
     std::vector<std::pair<std::string, std::string>> options;  // the others, in order
     bool previous = false, tips = false, commandSeen = false;
     std::vector<std::string> operands;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        if (cli::EndsOptions(arg, optionsEnded)) continue;
+        if (optionsEnded) {
+            if (!(commandSeen && operands.size() < 2)) return Fail("unexpected argument '" + std::string(arg) + "'");
+            operands.emplace_back(arg);
+            continue;
+        }
         if (TakesValue(arg)) {
             if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
             const std::string_view value = argv[++i];

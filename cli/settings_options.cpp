@@ -57,4 +57,10 @@ bool ReadSettingsOption(std::string_view option, std::string_view value, Setting
     return true;
 }
 
+bool EndsOptions(std::string_view arg, bool& ended) {
+    if (ended || arg != "--") return false;
+    ended = true;
+    return true;
+}
+
 }  // namespace orbel::cli

@@ -29,6 +29,11 @@ bool IsSettingsOption(std::string_view arg);
 bool ReadSettingsOption(std::string_view option, std::string_view value, SettingsOptions& options,
                         std::string& error);
 
+// True, with `ended` set, for the first "--" of a command line: it ends the
+// options, so that what follows is read as it stands and a date text may
+// begin with a hyphen.
+bool EndsOptions(std::string_view arg, bool& ended);
+
 // A whole decimal number and nothing else.
 std::optional<int64_t> ParseInteger(std::string_view text);
 

@@ -35,6 +35,9 @@ check "convert --: a text that begins with a hyphen" '"$cli" --time 00:00 --zone
 err=$("$cli" convert -- "----- CE" 2>&1 >/dev/null); st=$?
 check "convert --: the text is read as a date" '[ $st -eq 2 ] && [ "$err" = "$(printf "Invalid date or time entry\nInvalid CE date.  CE dates must be in ISO 8601 format: year-month-day")" ]'
 
+for command in "move day" "search 0" "log" "month" "yeardata" "list newyears"; do
+  check "$command: -- before a text that begins with a hyphen" '"$cli" $command -- "-2000-01-01 CE" >/dev/null'
+done
 data=$(dirname "$0")/data
 # log: the entry Add to log writes into an empty log, lines ended LF.
 "$cli" --country japan --include chs,cjdc,epoch,jc,lunation --expanded --chinese-terms log "2012-01-23 CE" >"${TMPDIR:-/tmp}/orbel_cli_log.$$"
