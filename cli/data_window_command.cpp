@@ -48,18 +48,6 @@ struct Options {
     }
 };
 
-// Prints the port's messages to stderr; true when there were any.
-bool ReportMessages(ScriptedUserPort& port) {
-    bool any = false;
-    for (const RecordedMessage& m : port.messages) {
-        if (m.question) continue;
-        std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        any = true;
-    }
-    port.messages.clear();
-    return any;
-}
-
 // The main window showing the moment of `text`, with the settings chosen.
 bool ShowMoment(MainWindowModel& model, ScriptedUserPort& port, const Options& o) {
     const CalendarSettings chosen = o.settings.Resolved();
@@ -83,21 +71,12 @@ bool ShowMoment(MainWindowModel& model, ScriptedUserPort& port, const Options& o
         model.SetDateText(text);
         model.cmdCompute_Click();
     }
-    return !ReportMessages(port);
+    return !cli::ReportMessages(port);
 }
 
 }  // namespace
 
-bool IsDataWindowCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (TakesValue(arg))
-            ++i;
-        else if (!IsFlag(arg))
-            return arg == "yeardata" || arg == "list";
-    }
-    return false;
-}
+bool IsDataWindowCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"yeardata", "list"}, TakesValue, IsFlag); }
 
 int RunDataWindowCommand(int argc, char** argv) {
     Options o;
@@ -169,19 +148,19 @@ int RunDataWindowCommand(int argc, char** argv) {
         data.DisplayYearData();
     }
     if (o.icsFile) {
-        if (ReportMessages(port)) return 2;
+        if (cli::ReportMessages(port)) return 2;
         if (data.listedDays.empty()) {
             std::fprintf(stderr, "orbel-cli: the list has no days to export\n");
             return 2;
         }
         port.fileNames.push_back(*o.icsFile);
         data.cmdExport_Click();
-        return ReportMessages(port) ? 2 : 0;
+        return cli::ReportMessages(port) ? 2 : 0;
     }
     std::string out = data.txbText.text;
     std::erase(out, '\r');
     std::fwrite(out.data(), 1, out.size(), stdout);
-    const bool messages = ReportMessages(port);
+    const bool messages = cli::ReportMessages(port);
     return std::fflush(stdout) == 0 && !messages ? 0 : 2;
 }
 

@@ -60,16 +60,7 @@ bool ReadIncludeList(std::string_view list, LogPreferences& p, std::string& erro
 
 }  // namespace
 
-bool IsLogCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (TakesValue(arg))
-            ++i;
-        else if (!IsFlag(arg))
-            return arg == "log";
-    }
-    return false;
-}
+bool IsLogCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"log"}, TakesValue, IsFlag); }
 
 int RunLogCommand(int argc, char** argv) {
     cli::SettingsOptions settings;

@@ -35,6 +35,7 @@ constexpr int PageWidth = 900;
 constexpr int PageHeight = 620;
 
 bool TakesValue(std::string_view arg) { return cli::IsSettingsOption(arg) || arg == "--png"; }
+bool IsFlag(std::string_view arg) { return arg == "--no-pan"; }
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
@@ -68,16 +69,7 @@ bool SavePng(const CalendarMonthModel& month, const std::string& path, const cha
 
 }  // namespace
 
-bool IsMonthCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (TakesValue(arg))
-            ++i;
-        else if (arg != "--no-pan")
-            return arg == "month";
-    }
-    return false;
-}
+bool IsMonthCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"month"}, TakesValue, IsFlag); }
 
 int RunMonthCommand(int argc, char** argv) {
     cli::SettingsOptions settings;

@@ -49,31 +49,9 @@ std::optional<int> StepIndex(const ComboBox& steps, std::string_view name) {
     return std::nullopt;
 }
 
-// Prints the messages shown since the last call; true when there were any
-// but a question.
-bool ReportMessages(ScriptedUserPort& port) {
-    bool shown = false;
-    for (const RecordedMessage& m : port.messages) {
-        if (m.question) continue;
-        std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        shown = true;
-    }
-    port.messages.clear();
-    return shown;
-}
-
 }  // namespace
 
-bool IsMoveCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (TakesValue(arg))
-            ++i;
-        else if (!IsFlag(arg))
-            return arg == "move";
-    }
-    return false;
-}
+bool IsMoveCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"move"}, TakesValue, IsFlag); }
 
 int RunMoveCommand(int argc, char** argv) {
     cli::SettingsOptions settings;
@@ -132,7 +110,7 @@ int RunMoveCommand(int argc, char** argv) {
     MoveModel move(model);
     move.Sleep = [](int) {};  // no one can press Stop or Pause here
     model.Load(std::to_string(settings.country));
-    ReportMessages(port);
+    cli::ReportMessages(port);
     ChooseSettings(model, settings);
 
     const std::optional<int> step = StepIndex(model.cboMoveStep, operands[0]);
@@ -157,7 +135,7 @@ int RunMoveCommand(int argc, char** argv) {
     }
     // Converting the moment already shown is no failure here: the move starts from it.
     std::erase_if(port.messages, [](const RecordedMessage& m) { return m.text == "Calendar dates unchanged."; });
-    if (ReportMessages(port)) return 2;
+    if (cli::ReportMessages(port)) return 2;
 
     const int64_t wanted = count.value_or(1);
     int64_t steps = 0;
@@ -175,7 +153,7 @@ int RunMoveCommand(int argc, char** argv) {
             move.cmdStop_Click();
     };
     move.cmdMove_Click();
-    if (ReportMessages(port)) return 2;
+    if (cli::ReportMessages(port)) return 2;
     if (!each) {
         const std::string out = ValueLabelsText(model, tips);
         std::fwrite(out.data(), 1, out.size(), stdout);

@@ -65,29 +65,9 @@ std::optional<int> ItemIndex(const std::vector<std::string>& items, std::string_
     return std::nullopt;
 }
 
-bool ReportMessages(ScriptedUserPort& port) {
-    bool shown = false;
-    for (const RecordedMessage& m : port.messages) {
-        if (m.question) continue;
-        std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        shown = true;
-    }
-    port.messages.clear();
-    return shown;
-}
-
 }  // namespace
 
-bool IsSearchCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (TakesValue(arg))
-            ++i;
-        else if (!IsFlag(arg))
-            return arg == "search";
-    }
-    return false;
-}
+bool IsSearchCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"search"}, TakesValue, IsFlag); }
 
 int RunSearchCommand(int argc, char** argv) {
     cli::SettingsOptions settings;
@@ -130,7 +110,7 @@ int RunSearchCommand(int argc, char** argv) {
     ScriptedUserPort port;
     MainWindowModel model(port);
     model.Load(std::to_string(settings.country));
-    ReportMessages(port);
+    cli::ReportMessages(port);
     ChooseSettings(model, settings);
 
     const std::vector<std::string> targets(TargetItems.begin(), TargetItems.end());
@@ -176,7 +156,7 @@ int RunSearchCommand(int argc, char** argv) {
     }
     // Converting the moment already shown is no failure here: the search starts from it.
     std::erase_if(port.messages, [](const RecordedMessage& m) { return m.text == "Calendar dates unchanged."; });
-    if (ReportMessages(port)) return 2;
+    if (cli::ReportMessages(port)) return 2;
 
     model.cboElement.listIndex = element;
     model.cboAnimal.listIndex = animal;
@@ -194,7 +174,7 @@ int RunSearchCommand(int argc, char** argv) {
         if (within) multiple.cboWithin.listIndex = *within;
         multiple.cmdSearch_Click();
     }
-    if (ReportMessages(port)) return 2;
+    if (cli::ReportMessages(port)) return 2;
     const std::string out = ValueLabelsText(model, tips);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 2;
