@@ -10,24 +10,16 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "ui/mirror.h"
+
 namespace orbel {
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // The model's lines end in CRLF; the text box wants bare line feeds.
 QString ShownText(std::string_view text) {
-    QString shown = Q(text);
+    QString shown = ToQString(text);
     shown.remove(QChar('\r'));
     return shown;
-}
-
-// A button caption as Qt draws it: "&" would mark a shortcut.
-QString ButtonText(const std::string& caption) { return Q(caption).replace("&", "&&"); }
-
-void MirrorControl(const Control& c, QWidget* w) {
-    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
-    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
 }
 
 // A long list repaints its text at most this often.
@@ -57,19 +49,12 @@ void FrmData::BuildWidgets() {
     auto button = [this](const char* name, Button& m) {
         auto* w = new QPushButton(this);
         w->setObjectName(name);
-        mirrors_.push_back([w, &m] {
-            if (w->text() != ButtonText(m.caption)) w->setText(ButtonText(m.caption));
-            MirrorControl(m, w);
-        });
+        mirrors_.push_back([w, &m] { MirrorButton(m, w); });
         return w;
     };
     auto toggle = [this]<class Widget>(Widget* w, const char* name, auto& m) {
         w->setObjectName(name);
-        mirrors_.push_back([w, &m] {
-            w->setText(Q(m.caption));
-            w->setChecked(m.value);
-            MirrorControl(m, w);
-        });
+        mirrors_.push_back([w, &m] { MirrorToggle(m, w); });
         return w;
     };
     DataWindowModel& m = model_;
@@ -90,13 +75,13 @@ void FrmData::BuildWidgets() {
     txbNumYears->setObjectName("txbNumYears");
     txbNumYears->setMaximumWidth(80);
     mirrors_.push_back([this, &m] {
-        if (txbNumYears->text() != Q(m.txbNumYears.text)) txbNumYears->setText(Q(m.txbNumYears.text));
+        if (txbNumYears->text() != ToQString(m.txbNumYears.text)) txbNumYears->setText(ToQString(m.txbNumYears.text));
         MirrorControl(m.txbNumYears, txbNumYears);
     });
     lblYears = new QLabel(this);
     lblYears->setObjectName("lblYears");
     mirrors_.push_back([this, &m] {
-        lblYears->setText(Q(m.lblYears.caption));
+        lblYears->setText(ToQString(m.lblYears.caption));
         MirrorControl(m.lblYears, lblYears);
     });
     chkIncludeMajorSolarTerms = toggle(new QCheckBox(this), "chkIncludeMajorSolarTerms", m.chkIncludeMajorSolarTerms);
@@ -105,7 +90,7 @@ void FrmData::BuildWidgets() {
     chkLeapMonthsOnly = toggle(new QCheckBox(this), "chkLeapMonthsOnly", m.chkLeapMonthsOnly);
     chkOmitInvalidDates = toggle(new QCheckBox(this), "chkOmitInvalidDates", m.chkOmitInvalidDates);
     chkLargeWindow = toggle(new QCheckBox(this), "chkLargeWindow", m.chkLargeWindow);
-    fraEuroCal = new QGroupBox(Q(m.fraEuroCal.caption), this);
+    fraEuroCal = new QGroupBox(ToQString(m.fraEuroCal.caption), this);
     fraEuroCal->setObjectName("fraEuroCal");
     optCE = toggle(new QRadioButton(fraEuroCal), "optCE", m.optCE);
     optJC = toggle(new QRadioButton(fraEuroCal), "optJC", m.optJC);
@@ -224,7 +209,7 @@ void FrmData::MirrorText() {
 
 void FrmData::Mirror() {
     mirroring_ = true;
-    setWindowTitle(Q(model_.caption));
+    setWindowTitle(ToQString(model_.caption));
     for (const auto& mirror : mirrors_) mirror();
     MirrorText();
     if (model_.width != appliedWidth_ || model_.height != appliedHeight_) {
@@ -236,7 +221,7 @@ void FrmData::Mirror() {
         setVisible(model_.visible);
         if (model_.visible) raise();
     }
-    if (QWidget* w = model_.focus.empty() ? nullptr : findChild<QWidget*>(Q(model_.focus)); w && isVisible()) {
+    if (QWidget* w = model_.focus.empty() ? nullptr : findChild<QWidget*>(ToQString(model_.focus)); w && isVisible()) {
         activateWindow();
         w->setFocus();
         model_.focus.clear();

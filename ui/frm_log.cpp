@@ -9,15 +9,15 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "support/qt_text.h"
+
 namespace orbel {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // The log ends its lines with CRLF; the text box shows them as line breaks.
 QString Shown(const std::string& text) {
-    QString shown = Q(text);
+    QString shown = ToQString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }
@@ -31,7 +31,7 @@ QFont LogFont() {
 }
 
 void MirrorButton(QPushButton* w, const Button& m) {
-    w->setText(Q(m.caption));
+    w->setText(ToQString(m.caption));
     w->setEnabled(m.enabled);
     w->setVisible(m.visible);
 }
@@ -89,7 +89,7 @@ void FrmLog::Act(const std::function<void()>& procedure) {
 }
 
 void FrmLog::Mirror() {
-    setWindowTitle(Q(model_.caption));
+    setWindowTitle(ToQString(model_.caption));
     const QString text = Shown(model_.txbText.text);
     if (txbText->toPlainText() != text) {
         txbText->setPlainText(text);
@@ -112,7 +112,7 @@ void FrmLog::Mirror() {
         }
     }
     if (!model_.focus.empty() && isVisible()) {
-        if (auto* w = findChild<QWidget*>(Q(model_.focus))) w->setFocus();
+        if (auto* w = findChild<QWidget*>(ToQString(model_.focus))) w->setFocus();
         model_.focus.clear();
     }
 }

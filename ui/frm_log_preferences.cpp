@@ -5,11 +5,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "support/qt_text.h"
+
 namespace orbel {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 const char* const CheckBoxNames[] = {"chkIncludeChS",  "chkIncludeChL",
                                      "chkIncludeCJDC", "chkEpochEtc",
@@ -87,19 +87,19 @@ void FrmLogPreferences::Act(const std::function<void()>& procedure) {
 }
 
 void FrmLogPreferences::Mirror() {
-    setWindowTitle(Q(model_.caption));
-    lblInclude->setText(Q(model_.lblInclude.caption));
-    fraChinese->setTitle(Q(model_.fraChinese.caption));
-    fraWestern->setTitle(Q(model_.fraWestern.caption));
-    fraAstronomical->setTitle(Q(model_.fraAstronomical.caption));
+    setWindowTitle(ToQString(model_.caption));
+    lblInclude->setText(ToQString(model_.lblInclude.caption));
+    fraChinese->setTitle(ToQString(model_.fraChinese.caption));
+    fraWestern->setTitle(ToQString(model_.fraWestern.caption));
+    fraAstronomical->setTitle(ToQString(model_.fraAstronomical.caption));
     const auto boxes = model_.CheckBoxes();
     for (size_t i = 0; i < boxes.size(); ++i) {
-        checkBoxes[i]->setText(Q(boxes[i]->caption));
+        checkBoxes[i]->setText(ToQString(boxes[i]->caption));
         checkBoxes[i]->setChecked(boxes[i]->value);
         checkBoxes[i]->setEnabled(boxes[i]->enabled);
     }
-    for (size_t i = 0; i < 2; ++i) cmdSetClear[i]->setText(Q(model_.cmdSetClear[i].caption));
-    cmdClose->setText(Q(model_.cmdClose.caption));
+    for (size_t i = 0; i < 2; ++i) cmdSetClear[i]->setText(ToQString(model_.cmdSetClear[i].caption));
+    cmdClose->setText(ToQString(model_.cmdClose.caption));
     if (model_.visible != isVisible()) {
         if (model_.visible) {
             // Against the main window's right side, at its top, but on the screen.
@@ -119,7 +119,7 @@ void FrmLogPreferences::Mirror() {
         }
     }
     if (!model_.focus.empty() && isVisible()) {
-        if (auto* w = findChild<QWidget*>(Q(model_.focus))) w->setFocus();
+        if (auto* w = findChild<QWidget*>(ToQString(model_.focus))) w->setFocus();
         model_.focus.clear();
     }
 }

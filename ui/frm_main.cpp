@@ -16,22 +16,17 @@
 #include "engine/moon_data.h"
 #include "support/web_link.h"
 
+#include "ui/mirror.h"
+
 namespace orbel {
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 std::string S(const QString& text) { return text.toUtf8().toStdString(); }
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 
 // Labels are drawn on the window's country colour: the model's default black
 // text would be unreadable there, so it is shown white.
 QColor LabelTextColour(const Control& c) { return c.foreColour == Black ? QColor(Qt::white) : ToQColor(c.foreColour); }
-
-void MirrorControl(const Control& c, QWidget* w) {
-    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
-    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-    if (w->toolTip() != Q(c.toolTip)) w->setToolTip(Q(c.toolTip));
-}
 
 void MirrorTextColour(const Control& c, QWidget* w) {
     const QColor colour = LabelTextColour(c);
@@ -89,16 +84,7 @@ void FrmMain::BuildWidgets() {
         w->setMaxVisibleItems(ListRows);
         w->setStyleSheet("QComboBox { combobox-popup: 0; }");
         mirrors_.push_back([w, &m] {
-            QStringList items;
-            for (const std::string& item : m.items) items << Q(item);
-            bool same = w->count() == items.size();
-            for (int i = 0; same && i < items.size(); ++i) same = w->itemText(i) == items[i];
-            if (!same) {
-                w->clear();
-                w->addItems(items);
-            }
-            if (w->currentIndex() != m.listIndex) w->setCurrentIndex(m.listIndex);
-            MirrorControl(m, w);
+            MirrorComboBox(m, w);
         });
         return w;
     };
@@ -106,7 +92,7 @@ void FrmMain::BuildWidgets() {
         auto* w = new QLineEdit(this);
         w->setObjectName(name);
         mirrors_.push_back([w, &m] {
-            if (w->text() != Q(m.text)) w->setText(Q(m.text));
+            if (w->text() != ToQString(m.text)) w->setText(ToQString(m.text));
             MirrorControl(m, w);
         });
         return w;
@@ -115,9 +101,7 @@ void FrmMain::BuildWidgets() {
     auto toggle = [this]<class Widget>(Widget* w, const char* name, auto& m) {
         w->setObjectName(name);
         mirrors_.push_back([w, &m] {
-            w->setText(Q(m.caption));
-            w->setChecked(m.value);
-            MirrorControl(m, w);
+            MirrorToggle(m, w);
             MirrorTextColour(m, w);
         });
         return w;
@@ -131,12 +115,7 @@ void FrmMain::BuildWidgets() {
     auto button = [this](const char* name, Button& m) {
         auto* w = new QPushButton(this);
         w->setObjectName(name);
-        mirrors_.push_back([w, &m] {
-            // "&" in a caption shows as itself, not as a shortcut mark.
-            const QString text = Q(m.caption).replace("&", "&&");
-            if (w->text() != text) w->setText(text);
-            MirrorControl(m, w);
-        });
+        mirrors_.push_back([w, &m] { MirrorButton(m, w); });
         return w;
     };
     auto label = [this](const char* name, Label& m, bool clickable) -> QLabel* {
@@ -144,7 +123,7 @@ void FrmMain::BuildWidgets() {
         w->setObjectName(name);
         w->setTextFormat(Qt::PlainText);
         mirrors_.push_back([w, &m] {
-            if (w->text() != Q(m.caption)) w->setText(Q(m.caption));
+            if (w->text() != ToQString(m.caption)) w->setText(ToQString(m.caption));
             MirrorControl(m, w);
             MirrorTextColour(m, w);
         });
@@ -589,25 +568,25 @@ void FrmMain::RestoreWebLabels() {
     for (ClickLabel* w : {lblCorvaneSystems, lblOnlineDocumentation})
         w->setStyleSheet("color: white; text-decoration: none;");
     const std::string& folder = model_.state.ProgramFolder;
-    lblCorvaneSystems->setToolTip(Q(std::string(MakerSiteToolTip) + " " + MakerSiteAddress(folder)));
-    lblOnlineDocumentation->setToolTip(Q(std::string(OnlineManualToolTip) + " " + OnlineManualAddress(folder)));
+    lblCorvaneSystems->setToolTip(ToQString(std::string(MakerSiteToolTip) + " " + MakerSiteAddress(folder)));
+    lblOnlineDocumentation->setToolTip(ToQString(std::string(OnlineManualToolTip) + " " + OnlineManualAddress(folder)));
 }
 
 void FrmMain::Mirror() {
     mirroring_ = true;
-    setWindowTitle(Q(model_.caption));
+    setWindowTitle(ToQString(model_.caption));
     QPalette p = palette();
     p.setColor(QPalette::Window, ToQColor(model_.backColour));
     setPalette(p);
     for (const auto& mirror : mirrors_) mirror();
     frmMultiple->Mirror();
     // Web labels keep their own look between Timer1 ticks.
-    lblCorvaneSystems->setText(Q(model_.lblCorvaneSystems.caption));
-    lblOnlineDocumentation->setText(Q(model_.lblOnlineDocumentation.caption));
+    lblCorvaneSystems->setText(ToQString(model_.lblCorvaneSystems.caption));
+    lblOnlineDocumentation->setText(ToQString(model_.lblOnlineDocumentation.caption));
     RestoreWebLabels();
     // A focus the model asked for is given once; typing elsewhere afterwards
     // must not be pulled back to it at every keystroke.
-    QWidget* asked = model_.focus.empty() ? nullptr : findChild<QWidget*>(Q(model_.focus));  // "" would match any child
+    QWidget* asked = model_.focus.empty() ? nullptr : findChild<QWidget*>(ToQString(model_.focus));  // "" would match any child
     if (QWidget* w = asked; w && isVisible()) {
         w->setFocus();
         if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setCursorPosition(edit->text().size());
@@ -618,7 +597,7 @@ void FrmMain::Mirror() {
 
 void FrmMain::ShowMoonPicture() {
     QImage image;
-    if (model_.picMoon.visible && !model_.moonPicture.empty()) image.load(Q(model_.moonPicture));
+    if (model_.picMoon.visible && !model_.moonPicture.empty()) image.load(ToQString(model_.moonPicture));
     if (image.isNull()) {
         picMoon->clear();
         return;
@@ -640,7 +619,7 @@ void FrmMain::ShowMoonPicture() {
 }
 
 void FrmMain::ShowStemBranchPictures() {
-    const QString folder = Q(model_.PictureFolder());
+    const QString folder = ToQString(model_.PictureFolder());
     for (auto [w, m, kind] : {std::tuple{imgDayStem, &model_.imgDayStem, "stem"}, std::tuple{imgDayBranch, &model_.imgDayBranch, "branch"},
                               std::tuple{imgYearStem, &model_.imgYearStem, "stem"}, std::tuple{imgYearBranch, &model_.imgYearBranch, "branch"}}) {
         if (m->image <= 0) {

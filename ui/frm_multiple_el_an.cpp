@@ -8,18 +8,9 @@
 
 #include <algorithm>
 
+#include "ui/mirror.h"
+
 namespace orbel {
-namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-void MirrorControl(const Control& c, QWidget* w) {
-    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-    if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
-}
-
-}  // namespace
-
 FrmMultipleElAn::FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* parent)
     : QWidget(parent, Qt::Tool), model_(model) {
     setObjectName("frmMultiple_El_An");
@@ -28,32 +19,20 @@ FrmMultipleElAn::FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* pa
         w->setObjectName(name);
         w->setMinimumContentsLength(10);
         mirrors_.push_back([w, &m] {
-            QStringList items;
-            for (const std::string& item : m.items) items << Q(item);
-            bool same = w->count() == items.size();
-            for (int i = 0; same && i < items.size(); ++i) same = w->itemText(i) == items[i];
-            if (!same) {
-                w->clear();
-                w->addItems(items);
-            }
-            if (w->currentIndex() != m.listIndex) w->setCurrentIndex(m.listIndex);
-            MirrorControl(m, w);
+            MirrorComboBox(m, w);
         });
         return w;
     };
     auto button = [this](const char* name, Button& m) {
         auto* w = new QPushButton(this);
         w->setObjectName(name);
-        mirrors_.push_back([w, &m] {
-            w->setText(Q(m.caption));
-            MirrorControl(m, w);
-        });
+        mirrors_.push_back([w, &m] { MirrorButton(m, w); });
         return w;
     };
     auto label = [this](const QString& name, Label& m) {
         auto* w = new QLabel(this);
         w->setObjectName(name);
-        mirrors_.push_back([w, &m] { w->setText(Q(m.caption)); });
+        mirrors_.push_back([w, &m] { w->setText(ToQString(m.caption)); });
         return w;
     };
     for (int row = 0; row < 3; ++row) {
@@ -65,7 +44,7 @@ FrmMultipleElAn::FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* pa
     chkStartingFromToday = new QCheckBox(this);
     chkStartingFromToday->setObjectName("chkStartingFromToday");
     mirrors_.push_back([this] {
-        chkStartingFromToday->setText(Q(model_.chkStartingFromToday.caption));
+        chkStartingFromToday->setText(ToQString(model_.chkStartingFromToday.caption));
         chkStartingFromToday->setChecked(model_.chkStartingFromToday.value);
         MirrorControl(model_.chkStartingFromToday, chkStartingFromToday);
     });
@@ -131,7 +110,7 @@ void FrmMultipleElAn::Act(const std::function<void()>& procedure) {
 
 void FrmMultipleElAn::Mirror() {
     mirroring_ = true;
-    setWindowTitle(Q(model_.caption));
+    setWindowTitle(ToQString(model_.caption));
     for (const auto& mirror : mirrors_) mirror();
     if (isVisible() != model_.visible) {
         if (model_.visible) {
@@ -153,7 +132,7 @@ void FrmMultipleElAn::Mirror() {
         }
     }
     if (!model_.focus.empty() && isVisible()) {
-        if (auto* w = findChild<QWidget*>(Q(model_.focus))) w->setFocus();
+        if (auto* w = findChild<QWidget*>(ToQString(model_.focus))) w->setFocus();
         model_.focus.clear();
     }
     mirroring_ = false;

@@ -6,11 +6,11 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "support/qt_text.h"
+
 namespace orbel {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* Heading(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -30,7 +30,7 @@ QLabel* Named(QWidget* parent, const QString& name, Qt::Alignment alignment) {
 }
 
 void ShowLabel(QLabel* w, const Label& m) {
-    w->setText(Q(m.caption));
+    w->setText(ToQString(m.caption));
     w->setVisible(m.visible);
 }
 
@@ -40,7 +40,7 @@ void ShowPicture(QLabel* w, const Picture& m, const std::string& path) {
     w->setPalette(palette);
     w->setAutoFillBackground(true);
     QPixmap picture;
-    if (m.visible) picture.load(Q(path));
+    if (m.visible) picture.load(ToQString(path));
     if (picture.isNull()) {
         w->clear();
         return;
@@ -84,7 +84,7 @@ FrmStemBranch::FrmStemBranch(const QString& pictureFolder, QWidget* parent)
 }
 
 void FrmStemBranch::Mirror() {
-    setWindowTitle(Q(model_.caption));
+    setWindowTitle(ToQString(model_.caption));
     ShowLabel(lblStems, model_.lblStems);
     ShowLabel(lblBranches, model_.lblBranches);
     for (int i = 0; i < StemCount; ++i) {
