@@ -9,6 +9,7 @@
 #include "app/data_window_link.h"
 #include "app/main_window_model.h"
 #include "support/scripted_user_port.h"
+#include "cli/convert_command.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"
 #include "views/data_window.h"
@@ -50,19 +51,7 @@ struct Options {
 
 // The main window showing the moment of `text`, with the settings chosen.
 bool ShowMoment(MainWindowModel& model, ScriptedUserPort& port, const Options& o) {
-    const CalendarSettings chosen = o.settings.Resolved();
-    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
-        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
-        model.cboLongitude_Click();
-    }
-    if (chosen.epoch != model.Epoch()) {
-        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
-        model.cboEpoch_Click();
-    }
-    if (chosen.method != model.Settings().method) {
-        model.cboMethod.listIndex = chosen.method;
-        model.cboMethod_Click();
-    }
+    ChooseSettings(model, o.settings);
     port.messages.clear();
     const std::string& text = o.operands.back();
     if (text == "now") {

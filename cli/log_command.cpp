@@ -8,6 +8,7 @@
 
 #include "app/log_connection.h"
 #include "support/scripted_user_port.h"
+#include "cli/convert_command.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"
 
@@ -105,19 +106,7 @@ int RunLogCommand(int argc, char** argv) {
     LogPreferencesModel preferencesWindow;
     ConnectLog(model, log, preferencesWindow);
     model.Load(std::to_string(settings.country));
-    const CalendarSettings chosen = settings.Resolved();
-    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
-        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
-        model.cboLongitude_Click();
-    }
-    if (chosen.epoch != model.Epoch()) {
-        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
-        model.cboEpoch_Click();
-    }
-    if (chosen.method != model.Settings().method) {
-        model.cboMethod.listIndex = chosen.method;
-        model.cboMethod_Click();
-    }
+    ChooseSettings(model, settings);
     port.messages.clear();
     if (*text == "now") {
         model.cmdNow_Click();
