@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "dates/day_numbers.h"
+#include "services/astronomy.h"
 #include "services/calendar_conversion.h"
 #include "services/floor_division.h"
 #include "services/memo_cache.h"
@@ -307,14 +308,14 @@ int32_t CycleOfYear(int32_t year, int32_t epoch) {
 }
 
 int16_t PositionOfYear(int32_t year) {
-    const int64_t r = (static_cast<int64_t>(year) + 2696) % 60;
-    return static_cast<int16_t>((r < 0 ? r + 60 : r) + 1);
+    return static_cast<int16_t>(FloorMod<int64_t>(static_cast<int64_t>(year) + 2696, 60) + 1);
 }
 
 void ClearCalendarCaches() {
     YearCache().Clear();
     ClearSolarTermCache();
     ClearPhaseMomentCache();
+    ClearAstronomyCaches();
 }
 
 }  // namespace orbel

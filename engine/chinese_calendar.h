@@ -85,7 +85,8 @@ int32_t YearOfCycle(int32_t cycle, int32_t position, int32_t epoch);
 int32_t CycleOfYear(int32_t year, int32_t epoch);
 int16_t PositionOfYear(int32_t year);
 
-// Empties every memo of the engine: phase moments, solar terms and year data.
+// Empties every memo of the engine: phase moments, solar-term moments of the
+// astronomy service, solar terms of a sui and year data.
 // For benchmarks that measure cold costs; results never depend on it.
 void ClearCalendarCaches();
 

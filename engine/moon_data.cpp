@@ -3,22 +3,14 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <numbers>
 
 #include "services/calendar_settings.h"
 #include "engine/quenta_module.h"
+#include "services/angles.h"
 #include "services/astronomy.h"
 
 namespace orbel {
 namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-// Into [0, 2pi).
-double Wrap2Pi(double angle) {
-    const double r = std::fmod(angle, kTwoPi);
-    return r < 0.0 ? r + kTwoPi : r;
-}
 
 double Round6(double x) { return std::round(x * 1e6) / 1e6; }
 
@@ -52,9 +44,9 @@ double AngularSeparation(double a, double b, int16_t& dir) {
     a = Wrap2Pi(a);
     b = Wrap2Pi(b);
     double d1 = a - b;
-    if (d1 < 0.0) d1 += kTwoPi;
+    if (d1 < 0.0) d1 += TwoPi;
     double d2 = b - a;
-    if (d2 < 0.0) d2 += kTwoPi;
+    if (d2 < 0.0) d2 += TwoPi;
     const double r = d1 <= d2 ? d1 : d2;
     dir = 0;
     if (Round6(Wrap2Pi(a + r)) == Round6(b)) {
@@ -87,7 +79,7 @@ double ApproximateLitFraction(double ajd, int32_t lunation, int16_t phase) {
         case 2: x = (t1 - ajd) / (t1 - t0) / 2.0 + 0.5; break;
         default: x = (t1 - ajd) / (t1 - t0) / 2.0; break;
     }
-    return (1.0 - std::cos(std::numbers::pi * x)) / 2.0;
+    return (1.0 - std::cos(Pi * x)) / 2.0;
 }
 
 std::string MoonPicture::FileName(std::string_view folder) const {

@@ -47,8 +47,6 @@ constexpr int32_t LastMoonServiceDay = 2488069;   // 2099-12-31 CE
 
 }  // namespace
 
-void InitLunations() { (void)Lunation0DarkMoon(); }
-
 double Lunation0DarkMoon() {
     static const double moment = PhaseMomentGMT(0, 0);
     return moment;

@@ -13,10 +13,6 @@ namespace orbel {
 
 inline constexpr double MeanSynodicMonth = 29.5305888531;  // days
 
-// Prepares the lunation constants. They are also computed on first use, so
-// calling this only moves that cost to start-up.
-void InitLunations();
-
 // AJD of the dark moon of lunation 0.
 double Lunation0DarkMoon();
 

@@ -64,10 +64,6 @@ inline constexpr std::array<EquinoxTerm, 24> EquinoxTerms = {{
     {12, 320.81, 34777.259},  {9, 227.73, 1222.114},    {8, 15.45, 16859.074},
 }};
 
-// The tables above are constants; these are kept for the start-up sequence.
-inline void InitSolarTermTables() {}
-inline void InitEquinoxTerms() {}
-
 // Kinds of quarter point.
 enum : int16_t { MarchEquinoxKind = 0, JuneSolsticeKind = 1, SeptemberEquinoxKind = 2, DecemberSolsticeKind = 3 };
 

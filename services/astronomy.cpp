@@ -2,6 +2,7 @@
 
 #include <erfa.h>
 
+#include "services/angles.h"
 #include "services/calendar_conversion.h"
 #include "services/fast_cosine.h"
 #include "services/memo_cache.h"
@@ -13,14 +14,7 @@
 namespace orbel {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kTwoPi = 2.0 * kPi;
-constexpr double kDegree = kPi / 180.0;
 constexpr double kJ2000 = 2451545.0;
-
-// Wraps an angle into [-pi, pi).
-double WrapPi(double a) { return a - kTwoPi * std::floor((a + kPi) / kTwoPi); }
-double Wrap2Pi(double a) { return a - kTwoPi * std::floor(a / kTwoPi); }
 
 // The fuller truncation of ELP-2000/82 for the Moon's longitude (about 600
 // terms; see tools/make_moon_series.sh), good to a few arcseconds
@@ -52,7 +46,7 @@ double SumMoonSeries(const MoonSeries (&series)[N], double T) {
     return total;
 }
 
-constexpr double kArcsecond = kPi / (180.0 * 3600.0);
+constexpr double kArcsecond = Pi / (180.0 * 3600.0);
 
 // Geometric longitude of the Moon (radians) referred to the mean ecliptic and
 // equinox of date: the mean longitude W1 (referred to the equinox of J2000),
@@ -115,9 +109,9 @@ double NutationInLongitude(double jdTT) {
 // at a tenth of the cost of the full series.
 double NutationInLongitudeCoarse(double jdTT) {
     const double T = (jdTT - kJ2000) / 36525.0;
-    const double omega = (125.04452 - 1934.136261 * T) * kDegree;  // Moon's ascending node
-    const double L = (280.4665 + 36000.7698 * T) * kDegree;        // Sun's mean longitude
-    const double Lm = (218.3165 + 481267.8813 * T) * kDegree;      // Moon's mean longitude
+    const double omega = (125.04452 - 1934.136261 * T) * Degree;  // Moon's ascending node
+    const double L = (280.4665 + 36000.7698 * T) * Degree;        // Sun's mean longitude
+    const double Lm = (218.3165 + 481267.8813 * T) * Degree;      // Moon's mean longitude
     return (-17.20 * std::sin(omega) - 1.32 * std::sin(2 * L) - 0.23 * std::sin(2 * Lm) + 0.21 * std::sin(2 * omega)) *
            kArcsecond;
 }
@@ -182,9 +176,9 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
     const double k = lunation + phase / 4.0;
     const double T = k / 1236.85;
     double guess = 2451550.09766 + 29.530588861 * k + T * T * (0.00015437 + T * (-0.000000150 + T * 0.00000000073));
-    const double M = (2.5534 + 29.10535670 * k) * kDegree;       // Sun's mean anomaly
-    const double Mm = (201.5643 + 385.81693528 * k) * kDegree;   // Moon's mean anomaly
-    const double F = (160.7108 + 390.67050284 * k) * kDegree;    // Moon's argument of latitude
+    const double M = (2.5534 + 29.10535670 * k) * Degree;       // Sun's mean anomaly
+    const double Mm = (201.5643 + 385.81693528 * k) * Degree;   // Moon's mean anomaly
+    const double F = (160.7108 + 390.67050284 * k) * Degree;    // Moon's argument of latitude
     if (phase == 0 || phase == 2)
         guess += -0.4067 * std::sin(Mm) + 0.1727 * std::sin(M) + 0.0161 * std::sin(2 * Mm) + 0.0104 * std::sin(2 * F);
     else
@@ -192,13 +186,13 @@ double PhaseMomentUncached(int32_t lunation, int32_t phase) {
                  (phase == 1 ? 0.0031 : -0.0031);
     // The elongation's coarse rate is good to about one part in 1e4: after a
     // step below 1e-3 day the error left is below 1e-7 day (9 ms).
-    return SolveForAngle(guess, phase * (kPi / 2.0), ElongationCoarse, ElongationFine, 1e-3);
+    return SolveForAngle(guess, phase * (Pi / 2.0), ElongationCoarse, ElongationFine, 1e-3);
 }
 
 
 double SolarTermUncached(int64_t n) {
     const double guess = Equinox2000TT + static_cast<double>(n) * SolarTermMeanDays;
-    const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * kDegree);
+    const double target = WrapPi(static_cast<double>(n % 24) * 15.0 * Degree);
     const auto coarse = [](double t, double& a, double& rate) {
         a = SunLongitudeMeanOfDateCoarse(t, rate) + NutationInLongitudeCoarse(t);
     };
@@ -315,7 +309,7 @@ double solar_terms_true_sun(double start, double /*end*/, double* six) {
     // `start` lies close to a multiple of 15 degrees, so the coarse Sun is
     // ample to tell which.
     double rate;
-    const double lon = Wrap2Pi(SunLongitudeMeanOfDateCoarse(start, rate) + NutationInLongitudeCoarse(start)) / kDegree;
+    const double lon = Wrap2Pi(SunLongitudeMeanOfDateCoarse(start, rate) + NutationInLongitudeCoarse(start)) / Degree;
     const int64_t m = static_cast<int64_t>(std::llround(lon / 15.0)) % 24;  // 0..23 from the equinox
     const double estimate = (start - Equinox2000TT) / SolarTermMeanDays;
     const int64_t n = m + 24 * static_cast<int64_t>(std::llround((estimate - static_cast<double>(m)) / 24.0));

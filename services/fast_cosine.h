@@ -6,18 +6,19 @@
 #include <bit>
 #include <cstdint>
 
+#include "services/angles.h"
+
 namespace orbel {
 
 // cos x for |x| < 2^50, within 1e-15 + 3e-16 |x|.
 inline double FastCos(double x) {
-    constexpr double kPi = 3.141592653589793238463;
     constexpr double kInvPi = 0.318309886183790671538;
     // Adding 1.5 * 2^52 rounds to the nearest integer under the default
     // rounding mode and leaves that integer in the low bits of the sum.
     constexpr double kRound = 6755399441055744.0;
     const double shifted = x * kInvPi + kRound;
     const double half = shifted - kRound;  // x / pi, rounded
-    const double r = x - half * kPi;       // [-pi/2, pi/2]
+    const double r = x - half * Pi;       // [-pi/2, pi/2]
     const double sign = (std::bit_cast<uint64_t>(shifted) & 1) ? -1.0 : 1.0;
     const double r2 = r * r;
     // Taylor series through r^20; the first term left out is under 2e-17

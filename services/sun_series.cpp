@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iterator>
 
+#include "services/angles.h"
 #include "services/fast_cosine.h"
 
 namespace orbel {
@@ -21,8 +22,7 @@ struct SunSeries {
 };
 #include "services/sun_series_data.inc"
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kArcsecond = kPi / (180.0 * 3600.0);
+constexpr double kArcsecond = Pi / (180.0 * 3600.0);
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerMillennium = 365250.0;
 // Light time for one astronomical unit (IAU 2012), in days.
@@ -89,7 +89,7 @@ double FrameCorrection(double T) {
 
 // Geometric geocentric longitude from the Earth's heliocentric longitude L
 // at tau.
-double Geocentric(double tau, double L) { return L + kPi + FrameCorrection(10.0 * tau) * kArcsecond; }
+double Geocentric(double tau, double L) { return L + Pi + FrameCorrection(10.0 * tau) * kArcsecond; }
 
 }  // namespace
 

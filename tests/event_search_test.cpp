@@ -162,7 +162,9 @@ TEST_F(EventSearchTest, CoincidencesAreAPhaseOnTheFirstDayOfATerm) {
             const size_t open = solar.find('(');
             ASSERT_NE(open, std::string::npos) << solar;
             const std::string code = solar.substr(open, solar.find(')') - open + 1);
-            if (!c.termCodes.empty()) EXPECT_NE(c.termCodes.find(code), std::string_view::npos) << solar;
+            if (!c.termCodes.empty()) {
+                EXPECT_NE(c.termCodes.find(code), std::string_view::npos) << solar;
+            }
         }
     }
 }
