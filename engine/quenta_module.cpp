@@ -32,16 +32,6 @@ MemoCache<PhaseKey, double, PhaseKeyHash>& PhaseCache() {
     return cache;
 }
 
-// The nearest whole number, halves going to the even neighbour; written out
-// so that it does not depend on the floating-point rounding mode.
-double RoundHalfEven(double x) {
-    const double lower = std::floor(x);
-    const double frac = x - lower;
-    if (frac > 0.5) return lower + 1.0;
-    if (frac < 0.5) return lower;
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
-
 constexpr int32_t FirstMoonServiceDay = 2305448;  // 1600-01-01 CE
 constexpr int32_t LastMoonServiceDay = 2488069;   // 2099-12-31 CE
 
@@ -56,7 +46,7 @@ double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), 19
 
 double DeltaTOfMoment(double moment) {
     if (!FitsDayArithmetic(moment)) return std::numeric_limits<double>::quiet_NaN();
-    return DeltaTMinutes(GregorianYearOfDay(static_cast<int32_t>(RoundHalfEven(moment))));
+    return DeltaTMinutesOfMoment(moment);
 }
 
 double PhaseMomentTDT(int32_t lunation, int16_t phase) {
@@ -68,7 +58,7 @@ double PhaseMomentTDT(int32_t lunation, int16_t phase) {
 
 double PhaseMomentGMT(int32_t lunation, int16_t phase) {
     const double t = PhaseMomentTDT(lunation, phase);
-    return t - DeltaTOfMoment(t) / 1440.0;
+    return FitsDayArithmetic(t) ? TtToGmt(t) : std::numeric_limits<double>::quiet_NaN();
 }
 
 int32_t LunationAt(double moment) {

@@ -95,7 +95,7 @@ void TrueSunTerms(int32_t y, int16_t longitude, SolarTerms& st) {
         // changes by ~30 s a year in the far past), so a term near midnight
         // fell on different days and the suis disagreed about a leap month.
         for (int j = 0; j < 6; ++j)
-            st.TermMoments[6 * i + j] = ToReferenceCJD(six[j] - DeltaTOfMoment(six[j]) / 1440.0, longitude);
+            st.TermMoments[6 * i + j] = ToReferenceCJD(TtToGmt(six[j]), longitude);
     }
     st.TermMoments[78] = q[13];
 }
@@ -127,7 +127,7 @@ double EquinoxSolsticeTDT(int16_t kind, int32_t year) {
 }
 
 double EquinoxSolsticeGMT(int16_t kind, int32_t year) {
-    return EquinoxSolsticeTDT(kind, year) - DeltaTMinutes(year) / 1440.0;
+    return TtToGmt(EquinoxSolsticeTDT(kind, year));
 }
 
 double MarchEquinox(int32_t year) { return EquinoxSolsticeGMT(MarchEquinoxKind, year); }

@@ -273,11 +273,30 @@ double DeltaTSeconds(double y) {
     return -20.0 + 32.0 * u * u;
 }
 
-double GmtToTT(double ajd) {
-    return ajd + DeltaTSeconds(GregorianYearOfDay(static_cast<int32_t>(std::floor(ajd + 0.5))) + 0.5) / 86400.0;
+}  // namespace
+
+// The delta T of a whole year is that of its middle; a moment takes the year
+// of its civil day (a day begins at midnight, half a day before the AJD's
+// whole number).
+double DeltaTMinutesOfMoment(double ajd) {
+    // Not a number, or beyond any day number: no year to take delta T from.
+    if (!(std::fabs(ajd) < 1e9)) return std::nan("");
+    return DeltaTSeconds(GregorianYearOfDay(static_cast<int32_t>(std::floor(ajd + 0.5))) + 0.5) / 60.0;
 }
 
-}  // namespace
+double GmtToTT(double ajd) { return ajd + DeltaTMinutesOfMoment(ajd) / 1440.0; }
+
+// The GMT moment whose own year's delta T leads to `jdTT`, so that GmtToTT
+// takes it back there: with the TT moment's year first, else with the year
+// before (delta T is positive, so GMT is never in a later year). Only where
+// delta T jumps up at midnight on 1 January does no such moment exist, and
+// the first estimate stands.
+double TtToGmt(double jdTT) {
+    const double first = jdTT - DeltaTMinutesOfMoment(jdTT) / 1440.0;
+    if (DeltaTMinutesOfMoment(first) == DeltaTMinutesOfMoment(jdTT)) return first;
+    const double second = jdTT - DeltaTMinutesOfMoment(first) / 1440.0;
+    return DeltaTMinutesOfMoment(second) == DeltaTMinutesOfMoment(first) ? second : first;
+}
 
 double SunApparentLongitudeTT(double jdTT) { return Wrap2Pi(SunLongitudeFine(jdTT)); }
 

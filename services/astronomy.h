@@ -39,6 +39,13 @@ inline constexpr double Equinox2000TT = 2451623.80984;
 // n counted from the spring equinox of 2000 (n = 0) through all years.
 double SolarTermMomentTT(int64_t n);
 
+// Delta T in minutes at a moment (its civil year's value), and the moment
+// taken from GMT (AJD) to Terrestrial Time and back; the two directions pick
+// the same year, also at midnight on 1 January.
+double DeltaTMinutesOfMoment(double ajd);
+double GmtToTT(double ajd);
+double TtToGmt(double jdTT);
+
 // Empties the memo of solar-term moments (benchmarks measure cold costs with
 // it empty).
 void ClearAstronomyCaches();

@@ -4,6 +4,7 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <utility>
 
 #include "services/astronomy.h"
 
@@ -39,4 +40,20 @@ TEST(DeltaT, KnownValuesAndUnits) {
         EXPECT_NEAR(across, before, 3.0 / 60.0) << year;
     }
     EXPECT_TRUE(std::isnan(deltat(2000, 7)));  // no other model is offered
+}
+
+// A moment takes the delta T of its civil year, from its first minute on 1
+// January; TT to GMT finds the moment whose own year's delta T leads to the
+// TT moment, also in the minutes around that midnight, where the TT moment
+// may already lie in the next year.
+TEST(DeltaT, MidnightOfTheFirstOfJanuaryBelongsToTheNewYear) {
+    for (const auto& [year, midnight] : {std::pair{2024, 2460310.5}, {-1000, 1355817.5}, {1, 1721425.5}}) {
+        EXPECT_DOUBLE_EQ(DeltaTMinutesOfMoment(midnight), deltat(year, 1915)) << year;
+        EXPECT_DOUBLE_EQ(DeltaTMinutesOfMoment(midnight - 1e-6), deltat(year - 1, 1915)) << year;
+        for (double minutes = -30.0; minutes <= 30.0; minutes += 0.25) {
+            const double tt = GmtToTT(midnight + minutes / 1440.0);
+            EXPECT_NEAR(GmtToTT(TtToGmt(tt)), tt, 1e-9) << year << " " << minutes;
+        }
+    }
+    EXPECT_TRUE(std::isnan(DeltaTMinutesOfMoment(std::nan(""))));
 }
