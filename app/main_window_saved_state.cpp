@@ -94,7 +94,9 @@ bool MainWindowModel::RestoreState() {
     if (cboRefLong.listIndex >= 0) {
         longitudeIndex = Countries[static_cast<size_t>(cboRefLong.listIndex)].longitudeIndex;
     } else {
-        cboRefLong.listIndex = longitudeIndex == 5 ? 0 : longitudeIndex == 35 ? 2 : 1;
+        cboRefLong.listIndex = longitudeIndex == Countries[CountryVietnam].longitudeIndex ? CountryVietnam
+                               : longitudeIndex == Countries[CountryJapan].longitudeIndex ? CountryJapan
+                                                                                          : CountryChina;
     }
     SetLongitudeIndex(longitudeIndex);
     multipleSearchRows = s.searchRows;

@@ -10,6 +10,7 @@
 
 #include "support/controls.h"
 #include "services/calendar_settings.h"
+#include "engine/cycles.h"
 
 namespace orbel {
 
@@ -57,9 +58,10 @@ struct CountryInfo {
 };
 
 // By country index: Vietnam, China, Japan.
-inline constexpr std::array<CountryInfo, 3> Countries = {{{5, "_vn", "ICT", Rgb{0, 128, 0}},
-                                                          {20, "", "CCT", Rgb{192, 0, 0}},
-                                                          {35, "_jp", "JST", Rgb{64, 64, 224}}}};
+inline constexpr std::array<CountryInfo, 3> Countries = {
+    {{CountryMeridians[CountryVietnam] - 100, "_vn", "ICT", Rgb{0, 128, 0}},
+     {CountryMeridians[CountryChina] - 100, "", "CCT", Rgb{192, 0, 0}},
+     {CountryMeridians[CountryJapan] - 100, "_jp", "JST", Rgb{64, 64, 224}}}};
 
 // The country index read from the settings store: "0", "1" or "2", anything
 // else China.

@@ -31,11 +31,11 @@ bool ReadSettingsOption(std::string_view option, std::string_view value, Setting
                         std::string& error) {
     if (option == "--country") {
         if (value == "vietnam")
-            options.country = CountryVietnam, options.countryLongitude = 105;
+            options.country = CountryVietnam, options.countryLongitude = CountryMeridians[CountryVietnam];
         else if (value == "china")
-            options.country = CountryChina, options.countryLongitude = 120;
+            options.country = CountryChina, options.countryLongitude = CountryMeridians[CountryChina];
         else if (value == "japan")
-            options.country = CountryJapan, options.countryLongitude = 135;
+            options.country = CountryJapan, options.countryLongitude = CountryMeridians[CountryJapan];
         else
             return error = "unknown country '" + std::string(value) + "'", false;
     } else if (option == "--longitude") {

@@ -22,6 +22,8 @@ namespace orbel {
 inline constexpr int CountryVietnam = 0;
 inline constexpr int CountryChina = 1;
 inline constexpr int CountryJapan = 2;
+// Reference meridian of each country, whole degrees East.
+inline constexpr std::array<int16_t, 3> CountryMeridians = {105, 120, 135};
 
 inline constexpr int16_t ElementCount = 5;
 inline constexpr int16_t AnimalCount = 12;
