@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "support/qt_text.h"
+#include "ui/mirror.h"
 
 namespace orbel {
 
@@ -111,10 +112,7 @@ void FrmLog::Mirror() {
             hide();
         }
     }
-    if (!model_.focus.empty() && isVisible()) {
-        if (auto* w = findChild<QWidget*>(ToQString(model_.focus))) w->setFocus();
-        model_.focus.clear();
-    }
+    MirrorFocus(this, model_.focus);
 }
 
 // Releasing the left button in the text: the copy button says what it copies.

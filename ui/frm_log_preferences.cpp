@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "support/qt_text.h"
+#include "ui/mirror.h"
 
 namespace orbel {
 
@@ -118,10 +119,7 @@ void FrmLogPreferences::Mirror() {
             hide();
         }
     }
-    if (!model_.focus.empty() && isVisible()) {
-        if (auto* w = findChild<QWidget*>(ToQString(model_.focus))) w->setFocus();
-        model_.focus.clear();
-    }
+    MirrorFocus(this, model_.focus);
 }
 
 void FrmLogPreferences::closeEvent(QCloseEvent* event) {

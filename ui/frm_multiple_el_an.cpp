@@ -131,10 +131,7 @@ void FrmMultipleElAn::Mirror() {
             hide();
         }
     }
-    if (!model_.focus.empty() && isVisible()) {
-        if (auto* w = findChild<QWidget*>(ToQString(model_.focus))) w->setFocus();
-        model_.focus.clear();
-    }
+    MirrorFocus(this, model_.focus);
     mirroring_ = false;
 }
 

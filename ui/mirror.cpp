@@ -24,6 +24,12 @@ void MirrorComboBox(const ComboBox& m, QComboBox* w) {
     MirrorControl(m, w);
 }
 
+void MirrorFocus(QWidget* window, std::string& focus) {
+    if (focus.empty() || !window->isVisible()) return;
+    if (auto* w = window->findChild<QWidget*>(ToQString(focus))) w->setFocus();
+    focus.clear();
+}
+
 void MirrorButton(const Button& m, QPushButton* w) {
     const QString text = ToQString(m.caption).replace("&", "&&");
     if (w->text() != text) w->setText(text);

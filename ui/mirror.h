@@ -19,6 +19,10 @@ void MirrorComboBox(const ComboBox& m, QComboBox* w);
 // The caption, where "&" shows as itself rather than marking a shortcut.
 void MirrorButton(const Button& m, QPushButton* w);
 
+// Gives the focus that a visible window's model asks for (the name of a
+// control) to that child, once; an empty name asks for nothing.
+void MirrorFocus(QWidget* window, std::string& focus);
+
 // A check box or an option button: caption, tick and the control.
 template <class Toggle>
 void MirrorToggle(const Toggle& m, QAbstractButton* w) {
