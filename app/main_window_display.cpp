@@ -63,7 +63,7 @@ void MainWindowModel::DisplayWesternDates() {
 ChlDate MainWindowModel::DisplayedLunarDate() const {
     const CalendarSettings s = Settings();
     ChsDate chs;
-    chs.valid = -99;  // the solar date is not needed
+    chs.valid = ChsSkipSolarDate;
     ChlDate chl;
     CJDateToChDates(ToReferenceCJD(state.CurrentAJD, s.referenceLongitude), s.epoch, chs, chl, s);
     return chl;

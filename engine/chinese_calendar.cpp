@@ -168,7 +168,7 @@ YearData ComputeYearData(double cjdc, const CalendarSettings& settings) {
 }
 
 void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings) {
-    const bool skipSolar = chs.valid == -99;
+    const bool skipSolar = chs.valid == ChsSkipSolarDate;
     if (skipSolar) chs.valid = 0;
     if (!IsComputable(x)) {
         chs.valid = 0;
@@ -275,7 +275,7 @@ int16_t LunarMonthLength(ChlDate& r, const CalendarSettings& s) {
 
 void JDNToChlDate(ChlDate& r, const CalendarSettings& s) {
     ChsDate scratch;
-    scratch.valid = -99;
+    scratch.valid = ChsSkipSolarDate;
     CJDateToChDates(r.jdn + 0.5, static_cast<int16_t>(r.epoch), scratch, r, s);
 }
 

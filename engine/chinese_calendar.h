@@ -52,7 +52,7 @@ void AssignMonths(YearData& data);
 std::string MonthLabel(int month, bool leap);
 
 // Fills both records for day floor(x) (x: CJDC). The cycles are numbered
-// from `epoch`. When chs.valid is -99 on entry the solar date is skipped and
+// from `epoch`. When chs.valid is ChsSkipSolarDate on entry the solar date is skipped and
 // chs.valid becomes 0. The valid fields are otherwise left as they were,
 // except that a day outside the computable range sets both to 0.
 void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings);

@@ -22,10 +22,6 @@ std::string OneDecimal(double x) {
 
 std::string Count(int64_t n, const char* unit) { return std::to_string(n) + " " + unit + (n == 1 ? "" : "s"); }
 
-// Sentinels of MoonLongitude for days outside its service range.
-constexpr double kBefore1600 = -99.0;
-constexpr double kAfter2099 = -100.0;
-
 }  // namespace
 
 std::string MoonAgeStr(double ageDays) {
@@ -60,7 +56,7 @@ double AngularSeparation(double a, double b, int16_t& dir) {
 std::optional<double> PositionalLitFraction(double ajd) {
     double scratch = 0.0;
     const double moon = MoonLongitude(ajd, &scratch);
-    if (std::isnan(moon) || moon == kBefore1600 || moon == kAfter2099) return std::nullopt;
+    if (std::isnan(moon) || moon == MoonLongitudeBefore1600 || moon == MoonLongitudeAfter2099) return std::nullopt;
     double sunOut = 0.0;
     const double sun = sun_app(ajd, &sunOut);
     int16_t dir = 0;

@@ -100,8 +100,8 @@ int16_t GetPhase(int32_t lunation, double moment, bool& exact) {
 double MoonLongitude(double moment, double* scratch) {
     if (std::isnan(moment)) return moment;
     const double day = std::floor(moment + 0.5);
-    if (day < FirstMoonServiceDay) return -99.0;
-    if (day > LastMoonServiceDay) return -100.0;
+    if (day < FirstMoonServiceDay) return MoonLongitudeBefore1600;
+    if (day > LastMoonServiceDay) return MoonLongitudeAfter2099;
     double local = 0.0;
     return moonpos(moment - 2451545.0, scratch, &local);
 }

@@ -43,9 +43,13 @@ int32_t LunationAt(double moment);
 // (about 4.3 s) of that phase.
 int16_t GetPhase(int32_t lunation, double moment, bool& exact);
 
-// The Moon's ecliptic longitude in radians at the moment (AJD), or -99.0 for
-// days before 1600-01-01 CE and -100.0 for days after 2099-12-31 CE; not a
-// number for a moment that is not a number.
+// What MoonLongitude gives outside the years its series serves.
+inline constexpr double MoonLongitudeBefore1600 = -99.0;  // days before 1600-01-01 CE
+inline constexpr double MoonLongitudeAfter2099 = -100.0;  // days after 2099-12-31 CE
+
+// The Moon's ecliptic longitude in radians at the moment (AJD), or one of the
+// two values above outside 1600-2099; not a number for a moment that is not
+// a number.
 double MoonLongitude(double moment, double* scratch);
 
 // Empties the phase-moment memo (benchmarks measure cold costs with it).

@@ -28,9 +28,13 @@ struct ChsDate {
     int32_t animal = -1;
     int32_t term = 0;      // 1 (winter solstice) to 24
     int32_t day = 0;       // 1 to 16
-    int32_t valid = 0;     // -99 on input to CJDateToChDates: skip the solar date
+    int32_t valid = 0;     // ChsSkipSolarDate on input to CJDateToChDates
     int32_t jdn = 0;
 };
 static_assert(sizeof(ChsDate) == 9 * sizeof(int32_t));
+
+// The valid flag of a ChsDate given to CJDateToChDates when only the lunar
+// date is wanted: the solar date is skipped, and the flag is left as it was.
+inline constexpr int32_t ChsSkipSolarDate = -99;
 
 }  // namespace orbel

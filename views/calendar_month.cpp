@@ -17,7 +17,7 @@ constexpr std::array<std::string_view, 7> kHeadingDays = {"Monday", "Tuesday",  
 
 ChlDate LunarDateOfDay(int32_t jdn, const CalendarSettings& settings) {
     ChsDate chs;
-    chs.valid = -99;  // the solar date is not needed
+    chs.valid = ChsSkipSolarDate;
     ChlDate chl;
     CJDateToChDates(jdn, settings.epoch, chs, chl, settings);
     return chl;

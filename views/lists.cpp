@@ -267,7 +267,7 @@ void DataWindowModel::ListJCCENewYears() {
         // Past the computable days there is no lunar date to give.
         if (d < FirstComputableDay || d > LastComputableDay) break;
         ChsDate chs;
-        chs.valid = -99;  // the solar date is not needed
+        chs.valid = ChsSkipSolarDate;
         ChlDate lunar;
         CJDateToChDates(d + 0.5, s.epoch, chs, lunar, s);
         pending += std::to_string(y) + code + ChlDateShortStr(lunar, 0, "CHL", s, country) + std::string(CRLF) +
