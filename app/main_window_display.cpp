@@ -75,7 +75,7 @@ void MainWindowModel::DisplayChineseDates() {
     const int country = std::clamp(Country(), 0, 2);
     const double cjdc = ToReferenceCJD(state.CurrentAJD, s.referenceLongitude);
     lblChronologicalJulianDateBeijing[0].caption =
-        "Chronological JD " + std::to_string(s.referenceLongitude) + "\xC2\xBA East";
+        "Chronological JD " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " East";
     lblChronologicalJulianDateBeijing[1].caption = DayCountStr(cjdc, "CJDC");
 
     ChsDate chs;

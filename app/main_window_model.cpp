@@ -5,6 +5,7 @@
 
 #include "dates/date_entry.h"
 #include "dates/date_string_library.h"
+#include "dates/date_text.h"
 #include "dates/day_numbers.h"
 #include "engine/cycles.h"
 #include "engine/sol_eq.h"
@@ -17,7 +18,6 @@ constexpr std::string_view WindowTitle = "The Chinese Calendar: New Years, Dark 
 
 // The masculine ordinal sign U+00BA, which the caption writes after the
 // longitude in place of a degree sign.
-constexpr std::string_view OrdinalSign = "\xC2\xBA";
 
 std::vector<std::string> Texts(auto const& views) {
     return std::vector<std::string>(views.begin(), views.end());

@@ -115,6 +115,20 @@ bool IsValidPlusMinus(std::string& text, bool deleteCommas) {
     return true;
 }
 
+void CyclePosition::Advance() {
+    if (++position > 60) {
+        position = 1;
+        ++cycle;
+    }
+}
+
+void CyclePosition::Retreat() {
+    if (--position < 1) {
+        position = 60;
+        --cycle;
+    }
+}
+
 CyclePosition OverseasYearToCycle(int32_t year) {
     CyclePosition r;
     r.cycle = (year - 1) / 60 + 1;  // division toward zero, as the year count is written

@@ -36,6 +36,8 @@ inline constexpr std::string_view DateErrorTitle = "Invalid date or time entry";
 // broken with CR LF. The CHL message mentions the overseas Chinese year only
 // for China.
 std::string DateErrorMessage(int code, bool isChina);
+// A displayed lunar date that cannot be read back (a move, a search, a list).
+inline constexpr std::string_view LunarDateInvalidText = "Lunar date is invalid.";
 
 // The leading number of `text`: optional blanks, a sign, digits with at most
 // one decimal point, up to the first other character; 0 when there is none.
@@ -54,9 +56,13 @@ int16_t ParseTimeText(std::string_view text);
 // ".". With `deleteCommas` the commas are deleted from a valid text.
 bool IsValidPlusMinus(std::string& text, bool deleteCommas);
 
+// A year as its cycle and position; Advance steps one year on (position 61
+// becomes 1 of the next cycle), Retreat one year back.
 struct CyclePosition {
     int32_t cycle = 0;
     int32_t position = 0;
+    void Advance();
+    void Retreat();
 };
 // The cycle and position of an overseas Chinese year (4709 is cycle 79,
 // position 29): Y = 60 * (cycle - 1) + position, whatever the epoch.

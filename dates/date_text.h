@@ -28,6 +28,8 @@ std::string OrdinalStr(int16_t n);
 std::string DurationStr(int32_t minutes, bool longForm);
 // "1d 0h 0m", "23h 59m", "0h 5m".
 std::string CompactDurationStr(int32_t minutes);
+// The sign written after a longitude's degrees: "120º East".
+inline constexpr std::string_view OrdinalSign = "\xC2\xBA";  // U+00BA
 // `text` preceded by copies of `pad` up to `width` characters.
 std::string PadLeft(std::string_view text, int16_t width, char pad);
 // At least two digits: "05", "12", "123"; "-5".

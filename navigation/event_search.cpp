@@ -43,7 +43,7 @@ SearchResult ConversionError(int16_t status) {
 }
 
 SearchResult OutOfRange(bool next) {
-    return Message(OutOfRangeTitle, std::string(next ? SearchLatestText : SearchEarliestText), true);
+    return Message(OutOfRangeTitle, std::string(next ? LatestAdmissibleText : EarliestAdmissibleText), true);
 }
 
 bool InRange(int32_t day) { return day >= MinJDN && day <= MaxJDN; }

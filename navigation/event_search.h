@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "dates/date_entry.h"
 #include "services/calendar_settings.h"
 #include "services/chinese_records.h"
 
@@ -100,15 +101,11 @@ SearchResult FindEvent(const SearchRequest& request, SearchProgress& progress);
 double MiddayOfDay(int32_t day, const CalendarSettings& settings);
 
 // The texts of the search's messages.
-inline constexpr std::string_view LunarDateInvalidText = "Lunar date is invalid.";
 inline constexpr std::string_view DarkMoonFailedTitle = "Failed";
 inline constexpr std::string_view DarkMoonFailedText = "Cannot find required dark moon.";
 inline constexpr std::string_view ChoiceRequiredTitle = "Error";
 inline constexpr std::string_view ChoiceRequiredText = "You must specify an element, an animal or both.";
 inline constexpr std::string_view ConversionErrorTitle = "Search";
 inline constexpr std::string_view IntercalaryUnit = "intercalary month";
-// A calendrical search that runs past -3000 or 3000 CE without a match.
-inline constexpr std::string_view SearchEarliestText = "Earliest admissible date reached.";
-inline constexpr std::string_view SearchLatestText = "Latest admissible date reached.";
 
 }  // namespace orbel

@@ -10,8 +10,6 @@ namespace orbel {
 
 namespace {
 
-constexpr std::string_view EarliestAdmissibleText = "Earliest admissible date reached.";
-constexpr std::string_view LatestAdmissibleText = "Latest admissible date reached.";
 
 bool IsValid(ChlDate& date, const CalendarSettings& settings) { return ChLDateToJDN(date, settings) == 0; }
 

@@ -36,5 +36,7 @@ std::string InabilityText(bool forward, std::string_view unit);
 
 inline constexpr std::string_view InabilityTitle = "Inability";
 inline constexpr std::string_view OutOfRangeTitle = "Out of range";
+inline constexpr std::string_view EarliestAdmissibleText = "Earliest admissible date reached.";
+inline constexpr std::string_view LatestAdmissibleText = "Latest admissible date reached.";
 
 }  // namespace orbel

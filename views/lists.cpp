@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "dates/date_entry.h"
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
@@ -18,11 +19,9 @@ namespace orbel {
 namespace {
 
 constexpr std::string_view CRLF = "\r\n";
-constexpr std::string_view OrdinalSign = "\xC2\xBA";
 constexpr std::string_view StopCaption = "Stop";
 constexpr std::string_view BusyYearsCaption = "years     ";
 constexpr std::string_view CalculatingCaption = "years     Calculating ...";
-constexpr std::string_view InvalidLunarDateMessage = "Lunar date is invalid.";
 constexpr std::string_view OutputFullMessage = "Output window is full.";
 constexpr size_t ShortChlTextLength = 15;  // "12-34-56-78 CHL"
 constexpr int J1Code = 3;
@@ -76,7 +75,7 @@ void DataWindowModel::ListLunarNewYears() {
     const int country = std::clamp(main.country, 0, 2);
     ChlDate date;
     if (!parseChl(main.lunarDateText, date)) {
-        port.ShowMessage(caption, InvalidLunarDateMessage, MessageIcon::Exclamation);
+        port.ShowMessage(caption, LunarDateInvalidText, MessageIcon::Exclamation);
         return;
     }
     newYearMode = date.month == 1 && date.day == 1 && date.leap == 0;
@@ -117,13 +116,13 @@ void DataWindowModel::ListLunarNewYears() {
             }
         } else {
             std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateText(date.jdn, Letter()) +
-                               " " + std::string(cal) + " = " + Blanked(date.jdn) + " JDN";
+                               " " + std::string(cal) + " = " + SignedNumberStr(date.jdn) + " JDN";
             if (newYearMode) {
                 const int months = NianCounts(date);
                 line += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts[J1Code]) +
                         " Z1:" + std::to_string(termCounts[Z1Code]);
             } else {
-                line += " " + Blanked(i);
+                line += " " + SignedNumberStr(i);
             }
             Append(line + std::string(CRLF));
             listedDays.push_back({date, i});
@@ -168,7 +167,7 @@ void DataWindowModel::ListLeapMonths() {
     const std::string countryName(CountryNames[static_cast<size_t>(country)]);
     const std::string span = "for " + std::to_string(n) + " year" + Plural(n) + " from " + std::to_string(first) +
                              " " + std::string(cal);
-    const std::string longitude = "longitude" + Blanked(s.referenceLongitude) + std::string(OrdinalSign) + " E, ";
+    const std::string longitude = "longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E, ";
     if (leapOnly)
         Append("Leap months with corresponding date CE and Julian day number" + std::string(CRLF) + span + " (" +
                EpochMethod(false, s) + "," + std::string(CRLF) + longitude + countryName + "):" + std::string(CRLF));
@@ -200,7 +199,7 @@ void DataWindowModel::ListLeapMonths() {
                 const int16_t status = ChLDateToJDN(date, s);
                 if (status == -5) continue;
                 if (status < 0) {
-                    port.ShowMessage(caption, "intM =" + Blanked(m) + "  Error code =" + Blanked(status),
+                    port.ShowMessage(caption, "intM =" + SignedNumberStr(m) + "  Error code =" + SignedNumberStr(status),
                                      MessageIcon::Exclamation);
                     // A year the calendar cannot compute fails in every
                     // month alike: one message ends the list.
@@ -213,7 +212,7 @@ void DataWindowModel::ListLeapMonths() {
                 ChlDate last = date;
                 const bool thirty = LunarMonthLength(last, s) == 30;
                 std::string line = text + " =  " + EuroDateText(date.jdn, Letter()) + " " + std::string(cal) + " = " +
-                                   Blanked(date.jdn) + " JDN" + (thirty ? "  30 days" : "  29 days");
+                                   SignedNumberStr(date.jdn) + " JDN" + (thirty ? "  30 days" : "  29 days");
                 // Leap labels "10*" to "12*" are one character longer.
                 if (!(leap == 1 && m >= 10)) {
                     const size_t at = line.find("CHL");

@@ -14,7 +14,6 @@ namespace orbel {
 namespace {
 
 constexpr std::string_view Separator = "--------------------";  // 20 hyphens
-constexpr std::string_view OrdinalSign = "\xC2\xBA";            // U+00BA, as the main window writes longitudes
 
 // The descriptions begin with "The "; an expanded line continues "= the ...".
 std::string ExpandedLine(std::string_view description) {

@@ -16,7 +16,6 @@ namespace orbel {
 namespace {
 
 constexpr std::string_view CRLF = "\r\n";
-constexpr std::string_view OrdinalSign = "\xC2\xBA";  // U+00BA, as the main window writes "120º East"
 constexpr std::array<std::string_view, 3> ZoneOfCountry = {"ICT", "CCT", "JST"};
 
 // Month labels as the engine gives them.
@@ -38,7 +37,7 @@ std::string_view LengthWord(int months) {
 std::string Classification(std::string_view word, std::string_view lower, const CyclePosition& year, int months) {
     const std::string_view length = LengthWord(months);
     if (length.empty()) return {};
-    return std::string(word) + Blanked(year.cycle) + "-" + std::to_string(year.position) + " was a " +
+    return std::string(word) + SignedNumberStr(year.cycle) + "-" + std::to_string(year.position) + " was a " +
            std::string(length) + " " + std::string(lower) + ", with " + std::to_string(months) + " months." +
            std::string(CRLF);
 }
@@ -52,8 +51,6 @@ std::string DateTimeColumns(int32_t day, double moment, char letter, std::string
 
 }  // namespace
 
-std::string Blanked(int64_t n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
-
 std::string PaddedEuroDate(int32_t jdn, char letter) {
     EuroDate date;
     date.letter = letter;
@@ -63,20 +60,6 @@ std::string PaddedEuroDate(int32_t jdn, char letter) {
     const size_t yearLength = text.find('-', 1);  // a negative year's sign is not the separator
     const size_t width = 5;
     return yearLength < width ? std::string(width - yearLength, ' ') + text : text;
-}
-
-void CyclePosition::Advance() {
-    if (++position > 60) {
-        position = 1;
-        ++cycle;
-    }
-}
-
-void CyclePosition::Retreat() {
-    if (--position < 1) {
-        position = 60;
-        --cycle;
-    }
 }
 
 std::string YearDataText(const YearDataRequest& r) {
@@ -94,10 +77,10 @@ std::string YearDataText(const YearDataRequest& r) {
     std::string text = "Dates, times and chronological Julian dates of dark moons";
     text += CRLF;
     if (terms) text += "and solar terms ";
-    text += "for 3 solar years beginning" + Blanked(first.cycle) + "-" + std::to_string(first.position) + " (" +
+    text += "for 3 solar years beginning" + SignedNumberStr(first.cycle) + "-" + std::to_string(first.position) + " (" +
             std::to_string(y - 1) + " " + std::string(cal) + ")," + std::string(CRLF);
     text += EpochMethod(true, s) + ".  Times are " + std::string(zone) + " times," + std::string(CRLF);
-    text += "which assume longitude" + Blanked(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
+    text += "which assume longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
             std::string(CountryNames[static_cast<size_t>(country)]) + ") as reference meridian." + std::string(CRLF);
 
     const YearData data = ComputeYearData(x, s);
@@ -127,16 +110,16 @@ std::string YearDataText(const YearDataRequest& r) {
         if (terms) text += "---------- ";
         if (suiStart) {
             sui.Advance();
-            text += "Sui" + Blanked(sui.cycle) + "-" + std::to_string(sui.position);
+            text += "Sui" + SignedNumberStr(sui.cycle) + "-" + std::to_string(sui.position);
         } else if (nianStart) {
             nian.Advance();
-            text += "Nian " + Blanked(nian.cycle) + "-" + std::to_string(nian.position);
+            text += "Nian " + SignedNumberStr(nian.cycle) + "-" + std::to_string(nian.position);
         }
         if (suiStart || nianStart || terms) text += CRLF;
 
         const double moon = data.DarkMoonMoments[i];
         text += DateTimeColumns(data.DarkMoonDays[i], moon, letter, cal, zone) + "  " + DayCountStr(moon, nullptr) +
-                "  LN" + Blanked(data.FirstLunation + i) + " M" + label + " (" +
+                "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + label + " (" +
                 std::to_string(data.MajorTermCount[i]) + " zq)" + std::string(CRLF);
 
         const int32_t nextMonth = i + 1 < count ? data.DarkMoonDays[i + 1] : INT32_MAX;
@@ -145,7 +128,7 @@ std::string YearDataText(const YearDataRequest& r) {
             if (!(major ? r.majorTerms : r.minorTerms)) continue;
             const size_t code = static_cast<size_t>(j % 24);
             text += DateTimeColumns(data.TermDays[j], data.TermMoments[j], letter, cal, zone) + " " +
-                    DayCountStr(data.TermMoments[j], nullptr) + "  ST" + Blanked(j % 24 + 1) + " " +
+                    DayCountStr(data.TermMoments[j], nullptr) + "  ST" + SignedNumberStr(j % 24 + 1) + " " +
                     std::string(TermCodes[code]);
             if (r.termNames)
                 text += " " + std::string(TermNames[code].pinyin) + " (" + std::string(TermNames[code].english) + ")";

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "dates/date_entry.h"
 #include "services/calendar_settings.h"
 
 namespace orbel {
@@ -24,21 +25,10 @@ struct YearDataRequest {
 // The whole text, lines ending in CRLF.
 std::string YearDataText(const YearDataRequest& request);
 
-// A number in decimal with a leading blank when it is not negative.
-std::string Blanked(int64_t n);
 
 // The CE ('G') or JC ('J') date of a day number as year-month-day with the
 // thousands separator, preceded by the blanks that make the year five
 // characters wide (none when it is five or more).
 std::string PaddedEuroDate(int32_t jdn, char letter);
-
-// The year and the position of a sui or nian counter; Advance steps one year
-// (position 61 becomes 1 of the next cycle), Retreat one year back.
-struct CyclePosition {
-    int32_t cycle = 0;
-    int32_t position = 1;
-    void Advance();
-    void Retreat();
-};
 
 }  // namespace orbel
