@@ -7,7 +7,7 @@
 #include "dates/day_numbers.h"
 #include "engine/cycles.h"
 #include "navigation/event_search.h"
-#include "navigation/move_model.h"
+#include "app/move_model.h"
 
 namespace orbel {
 

@@ -8,7 +8,7 @@
 #include "support/scripted_user_port.h"
 #include "engine/chinese_calendar.h"
 #include "navigation/lunar_solar_steps.h"
-#include "navigation/move_model.h"
+#include "app/move_model.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "cli/convert_command.h"
 #include "cli/settings_options.h"
 #include "dates/date_entry.h"
-#include "navigation/move_model.h"
+#include "app/move_model.h"
 
 namespace orbel {
 namespace {

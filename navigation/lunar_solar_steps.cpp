@@ -142,24 +142,12 @@ bool StepSolarYear(ChsDate& date, bool forward, const CalendarSettings& settings
     return false;
 }
 
-bool CheckCycleLimit(int32_t cycle, bool forward, const MainWindowState& state, UserPort& port) {
-    if (!forward && cycle <= state.MinCycle) {
+bool CheckStepLimit(int32_t value, bool forward, int32_t lowest, int32_t highest, UserPort& port) {
+    if (!forward && value <= lowest) {
         port.ShowMessage(OutOfRangeTitle, EarliestAdmissibleText, MessageIcon::Exclamation);
         return true;
     }
-    if (forward && cycle >= state.MaxCycle) {
-        port.ShowMessage(OutOfRangeTitle, LatestAdmissibleText, MessageIcon::Exclamation);
-        return true;
-    }
-    return false;
-}
-
-bool CheckYearLimit(int32_t year, bool forward, const MainWindowState& state, UserPort& port) {
-    if (!forward && year <= state.MinYear) {
-        port.ShowMessage(OutOfRangeTitle, EarliestAdmissibleText, MessageIcon::Exclamation);
-        return true;
-    }
-    if (forward && year >= state.MaxYear) {
+    if (forward && value >= highest) {
         port.ShowMessage(OutOfRangeTitle, LatestAdmissibleText, MessageIcon::Exclamation);
         return true;
     }

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_window_state.h"
 #include "support/user_port.h"
 #include "services/calendar_settings.h"
 #include "services/chinese_records.h"
@@ -26,10 +25,9 @@ bool FitLunarDate(ChlDate& date, bool keep30th, bool keepLeap, const CalendarSet
 bool StepSolarTermOrCycle(ChsDate& date, bool forward, bool cycle, const CalendarSettings& settings);
 bool StepSolarYear(ChsDate& date, bool forward, const CalendarSettings& settings);
 
-// True, after the "Out of range" message, when a step from `cycle` (or CE or
-// JC `year`) in the given direction would leave the admissible range.
-bool CheckCycleLimit(int32_t cycle, bool forward, const MainWindowState& state, UserPort& port);
-bool CheckYearLimit(int32_t year, bool forward, const MainWindowState& state, UserPort& port);
+// True, after the "Out of range" message, when a step from `value` (a cycle,
+// or a CE or JC year) in the given direction would leave [lowest, highest].
+bool CheckStepLimit(int32_t value, bool forward, int32_t lowest, int32_t highest, UserPort& port);
 
 // "Unable to add a lunar month." / "Unable to subtract a solar year."
 std::string InabilityText(bool forward, std::string_view unit);

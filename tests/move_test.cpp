@@ -7,7 +7,7 @@
 
 #include "app/main_window_model.h"
 #include "support/scripted_user_port.h"
-#include "navigation/move_model.h"
+#include "app/move_model.h"
 
 namespace orbel {
 namespace {

@@ -16,7 +16,7 @@
 
 #include "app/main_window_model.h"
 #include "ui/frm_multiple_el_an.h"
-#include "navigation/move_model.h"
+#include "app/move_model.h"
 
 namespace orbel {
 

@@ -1,6 +1,6 @@
 // Move forward and back: the step table, the repeated move's loop and its
 // Stop, Pause and Resume, the one-day button and the keep boxes.
-#include "navigation/move_model.h"
+#include "app/move_model.h"
 
 #include <chrono>
 #include <cmath>
@@ -247,7 +247,7 @@ MoveModel::StepOutcome MoveModel::StepWestern(int step, bool forward) {
     date.letter = step == MoveJC80Years ? 'J' : 'G';
     date.jdn = london.day;
     JDNToEuroDate(date);
-    if (CheckYearLimit(date.year, forward, main_.state, main_.port)) return StepOutcome::EndMove;
+    if (CheckStepLimit(date.year, forward, main_.state.MinYear, main_.state.MaxYear, main_.port)) return StepOutcome::EndMove;
     const int sign = forward ? 1 : -1;
     if (step == MoveCEMonth) {
         date.month += sign;
@@ -274,7 +274,7 @@ MoveModel::StepOutcome MoveModel::StepLunar(int step, bool forward) {
     ChlDate date;
     if (!main_.parseChl(main_.lblChineseLunarDate[1].caption, date))
         return Fail(cycleStep ? InvalidTitle : NoTitle, LunarDateInvalidText, MessageIcon::None, cycleStep);
-    if (CheckCycleLimit(date.cycle, forward, main_.state, main_.port)) return StepOutcome::EndMove;
+    if (CheckStepLimit(date.cycle, forward, main_.state.MinCycle, main_.state.MaxCycle, main_.port)) return StepOutcome::EndMove;
 
     const bool keep30th = KeepBoxFlag(main_.chkKeep30th);
     const bool keepLeap = KeepBoxFlag(main_.chkKeepLeap);
@@ -308,7 +308,7 @@ MoveModel::StepOutcome MoveModel::StepSolar(int step, bool forward) {
     ChsDate date;
     if (!main_.parseChs(main_.lblChineseSolarDate[1].caption, date))
         return Fail(NoTitle, SolarDateInvalidText, MessageIcon::None, cycleStep);
-    if (CheckCycleLimit(date.cycle, forward, main_.state, main_.port)) return StepOutcome::EndMove;
+    if (CheckStepLimit(date.cycle, forward, main_.state.MinCycle, main_.state.MaxCycle, main_.port)) return StepOutcome::EndMove;
 
     const bool stepped = step == MoveCHSYear ? StepSolarYear(date, forward, settings)
                                              : StepSolarTermOrCycle(date, forward, cycleStep, settings);
