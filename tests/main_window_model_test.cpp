@@ -4,59 +4,29 @@
 
 #include <QTemporaryDir>
 
-#include "app/main_window_model.h"
-#include "support/scripted_user_port.h"
 #include "dates/date_entry.h"
 #include "engine/cycles.h"
 #include "tests/golden.h"
+#include "tests/main_window_fixture.h"
 
 namespace orbel {
 namespace {
 
-constexpr double Y2000Noon = 2451545.0;  // 2000-01-01 12:00 GMT
+using testing::Y2000Noon;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
 protected:
-    void SetUp() override { Start("1"); }
-
-    void Start(std::string_view storedCountry) {
-        port = std::make_unique<ScriptedUserPort>();
-        model = std::make_unique<MainWindowModel>(*port);
-        model->clock = [] { return Y2000Noon; };
-        model->links.AutoLog = [this](int16_t& op) { autoLogs.push_back(op); };
-        model->Load(storedCountry);
-        autoLogs.clear();
-    }
-
-    // Types `text` into the date box and presses Convert.
-    void Convert(std::string_view text) {
-        model->SetDateText(text);
-        model->cmdCompute_Click();
-    }
-
     // Converts `text`, expecting entry error `code` with its message and no
     // change of the moment or the calendar in force.
     void ExpectEntryError(std::string_view text, int code) {
         const double before = model->state.CurrentAJD;
         const int16_t calendar = model->state.InputCalendar;
-        port->messages.clear();
         Convert(text);
-        ASSERT_EQ(port->messages.size(), 1u) << text;
-        EXPECT_EQ(port->messages[0].title, "Invalid date or time entry") << text;
-        EXPECT_EQ(port->messages[0].text, DateErrorMessage(code, model->state.IsChina)) << text;
-        EXPECT_EQ(port->messages[0].icon, MessageIcon::Exclamation);
+        ExpectOneMessage("Invalid date or time entry", DateErrorMessage(code, model->state.IsChina),
+                         MessageIcon::Exclamation);
         EXPECT_EQ(model->state.CurrentAJD, before) << text;
         EXPECT_EQ(model->state.InputCalendar, calendar) << text;
     }
-
-    void ChooseCountry(int country) {
-        model->cboRefLong.listIndex = country;
-        model->cboRefLong_Click();
-    }
-
-    std::unique_ptr<ScriptedUserPort> port;
-    std::unique_ptr<MainWindowModel> model;
-    std::vector<int16_t> autoLogs;
 };
 
 // The settings and what follows from them, one control a line: lists with
@@ -205,7 +175,7 @@ TEST_F(MainWindowTest, OptionsColourTheChosenCaption) {
 TEST_F(MainWindowTest, ConvertCEDateFillsEveryLabel) {
     Convert("2012-01-23 ce");
     const MainWindowModel& m = *model;
-    ASSERT_TRUE(port->messages.empty());
+    ASSERT_TRUE(port.messages.empty());
     EXPECT_EQ(m.txbDate.text, "2012-01-23 CE");
     EXPECT_EQ(m.txbTime.text, "12:00");
     EXPECT_EQ(m.cboTimeZone.Text(), "GMT");
@@ -252,12 +222,12 @@ TEST_F(MainWindowTest, PlusMinusDaysMoveTheEnteredOrDisplayedDate) {
     // An empty date box takes the displayed date of the calendar in force.
     model->txbPlusMinus.text = "+1.5";
     model->optPlus_Click();
-    port->clipboard = "kept";
+    port.clipboard = "kept";
     Convert("");
-    ASSERT_TRUE(port->messages.empty());
+    ASSERT_TRUE(port.messages.empty());
     EXPECT_EQ(model->txbDate.text, "2012-01-13 CE");
     EXPECT_EQ(model->state.CurrentAJD, 2455941.5);
-    EXPECT_EQ(port->clipboard, "kept");
+    EXPECT_EQ(port.clipboard, "kept");
     model->txbPlusMinus.text = "1,000";
     Convert("2012-01-23 CE");
     EXPECT_EQ(model->state.CurrentAJD, 2456950.0);
@@ -267,16 +237,16 @@ TEST_F(MainWindowTest, SameMomentOrSameCETextIsUnchanged) {
     Convert("2012-01-23 CE");
     autoLogs.clear();
     Convert("2012-01-23 CE");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].title, "Convert date");
-    EXPECT_EQ(port->messages[0].text, "Calendar dates unchanged.");
-    EXPECT_EQ(port->messages[0].icon, MessageIcon::Exclamation);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Convert date");
+    EXPECT_EQ(port.messages[0].text, "Calendar dates unchanged.");
+    EXPECT_EQ(port.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(autoLogs.empty());
     // Seconds later: the labels follow, the CE text does not change.
-    port->messages.clear();
+    port.messages.clear();
     Convert("2455950.0001 AJD");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].text, "Calendar dates unchanged.");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, "Calendar dates unchanged.");
     EXPECT_EQ(model->lblAstronomicalJulianDate[1].caption, "2,455,950.0001 AJD");
     EXPECT_TRUE(autoLogs.empty());
 }
@@ -299,104 +269,192 @@ TEST_F(MainWindowTest, DayCountsCarryTheirOwnTime) {
     EXPECT_EQ(model->state.InputCalendar, CalendarCJDC);
 }
 
-TEST_F(MainWindowTest, TimeBoxAndZoneDecideTheMoment) {
-    model->txbTime.text = "9.30";
-    model->cboTimeZone.listIndex = 1;  // CCT
-    Convert("2012-01-23 CE");
-    EXPECT_EQ(model->txbTime.text, "9:30");
-    EXPECT_NEAR(model->state.CurrentAJD, 2455950.0 - 10.5 / 24.0, 1e-9);  // 01:30 GMT
+// --- Chinese dates: read by the date-string library, turned into days by the engine ---
+
+// 4709-1-1 CHL in China is the lunar new year of 2012, 2012-01-23 CE, at noon
+// CCT (its labels are orbel-cli's, in tests/data/cli_transcript.txt).
+TEST_F(MainWindowTest, OverseasYearToTheLunarNewYearOf2012) {
+    Convert("4709-1-1 chl");
+    ASSERT_TRUE(port.messages.empty());
+    EXPECT_EQ(model->cboTimeZone.Text(), "CCT");
+    EXPECT_EQ(model->state.InputCalendar, CalendarCHL);
+    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2455950.0 - 120.0 / 360.0);
+    EXPECT_EQ(model->lblChineseLunarDate[0].foreColour, model->state.SelectedColour);
+    EXPECT_TRUE(model->cmdSaveState.enabled);
+    // The same day written with cycle and position.
+    Convert("79-29-1-1 CHL");
+    ExpectOneMessage("Convert date", "Calendar dates unchanged.");
+    Convert("4708-1-1 CHL");
+    EXPECT_EQ(model->lblChineseLunarDate[1].caption, "79-28-01-01 CHL 12:00 CCT");
 }
 
+TEST_F(MainWindowTest, OverseasYearMeansTheSameYearUnderEitherEpoch) {
+    model->cboEpoch.listIndex = 1;
+    model->cboEpoch_Click();
+    Convert("4709-1-1 CHL");
+    ASSERT_TRUE(port.messages.empty());
+    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 04:00 GMT Monday");
+    EXPECT_EQ(model->lblChineseLunarDate[1].caption, "78-29-01-01 CHL 12:00 CCT");
+    // Cycle and position follow the epoch in force: cycle 79 is 60 years on.
+    Convert("79-29-1-1 CHL");
+    EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, 13), "2072-02-19 CE");
+}
+
+// A "?" position takes the element and animal chosen after typing, however
+// the text is tidied or completed with the code of the calendar in force;
+// without an element it cannot be read.
+TEST_F(MainWindowTest, QuestionMarkPositionTakesTheDropDowns) {
+    const struct {
+        const char *typed, *shown;
+        int animal;  // with water
+    } cases[] = {{"70-?-12-30", "70-59-12-30 CHL", 10}, {" 79-?-04-01 chs", "79-20-04-01 CHS", 7}};
+    for (const auto& c : cases) {
+        model->SetDateText(c.typed);
+        model->cboElement.listIndex = 4;
+        model->cboAnimal.listIndex = c.animal;
+        port.answers = {true};
+        port.messages.clear();
+        model->cmdCompute_Click();
+        EXPECT_TRUE((model->lblChineseSolarDate[1].caption + model->lblChineseLunarDate[1].caption).find(c.shown) !=
+                    std::string::npos)
+            << c.typed;
+        EXPECT_EQ(model->cboElement.listIndex, 4);
+    }
+    model->cboElement.listIndex = BlankElementIndex;
+    ExpectEntryError("79-?-1-1 CHL", DateErrorBadCHL);
+}
+
+TEST_F(MainWindowTest, SolarDateAndPlusMinusDaysFromIt) {
+    Convert("79-29-03-03 CHS");
+    ASSERT_TRUE(port.messages.empty());
+    EXPECT_EQ(model->state.InputCalendar, CalendarCHS);
+    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 04:00 GMT Monday");
+    // Only plus/minus days: the solar date shown, ten days on.
+    model->txbPlusMinus.text = "10";
+    Convert("");
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-02-02 CE 04:00 GMT Thursday");
+    // 2012-01-23 is 4709-01-01 PAN and the first day of the lunar year.
+    Convert("2012-01-23 CE");
+    EXPECT_EQ(model->lblPantheonNote.caption, "PAN month & day same as CHL");
+}
+
+TEST_F(MainWindowTest, MissingLibraryIsReportedAsSuch) {
+    model->parseChl = [](std::string_view, ChlDate& r) { return (r.valid = 0) != 0; };
+    model->parserError = [] { return std::string("The date-string library liborbel2.so could not be loaded: gone"); };
+    Convert("79-29-1-1 CHL");
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[0].title, "Date-string library");
+    EXPECT_EQ(port.messages[0].text, "The date-string library liborbel2.so could not be loaded: gone");
+    EXPECT_EQ(port.messages[1].text, "Error when parsing date string.");
+    EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
+}
+
+// Typed texts refused with their entry error or range message (neither:
+// admitted) after 2012-01-23 CE was shown, with the time box, zone (-1: none,
+// 0: GMT, 1: CCT) and plus/minus days given. The first and the last day of
+// the range are admitted whole, at Greenwich; a day count too long for a
+// double reads as infinity, and is refused as late.
 TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
-    Convert("2012-01-23 CE");
+    const std::string earlier = "Date is earlier than -3000-01-01 CE.", later = "Date is later than 3000-01-01 CE.";
+    const struct {
+        const char *time, *plusMinus;
+        int zone;
+        std::string text;
+        int code;
+        std::string range;
+    } cases[] = {
+        {"", "", -1, "", DateErrorNoDate, ""},
+        {"", "", -1, "CE 2001-12-31", DateErrorNoDate, ""},
+        {"", "", -1, "2001-12-31 CEX", DateErrorNoCalendar, ""},
+        {"", "", -1, "2001-12-31 12:00 CE", DateErrorTimeInDate, ""},
+        {"", "", -1, "2001/12/31 CE", DateErrorSeparator, ""},
+        {"", "", -1, "2001.12.31 JC", DateErrorSeparator, ""},
+        {"", "", -1, "2001-02-29 JC", DateErrorBadJC, ""},
+        {"", "", -1, "-1-2-3 AJD", DateErrorBadDayCount, ""},
+        {"", "", -1, "-3001-01-01 CE", DateErrorTooEarly, ""},
+        {"", "", -1, "0 AJD", DateErrorTooEarly, ""},
+        {"", "", -1, "625332 CJDL", DateErrorTooEarly, ""},
+        {"", "", -1, std::string(400, '7') + " AJD", 0, later},
+        {"", "", -1, "4700-10-30 PAN", DateErrorBadPAN, ""},
+        {"", "", -1, "4698-14-01 PAN", DateErrorBadPAN, ""},
+        {"", "", -1, "-305-01-01 PAN", DateErrorTooEarly, ""},
+        {"", "", -1, "79-61-1-1 CHL", DateErrorBadCHL, ""},
+        {"", "", -1, "79-29-2-30 CHL", DateErrorDayBeyondMonth, ""},  // the second month of 2012 has 29 days
+        {"", "", -1, "79-29-1-17 CHS", DateErrorBadCHS, ""},
+        {"", "", -1, "79-29-25-1 CHS", DateErrorBadCHS, ""},
+        {"", "1-5", -1, "2001-12-31 CE", DateErrorPlusMinus, ""},
+        {"930", "", -1, "2001-12-31 CE", DateErrorBadTime, ""},
+        {"00:00", "", 0, "-3000-01-01 CE", 0, ""},
+        {"07:59", "", 1, "-3000-01-01 CE", 0, earlier},
+        {"23:59", "", 0, "3000-01-01 CE", 0, ""},
+        {"00:00", "", 0, "3000-01-02 CE", 0, later},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20) + " " + c.time + " " + c.plusMinus);
+        model->txbTime.text.clear();
+        model->txbPlusMinus.text.clear();
+        Convert("2012-01-23 CE");
+        model->txbTime.text = c.time;
+        model->cboTimeZone.listIndex = c.zone;
+        model->txbPlusMinus.text = c.plusMinus;
+        if (c.code != 0) {
+            ExpectEntryError(c.text, c.code);
+        } else {
+            Convert(c.text);
+            if (c.range.empty()) {
+                EXPECT_TRUE(port.messages.empty());
+                EXPECT_TRUE(model->lblCommonEraDate[1].caption.starts_with(c.text));
+                continue;
+            }
+            ExpectOneMessage("Date out of range", c.range, MessageIcon::Exclamation);
+        }
+        EXPECT_EQ(model->state.CurrentAJD, 2455950.0);
+        EXPECT_EQ(model->state.InputCalendar, CalendarCE);
+        EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 12:00 GMT Monday");
+    }
+    // The text refused stays in the box, trimmed and in upper case, and so
+    // does the time refused. A date without a calendar is refused before the
+    // time is looked at; a bad date after the empty time box has become 12:00.
     model->txbTime.text.clear();
-    ExpectEntryError("", DateErrorNoDate);
-    ExpectEntryError("CE 2001-12-31", DateErrorNoDate);
-    ExpectEntryError("2001-12-31 CEX", DateErrorNoCalendar);
-    ExpectEntryError("2001 12 31", DateErrorNoCalendar);
-    EXPECT_EQ(model->txbTime.text, "");  // refused before the time was looked at
-    ExpectEntryError("2001-12-31 12:00 CE", DateErrorTimeInDate);
-    ExpectEntryError("2001/12/31 CE", DateErrorSeparator);
-    ExpectEntryError("2001.12.31 JC", DateErrorSeparator);
-    ExpectEntryError("2001-02-30 CE", DateErrorBadCE);
-    EXPECT_EQ(model->txbTime.text, "12:00");  // written before the date was read
-    ExpectEntryError("2001-02-29 JC", DateErrorBadJC);
-    ExpectEntryError("-1-2-3 AJD", DateErrorBadDayCount);
-    ExpectEntryError("-3001-01-01 CE", DateErrorTooEarly);
-    ExpectEntryError("0 AJD", DateErrorTooEarly);
-    ExpectEntryError("625332 CJDL", DateErrorTooEarly);
-    model->txbPlusMinus.text = "1-5";
-    ExpectEntryError("2001-12-31 CE", DateErrorPlusMinus);
-    model->txbPlusMinus.text.clear();
-    model->txbTime.text = "930";
-    ExpectEntryError("2001-12-31 CE", DateErrorBadTime);
-    model->txbTime.text = "24:00";
-    ExpectEntryError("2001-12-31 CE", DateErrorBadTime);
-    EXPECT_EQ(model->txbDate.text, "2001-12-31 CE");
-    EXPECT_EQ(model->txbTime.text, "24:00");
-    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 12:00 GMT Monday");
-    EXPECT_EQ(model->state.InputCalendar, CalendarCE);
-}
-
-TEST_F(MainWindowTest, ErrorKeepsTheTrimmedUpperCaseText) {
     ExpectEntryError("  2001-02-30 ce  ", DateErrorBadCE);
     EXPECT_EQ(model->txbDate.text, "2001-02-30 CE");
-    EXPECT_EQ(model->state.InputCalendar, CalendarCHL);
+    EXPECT_EQ(model->txbTime.text, "12:00");
+    model->txbTime.text.clear();
+    ExpectEntryError("2001 12 31", DateErrorNoCalendar);
+    EXPECT_EQ(model->txbTime.text, "");
+    model->txbTime.text = "24:00";
+    ExpectEntryError("2001-12-31 CE", DateErrorBadTime);
+    EXPECT_EQ(model->txbTime.text, "24:00");
+    // Outside China a lunar date has no overseas year.
+    ChooseCountry(CountryVietnam);
+    ExpectEntryError("4709-1-1 CHL", DateErrorBadCHL);
 }
 
 TEST_F(MainWindowTest, DateWithoutCodeAsksAboutTheCalendarInForce) {
     model->lblCommonEraDate_Click(2);  // right click: CE in force
-    port->answers = {false};
+    port.answers = {false};
     Convert("2001-12-31");
-    ASSERT_EQ(port->messages.size(), 2u);
-    EXPECT_TRUE(port->messages[0].question);
-    EXPECT_EQ(port->messages[1].text, DateErrorMessage(DateErrorNoCalendar, true));
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_TRUE(port.messages[0].question);
+    EXPECT_EQ(port.messages[1].text, DateErrorMessage(DateErrorNoCalendar, true));
     EXPECT_EQ(model->txbDate.text, "2001-12-31");
     EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
-    port->answers = {true};
-    port->messages.clear();
+    port.answers = {true};
+    port.messages.clear();
     Convert("2001-12-31");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].title, "Calendar?");
-    EXPECT_EQ(port->messages[0].text, "Is this a CE Calendar date?");
-    EXPECT_TRUE(port->messages[0].question);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Calendar?");
+    EXPECT_EQ(port.messages[0].text, "Is this a CE Calendar date?");
+    EXPECT_TRUE(port.messages[0].question);
     EXPECT_EQ(model->txbDate.text, "2001-12-31 CE");
     EXPECT_EQ(model->lblCommonEraDate[1].caption, "2001-12-31 CE 12:00 GMT Monday");
-}
-
-// A day count too long for a double reads as infinity, and is refused as late.
-TEST_F(MainWindowTest, AnEndlessDayCountIsRefusedAsTooLate) {
-    Convert(std::string(400, '7') + " AJD");
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].text, "Date is later than 3000-01-01 CE.");
-    EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
-}
-
-// The first and the last day of the range are admitted whole, at Greenwich;
-// a minute outside is refused with its own message (empty: admitted).
-TEST_F(MainWindowTest, TheRangeAdmitsItsFirstAndLastDayWhole) {
-    const struct {
-        const char *date, *time;
-        int zone;  // 0 GMT, 1 CCT
-        std::string refusal;
-    } cases[] = {{"-3000-01-01 CE", "00:00", 0, ""}, {"-3000-01-01 CE", "07:59", 1, "Date is earlier than -3000-01-01 CE."},
-                 {"3000-01-01 CE", "23:59", 0, ""},  {"3000-01-02 CE", "00:00", 0, "Date is later than 3000-01-01 CE."}};
-    for (const auto& c : cases) {
-        Convert("2000-01-01 CE");
-        port->messages.clear();
-        model->txbTime.text = c.time;
-        model->cboTimeZone.listIndex = c.zone;
-        Convert(c.date);
-        const std::string shown = port->messages.empty() ? "" : port->messages[0].text;
-        EXPECT_EQ(shown, c.refusal) << c.date << " " << c.time;
-        EXPECT_EQ(model->lblCommonEraDate[1].caption.starts_with(c.date), c.refusal.empty()) << c.date;
-    }
 }
 
 TEST_F(MainWindowTest, LeftClicksFillTheEntryBoxes) {
     Convert("2012-01-23 CE");
     model->lblChineseLunarDate_Click(1);
-    EXPECT_EQ(port->clipboard, "79-29-01-01 CHL 20:00 CCT");
+    EXPECT_EQ(port.clipboard, "79-29-01-01 CHL 20:00 CCT");
     EXPECT_EQ(model->txbDate.text, "79-29-01-01 CHL");
     EXPECT_EQ(model->txbTime.text, "20:00");
     EXPECT_EQ(model->cboTimeZone.listIndex, 1);
@@ -409,7 +467,7 @@ TEST_F(MainWindowTest, LeftClicksFillTheEntryBoxes) {
     EXPECT_EQ(model->txbTime.text, "12:00");
     EXPECT_EQ(model->cboTimeZone.Text(), "GMT");
     Convert(model->txbDate.text);  // the same moment again
-    EXPECT_EQ(port->messages.back().text, "Calendar dates unchanged.");
+    EXPECT_EQ(port.messages.back().text, "Calendar dates unchanged.");
 
     model->lblChronologicalJulianDateLondon_Click(1);
     EXPECT_EQ(model->txbDate.text, "2,455,950.5000 CJDL");
@@ -440,14 +498,14 @@ TEST_F(MainWindowTest, RightClickOnlyCopiesAndChoosesTheCalendar) {
     Convert("2012-01-23 CE");
     model->SetDateText("typed");
     model->lblAstronomicalJulianDate_Click(2);
-    EXPECT_EQ(port->clipboard, "2,455,950.0000 AJD");
+    EXPECT_EQ(port.clipboard, "2,455,950.0000 AJD");
     EXPECT_EQ(model->txbDate.text, "typed");
     EXPECT_EQ(model->state.InputCalendar, CalendarAJD);
     EXPECT_EQ(model->lblAstronomicalJulianDate[0].foreColour, model->state.SelectedColour);
     model->lblDeltaT[1].caption = "x";
     model->lblPhaseOfMoon.caption = "Full moon, 100.0%";
     model->lblPhaseOfMoon_Click();
-    EXPECT_EQ(port->clipboard, "Full moon, 100.0%");
+    EXPECT_EQ(port.clipboard, "Full moon, 100.0%");
 }
 
 TEST_F(MainWindowTest, NowClearAndReset) {
@@ -517,9 +575,6 @@ TEST_F(MainWindowTest, PantheonLabelsAndEntry) {
     model->txbTime.text = "02:00";
     Convert("4696-11-25 PAN");
     EXPECT_EQ(model->lblCommonEraDate[1].caption, "1999-12-31 CE 18:00 GMT Friday");
-    ExpectEntryError("4700-10-30 PAN", DateErrorBadPAN);
-    ExpectEntryError("4698-14-01 PAN", DateErrorBadPAN);
-    ExpectEntryError("-305-01-01 PAN", DateErrorTooEarly);
 }
 
 TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
@@ -540,7 +595,7 @@ TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
     EXPECT_NE(model->lblPhaseOfMoon.caption.find("(waning)"), std::string::npos) << model->lblPhaseOfMoon.caption;
     EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 21 days, ", 0), 0u) << model->lblAgeOfMoon.caption;
     model->lblAgeOfMoon_Click();
-    EXPECT_EQ(port->clipboard, model->lblAgeOfMoon.caption);
+    EXPECT_EQ(port.clipboard, model->lblAgeOfMoon.caption);
 }
 
 // Restore state after a change of longitude brings the meridian back with
