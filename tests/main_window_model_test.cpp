@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
 
 #include "dates/date_entry.h"
 #include "engine/cycles.h"
@@ -201,38 +204,6 @@ TEST_F(MainWindowTest, SolarTermFirstDayDropsTheZoneAndShowsTheTermCode) {
     EXPECT_EQ(model->lblChineseSolarDate[1].toolTip.rfind("The 1st day (", 0), 0u);
 }
 
-TEST_F(MainWindowTest, EpochAndMethodRedrawTheChineseDates) {
-    Convert("2012-01-23 CE");
-    model->cboEpoch.listIndex = 1;
-    model->cboEpoch_Click();
-    EXPECT_EQ(model->Epoch(), -2636);
-    EXPECT_EQ(model->Settings().epoch, -2636);
-    model->cboMethod.listIndex = 1;
-    model->cboMethod_Click();
-    EXPECT_EQ(model->Settings().method, 1);
-}
-
-TEST_F(MainWindowTest, PlusMinusDaysMoveTheEnteredOrDisplayedDate) {
-    Convert("2012-01-23 CE");
-    model->txbPlusMinus.text = " 10 ";
-    model->optMinus_Click();
-    Convert("2012-01-23 CE");
-    EXPECT_EQ(model->txbPlusMinus.text, "10");
-    EXPECT_EQ(model->state.CurrentAJD, 2455940.0);
-    // An empty date box takes the displayed date of the calendar in force.
-    model->txbPlusMinus.text = "+1.5";
-    model->optPlus_Click();
-    port.clipboard = "kept";
-    Convert("");
-    ASSERT_TRUE(port.messages.empty());
-    EXPECT_EQ(model->txbDate.text, "2012-01-13 CE");
-    EXPECT_EQ(model->state.CurrentAJD, 2455941.5);
-    EXPECT_EQ(port.clipboard, "kept");
-    model->txbPlusMinus.text = "1,000";
-    Convert("2012-01-23 CE");
-    EXPECT_EQ(model->state.CurrentAJD, 2456950.0);
-}
-
 TEST_F(MainWindowTest, SameMomentOrSameCETextIsUnchanged) {
     Convert("2012-01-23 CE");
     autoLogs.clear();
@@ -249,55 +220,6 @@ TEST_F(MainWindowTest, SameMomentOrSameCETextIsUnchanged) {
     EXPECT_EQ(port.messages[0].text, "Calendar dates unchanged.");
     EXPECT_EQ(model->lblAstronomicalJulianDate[1].caption, "2,455,950.0001 AJD");
     EXPECT_TRUE(autoLogs.empty());
-}
-
-TEST_F(MainWindowTest, DayCountsCarryTheirOwnTime) {
-    Convert("2,111,111 AJD");
-    EXPECT_EQ(model->state.CurrentAJD, 2111111.0);
-    EXPECT_EQ(model->txbTime.text, "12:00");
-    EXPECT_EQ(model->cboTimeZone.Text(), "GMT");
-    EXPECT_EQ(model->state.InputCalendar, CalendarAJD);
-    EXPECT_EQ(model->lblAstronomicalJulianDate[0].foreColour, model->state.SelectedColour);
-    Convert("2111112.5 CJDL");
-    EXPECT_EQ(model->state.CurrentAJD, 2111112.0);
-    EXPECT_EQ(model->state.InputCalendar, CalendarCJDL);
-    model->txbTime.text = "03:00";
-    Convert("2455950.5 CJDC");
-    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2455950.0 - 120.0 / 360.0);
-    EXPECT_EQ(model->txbTime.text, "12:00");
-    EXPECT_EQ(model->cboTimeZone.listIndex, 1);
-    EXPECT_EQ(model->state.InputCalendar, CalendarCJDC);
-}
-
-// --- Chinese dates: read by the date-string library, turned into days by the engine ---
-
-// 4709-1-1 CHL in China is the lunar new year of 2012, 2012-01-23 CE, at noon
-// CCT (its labels are orbel-cli's, in tests/data/cli_transcript.txt).
-TEST_F(MainWindowTest, OverseasYearToTheLunarNewYearOf2012) {
-    Convert("4709-1-1 chl");
-    ASSERT_TRUE(port.messages.empty());
-    EXPECT_EQ(model->cboTimeZone.Text(), "CCT");
-    EXPECT_EQ(model->state.InputCalendar, CalendarCHL);
-    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2455950.0 - 120.0 / 360.0);
-    EXPECT_EQ(model->lblChineseLunarDate[0].foreColour, model->state.SelectedColour);
-    EXPECT_TRUE(model->cmdSaveState.enabled);
-    // The same day written with cycle and position.
-    Convert("79-29-1-1 CHL");
-    ExpectOneMessage("Convert date", "Calendar dates unchanged.");
-    Convert("4708-1-1 CHL");
-    EXPECT_EQ(model->lblChineseLunarDate[1].caption, "79-28-01-01 CHL 12:00 CCT");
-}
-
-TEST_F(MainWindowTest, OverseasYearMeansTheSameYearUnderEitherEpoch) {
-    model->cboEpoch.listIndex = 1;
-    model->cboEpoch_Click();
-    Convert("4709-1-1 CHL");
-    ASSERT_TRUE(port.messages.empty());
-    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 04:00 GMT Monday");
-    EXPECT_EQ(model->lblChineseLunarDate[1].caption, "78-29-01-01 CHL 12:00 CCT");
-    // Cycle and position follow the epoch in force: cycle 79 is 60 years on.
-    Convert("79-29-1-1 CHL");
-    EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, 13), "2072-02-19 CE");
 }
 
 // A "?" position takes the element and animal chosen after typing, however
@@ -324,21 +246,6 @@ TEST_F(MainWindowTest, QuestionMarkPositionTakesTheDropDowns) {
     ExpectEntryError("79-?-1-1 CHL", DateErrorBadCHL);
 }
 
-TEST_F(MainWindowTest, SolarDateAndPlusMinusDaysFromIt) {
-    Convert("79-29-03-03 CHS");
-    ASSERT_TRUE(port.messages.empty());
-    EXPECT_EQ(model->state.InputCalendar, CalendarCHS);
-    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 04:00 GMT Monday");
-    // Only plus/minus days: the solar date shown, ten days on.
-    model->txbPlusMinus.text = "10";
-    Convert("");
-    EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-02-02 CE 04:00 GMT Thursday");
-    // 2012-01-23 is 4709-01-01 PAN and the first day of the lunar year.
-    Convert("2012-01-23 CE");
-    EXPECT_EQ(model->lblPantheonNote.caption, "PAN month & day same as CHL");
-}
-
 TEST_F(MainWindowTest, MissingLibraryIsReportedAsSuch) {
     model->parseChl = [](std::string_view, ChlDate& r) { return (r.valid = 0) != 0; };
     model->parserError = [] { return std::string("The date-string library liborbel2.so could not be loaded: gone"); };
@@ -348,6 +255,82 @@ TEST_F(MainWindowTest, MissingLibraryIsReportedAsSuch) {
     EXPECT_EQ(port.messages[0].text, "The date-string library liborbel2.so could not be loaded: gone");
     EXPECT_EQ(port.messages[1].text, "Error when parsing date string.");
     EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
+}
+
+// The value labels of the main window by name: their captions and their
+// click procedures.
+struct NamedPair {
+    const char* name;
+    std::array<Label, 2> MainWindowModel::*pair;
+    void (MainWindowModel::*click)(int);
+};
+const NamedPair Pairs[] = {
+    {"AJD", &MainWindowModel::lblAstronomicalJulianDate, &MainWindowModel::lblAstronomicalJulianDate_Click},
+    {"CJDL", &MainWindowModel::lblChronologicalJulianDateLondon, &MainWindowModel::lblChronologicalJulianDateLondon_Click},
+    {"CE", &MainWindowModel::lblCommonEraDate, &MainWindowModel::lblCommonEraDate_Click},
+    {"JC", &MainWindowModel::lblJulianCalendarDate, &MainWindowModel::lblJulianCalendarDate_Click},
+    {"CJDC", &MainWindowModel::lblChronologicalJulianDateBeijing, &MainWindowModel::lblChronologicalJulianDateBeijing_Click},
+    {"CHS", &MainWindowModel::lblChineseSolarDate, &MainWindowModel::lblChineseSolarDate_Click},
+    {"CHL", &MainWindowModel::lblChineseLunarDate, &MainWindowModel::lblChineseLunarDate_Click},
+    {"PANGMT", &MainWindowModel::lblPantheonCalendarGMT, &MainWindowModel::lblPantheonCalendarGMT_Click},
+    {"PANCCT", &MainWindowModel::lblPantheonCalendarCCT, &MainWindowModel::lblPantheonCalendarCCT_Click},
+};
+const NamedPair& PairNamed(const std::string& name) {
+    return *std::find_if(std::begin(Pairs), std::end(Pairs), [&](const NamedPair& p) { return p.name == name; });
+}
+
+// One model driven step by step through tests/data/main_window_session.txt:
+// typing, the entry boxes and lists, clicks on the value labels. After each
+// step the table holds what the window shows then.
+TEST_F(MainWindowTest, SessionOfEntriesAndLabelClicks) {
+    using Args = const std::vector<std::string>&;
+    MainWindowModel& m = *model;
+    const auto shown = [&] {
+        char ajd[32];
+        std::snprintf(ajd, sizeof ajd, "%.6f", m.state.CurrentAJD);
+        std::string text = "date '" + m.txbDate.text + "' time '" + m.txbTime.text + "' zone '" + m.cboTimeZone.Text() +
+                           "' +- '" + m.txbPlusMinus.text + "' calendar " + std::to_string(m.state.InputCalendar) +
+                           " selected";
+        for (const NamedPair& p : Pairs)
+            if ((m.*p.pair)[0].foreColour == m.state.SelectedColour) text += " " + std::string(p.name);
+        text += " at " + std::string(ajd) + " | " + m.lblCommonEraDate[1].caption + " | " + m.lblChineseLunarDate[1].caption +
+                " | element '" + m.cboElement.Text() + "' animal '" + m.cboAnimal.Text() + "' | clipboard '" +
+                port.clipboard + "'";
+        for (const RecordedMessage& message : port.messages) text += " | " + message.title + ": " + message.text;
+        return text;
+    };
+    const auto step = [&](std::function<void(Args)> act) {
+        return [&, act](Args a) {
+            port.messages.clear();
+            act(a);
+            return shown();
+        };
+    };
+    testing::ExpectCaseTable(
+        "main_window_session.txt",
+        {{"Convert", step([&](Args a) { Convert(a[0]); })},
+         {"Type", step([&](Args a) { m.SetDateText(a[0]); })},
+         {"Clear", step([&](Args) { m.cmdClearDate_Click(); })},
+         {"Time", step([&](Args a) { m.txbTime.text = a[0]; })},
+         {"PlusMinus", step([&](Args a) { m.txbPlusMinus.text = a[0]; })},
+         {"Minus", step([&](Args) { m.optMinus_Click(); })},
+         {"Plus", step([&](Args) { m.optPlus_Click(); })},
+         {"Clipboard", step([&](Args a) { port.clipboard = a[0]; })},
+         {"Click", step([&](Args a) { (m.*PairNamed(a[0]).click)(std::stoi(a[1])); })},
+         {"Caption", step([&](Args a) { (m.*PairNamed(a[0]).pair)[1].caption = a[1]; })},
+         {"ClickPhaseOfMoon", step([&](Args) { m.lblPhaseOfMoon_Click(); })},
+         {"PantheonNote", [&](Args) { return m.lblPantheonNote.caption; }},
+         {"Epoch",
+          [&](Args a) {
+              m.cboEpoch.listIndex = std::stoi(a[0]);
+              m.cboEpoch_Click();
+              return std::to_string(m.Epoch()) + " " + std::to_string(m.Settings().epoch);
+          }},
+         {"Method", [&](Args a) {
+              m.cboMethod.listIndex = std::stoi(a[0]);
+              m.cboMethod_Click();
+              return std::to_string(m.Settings().method);
+          }}});
 }
 
 // Typed texts refused with their entry error or range message (neither:
@@ -410,7 +393,6 @@ TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
             ExpectOneMessage("Date out of range", c.range, MessageIcon::Exclamation);
         }
         EXPECT_EQ(model->state.CurrentAJD, 2455950.0);
-        EXPECT_EQ(model->state.InputCalendar, CalendarCE);
         EXPECT_EQ(model->lblCommonEraDate[1].caption, "2012-01-23 CE 12:00 GMT Monday");
     }
     // The text refused stays in the box, trimmed and in upper case, and so
@@ -449,63 +431,6 @@ TEST_F(MainWindowTest, DateWithoutCodeAsksAboutTheCalendarInForce) {
     EXPECT_TRUE(port.messages[0].question);
     EXPECT_EQ(model->txbDate.text, "2001-12-31 CE");
     EXPECT_EQ(model->lblCommonEraDate[1].caption, "2001-12-31 CE 12:00 GMT Monday");
-}
-
-TEST_F(MainWindowTest, LeftClicksFillTheEntryBoxes) {
-    Convert("2012-01-23 CE");
-    model->lblChineseLunarDate_Click(1);
-    EXPECT_EQ(port.clipboard, "79-29-01-01 CHL 20:00 CCT");
-    EXPECT_EQ(model->txbDate.text, "79-29-01-01 CHL");
-    EXPECT_EQ(model->txbTime.text, "20:00");
-    EXPECT_EQ(model->cboTimeZone.listIndex, 1);
-    EXPECT_EQ(model->state.InputCalendar, CalendarCHL);
-    EXPECT_EQ(model->lblChineseLunarDate[0].foreColour, model->state.SelectedColour);
-    EXPECT_EQ(model->lblCommonEraDate[0].foreColour, model->state.UnselectedColour);
-
-    model->lblJulianCalendarDate_Click(1);
-    EXPECT_EQ(model->txbDate.text, "2012-01-10 JC");
-    EXPECT_EQ(model->txbTime.text, "12:00");
-    EXPECT_EQ(model->cboTimeZone.Text(), "GMT");
-    Convert(model->txbDate.text);  // the same moment again
-    EXPECT_EQ(port.messages.back().text, "Calendar dates unchanged.");
-
-    model->lblChronologicalJulianDateLondon_Click(1);
-    EXPECT_EQ(model->txbDate.text, "2,455,950.5000 CJDL");
-    EXPECT_EQ(model->txbTime.text, "");
-    EXPECT_EQ(model->cboTimeZone.listIndex, -1);
-    EXPECT_EQ(model->state.InputCalendar, CalendarCJDL);
-
-    model->lblChineseSolarDate_Click(1);
-    EXPECT_EQ(model->txbDate.text, "79-29-03-03 CHS");
-    EXPECT_EQ(model->state.InputCalendar, CalendarCHS);
-}
-
-TEST_F(MainWindowTest, LunarValueWithNamesChoosesElementAndAnimal) {
-    model->lblChineseLunarDate[1].caption = "76-13-11-28 CHL Fire-Dog 10:32 CCT";
-    model->lblChineseLunarDate_Click(1);
-    EXPECT_EQ(model->txbDate.text, "76-13-11-28 CHL");
-    EXPECT_EQ(model->txbTime.text, "10:32");
-    EXPECT_EQ(model->cboTimeZone.Text(), "CCT");
-    EXPECT_EQ(model->cboElement.Text(), "fire");
-    EXPECT_EQ(model->cboAnimal.Text(), "dog");
-    // Without names the element stays and the animal empties.
-    model->lblChineseLunarDate[1].caption = "76-13-11-29 CHL 10:32 CCT";
-    model->lblChineseLunarDate_Click(1);
-    EXPECT_EQ(model->cboAnimal.listIndex, BlankAnimalIndex);
-}
-
-TEST_F(MainWindowTest, RightClickOnlyCopiesAndChoosesTheCalendar) {
-    Convert("2012-01-23 CE");
-    model->SetDateText("typed");
-    model->lblAstronomicalJulianDate_Click(2);
-    EXPECT_EQ(port.clipboard, "2,455,950.0000 AJD");
-    EXPECT_EQ(model->txbDate.text, "typed");
-    EXPECT_EQ(model->state.InputCalendar, CalendarAJD);
-    EXPECT_EQ(model->lblAstronomicalJulianDate[0].foreColour, model->state.SelectedColour);
-    model->lblDeltaT[1].caption = "x";
-    model->lblPhaseOfMoon.caption = "Full moon, 100.0%";
-    model->lblPhaseOfMoon_Click();
-    EXPECT_EQ(port.clipboard, "Full moon, 100.0%");
 }
 
 TEST_F(MainWindowTest, NowClearAndReset) {
@@ -559,22 +484,6 @@ TEST_F(MainWindowTest, EnterInTheDateBoxConverts) {
     EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
     model->txbDate_KeyPress(13);
     EXPECT_EQ(model->state.CurrentAJD, 2455950.0);
-}
-
-TEST_F(MainWindowTest, PantheonLabelsAndEntry) {
-    Convert("2012-01-23 CE");
-    model->lblPantheonCalendarCCT_Click(1);
-    EXPECT_EQ(model->txbDate.text, "4709-01-01 PAN");
-    EXPECT_EQ(model->cboTimeZone.Text(), "CCT");
-    EXPECT_EQ(model->state.InputCalendar, CalendarPANCCT);
-    EXPECT_EQ(model->lblPantheonCalendarGMT[0].foreColour, model->state.SelectedColour);
-    // The time and zone the click filled in stay: 20:00 CCT is 12:00 GMT.
-    Convert("4696-11-25 PAN");
-    EXPECT_EQ(model->state.InputCalendar, CalendarPANGMT);
-    EXPECT_EQ(model->lblCommonEraDate[1].caption, "2000-01-01 CE 12:00 GMT Saturday");
-    model->txbTime.text = "02:00";
-    Convert("4696-11-25 PAN");
-    EXPECT_EQ(model->lblCommonEraDate[1].caption, "1999-12-31 CE 18:00 GMT Friday");
 }
 
 TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
