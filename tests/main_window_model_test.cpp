@@ -248,10 +248,12 @@ struct NamedPair {
 };
 const NamedPair Pairs[] = {
     {"AJD", &MainWindowModel::lblAstronomicalJulianDate, &MainWindowModel::lblAstronomicalJulianDate_Click},
-    {"CJDL", &MainWindowModel::lblChronologicalJulianDateLondon, &MainWindowModel::lblChronologicalJulianDateLondon_Click},
+    {"CJDL", &MainWindowModel::lblChronologicalJulianDateLondon,
+     &MainWindowModel::lblChronologicalJulianDateLondon_Click},
     {"CE", &MainWindowModel::lblCommonEraDate, &MainWindowModel::lblCommonEraDate_Click},
     {"JC", &MainWindowModel::lblJulianCalendarDate, &MainWindowModel::lblJulianCalendarDate_Click},
-    {"CJDC", &MainWindowModel::lblChronologicalJulianDateBeijing, &MainWindowModel::lblChronologicalJulianDateBeijing_Click},
+    {"CJDC", &MainWindowModel::lblChronologicalJulianDateBeijing,
+     &MainWindowModel::lblChronologicalJulianDateBeijing_Click},
     {"CHS", &MainWindowModel::lblChineseSolarDate, &MainWindowModel::lblChineseSolarDate_Click},
     {"CHL", &MainWindowModel::lblChineseLunarDate, &MainWindowModel::lblChineseLunarDate_Click},
     {"PANGMT", &MainWindowModel::lblPantheonCalendarGMT, &MainWindowModel::lblPantheonCalendarGMT_Click},
@@ -275,9 +277,9 @@ TEST_F(MainWindowTest, SessionOfEntriesAndLabelClicks) {
                            " selected";
         for (const NamedPair& p : Pairs)
             if ((m.*p.pair)[0].foreColour == m.state.SelectedColour) text += " " + std::string(p.name);
-        text += " at " + std::string(ajd) + " | " + m.lblCommonEraDate[1].caption + " | " + m.lblChineseLunarDate[1].caption +
-                " | element '" + m.cboElement.Text() + "' animal '" + m.cboAnimal.Text() + "' | clipboard '" +
-                port.clipboard + "'";
+        text += " at " + std::string(ajd) + " | " + m.lblCommonEraDate[1].caption + " | " +
+                m.lblChineseLunarDate[1].caption + " | element '" + m.cboElement.Text() + "' animal '" +
+                m.cboAnimal.Text() + "' | clipboard '" + port.clipboard + "'";
         for (const RecordedMessage& message : port.messages)
             text += " | " + message.title + (message.question ? " (asked)" : "") +
                     (message.icon == MessageIcon::Exclamation ? " (!): " : ": ") + message.text;

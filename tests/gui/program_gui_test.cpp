@@ -88,7 +88,8 @@ TEST_F(ProgramGui, ATruncatedOrGarbledStateFileGivesResetAndNowWithoutAMessage) 
         EXPECT_TRUE(port->messages.empty());
         EXPECT_EQ(Main().cboMoveStep->currentIndex(), 6);  // Reset
         const QString ce = Main().lblCommonEraDate.value->text();
-        EXPECT_TRUE(ce.startsWith(today.toString(Qt::ISODate)) || ce.startsWith(today.addDays(-1).toString(Qt::ISODate)))
+        EXPECT_TRUE(ce.startsWith(today.toString(Qt::ISODate)) ||
+                    ce.startsWith(today.addDays(-1).toString(Qt::ISODate)))
             << ce.toStdString();
     }
 }
@@ -111,7 +112,8 @@ TEST_F(ProgramGui, AMissingProgramTextFileEndsTheProgramWithItsMessage) {
     Restart();
     EXPECT_EQ(program, nullptr);
     ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].text.rfind("Cannot open file containing program text.", 0), 0u) << port->messages[0].text;
+    EXPECT_EQ(port->messages[0].text.rfind("Cannot open file containing program text.", 0), 0u)
+        << port->messages[0].text;
     EXPECT_NE(port->messages[0].text.find("orbel.dat"), std::string::npos);
 }
 
