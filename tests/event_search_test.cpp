@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "app/main_window_model.h"
-#include "support/scripted_user_port.h"
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
@@ -13,34 +11,16 @@
 #include "engine/sol_eq.h"
 #include "navigation/event_search.h"
 #include "services/calendar_conversion.h"
+#include "tests/main_window_fixture.h"
 
 namespace orbel {
 namespace {
 
+using testing::Y2000Noon;
 constexpr double Second = 1.0 / 86400.0;
-constexpr double Y2000Noon = 2451545.0;
 
-class EventSearchTest : public ::testing::Test {
+class EventSearchTest : public testing::MainWindowFixture {
 protected:
-    void SetUp() override {
-        model = std::make_unique<MainWindowModel>(port);
-        model->clock = [] { return Y2000Noon; };
-        model->links.AutoLog = [this](int16_t& op) { autoLogs.push_back(op); };
-        model->Load("1");
-        autoLogs.clear();
-    }
-
-    void Show(double ajd) {
-        model->state.CurrentAJD = ajd;
-        model->DisplayDatesAndTimes();
-    }
-    void Convert(std::string_view text) {
-        model->SetDateText(text);
-        model->cmdCompute_Click();
-        model->SetDateText("");
-        port.messages.clear();
-        autoLogs.clear();
-    }
     void Choose(int target, bool next, int element = BlankElementIndex, int animal = BlankAnimalIndex) {
         model->cboElement.listIndex = element;
         model->cboAnimal.listIndex = animal;
@@ -53,15 +33,11 @@ protected:
     }
     double Search(int target, bool next, int element = BlankElementIndex, int animal = BlankAnimalIndex) {
         Choose(target, next, element, animal);
+        port.messages.clear();
         model->cmdSearch_Click();
         return model->state.CurrentAJD;
     }
     std::string Lunar() const { return model->lblChineseLunarDate[1].caption; }
-    std::string CE() const { return model->lblCommonEraDate[1].caption; }
-
-    ScriptedUserPort port;
-    std::unique_ptr<MainWindowModel> model;
-    std::vector<int16_t> autoLogs;
 };
 
 // --- Lunar phases --------------------------------------------------------------
@@ -193,10 +169,11 @@ TEST_F(EventSearchTest, CalendricalTargetsLandOnTheEngineDay) {
     };
     for (const Case& c : cases) {
         Convert(c.from);
+        model->SetDateText("");
         Search(c.target, c.next, c.element, c.animal);
         EXPECT_TRUE(port.messages.empty()) << c.from << " " << c.target;
         EXPECT_EQ(Lunar().substr(0, c.lunar.size()), c.lunar) << c.from << " " << c.target;
-        EXPECT_EQ(CE().substr(0, c.ce.size()), c.ce) << c.from << " " << c.target;
+        EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, c.ce.size()), c.ce) << c.from << " " << c.target;
         // A calendrical day is shown at its midday at the reference meridian.
         EXPECT_NE(Lunar().find(" 12:00 CCT"), std::string::npos) << Lunar();
     }
@@ -243,13 +220,12 @@ TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
     const auto reader = model->parseChl;
     for (const Case& c : cases) {
         Convert(c.from);
+        model->SetDateText("");
         model->parseChl = reader;
         if (c.unreadableLunarDate) model->parseChl = [](std::string_view, ChlDate&) { return false; };
         const double before = model->state.CurrentAJD;
         Search(c.target, c.next, BlankElementIndex, c.animal);
-        ASSERT_EQ(port.messages.size(), 1u) << c.text;
-        EXPECT_EQ(port.messages[0].title, c.title);
-        EXPECT_EQ(port.messages[0].text, c.text);
+        ExpectOneMessage(c.title, c.text);
         EXPECT_EQ(model->state.CurrentAJD, before) << c.text;
         EXPECT_FALSE(model->lblSearching.visible);
     }

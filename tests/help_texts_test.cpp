@@ -3,17 +3,14 @@
 // help giving what the program really shows.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "app/help_texts.h"
-#include "app/help_windows.h"
-#include "app/main_window_model.h"
-#include "support/scripted_user_port.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "tests/golden.h"
+#include "tests/main_window_fixture.h"
 
 namespace orbel {
 namespace {
@@ -47,82 +44,63 @@ TEST(HelpTexts, CountriesMeridiansAndZonesAreThoseOfTheProgram) {
     EXPECT_TRUE(Mentions(HelpText, "Japan the boar"));
 }
 
-TEST(HelpTexts, TheMethodsAreNamedAsInTheirList) {
-    ScriptedUserPort port;
-    MainWindowModel model(port);
-    model.Load("1");
-    ASSERT_EQ(model.cboMethod.ListCount(), 2);
-    for (const std::string& method : model.cboMethod.items) EXPECT_TRUE(Mentions(HelpText, "the " + method)) << method;
+// The help held to the main window: its lists and captions, and its worked
+// examples typed in.
+class HelpAndWindow : public testing::MainWindowFixture {
+protected:
+    void SetUp() override { Start("1", 2460000.25); }  // 2023-02-24, away from every example
+    // Types `date` (which the help must show) and converts it without a message.
+    void Convert(std::string_view date) {
+        ASSERT_TRUE(Mentions(HelpText, date)) << date;
+        model->txbTime.text.clear();
+        model->cboTimeZone.listIndex = -1;
+        MainWindowFixture::Convert(date);
+        ASSERT_TRUE(port.messages.empty()) << date << ": " << port.messages[0].text;
+    }
+};
+
+TEST_F(HelpAndWindow, TheMethodsAreNamedAsInTheirList) {
+    ASSERT_EQ(model->cboMethod.ListCount(), 2);
+    for (const std::string& method : model->cboMethod.items) EXPECT_TRUE(Mentions(HelpText, "the " + method)) << method;
 }
 
-TEST(HelpTexts, ControlsAreNamedByTheirCaptions) {
-    ScriptedUserPort port;
-    MainWindowModel model(port);
-    for (const Button* b : {&model.cmdCompute, &model.cmdNow, &model.cmdClearDate, &model.cmdReset})
+TEST_F(HelpAndWindow, ControlsAreNamedByTheirCaptions) {
+    const MainWindowModel& m = *model;
+    for (const Button* b : {&m.cmdCompute, &m.cmdNow, &m.cmdClearDate, &m.cmdReset})
         EXPECT_TRUE(Mentions(HelpText, b->caption + " ")) << b->caption;
-    for (const OptionButton* o : {&model.optPlus, &model.optMinus, &model.optNext, &model.optMoveDirection[0]})
+    for (const OptionButton* o : {&m.optPlus, &m.optMinus, &m.optNext, &m.optMoveDirection[0]})
         EXPECT_TRUE(Mentions(HelpText, o->caption)) << o->caption;
     for (std::string_view what : {"Date box", "Time box", "zone list", "Plus/minus days", "clipboard", "left click",
                                   "right click", "12:00", "F1"})
         EXPECT_TRUE(Mentions(HelpText, what)) << what;
 }
 
-// The examples of the help, typed into the main window.
-class HelpExamples : public ::testing::Test {
-protected:
-    void SetUp() override {
-        model = std::make_unique<MainWindowModel>(port);
-        model->clock = [] { return 2460000.25; };  // 2023-02-24, away from every example
-        model->Load("1");
-    }
-    // Types `date` (which the help must show) and converts it without a message.
-    void Convert(std::string_view date) {
-        ASSERT_TRUE(Mentions(HelpText, date)) << date;
-        model->txbTime.text.clear();
-        model->cboTimeZone.listIndex = -1;
-        model->SetDateText(date);
-        port.messages.clear();
-        model->cmdCompute_Click();
-        ASSERT_TRUE(port.messages.empty()) << date << ": " << port.messages[0].text;
-    }
-    std::string Value(const std::array<Label, 2>& pair) const { return pair[1].caption; }
-
-    ScriptedUserPort port;
-    std::unique_ptr<MainWindowModel> model;
-};
-
-TEST_F(HelpExamples, TheLunarNewYearOf2012) {
+// Each example typed in shows the value the help gives for it.
+TEST_F(HelpAndWindow, TheExamplesGiveWhatTheHelpSays) {
     ASSERT_TRUE(Mentions(HelpText, "79-29-01-01 CHL is day 1 of month 1 of the year at position 29 of the 60-year "
                                    "cycle 79, that is 2012-01-23 CE"));
-    Convert("79-29-01-01 CHL");
-    EXPECT_EQ(Value(model->lblCommonEraDate).substr(0, 13), "2012-01-23 CE");
-    Convert("2012-01-23 CE");
-    EXPECT_EQ(Value(model->lblChineseLunarDate).substr(0, 15), "79-29-01-01 CHL");
-    // The overseas Chinese year of the same day.
-    Convert("4709-1-1 CHL");
-    EXPECT_EQ(Value(model->lblCommonEraDate).substr(0, 13), "2012-01-23 CE");
-}
-
-TEST_F(HelpExamples, TheLeapMonthExampleIsALeapMonth) {
-    Convert("79-29-4*-11 CHL");
-    EXPECT_EQ(Value(model->lblChineseLunarDate).substr(0, 15), "79-29-4*-11 CHL");
-}
-
-TEST_F(HelpExamples, TheFirstDayOfATermShowsItsCode) {
     ASSERT_TRUE(Mentions(HelpText, "79-20-04-01 CHS (J1)"));
-    Convert("79-20-04-01 CHS");
-    EXPECT_EQ(Value(model->lblChineseSolarDate).substr(0, 20), "79-20-04-01 CHS (J1)");
-}
-
-TEST_F(HelpExamples, DayCountsAndTheOtherCalendars) {
     ASSERT_TRUE(Mentions(HelpText, "2,451,545.0 AJD is noon GMT on 2000-01-01 CE"));
-    Convert("2,451,545 AJD");
-    EXPECT_EQ(model->state.CurrentAJD, 2451545.0);
-    EXPECT_EQ(Value(model->lblCommonEraDate).substr(0, 19), "2000-01-01 CE 12:00");
-    Convert("1582-10-04 JC");
-    EXPECT_EQ(Value(model->lblCommonEraDate).substr(0, 13), "1582-10-14 CE");
-    Convert("4709-01-01 PAN");
-    EXPECT_EQ(Value(model->lblPantheonCalendarGMT).substr(0, 14), "4709-01-01 PAN");
+    using Pair = std::array<Label, 2> MainWindowModel::*;
+    const Pair ce = &MainWindowModel::lblCommonEraDate, chl = &MainWindowModel::lblChineseLunarDate;
+    const struct {
+        const char* typed;
+        Pair label;
+        std::string shown;
+    } cases[] = {
+        {"79-29-01-01 CHL", ce, "2012-01-23 CE"},
+        {"2012-01-23 CE", chl, "79-29-01-01 CHL"},
+        {"4709-1-1 CHL", ce, "2012-01-23 CE"},  // the overseas Chinese year of the same day
+        {"79-29-4*-11 CHL", chl, "79-29-4*-11 CHL"},
+        {"79-20-04-01 CHS", &MainWindowModel::lblChineseSolarDate, "79-20-04-01 CHS (J1)"},
+        {"2,451,545 AJD", ce, "2000-01-01 CE 12:00"},
+        {"1582-10-04 JC", ce, "1582-10-14 CE"},
+        {"4709-01-01 PAN", &MainWindowModel::lblPantheonCalendarGMT, "4709-01-01 PAN"},
+    };
+    for (const auto& c : cases) {
+        Convert(c.typed);
+        EXPECT_EQ(((*model).*c.label)[1].caption.substr(0, c.shown.size()), c.shown) << c.typed;
+    }
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ fi
 folder="$prefix/$programDir"
 
 check "orbel-cli in the program folder" '[ -x "$folder/orbel-cli" ]'
-check "liborbel2.so beside the programs" '[ -f "$folder/liborbel2.so" ]'
-check "liborbel2.so exports the two parsers" 'nm -D --defined-only "$folder/liborbel2.so" | grep -q " chl_datestr_to_chldate$"'
+check "liborbel2.so beside the programs exports the two parsers" 'nm -D --defined-only "$folder/liborbel2.so" | grep -q " chl_datestr_to_chldate$"'
 if [ -f "$source/data/orbel.dat" ]; then
   check "orbel.dat in the program folder" 'cmp -s "$source/data/orbel.dat" "$folder/orbel.dat"'
 fi
@@ -43,31 +42,22 @@ check "no build tool in the program folder" '[ ! -e "$folder/make_pictures" ]'
 # moved prefix keeps working.
 check "bin/orbel-cli is a relative link into the program folder" \
   '[ -L "$prefix/bin/orbel-cli" ] && [ "${programDir#/}" = "$programDir" ] && [ "$(readlink -f "$prefix/bin/orbel-cli")" = "$(readlink -f "$folder/orbel-cli")" ] && [ "$(readlink "$prefix/bin/orbel-cli" | cut -c1)" != / ]'
-if [ -e "$folder/orbel" ]; then
-  check "bin/orbel leads to the window program" '[ "$(readlink -f "$prefix/bin/orbel")" = "$(readlink -f "$folder/orbel")" ]'
-fi
 
 entry="$prefix/share/applications/orbel.desktop"
-check "desktop entry installed" '[ -f "$entry" ]'
 check "desktop entry is an application" 'grep -qx "Type=Application" "$entry" && grep -qx "Name=Orbel" "$entry" && grep -qx "Icon=orbel" "$entry"'
 check "desktop entry starts the installed launcher" 'grep -qxF "Exec=\"$prefix/bin/orbel\"" "$entry" && grep -qxF "TryExec=$prefix/bin/orbel" "$entry"'
 check "desktop entry has no unreplaced fields" '! grep -q "@" "$entry"'
 # Both validators come with scripts/deps.sh (desktop-file-utils, appstream).
 check "desktop-file-validate passes the desktop entry" 'desktop-file-validate "$entry"'
 metainfo="$prefix/share/metainfo/com.corvanesystems.orbel.metainfo.xml"
-check "AppStream metainfo installed" '[ -f "$metainfo" ]'
 check "appstreamcli validate passes the metainfo" 'appstreamcli validate --no-net "$metainfo"'
 check "the metainfo launches the installed desktop entry" 'grep -qF "<launchable type=\"desktop-id\">$(basename "$entry")</launchable>" "$metainfo"'
 check "the user manual and its picture beside the program" '[ -f "$folder/manual.html" ] && [ -f "$folder/main-window.png" ] && grep -qF "src=\"main-window.png\"" "$folder/manual.html"'
 
 # The installed command-line program runs through its link, from a foreign
 # working folder, with the build tree out of reach of its library search.
-out=$(cd "$tmp" && "$prefix/bin/orbel-cli" events 2024-01-01 2024-01-31 2>&1)
-check "installed orbel-cli events exits 0" '[ $? -eq 0 ]'
-check "installed orbel-cli lists the six events of January 2024" '[ "$(printf "%s\n" "$out" | wc -l)" -eq 6 ]'
 out=$(cd "$tmp" && "$prefix/bin/orbel-cli" table 2012-01-22 2012-01-23 2>&1)
-check "installed orbel-cli table exits 0" '[ $? -eq 0 ]'
-check "installed orbel-cli tells the lunar new year of 2012" 'printf "%s\n" "$out" | grep -q "79-29-01-01 CHL"'
+check "installed orbel-cli table exits 0 and tells the lunar new year of 2012" '[ $? -eq 0 ] && printf "%s\n" "$out" | grep -q "79-29-01-01 CHL"'
 
 # The installed library loads on its own (no path into the build tree) and
 # parses: 79-29-1-1 is cycle 79, position 29, month 1, day 1, valid.

@@ -5,35 +5,31 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_model.h"
-#include "support/scripted_user_port.h"
 #include "app/move_model.h"
+#include "tests/main_window_fixture.h"
 
 namespace orbel {
 namespace {
 
-class MoveTest : public ::testing::Test {
+class MoveTest : public testing::MainWindowFixture {
 protected:
     void SetUp() override {
-        model.clock = [] { return 2451545.0; };
-        model.links.AutoLog = [this](int16_t& op) { autoLogs.push_back(op); };
-        model.Load("1");
-        model.visible = true;
-        move.Sleep = [this](int ms) { sleeps.push_back(ms); };
-        move.Stepped = [this] { ++steps; };
+        MainWindowFixture::SetUp();
+        model->visible = true;
+        move = std::make_unique<MoveModel>(*model);
+        move->Sleep = [this](int ms) { sleeps.push_back(ms); };
+        move->Stepped = [this] { ++steps; };
     }
     // Shows the date typed; "Calendar dates unchanged." when it is shown already.
     void Convert(std::string_view text) {
-        port.messages.clear();
-        model.SetDateText(text);
-        model.cmdCompute_Click();
+        MainWindowFixture::Convert(text);
         std::erase_if(port.messages, [](const RecordedMessage& m) { return m.text == "Calendar dates unchanged."; });
         ASSERT_TRUE(port.messages.empty()) << text << ": " << port.messages[0].text;
     }
     void ChooseStep(int step, bool forward) {
-        model.cboMoveStep.listIndex = step;
-        move.cboMoveStep_Click();
-        move.optMoveDirection_Click(forward ? 0 : 1);
+        model->cboMoveStep.listIndex = step;
+        move->cboMoveStep_Click();
+        move->optMoveDirection_Click(forward ? 0 : 1);
     }
     // Converts `text`, then moves once by `step`.
     void MoveFrom(std::string_view text, int step, bool forward) {
@@ -41,19 +37,10 @@ protected:
         ChooseStep(step, forward);
         port.messages.clear();
         autoLogs.clear();
-        move.cmdMove_Click();
-    }
-    void ExpectOneMessage(std::string_view title, std::string_view text, MessageIcon icon) {
-        ASSERT_EQ(port.messages.size(), 1u);
-        EXPECT_EQ(port.messages[0].title, title);
-        EXPECT_EQ(port.messages[0].text, text);
-        EXPECT_EQ(port.messages[0].icon, icon);
+        move->cmdMove_Click();
     }
 
-    ScriptedUserPort port;
-    MainWindowModel model{port};
-    MoveModel move{model};
-    std::vector<int16_t> autoLogs;
+    std::unique_ptr<MoveModel> move;
     std::vector<int> sleeps;
     int steps = 0;
 };
@@ -107,15 +94,15 @@ TEST_F(MoveTest, StepsKeepTheTimeAndCalendarStepsFallBackToAValidDay) {
         SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
         MoveFrom(c.typed, c.step, c.forward);
         EXPECT_TRUE(port.messages.empty());
-        const Label& label = (model.*c.label)[1];
+        const Label& label = ((*model).*c.label)[1];
         EXPECT_EQ(label.caption.substr(0, std::string(c.expected).size()), c.expected) << label.caption;
-        EXPECT_EQ(model.state.InputCalendar, c.calendar);
+        EXPECT_EQ(model->state.InputCalendar, c.calendar);
         EXPECT_EQ(autoLogs, std::vector<int16_t>{3});
-        EXPECT_EQ(model.txbDate.text, "");
+        EXPECT_EQ(model->txbDate.text, "");
     }
     // The Pantheon year 4700 begins on 2003-02-02 CE.
     MoveFrom("4699-1-1 PAN", MovePANYear, true);
-    EXPECT_EQ(model.lblCommonEraDate[1].caption.substr(0, 13), "2003-02-02 CE");
+    EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, 13), "2003-02-02 CE");
 }
 
 // Repeated lunar steps from a 30th or a leap month: the fall-backs give the
@@ -130,14 +117,14 @@ TEST_F(MoveTest, KeepBoxesReturnToThe30thAndTheLeapMonth) {
     for (const auto& c : cases) {
         Convert(c.typed);
         ChooseStep(c.step, true);
-        model.chkRepeatedly.value = true;
-        move.chkRepeatedly_Click();
-        ASSERT_TRUE((model.*c.box).visible) << "shown for a repeated lunar step from a 30th or a leap month";
-        (model.*c.box).value = c.keep;
-        port.onProcessEvents = [this, &c](int) { steps < c.count ? move.Clock_Timer() : move.cmdStop_Click(); };
+        model->chkRepeatedly.value = true;
+        move->chkRepeatedly_Click();
+        ASSERT_TRUE(((*model).*c.box).visible) << "shown for a repeated lunar step from a 30th or a leap month";
+        ((*model).*c.box).value = c.keep;
+        port.onProcessEvents = [this, &c](int) { steps < c.count ? move->Clock_Timer() : move->cmdStop_Click(); };
         steps = 0;
-        move.cmdMove_Click();
-        EXPECT_EQ(model.lblChineseLunarDate[1].caption.substr(0, 11), c.expected) << c.keep;
+        move->cmdMove_Click();
+        EXPECT_EQ(model->lblChineseLunarDate[1].caption.substr(0, 11), c.expected) << c.keep;
     }
 }
 
@@ -155,13 +142,13 @@ TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         Convert(c.typed);
-        const double before = model.state.CurrentAJD;
+        const double before = model->state.CurrentAJD;
         ChooseStep(c.step, c.forward);
         port.messages.clear();
-        move.cmdMove_Click();
+        move->cmdMove_Click();
         ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
-        EXPECT_EQ(model.state.CurrentAJD, before);
-        EXPECT_TRUE(model.cmdMove.enabled);
+        EXPECT_EQ(model->state.CurrentAJD, before);
+        EXPECT_TRUE(model->cmdMove.enabled);
     }
 }
 
@@ -180,28 +167,28 @@ TEST_F(MoveTest, AFailedStepShowsItsMessageAndRedisplaysOrEnds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        model.parseChl = [&c](std::string_view, ChlDate& d) {
+        model->parseChl = [&c](std::string_view, ChlDate& d) {
             d = ChlDate{-2696, 79, 40, -1, -1, 2, 31, 1, 0, 0};
             return c.reader == Day31;
         };
-        model.parseChs = [&c](std::string_view, ChsDate& d) {
+        model->parseChs = [&c](std::string_view, ChsDate& d) {
             d = ChsDate{-2696, 79, 40, -1, -1, 3, 31, 1, 0};
             return c.reader == Day31;
         };
         Convert("2023-03-21 CE");
-        const double before = model.state.CurrentAJD;
+        const double before = model->state.CurrentAJD;
         ChooseStep(c.step, c.forward);
-        model.chkRepeatedly.value = true;
+        model->chkRepeatedly.value = true;
         port.messages.clear();
         autoLogs.clear();
-        port.onProcessEvents = [this](int) { move.Clock_Timer(); };  // would step on and on
-        move.cmdMove_Click();
+        port.onProcessEvents = [this](int) { move->Clock_Timer(); };  // would step on and on
+        move->cmdMove_Click();
         ExpectOneMessage(c.title, c.text, c.title == std::string("Inability") ? MessageIcon::Exclamation : MessageIcon::None);
-        EXPECT_EQ(model.state.CurrentAJD, before);
+        EXPECT_EQ(model->state.CurrentAJD, before);
         EXPECT_EQ(autoLogs.size(), c.redisplayed ? 1u : 0u);
-        EXPECT_FALSE(model.state.Repeating);
-        EXPECT_FALSE(model.fraStopPauseResume.visible);
-        EXPECT_TRUE(model.cmdMove.enabled);
+        EXPECT_FALSE(model->state.Repeating);
+        EXPECT_FALSE(model->fraStopPauseResume.visible);
+        EXPECT_TRUE(model->cmdMove.enabled);
     }
 }
 
@@ -212,79 +199,79 @@ TEST_F(MoveTest, OneDayStopsAtTheEndsOfTheRange) {
     const struct { double offset; bool forward; const char* text; } cases[] = {
         {-0.5, true, "Latest date reached."}, {-1.0, true, ""}, {0.5, false, "Earliest date reached."}, {1.0, false, ""}};
     for (const auto& c : cases) {
-        model.state.CurrentAJD = (c.forward ? model.state.LatestAJD : model.state.EarliestAJD) + c.offset;
-        move.optMoveDirection_Click(c.forward ? 0 : 1);
-        model.chkRepeatedly.value = true;
+        model->state.CurrentAJD = (c.forward ? model->state.LatestAJD : model->state.EarliestAJD) + c.offset;
+        move->optMoveDirection_Click(c.forward ? 0 : 1);
+        model->chkRepeatedly.value = true;
         port.messages.clear();
         autoLogs.clear();
-        const double before = model.state.CurrentAJD;
-        move.cmdMoveOneDay_Click();
-        EXPECT_FALSE(model.chkRepeatedly.value);
+        const double before = model->state.CurrentAJD;
+        move->cmdMoveOneDay_Click();
+        EXPECT_FALSE(model->chkRepeatedly.value);
         if (*c.text) {
             ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
-            EXPECT_EQ(model.state.CurrentAJD, before);
+            EXPECT_EQ(model->state.CurrentAJD, before);
         } else {
             EXPECT_TRUE(port.messages.empty());
-            EXPECT_EQ(model.state.CurrentAJD, before + (c.forward ? 1 : -1));
+            EXPECT_EQ(model->state.CurrentAJD, before + (c.forward ? 1 : -1));
             EXPECT_EQ(autoLogs, std::vector<int16_t>{5});
-            EXPECT_EQ(model.focus, "cmdMove");
+            EXPECT_EQ(model->focus, "cmdMove");
         }
     }
 }
 
 TEST_F(MoveTest, ATypedDateWithinAMinuteOfTheDisplayedMomentIsNotTaken) {
     Convert("2000-06-01 CE");
-    const double shown = model.state.CurrentAJD + 0.0005;
-    model.state.CurrentAJD = shown;
-    model.SetDateText("2000-06-01 CE");
+    const double shown = model->state.CurrentAJD + 0.0005;
+    model->state.CurrentAJD = shown;
+    model->SetDateText("2000-06-01 CE");
     ChooseStep(MoveMinute, true);
-    move.cmdMove_Click();
-    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, shown + 1.0 / 1440);
+    move->cmdMove_Click();
+    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, shown + 1.0 / 1440);
 
-    model.SetDateText("  2000-06-03 CE ");  // two days away: taken, then stepped
-    move.cmdMove_Click();
-    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, 2451699.0 + 1.0 / 1440);
+    model->SetDateText("  2000-06-03 CE ");  // two days away: taken, then stepped
+    move->cmdMove_Click();
+    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2451699.0 + 1.0 / 1440);
 
-    model.SetDateText("2000-13-03 CE");
+    model->SetDateText("2000-13-03 CE");
     port.messages.clear();
-    move.cmdMove_Click();
+    move->cmdMove_Click();
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].title, "Invalid date or time entry");
-    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, 2451699.0 + 1.0 / 1440);
+    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2451699.0 + 1.0 / 1440);
 }
 
 // --- The repeated move ------------------------------------------------------------------
 
 TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
     Convert("2000-06-01 CE");
-    const double start = model.state.CurrentAJD;
+    const double start = model->state.CurrentAJD;
     ChooseStep(MoveDay, true);
-    model.cboRefreshPeriod.listIndex = 0;  // 0.5 s
-    model.chkRepeatedly.value = true;
-    move.chkRepeatedly_Click();
+    model->cboRefreshPeriod.listIndex = 0;  // 0.5 s
+    model->chkRepeatedly.value = true;
+    move->chkRepeatedly_Click();
     struct Seen { bool frame, moveEnabled, nowVisible, refreshVisible, clock; int interval; std::string pause, focus; };
     std::vector<Seen> seen;
     port.onProcessEvents = [&](int pass) {
-        seen.push_back({model.fraStopPauseResume.visible, model.cmdMove.enabled, model.cmdNow.visible,
-                        model.cboRefreshPeriod.visible, move.Clock.enabled, move.Clock.interval,
-                        model.cmdPauseResume.caption, model.focus});
+        seen.push_back({model->fraStopPauseResume.visible, model->cmdMove.enabled, model->cmdNow.visible,
+                        model->cboRefreshPeriod.visible, move->Clock.enabled, move->Clock.interval,
+                        model->cmdPauseResume.caption, model->focus});
         switch (pass) {
-            case 1: move.Clock_Timer(); break;
-            case 2: move.cmdPauseResume_Click(); break;
+            case 1: move->Clock_Timer(); break;
+            case 2: move->cmdPauseResume_Click(); break;
             case 3:
-                model.cboRefreshPeriod.listIndex = 3;  // 5 s, chosen while paused
-                move.cboRefreshPeriod_Click();
+                model->cboRefreshPeriod.listIndex = 3;  // 5 s, chosen while paused
+                move->cboRefreshPeriod_Click();
                 break;
-            case 4: move.cmdPauseResume_Click(); break;
-            case 5: move.Clock_Timer(); break;
-            case 7: move.cmdStop_Click(); break;
+            case 4: move->cmdPauseResume_Click(); break;
+            case 5: move->Clock_Timer(); break;
+            case 7: move->cmdStop_Click(); break;
         }
     };
-    move.cmdMove_Click();
+    move->cmdMove_Click();
 
     // The first step at once, then one per tick.
     EXPECT_EQ(steps, 3);
-    EXPECT_DOUBLE_EQ(model.state.CurrentAJD, start + 3);
+    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, start + 3);
     ASSERT_EQ(seen.size(), 7u);
     EXPECT_TRUE(seen[0].frame && !seen[0].moveEnabled && !seen[0].nowVisible && !seen[0].refreshVisible && seen[0].clock);
     EXPECT_EQ(seen[0].interval, 500);
@@ -296,26 +283,26 @@ TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
     EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100), 2) << "one 100 ms sleep per paused pass";
 
     // At rest again.
-    EXPECT_FALSE(model.state.Repeating);
-    EXPECT_FALSE(model.fraStopPauseResume.visible);
-    EXPECT_FALSE(move.Clock.enabled);
-    EXPECT_FALSE(model.chkRepeatedly.value);
-    EXPECT_TRUE(model.cmdMove.enabled && model.cmdNow.visible && model.cboEpoch.visible);
-    EXPECT_TRUE(model.cmdSaveState.enabled);
-    EXPECT_EQ(model.focus, "cmdMove");
+    EXPECT_FALSE(model->state.Repeating);
+    EXPECT_FALSE(model->fraStopPauseResume.visible);
+    EXPECT_FALSE(move->Clock.enabled);
+    EXPECT_FALSE(model->chkRepeatedly.value);
+    EXPECT_TRUE(model->cmdMove.enabled && model->cmdNow.visible && model->cboEpoch.visible);
+    EXPECT_TRUE(model->cmdSaveState.enabled);
+    EXPECT_EQ(model->focus, "cmdMove");
 }
 
 TEST_F(MoveTest, RepeatedMinutesStopPastTheLatestDateWithTheLastStepShown) {
-    model.state.CurrentAJD = model.state.LatestAJD - 1.5 / 1440;
+    model->state.CurrentAJD = model->state.LatestAJD - 1.5 / 1440;
     ChooseStep(MoveMinute, true);
-    model.chkRepeatedly.value = true;
-    port.onProcessEvents = [this](int) { move.Clock_Timer(); };
-    move.cmdMove_Click();
+    model->chkRepeatedly.value = true;
+    port.onProcessEvents = [this](int) { move->Clock_Timer(); };
+    move->cmdMove_Click();
     EXPECT_EQ(steps, 2);
     ExpectOneMessage("Out of range", "Latest date exceeded.", MessageIcon::Exclamation);
-    EXPECT_GT(model.state.CurrentAJD, model.state.LatestAJD);
-    EXPECT_FALSE(model.state.Repeating);
-    EXPECT_FALSE(model.fraStopPauseResume.visible);
+    EXPECT_GT(model->state.CurrentAJD, model->state.LatestAJD);
+    EXPECT_FALSE(model->state.Repeating);
+    EXPECT_FALSE(model->fraStopPauseResume.visible);
 }
 
 }  // namespace

@@ -4,18 +4,17 @@
 
 #include <cmath>
 
-#include "app/main_window_model.h"
-#include "support/scripted_user_port.h"
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "navigation/multiple_search.h"
 #include "services/calendar_conversion.h"
+#include "tests/main_window_fixture.h"
 
 namespace orbel {
 namespace {
 
-constexpr double Y2000Noon = 2451545.0;
+using testing::Y2000Noon;
 constexpr int Rat = 0, Ox = 1, Tiger = 2, Horse = 6, Monkey = 8;
 constexpr int Wood = 0, Fire = 1, Earth = 2, Metal = 3;
 constexpr int None = -1;
@@ -96,15 +95,12 @@ TEST(MultipleSearch, ImpossibleCombinationsAreNotFoundInAnySpanAndTheSpanIsKept)
 
 // --- The window ------------------------------------------------------------------------
 
-class MultipleSearchWindowTest : public ::testing::Test {
+// The clock far from the moment shown, 2000-01-01 12:00 GMT.
+class MultipleSearchWindowTest : public testing::MainWindowFixture {
 protected:
     void SetUp() override {
-        model = std::make_unique<MainWindowModel>(port);
-        model->clock = [] { return Y2000Noon + 3000.0; };
-        model->links.AutoLog = [this](int16_t& op) { autoLogs.push_back(op); };
-        model->Load("1");
-        model->state.CurrentAJD = Y2000Noon;
-        model->DisplayDatesAndTimes();
+        Start("1", Y2000Noon + 3000.0);
+        Show(Y2000Noon);
     }
     MultipleElementAnimalWindow& Open(int target) {
         model->cboTarget.listIndex = target;
@@ -119,10 +115,6 @@ protected:
         w.cboAnimal[row].listIndex = animal;
         w.cboAnimal_Click(row);
     }
-
-    ScriptedUserPort port;
-    std::unique_ptr<MainWindowModel> model;
-    std::vector<int16_t> autoLogs;
 };
 
 TEST_F(MultipleSearchWindowTest, OpensFromTheTargetListAndShowsTheFoundDay) {
@@ -155,10 +147,8 @@ TEST_F(MultipleSearchWindowTest, OpensFromTheTargetListAndShowsTheFoundDay) {
 TEST_F(MultipleSearchWindowTest, MessagesForNothingChosenAndNothingFound) {
     MultipleElementAnimalWindow& w = Open(TargetMultipleElementAnimal);
     w.cmdSearch_Click();
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].title, "Invalid input");
-    EXPECT_EQ(port.messages[0].text,
-              "You must specify an element or an animal or both\r\nfor one or more of: day, month and year");
+    ExpectOneMessage("Invalid input",
+                     "You must specify an element or an animal or both\r\nfor one or more of: day, month and year");
     EXPECT_TRUE(w.visible);
 
     Choose(MonthRow, Metal, Tiger);
@@ -169,10 +159,8 @@ TEST_F(MultipleSearchWindowTest, MessagesForNothingChosenAndNothingFound) {
         w.chkStartingFromToday.value = today;
         w.cboWithin.listIndex = 1;
         w.cmdSearch_Click();
-        ASSERT_EQ(port.messages.size(), 1u);
-        EXPECT_EQ(port.messages[0].title, "Not found");
-        EXPECT_EQ(port.messages[0].text,
-                  today ? "There is no such day within 10 years of today." : "There is no such day within 10 years.");
+        ExpectOneMessage("Not found", today ? "There is no such day within 10 years of today."
+                                            : "There is no such day within 10 years.");
         EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
     }
 }

@@ -4,14 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "support/scripted_user_port.h"
-#include "tests/temporary_settings.h"
-#include "ui/program.h"
+#include "tests/gui/program_run.h"
 
 using namespace orbel;
 
@@ -28,19 +23,13 @@ protected:
     }
 };
 
-class CalendarWindow : public ::testing::Test {
+class CalendarWindow : public orbel::testing::ProgramRun {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        const ProgramPaths paths{ORBEL_PROGRAM_FOLDER "/", (dir_.path() + "/orbel.usr").toStdString()};
-        program_ = StartProgram(port_, paths, [] {});
-        ASSERT_TRUE(program_);
-        FrmMain& w = program_->window;
-        w.txbDate->clear();
-        QTest::keyClicks(w.txbDate, "2024-03-29 CE");  // in month 2 of 4721
-        QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
+        ProgramRun::SetUp();
+        Convert("2024-03-29 CE");  // in month 2 of 4721
     }
-    void Open() { QTest::mouseClick(program_->window.cmdDisplayCalendar, Qt::LeftButton); }
+    void Open() { QTest::mouseClick(Main().cmdDisplayCalendar, Qt::LeftButton); }
 
     // Counts highlight-coloured pixels of `image` inside `r`.
     static int HighlightPixels(const QImage& image, const PageRect& r) {
@@ -49,31 +38,26 @@ protected:
             for (int x = r.x; x < r.x + r.width; ++x) n += image.pixel(x, y) == qRgb(198, 0, 0);
         return n;
     }
-
-    orbel::testing::TemporarySettings settings_;
-    QTemporaryDir dir_;
-    ScriptedUserPort port_;
-    std::unique_ptr<ProgramSession> program_;
 };
 
 }  // namespace
 
 TEST_F(CalendarWindow, OpensWithTheNoticeTheFirstTimeOnlyAndSteps) {
     EventCounter notices;
-    program_->nowLoadingWindow.installEventFilter(&notices);
-    EXPECT_EQ(program_->window.cmdDisplayCalendar->text(), "Show lunar calendar month");
-    program_->window.move(150, 90);  // the notice follows the main window
+    program->nowLoadingWindow.installEventFilter(&notices);
+    EXPECT_EQ(program->window.cmdDisplayCalendar->text(), "Show lunar calendar month");
+    program->window.move(150, 90);  // the notice follows the main window
     Open();
-    ASSERT_TRUE(program_->calendar);
-    FrmCalendar& calendar = *program_->calendar;
+    ASSERT_TRUE(program->calendar);
+    FrmCalendar& calendar = *program->calendar;
     EXPECT_TRUE(calendar.isVisible());
     EXPECT_EQ(notices.shows, 1);
-    EXPECT_FALSE(program_->nowLoadingWindow.isVisible());
-    EXPECT_EQ(program_->nowLoadingWindow.windowTitle(), "One moment please");
-    const QWidget* fraMove = program_->window.findChild<QWidget*>("fraMove");
-    EXPECT_EQ(program_->nowLoadingWindow.pos(), fraMove->mapTo(&program_->window, QPoint(0, 0)) +
-                                                     program_->window.geometry().topLeft());
-    EXPECT_EQ(calendar.windowTitle(), program_->window.lblChineseLunarDate.value->text().section(' ', 0, 1));
+    EXPECT_FALSE(program->nowLoadingWindow.isVisible());
+    EXPECT_EQ(program->nowLoadingWindow.windowTitle(), "One moment please");
+    const QWidget* fraMove = program->window.findChild<QWidget*>("fraMove");
+    EXPECT_EQ(program->nowLoadingWindow.pos(), fraMove->mapTo(&program->window, QPoint(0, 0)) +
+                                                     program->window.geometry().topLeft());
+    EXPECT_EQ(calendar.windowTitle(), program->window.lblChineseLunarDate.value->text().section(' ', 0, 1));
     const int32_t start = calendar.model().lngCJDN;
     EXPECT_EQ(calendar.model().cells[0].ceText, "Sun Mar 10");
 
@@ -98,15 +82,15 @@ TEST_F(CalendarWindow, OpensWithTheNoticeTheFirstTimeOnlyAndSteps) {
 // colour, of other days not, and a Moon in every day cell.
 TEST_F(CalendarWindow, SavesItsPageAsPngAtAnySize) {
     Open();
-    FrmCalendar& calendar = *program_->calendar;
+    FrmCalendar& calendar = *program->calendar;
     for (const QSize size : {QSize(900, 680), QSize(1300, 760)}) {
         calendar.resize(size);
         QApplication::processEvents();
-        const QString png = dir_.filePath(QStringLiteral("page%1.png").arg(size.width()));
-        port_.fileNames.push_back(png.toStdString());
+        const QString png = dir.filePath(QStringLiteral("page%1.png").arg(size.width()));
+        port->fileNames.push_back(png.toStdString());
         QTest::mouseClick(calendar.cmdSaveCalendarImage, Qt::LeftButton);
-        ASSERT_FALSE(port_.messages.empty());
-        EXPECT_EQ(port_.messages.back().text, "The image has been saved in the PNG file\r\n" + png.toStdString());
+        ASSERT_FALSE(port->messages.empty());
+        EXPECT_EQ(port->messages.back().text, "The image has been saved in the PNG file\r\n" + png.toStdString());
         const QImage image(png, "PNG");
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), calendar.picBox->size());
@@ -119,5 +103,5 @@ TEST_F(CalendarWindow, SavesItsPageAsPngAtAnySize) {
             EXPECT_NE(image.pixel(moon.x + moon.width / 2, moon.y + moon.height / 2), qRgb(255, 255, 255)) << c;
         }
     }
-    EXPECT_FALSE(QFile::exists(dir_.filePath("page900.bmp")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("page900.bmp")));
 }

@@ -1,41 +1,24 @@
 // The data window of the running program, driven through its widgets.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include "support/scripted_user_port.h"
-#include "tests/temporary_settings.h"
-#include "ui/program.h"
+#include "tests/gui/program_run.h"
 
 using namespace orbel;
 
 namespace {
 
-class DataWindowRun : public ::testing::Test {
+class DataWindowRun : public orbel::testing::ProgramRun {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        ProgramPaths paths{ORBEL_PROGRAM_FOLDER "/", (dir_.path() + "/orbel.usr").toStdString()};
-        program_ = StartProgram(port_, paths, [] {});
-        ASSERT_TRUE(program_);
-        FrmMain& w = program_->window;
-        w.txbDate->setText("2020-05-01 CE");  // 79-37-04-09: every year has it
-        emit w.txbDate->textEdited(w.txbDate->text());
-        w.cmdCompute->click();
+        ProgramRun::SetUp();
+        Convert("2020-05-01 CE");  // 79-37-04-09: every year has it
     }
-    FrmData& Data() { return program_->dataWindow; }
-    int ListedLines() const { return program_->dataWindow.txbText->toPlainText().count(" JDN "); }
-
-    orbel::testing::TemporarySettings settings_;
-    QTemporaryDir dir_;
-    ScriptedUserPort port_;
-    std::unique_ptr<ProgramSession> program_;
+    FrmData& Data() { return program->dataWindow; }
+    int ListedLines() const { return program->dataWindow.txbText->toPlainText().count(" JDN "); }
 };
 
 TEST_F(DataWindowRun, EachButtonOpensItsList) {
-    FrmMain& w = program_->window;
+    FrmMain& w = program->window;
     EXPECT_EQ(w.cmdListLunarNewYears->text(), "List lunar new years && anniversaries");
     EXPECT_EQ(w.cmdListLunarNewYears->toolTip(), "For lunar new years first search for the previous lunar new year.");
     struct Case {
@@ -65,11 +48,11 @@ TEST_F(DataWindowRun, EachButtonOpensItsList) {
 }
 
 TEST_F(DataWindowRun, CloseBecomesStopDuringALongListAndThenHidesTheWindow) {
-    program_->window.cmdListLunarNewYears->click();
+    program->window.cmdListLunarNewYears->click();
     Data().txbNumYears->setText("100");
     emit Data().txbNumYears->textEdited("100");
-    port_.eventLoopRuns = 0;
-    port_.onProcessEvents = [this](int pass) {
+    port->eventLoopRuns = 0;
+    port->onProcessEvents = [this](int pass) {
         if (pass == 3) Data().cmdClose->click();
     };
     Data().cmdList->click();
@@ -81,7 +64,7 @@ TEST_F(DataWindowRun, CloseBecomesStopDuringALongListAndThenHidesTheWindow) {
 }
 
 TEST_F(DataWindowRun, CopyButtonCopiesTheSelectionOrAll) {
-    program_->window.cmdDisplayYearData->click();
+    program->window.cmdDisplayYearData->click();
     QPlainTextEdit* text = Data().txbText;
     QTextCursor c = text->textCursor();
     c.movePosition(QTextCursor::Start);
@@ -91,13 +74,13 @@ TEST_F(DataWindowRun, CopyButtonCopiesTheSelectionOrAll) {
     QTest::mouseRelease(text->viewport(), Qt::LeftButton);
     EXPECT_EQ(Data().cmdCopyToClipboard->text(), "Copy selected text to clipboard");
     Data().cmdCopyToClipboard->click();
-    EXPECT_EQ(port_.clipboard, "Dates, times and chronological Julian dates of dark moons\r\nand");
+    EXPECT_EQ(port->clipboard, "Dates, times and chronological Julian dates of dark moons\r\nand");
     c.clearSelection();
     text->setTextCursor(c);
     QTest::mouseRelease(text->viewport(), Qt::LeftButton);
     EXPECT_EQ(Data().cmdCopyToClipboard->text(), "Copy all text to clipboard");
     Data().cmdCopyToClipboard->click();
-    EXPECT_EQ(port_.clipboard, program_->dataModel.txbText.text);
+    EXPECT_EQ(port->clipboard, program->dataModel.txbText.text);
 }
 
 }  // namespace

@@ -4,46 +4,33 @@
 #include <QApplication>
 #include <QTest>
 
-#include <memory>
-
 #include "app/help_texts.h"
 #include "ui/frm_help.h"
 
 using namespace orbel;
 
-TEST(FrmHelpGui, OpensWithItsCaptionTextAndButtons) {
-    FrmHelp help;
-    help.show();
-    EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.windowTitle(), "Orbel help");
-    EXPECT_EQ(help.cmdCredits->text(), "Credits");
-    EXPECT_EQ(help.cmdClose->text(), "Close");
-    EXPECT_TRUE(help.txbHelp->isReadOnly());
-    EXPECT_EQ(help.txbHelp->toPlainText(), QString::fromUtf8(HelpText.data(), qsizetype(HelpText.size())));
-    EXPECT_EQ(help.credits(), nullptr);
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-TEST(FrmHelpGui, CreditsButtonOpensTheCreditsWindowOnce) {
+// The help shows its text; Credits opens the credits window once and brings
+// the same window back; Close hides each.
+TEST(FrmHelpGui, ShowsItsTextAndOpensTheCreditsOnce) {
     FrmHelp help;
     help.show();
+    EXPECT_EQ(help.windowTitle(), "Orbel help");
+    EXPECT_TRUE(help.txbHelp->isReadOnly());
+    EXPECT_EQ(help.txbHelp->toPlainText(), FromUtf8(HelpText));
+    EXPECT_EQ(help.credits(), nullptr);
     QTest::mouseClick(help.cmdCredits, Qt::LeftButton);
     FrmCredits* credits = help.credits();
     ASSERT_NE(credits, nullptr);
-    EXPECT_TRUE(credits->isVisible());
-    EXPECT_TRUE(credits->isWindow());
+    EXPECT_TRUE(credits->isVisible() && credits->isWindow());
     EXPECT_EQ(credits->windowTitle(), "Orbel credits");
-    EXPECT_EQ(credits->txbCredits->toPlainText(), QString::fromUtf8(CreditsText.data(), qsizetype(CreditsText.size())));
-    // Closed and asked for again: the same window comes back.
+    EXPECT_EQ(credits->txbCredits->toPlainText(), FromUtf8(CreditsText));
     QTest::mouseClick(credits->cmdClose, Qt::LeftButton);
     EXPECT_FALSE(credits->isVisible());
     QTest::mouseClick(help.cmdCredits, Qt::LeftButton);
     EXPECT_EQ(help.credits(), credits);
     EXPECT_TRUE(credits->isVisible());
-}
-
-TEST(FrmHelpGui, CloseHidesTheHelpWindow) {
-    FrmHelp help;
-    help.show();
     QTest::mouseClick(help.cmdClose, Qt::LeftButton);
     EXPECT_FALSE(help.isVisible());
 }
@@ -53,13 +40,11 @@ TEST(FrmHelpGui, ShowHelpKeepsOneHelpWindowPerMainWindow) {
     main.show();
     FrmHelp* first = ShowHelp(&main);
     ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_TRUE(first->isWindow());
+    EXPECT_TRUE(first->isVisible() && first->isWindow());
     EXPECT_EQ(first->parentWidget(), &main);
     first->close();
     FrmHelp* again = ShowHelp(&main);
-    EXPECT_EQ(again, first);
-    EXPECT_TRUE(again->isVisible());
+    EXPECT_TRUE(again == first && again->isVisible());
     // Another main window has a help window of its own.
     QWidget other;
     EXPECT_NE(ShowHelp(&other), first);
@@ -74,8 +59,7 @@ TEST(FrmHelpGui, ShowHelpWithoutAParentKeepsOneWindowUntilClosed) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watch.isNull());
     FrmHelp* second = ShowHelp(nullptr);
-    ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(second->isVisible());
+    ASSERT_TRUE(second && second->isVisible());
     second->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

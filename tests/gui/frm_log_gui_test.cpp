@@ -1,37 +1,15 @@
 // The log windows of the running program, driven through their widgets.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include "support/scripted_user_port.h"
-#include "tests/temporary_settings.h"
-#include "ui/program.h"
+#include "tests/gui/program_run.h"
 
 using namespace orbel;
 
 namespace {
 
-class LogGui : public ::testing::Test {
+class LogGui : public orbel::testing::ProgramRun {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        ProgramPaths paths;
-        paths.programFolder = ORBEL_PROGRAM_FOLDER "/";
-        paths.stateFilePath = (dir_.path() + "/orbel.usr").toStdString();
-        program = StartProgram(port, paths, [this] { ended = true; });
-        ASSERT_TRUE(program);
-    }
-    FrmMain& Main() { return program->window; }
     FrmLog& Log() { return program->logWindows.frmLog; }
-
-    orbel::testing::TemporarySettings settings_;
-    QTemporaryDir dir_;
-    ScriptedUserPort port;
-    std::unique_ptr<ProgramSession> program;
-    bool ended = false;
 };
 
 TEST_F(LogGui, AddToLogThenViewLogShowsTheEntryLockedAgainstTyping) {
@@ -65,31 +43,20 @@ TEST_F(LogGui, AutoLogWritesAfterAConversion) {
         << Log().txbText->toPlainText().toStdString();
 }
 
-TEST_F(LogGui, ClosingTheLogByItsFrameWithUnsavedTextAsks) {
+// The frames' close events reach the models (which decide what is asked):
+// Cancel keeps the log and the program, Discard lets the program end.
+TEST_F(LogGui, ClosingByTheFrameWithAnUnsavedLogAsks) {
     QTest::mouseClick(Main().cmdAddToLog, Qt::LeftButton);
     QTest::mouseClick(Main().cmdViewLog, Qt::LeftButton);
-    port.saveChoices = {SaveChoice::Cancel};
+    port->saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
     Log().close();
-    ASSERT_FALSE(port.messages.empty());
-    EXPECT_EQ(port.messages.back().title, "Save log");
+    ASSERT_EQ(port->messages.size(), 1u);
+    EXPECT_EQ(port->messages.back().title, "Save log");
     EXPECT_TRUE(Log().isVisible());
-    EXPECT_FALSE(Log().txbText->toPlainText().isEmpty());
-    port.saveChoices = {SaveChoice::Discard};
-    Log().close();
-    EXPECT_FALSE(Log().isVisible());
-    EXPECT_TRUE(Log().txbText->toPlainText().isEmpty());
-    EXPECT_FALSE(Main().cmdViewLog->isVisible());
-}
-
-TEST_F(LogGui, ClosingTheMainWindowWithUnsavedLogAsksAndCancelKeepsItOpen) {
-    QTest::mouseClick(Main().cmdAddToLog, Qt::LeftButton);
-    QTest::mouseClick(Main().cmdViewLog, Qt::LeftButton);
-    port.saveChoices = {SaveChoice::Cancel};
     Main().close();
     EXPECT_FALSE(ended);
     EXPECT_FALSE(Log().isVisible());
     EXPECT_TRUE(Main().isVisible());
-    port.saveChoices = {SaveChoice::Discard};
     Main().close();
     EXPECT_TRUE(ended);
 }

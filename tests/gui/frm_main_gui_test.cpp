@@ -1,4 +1,6 @@
-// The real main window, driven through its widgets.
+// The real main window, driven through its widgets: the mirroring of its
+// model, the events of its controls (Move and its timer, Search and the
+// multiple search window), its layout and its focus.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,11 +16,14 @@ using namespace orbel;
 
 namespace {
 
+// The main window started on the stored country; at the present moment or
+// at `now`.
 struct Started {
     ScriptedUserPort port;
     MainWindowModel model{port};
     FrmMain window{model};
-    explicit Started(std::string_view storedCountry = "") {
+    explicit Started(std::string_view storedCountry = "", double now = 0) {
+        if (now != 0) model.clock = [now] { return now; };
         model.Load(storedCountry);
         window.Mirror();
         window.show();
@@ -27,6 +32,11 @@ struct Started {
 };
 
 QString ValueOf(const FrmMain::Pair& pair) { return pair.value->text(); }
+
+void Choose(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
 
 }  // namespace
 
@@ -50,15 +60,13 @@ TEST(FrmMainGui, FirstStartShowsTheDefaultsAndThePresentMoment) {
 TEST(FrmMainGui, JapanTurnsTheWindowBlueWithJstAndJapaneseAnimalWords) {
     Started s;
     FrmMain& w = s.window;
-    w.cboRefLong->setCurrentIndex(2);
-    emit w.cboRefLong->activated(2);
+    Choose(w.cboRefLong, 2);
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(64, 64, 224));
     EXPECT_EQ(w.txbCCT->text(), "JST");
     EXPECT_EQ(w.cboAnimal->itemText(11), "boar");
     EXPECT_EQ(w.lblChineseLunarDate.caption->text(), "Japanese Lunar");
     // And back to Vietnam: green, cat and goat.
-    w.cboRefLong->setCurrentIndex(0);
-    emit w.cboRefLong->activated(0);
+    Choose(w.cboRefLong, 0);
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(0, 128, 0));
     EXPECT_EQ(w.cboAnimal->itemText(3), "cat");
 }
@@ -75,16 +83,6 @@ TEST(FrmMainGui, ATypedDateConvertsOnEnter) {
     EXPECT_TRUE(ValueOf(w.lblChineseLunarDate).startsWith("79-29-01-01 CHL 12:00 CCT"))
         << ValueOf(w.lblChineseLunarDate).toStdString();
     EXPECT_TRUE(s.port.messages.empty());
-}
-
-TEST(FrmMainGui, ClickingAValueLabelFillsTheEntryBoxes) {
-    Started s;
-    FrmMain& w = s.window;
-    QTest::keyClicks(w.txbDate, "2012-01-23 CE");
-    QTest::mouseClick(w.cmdCompute, Qt::LeftButton);
-    QTest::mouseClick(w.lblChineseSolarDate.value, Qt::LeftButton);
-    EXPECT_EQ(w.txbDate->text(), "79-29-03-03 CHS");
-    EXPECT_EQ(w.txbTime->text(), "20:00");
 }
 
 // Every button copies the value; only the left one fills the entry boxes.
@@ -108,8 +106,7 @@ TEST(FrmMainGui, ShowChronologicalJDsKeepsTheWindowsSize) {
     Started s;
     FrmMain& w = s.window;
     for (int country : {0, 1, 2}) {
-        w.cboRefLong->setCurrentIndex(country);
-        emit w.cboRefLong->activated(country);
+        Choose(w.cboRefLong, country);
         QApplication::processEvents();
         const QSize before = w.size();
         for (int click = 0; click < 2; ++click) {
@@ -182,4 +179,73 @@ TEST(FrmMainGuiKeys, TypingInTheTimeBoxKeepsTheFocusThere) {
     w.txbTime->setFocus();
     QTest::keyClicks(w.txbTime, "1");
     EXPECT_EQ(w.focusWidget(), w.txbTime);
+}
+
+TEST(FrmMainMoveGui, MoveAndOneDayChangeTheDisplay) {
+    Started s("1", 2451545.0);
+    FrmMain& w = s.window;
+    EXPECT_FALSE(w.fraStopPauseResume->isVisible()) << "Stop and Pause are hidden at rest";
+    w.cmdMove->click();  // CHL month forward from 1999-12-25, in the eleventh month
+    EXPECT_EQ(ValueOf(w.lblChineseLunarDate).mid(6, 2), "12") << ValueOf(w.lblChineseLunarDate).toStdString();
+    w.optBack->click();
+    w.cmdMoveOneDay->click();
+    EXPECT_EQ(ValueOf(w.lblCommonEraDate).left(10), QString("2000-01-30"));
+    EXPECT_EQ(w.focusWidget(), w.cmdMove);
+}
+
+// A repeated move paced by the window's timer, with Pause, Resume and Stop.
+TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStops) {
+    Started s("1", 2451545.0);
+    FrmMain& w = s.window;
+    Choose(w.cboMoveStep, MoveDay);
+    w.chkRepeatedly->click();
+    const double start = s.model.state.CurrentAJD;
+    int steps = 0;
+    w.moveModel().Stepped = [&steps] { ++steps; };
+    bool frameShown = false, moveDisabled = false;
+    s.port.onProcessEvents = [&](int) {
+        QCoreApplication::processEvents();  // the window's timer ticks here
+        if (steps == 2 && !frameShown) {
+            frameShown = w.fraStopPauseResume->isVisible();
+            moveDisabled = !w.cmdMove->isEnabled();
+            w.cmdPauseResume->click();
+            w.cmdPauseResume->click();
+        }
+        if (steps == 3) w.cmdStop->click();
+    };
+    w.cboRefreshPeriod->setCurrentIndex(0);  // 0.5 s
+    s.model.cboRefreshPeriod.listIndex = 0;
+    w.cmdMove->click();
+    EXPECT_TRUE(frameShown);
+    EXPECT_TRUE(moveDisabled);
+    EXPECT_EQ(steps, 3);
+    EXPECT_DOUBLE_EQ(s.model.state.CurrentAJD, start + 3);
+    EXPECT_FALSE(w.fraStopPauseResume->isVisible());
+    EXPECT_TRUE(w.cmdMove->isEnabled());
+    EXPECT_FALSE(w.chkRepeatedly->isChecked());
+}
+
+TEST(FrmSearchGui, TheMultipleSearchWindowOpensSearchesAndCloses) {
+    Started s("", 2451545.0);
+    FrmMultipleElAn& w = *s.window.frmMultiple;
+    Choose(s.window.cboTarget, 20);
+    QTest::mouseClick(s.window.cmdSearch, Qt::LeftButton);
+    ASSERT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), "Search for multiple element-animal");
+    EXPECT_EQ(w.Label1[2]->text(), "Search for the next");
+    // Only the day's animal: a monkey day within twelve days.
+    Choose(w.cboAnimal[0], 8);
+    QTest::mouseClick(w.cmdSearch, Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(ValueOf(s.window.lblElementAnimalOfDay).endsWith("-monkey day"))
+        << ValueOf(s.window.lblElementAnimalOfDay).toStdString();
+    EXPECT_TRUE(s.window.cmdMove->isEnabled());
+    // Open again: the choice is kept; Close hides the window and moves nothing.
+    const QString shown = ValueOf(s.window.lblAstronomicalJulianDate);
+    QTest::mouseClick(s.window.cmdSearch, Qt::LeftButton);
+    ASSERT_TRUE(w.isVisible());
+    EXPECT_EQ(w.cboAnimal[0]->currentIndex(), 8);
+    QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(ValueOf(s.window.lblAstronomicalJulianDate), shown);
 }
