@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "dates/day_numbers.h"
-#include "services/astronomy.h"
+#include "services/moment_solvers.h"
 #include "services/calendar_conversion.h"
 #include "services/floor_division.h"
 #include "services/memo_cache.h"
