@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/main_window_model.h"
+#include "app/moon_texts.h"
 #include "dates/date_entry.h"
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
@@ -138,16 +139,16 @@ void MainWindowModel::DisplayPantheonDates() {
 }
 
 void MainWindowModel::DisplayMoonData(Rgb moonBackColour) {
-    const MoonDisplay moon = ComputeMoonDisplay(state.CurrentAJD, state.MoonImageSuffix);
+    const MoonDisplay moon = ComputeMoonDisplay(state.CurrentAJD);
     lblAgeOfMoon.caption = moon.ageCaption;
-    if (moon.error) {
-        port.ShowMessage(moon.error->title, moon.error->text, MessageIcon::Exclamation);
+    if (moon.PhaseFailed()) {
+        port.ShowMessage(GetPhaseErrorTitle, GetPhaseErrorText(moon.phase), MessageIcon::Exclamation);
         return;
     }
     if (!moon.phaseView) return;
     lblPhaseOfMoon.caption = moon.phaseView->caption;
     picMoon.backColour = moonBackColour;
-    moonPicture = moon.phaseView->picture.FileName(PictureFolder());
+    moonPicture = MoonPictureFile(PictureFolder(), moon.phaseView->picture.kind, state.MoonImageSuffix);
     moonRepaint = moon.phaseView->picture.repaint;
     picMoon.visible = true;
 }

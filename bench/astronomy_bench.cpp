@@ -5,7 +5,9 @@
 #include "services/calendar_settings.h"
 #include "engine/quenta_module.h"
 #include "engine/sol_eq.h"
-#include "services/astronomy.h"
+#include "services/earth_frames.h"
+#include "services/moment_solvers.h"
+#include "services/moon_series.h"
 
 using namespace orbel;
 

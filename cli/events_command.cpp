@@ -9,7 +9,7 @@
 
 #include "cli/cli_dates.h"
 #include "engine/quenta_module.h"
-#include "services/astronomy.h"
+#include "services/moment_solvers.h"
 
 namespace orbel::cli {
 namespace {

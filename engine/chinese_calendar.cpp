@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "dates/day_numbers.h"
-#include "services/astronomy.h"
+#include "services/moment_solvers.h"
 #include "services/calendar_conversion.h"
 #include "services/floor_division.h"
 #include "services/memo_cache.h"
@@ -167,6 +167,41 @@ YearData ComputeYearData(double cjdc, const CalendarSettings& settings) {
     return *YearDataFor(cjdc, settings);
 }
 
+namespace {
+
+// The solar date of day d from the terms of its year data. Solar years are
+// numbered by the CE year in which they end; the first stored solstice
+// (December of year Y0) begins year Y0 + 1.
+void FillSolarDate(const YearData& yd, int32_t d, int16_t epoch, ChsDate& chs) {
+    const int32_t y0 = GregorianYearOfDay(yd.TermDays[0]);
+    int32_t cycle = CycleOfYear(y0, epoch);
+    int32_t pos = PositionOfYear(y0);
+    chs.jdn = d;
+    chs.epoch = epoch;
+    for (int j = 0; j <= 71; ++j) {
+        if (j % 24 == 0 && ++pos == 61) {
+            pos = 1;
+            ++cycle;
+        }
+        if (yd.TermDays[j] <= d && d < yd.TermDays[j + 1]) {
+            chs.term = j % 24 + 1;
+            chs.day = d - yd.TermDays[j] + 1;
+            break;
+        }
+    }
+    chs.position = pos;
+    chs.cycle = cycle;
+}
+
+// The index of the month (from its dark moon) in which day d lies, or -1.
+int MonthOfDay(const YearData& yd, int32_t d) {
+    for (int i = 0; i + 1 < yd.DarkMoonCount; ++i)
+        if (yd.DarkMoonDays[i] <= d && d < yd.DarkMoonDays[i + 1]) return i;
+    return -1;
+}
+
+}  // namespace
+
 void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings) {
     const bool skipSolar = chs.valid == ChsSkipSolarDate;
     if (skipSolar) chs.valid = 0;
@@ -180,36 +215,9 @@ void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const 
     chl.jdn = d;
     chl.epoch = epoch;
 
-    if (!skipSolar) {
-        // Solar years are numbered by the CE year in which they end; the
-        // first stored solstice (December of year Y0) begins year Y0 + 1.
-        const int32_t y0 = GregorianYearOfDay(yd->TermDays[0]);
-        int32_t cycle = CycleOfYear(y0, epoch);
-        int32_t pos = PositionOfYear(y0);
-        chs.jdn = d;
-        chs.epoch = epoch;
-        for (int j = 0; j <= 71; ++j) {
-            if (j % 24 == 0 && ++pos == 61) {
-                pos = 1;
-                ++cycle;
-            }
-            if (yd->TermDays[j] <= d && d < yd->TermDays[j + 1]) {
-                chs.term = j % 24 + 1;
-                chs.day = d - yd->TermDays[j] + 1;
-                break;
-            }
-        }
-        chs.position = pos;
-        chs.cycle = cycle;
-    }
+    if (!skipSolar) FillSolarDate(*yd, d, epoch, chs);
 
-    int m = -1;
-    for (int i = 0; i + 1 < yd->DarkMoonCount; ++i) {
-        if (yd->DarkMoonDays[i] <= d && d < yd->DarkMoonDays[i + 1]) {
-            m = i;
-            break;
-        }
-    }
+    const int m = MonthOfDay(*yd, d);
     if (m < 0) {  // not reached for computable days: the data spans three suis
         chl.valid = 0;
         return;

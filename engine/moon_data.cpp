@@ -7,7 +7,7 @@
 #include "services/calendar_settings.h"
 #include "engine/quenta_module.h"
 #include "services/angles.h"
-#include "services/astronomy.h"
+#include "services/earth_frames.h"
 
 namespace orbel {
 namespace {
@@ -78,10 +78,6 @@ double ApproximateLitFraction(double ajd, int32_t lunation, int16_t phase) {
     return (1.0 - std::cos(Pi * x)) / 2.0;
 }
 
-std::string MoonPicture::FileName(std::string_view folder) const {
-    return std::string(folder) + baseName + suffix + ".bmp";
-}
-
 bool OutsideMoonDisc(int x, int y, int width, int height) {
     const int w = width / 2;
     const int h = height / 2;
@@ -91,7 +87,7 @@ bool OutsideMoonDisc(int x, int y, int width, int height) {
     return dx * dx + dy * dy > radius * radius;
 }
 
-MoonPhaseView ShowMoonPhase(double f, bool waxing, std::string_view countrySuffix) {
+MoonPhaseView ShowMoonPhase(double f, bool waxing) {
     MoonPhaseView view;
     view.pct = f * 100.0;
     const double pct = view.pct;
@@ -111,26 +107,22 @@ MoonPhaseView ShowMoonPhase(double f, bool waxing, std::string_view countrySuffi
     view.caption = name + ", " + OneDecimal(pct) + "%";
 
     MoonPicture& picture = view.picture;
-    picture.suffix = std::string(countrySuffix);
+    const MoonPictureKind quarter = waxing ? MoonPictureKind::FirstQuarter : MoonPictureKind::LastQuarter;
     if (f < 0.01) {
-        picture.baseName = "darkmoon";
+        picture.kind = MoonPictureKind::DarkMoon;
         picture.repaint = MoonRepaint::Colour200ToBack;
     } else if (f > 0.49 && f < 0.51) {
-        picture.baseName = waxing ? "1stquarter" : "lastquarter";
+        picture.kind = quarter;
     } else if (f > 0.99) {
-        picture.baseName = "fullmoon";
+        picture.kind = MoonPictureKind::FullMoon;
     } else {
-        picture.baseName = f >= 0.5 ? "fullmoon" : (waxing ? "1stquarter" : "lastquarter");
+        picture.kind = f >= 0.5 ? MoonPictureKind::FullMoon : quarter;
         picture.repaint = MoonRepaint::OutsideCircle;
     }
     return view;
 }
 
-MoonMessage GetPhaseErrorMessage(int16_t phase) {
-    return {"Error", "Error" + std::to_string(phase) + " when calling GetPhase() in DisplayMoonData()."};
-}
-
-MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix) {
+MoonDisplay ComputeMoonDisplay(double ajd) {
     MoonDisplay display;
     const std::optional<double> positional = PositionalLitFraction(ajd);
     display.positional = positional.has_value();
@@ -138,23 +130,17 @@ MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix) {
     const int32_t k = LunationAt(ajd);
     display.lunation = k;
     display.phase = GetPhase(k, ajd, display.exact);
-    if (k == NoLunation) {
-        display.error = GetPhaseErrorMessage(display.phase);
-        return display;
-    }
+    if (k == NoLunation) return display;
     const double darkMoon = PhaseMomentGMT(k, 0);
     display.ageDays = ajd - darkMoon;
     display.lengthDays = PhaseMomentGMT(k + 1, 0) - darkMoon;
     display.ageCaption = "[" + std::to_string(k) + "] " + MoonAgeStr(display.ageDays) + " (" +
                          OneDecimal(display.ageDays * 100.0 / display.lengthDays) + "%)";
 
-    if (display.phase < 0) {
-        display.error = GetPhaseErrorMessage(display.phase);
-        return display;
-    }
+    if (display.PhaseFailed()) return display;
     display.f = positional ? *positional : ApproximateLitFraction(ajd, k, display.phase);
     display.waxing = display.phase <= 1;
-    display.phaseView = ShowMoonPhase(display.f, display.waxing, countrySuffix);
+    display.phaseView = ShowMoonPhase(display.f, display.waxing);
     return display;
 }
 

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace orbel {
 
@@ -42,12 +41,12 @@ enum class MoonRepaint {
     OutsideCircle,     // every pixel outside the disc (OutsideMoonDisc) becomes the back colour
 };
 
+// The four pictures of the Moon; each country has its own set.
+enum class MoonPictureKind { DarkMoon, FirstQuarter, FullMoon, LastQuarter };
+
 struct MoonPicture {
-    std::string baseName;  // "darkmoon", "1stquarter", "fullmoon" or "lastquarter"
-    std::string suffix;    // the country's picture suffix: "", "_vn", "_jp"
+    MoonPictureKind kind = MoonPictureKind::DarkMoon;
     MoonRepaint repaint = MoonRepaint::None;
-    // folder + base name + suffix + ".bmp"
-    std::string FileName(std::string_view folder) const;
 };
 
 // Whether pixel (x, y) of a picture box with inner size width x height lies
@@ -62,16 +61,10 @@ struct MoonPhaseView {
     std::string caption;    // "Crescent moon (waxing), 23.4%"
     MoonPicture picture;
 };
-MoonPhaseView ShowMoonPhase(double f, bool waxing, std::string_view countrySuffix);
-
-// A message for the window to show: title, text, with an exclamation icon.
-struct MoonMessage {
-    std::string title;
-    std::string text;
-};
+MoonPhaseView ShowMoonPhase(double f, bool waxing);
 
 // Everything the main window shows of the Moon at a moment (AJD, GMT). A
-// moment LunationAt refuses gives only `error`.
+// moment LunationAt refuses gives only the negative `phase`.
 struct MoonDisplay {
     int32_t lunation = 0;
     int16_t phase = 0;       // principal phase last reached, or GetPhase's negative code
@@ -80,16 +73,14 @@ struct MoonDisplay {
     double lengthDays = 0.0; // of the lunation
     std::string ageCaption;  // lblAgeOfMoon: "[290] 5 days, 3 hrs, 27 mins (17.4%)"
     bool positional = false; // lit fraction from longitudes (else from the phase times)
-    // Left empty, with `error` set, when the phase could not be found: the
-    // window then keeps its phase label and picture as they were.
+    // Left empty when the phase could not be found: the window then keeps
+    // its phase label and picture as they were.
     std::optional<MoonPhaseView> phaseView;  // lblPhaseOfMoon and picMoon
     double f = 0.0;
     bool waxing = false;
-    std::optional<MoonMessage> error;
+    // GetPhase refused the moment; `phase` holds its code.
+    bool PhaseFailed() const { return phase < 0; }
 };
-MoonDisplay ComputeMoonDisplay(double ajd, std::string_view countrySuffix);
-
-// The message for a negative GetPhase result: "Error-1 when calling ...".
-MoonMessage GetPhaseErrorMessage(int16_t phase);
+MoonDisplay ComputeMoonDisplay(double ajd);
 
 }  // namespace orbel

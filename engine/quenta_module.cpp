@@ -8,7 +8,9 @@
 #include "services/calendar_settings.h"
 #include "services/calendar_conversion.h"
 #include "services/memo_cache.h"
-#include "services/astronomy.h"
+#include "services/delta_t.h"
+#include "services/moment_solvers.h"
+#include "services/moon_series.h"
 
 namespace orbel {
 namespace {

@@ -11,7 +11,8 @@
 #include "services/calendar_conversion.h"
 #include "services/memo_cache.h"
 #include "engine/quenta_module.h"
-#include "services/astronomy.h"
+#include "services/delta_t.h"
+#include "services/moment_solvers.h"
 
 namespace orbel {
 namespace {

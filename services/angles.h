@@ -9,6 +9,7 @@ namespace orbel {
 inline constexpr double Pi = std::numbers::pi;
 inline constexpr double TwoPi = 2.0 * Pi;
 inline constexpr double Degree = Pi / 180.0;  // one degree, in radians
+inline constexpr double Arcsecond = Pi / (180.0 * 3600.0);  // one second of arc, in radians
 
 // Into [0, 2pi).
 inline double Wrap2Pi(double a) { return a - TwoPi * std::floor(a / TwoPi); }

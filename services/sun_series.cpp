@@ -22,7 +22,6 @@ struct SunSeries {
 };
 #include "services/sun_series_data.inc"
 
-constexpr double kArcsecond = Pi / (180.0 * 3600.0);
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerMillennium = 365250.0;
 // Light time for one astronomical unit (IAU 2012), in days.
@@ -89,7 +88,7 @@ double FrameCorrection(double T) {
 
 // Geometric geocentric longitude from the Earth's heliocentric longitude L
 // at tau.
-double Geocentric(double tau, double L) { return L + Pi + FrameCorrection(10.0 * tau) * kArcsecond; }
+double Geocentric(double tau, double L) { return L + Pi + FrameCorrection(10.0 * tau) * Arcsecond; }
 
 }  // namespace
 
@@ -99,7 +98,7 @@ double SunLongitudeMeanOfDate(double jdTT) {
     // goes as 1/R (Meeus, Astronomical Algorithms, ch. 25); the Earth's
     // monthly motion about the Earth-Moon barycentre, left out, changes it
     // by under 0.01".
-    constexpr double kAberration = 20.4898 * kArcsecond;
+    constexpr double kAberration = 20.4898 * Arcsecond;
     const double L = Sum(kEarthL, tau, true) + Sum(kEarthL, tau, false);
     return Geocentric(tau, L) - kAberration / Sum(kEarthR, tau, true);
 }

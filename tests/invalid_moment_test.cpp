@@ -50,8 +50,8 @@ TEST(InvalidMoment, EveryEngineEntryPointGivesItsInvalidResult) {
         {"ApproximateLitFraction", [](double x) { return std::isnan(ApproximateLitFraction(x, 0, 0)); }},
         {"ComputeMoonDisplay",
          [](double x) {
-             const MoonDisplay d = ComputeMoonDisplay(x, "");
-             return d.error && !d.phaseView;
+             const MoonDisplay d = ComputeMoonDisplay(x);
+             return d.PhaseFailed() && !d.phaseView;
          }},
     };
     const double inf = std::numeric_limits<double>::infinity();
