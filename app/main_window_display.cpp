@@ -88,10 +88,11 @@ void MainWindowModel::DisplayChineseDates() {
     // On the first day of a term the term code takes the room of the zone.
     if (chs.day == 1 && solar.size() >= 3) solar.erase(solar.size() - 3);
     lblChineseSolarDate[1].caption = solar;
-    lblChineseSolarDate[1].toolTip = ChsDateLongStrForJdn(chs, true, state.IsChina, country);
+    lblChineseSolarDate[1].toolTip = ChsDateLongStrForJdn(chs, {.dayNames = true, .stemBranch = state.IsChina}, country);
 
     lblChineseLunarDate[1].caption = ChlDateShortStr(chl, 0, "CHL", s, country) + " " + zoneTime;
-    std::string lunarLong = ChlDateLongStrForJdn(chl, true, true, state.IsChina, false, true, s, country);
+    std::string lunarLong = ChlDateLongStrForJdn(
+        chl, {.dayNames = true, .monthNames = true, .stemBranch = state.IsChina, .full = true}, s, country);
     EraseAll(lunarLong, "\r\n");
     lblChineseLunarDate[1].toolTip = lunarLong;
 

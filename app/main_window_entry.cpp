@@ -179,8 +179,8 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         }
         if (!parsed) return ParserFailure(DateErrorBadCHL, error);
         const int16_t status = ChLDateToJDN(r, settings);
-        if (status == -4) return fail(DateErrorDayBeyondMonth);
-        if (status != 0) return fail(DateErrorBadCHL);
+        if (status == ChlDayBeyondMonth) return fail(DateErrorDayBeyondMonth);
+        if (status != ChlDateFound) return fail(DateErrorBadCHL);
         if (r.jdn < MinJDN) return fail(DateErrorTooEarly);
         jdn = r.jdn;
         state.InputCalendar = CalendarCHL;

@@ -276,21 +276,20 @@ MoveModel::StepOutcome MoveModel::StepLunar(int step, bool forward) {
         return Fail(cycleStep ? InvalidTitle : NoTitle, LunarDateInvalidText, MessageIcon::None, cycleStep);
     if (CheckStepLimit(date.cycle, forward, main_.state.MinCycle, main_.state.MaxCycle, main_.port)) return StepOutcome::EndMove;
 
-    const bool keep30th = KeepBoxFlag(main_.chkKeep30th);
-    const bool keepLeap = KeepBoxFlag(main_.chkKeepLeap);
+    const LunarKeep keep{.keep30th = KeepBoxFlag(main_.chkKeep30th), .keepLeap = KeepBoxFlag(main_.chkKeepLeap)};
     bool stepped = false;
     std::string_view unit;
     switch (step) {
         case MoveCHLMonth:
-            stepped = StepLunarMonth(date, forward, keep30th, settings);
+            stepped = StepLunarMonth(date, forward, keep.keep30th, settings);
             unit = "lunar month";
             break;
         case MoveCHLYear:
-            stepped = StepLunarYear(date, forward, keep30th, keepLeap, settings);
+            stepped = StepLunarYear(date, forward, keep, settings);
             unit = "lunar year";
             break;
         default:
-            stepped = StepLunarCycle(date, forward, keep30th, keepLeap, settings);
+            stepped = StepLunarCycle(date, forward, keep, settings);
             unit = "60-year cycle (CHL)";
             break;
     }

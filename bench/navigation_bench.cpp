@@ -52,7 +52,7 @@ void BM_StepLunarYear(benchmark::State& state) {
     ChlDate date{-2696, 79, 40, -1, -1, 2, 30, 0, 0, 1};
     bool forward = true;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(StepLunarYear(date, forward, false, false, settings));
+        benchmark::DoNotOptimize(StepLunarYear(date, forward, LunarKeep{}, settings));
         forward = !forward;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -15,9 +14,6 @@
 
 namespace orbel {
 namespace {
-
-const std::string NewYearLabel = "01";
-const std::string StopLabel = "stop here";
 
 struct SuiKey {
     int32_t sui = 0;
@@ -51,13 +47,6 @@ std::shared_ptr<const YearData> YearDataFor(double cjdc, const CalendarSettings&
     });
 }
 
-// The month number at the start of a label: 4 for "04" and for "4*".
-int LabelNumber(const std::string& label) { return std::atoi(label.c_str()); }
-
-bool IsLeapLabel(const std::string& label) { return label.find('*') != std::string::npos; }
-
-
-
 int32_t ClampToInt32(int64_t v) {
     if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
     if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
@@ -70,12 +59,6 @@ constexpr int32_t FirstComputableYear = -3002;
 constexpr int32_t LastComputableYear = 3002;
 
 }  // namespace
-
-std::string MonthLabel(int month, bool leap) {
-    if (leap) return std::to_string(month) + "*";
-    std::string text = std::to_string(month);
-    return text.size() < 2 ? "0" + text : text;
-}
 
 void ComputeNewMoons(YearData& data, const CalendarSettings& settings) {
     const int16_t longitude = settings.referenceLongitude;
@@ -107,7 +90,7 @@ void AssignMonths(YearData& data) {
     bool suiStart[MaxDarkMoons] = {};
     bool leapMonth[MaxDarkMoons] = {};
     for (int m = 0; m < MaxDarkMoons; ++m) {
-        data.MonthLabels[m].clear();
+        data.MonthLabels[m] = {};
         data.MajorTermCount[m] = 0;
     }
 
@@ -129,11 +112,11 @@ void AssignMonths(YearData& data) {
         int c = 1;
         while (s + c < count && !suiStart[s + c]) ++c;
         if (s + c >= count) {
-            data.MonthLabels[s] = StopLabel;
+            data.MonthLabels[s] = LunarMonthLabel::StopHere();
             break;
         }
         if (c == 12) {
-            for (int i = 0; i < 12; ++i) data.MonthLabels[s + i] = MonthLabel((i + 10) % 12 + 1, false);
+            for (int i = 0; i < 12; ++i) data.MonthLabels[s + i] = LunarMonthLabel::Month((i + 10) % 12 + 1);
             s += 12;
             continue;
         }
@@ -146,13 +129,13 @@ void AssignMonths(YearData& data) {
         }
         int n = 11;
         for (int i = 0; i < 13 && s + i < count; ++i) {
-            std::string& label = data.MonthLabels[s + i];
+            LunarMonthLabel& label = data.MonthLabels[s + i];
             if (!leapMonth[s + i])
-                label = MonthLabel((n++ - 1) % 12 + 1, false);
+                label = LunarMonthLabel::Month((n++ - 1) % 12 + 1);
             else if (i > 0)
-                label = MonthLabel(LabelNumber(data.MonthLabels[s + i - 1]), true);
+                label = LunarMonthLabel::Month(data.MonthLabels[s + i - 1].number, true);
             else
-                label = "10*";
+                label = LunarMonthLabel::Month(10, true);
         }
         s += 13;
     }
@@ -222,14 +205,14 @@ void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const 
         chl.valid = 0;
         return;
     }
-    const std::string& label = yd->MonthLabels[m];
-    chl.month = LabelNumber(label);
-    chl.leap = IsLeapLabel(label) ? 1 : 0;
+    const LunarMonthLabel& label = yd->MonthLabels[m];
+    chl.month = label.number;
+    chl.leap = label.leap ? 1 : 0;
     chl.day = d - yd->DarkMoonDays[m] + 1;
 
-    // The nian is numbered by the CE year in which its month "01" begins.
+    // The nian is numbered by the CE year in which its month 1 begins.
     int k = m;
-    while (k >= 0 && yd->MonthLabels[k] != NewYearLabel) --k;
+    while (k >= 0 && !yd->MonthLabels[k].IsNewYear()) --k;
     if (k < 0) {  // not reached either: the data begins a sui before the day's
         chl.valid = 0;
         return;
@@ -243,41 +226,41 @@ int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s) {
     r.valid = 0;
     if (r.position < 1 || r.position > 60 || r.month < 1 || r.month > 12 || r.leap < 0 || r.leap > 1 || r.day < 1 ||
         r.day > 31)
-        return -1;
+        return ChlFieldOutOfRange;
     r.epoch = s.epoch;
     const int64_t y = (static_cast<int64_t>(r.cycle) - 1) * 60 + r.epoch + r.position - 1;
-    if (y < FirstComputableYear || y > LastComputableYear) return -1;
+    if (y < FirstComputableYear || y > LastComputableYear) return ChlFieldOutOfRange;
 
     const std::shared_ptr<const YearData> yd = YearDataFor(GregorianDayNumber(static_cast<int32_t>(y), r.month, 15), s);
     const int count = yd->DarkMoonCount;
     const auto& labels = yd->MonthLabels;
 
-    // The first "01" is the new year of y - 1, the second that of y.
+    // The first month 1 is the new year of y - 1, the second that of y.
     int k = 0;
     for (int found = 0; k < count; ++k)
-        if (labels[k] == NewYearLabel && ++found == 2) break;
-    if (k >= count) return -2;
+        if (labels[k].IsNewYear() && ++found == 2) break;
+    if (k >= count) return ChlNewYearNotFound;
 
-    const std::string wanted = MonthLabel(r.month, r.leap == 1);
+    const LunarMonthLabel wanted = LunarMonthLabel::Month(r.month, r.leap == 1);
     while (labels[k] != wanted) {
-        if (k + 1 >= count) return -3;
-        if (labels[k + 1] == NewYearLabel) return -5;
+        if (k + 1 >= count) return ChlMonthNotFound;
+        if (labels[k + 1].IsNewYear()) return ChlMonthNotInYear;
         ++k;
     }
-    if (k + 1 >= count) return -3;  // a month without a known end
+    if (k + 1 >= count) return ChlMonthNotFound;  // a month without a known end
 
     const int32_t length = yd->DarkMoonDays[k + 1] - yd->DarkMoonDays[k];
-    if (r.day > length) return -4;
+    if (r.day > length) return ChlDayBeyondMonth;
     r.valid = 1;
     r.jdn = yd->DarkMoonDays[k] + r.day - 1;
-    return 0;
+    return ChlDateFound;
 }
 
 int16_t LunarMonthLength(ChlDate& r, const CalendarSettings& s) {
     r.day = 30;
     const int16_t status = ChLDateToJDN(r, s);
-    if (status == 0) return 30;
-    if (status == -4) return 29;
+    if (status == ChlDateFound) return 30;
+    if (status == ChlDayBeyondMonth) return 29;
     return status;
 }
 

@@ -7,8 +7,8 @@
 // meridian: floor of the CJDC.
 #include <array>
 #include <cstdint>
-#include <string>
 
+#include "dates/month_label.h"
 #include "services/calendar_settings.h"
 #include "services/chinese_records.h"
 #include "engine/sol_eq.h"
@@ -22,17 +22,17 @@ inline constexpr int MaxDarkMoons = 51;
 // last one on or before the day of the first stored winter solstice to more
 // than 40 days past the last stored term, with their month labels.
 //
-// Month m runs from DarkMoonDays[m] to DarkMoonDays[m + 1] - 1. Labels: "01"
-// to "12" for ordinary months, the previous month's number and "*" for a leap
-// month ("4*", "11*"), "stop here" for the first month left unnumbered (its
-// sui runs past the data) and "" after it.
+// Month m runs from DarkMoonDays[m] to DarkMoonDays[m + 1] - 1. Its label
+// is its number 1..12, a leap month repeating the number of the month
+// before it; the first month whose sui runs past the data is StopHere and
+// the months after it are unnumbered.
 struct YearData : SolarTerms {
     int32_t FirstLunation = 0;
     double DarkMoonMoments[MaxDarkMoons] = {};  // CJDC
     int32_t DarkMoonDays[MaxDarkMoons] = {};
     int16_t DarkMoonCount = 0;
     int16_t MajorTermCount[MaxDarkMoons] = {};
-    std::array<std::string, MaxDarkMoons> MonthLabels;
+    std::array<LunarMonthLabel, MaxDarkMoons> MonthLabels;
 };
 
 // The year data around day floor(cjdc). It depends only on the sui of that
@@ -48,23 +48,22 @@ void ComputeNewMoons(YearData& data, const CalendarSettings& settings);
 // Fills MajorTermCount and MonthLabels from the terms and dark moons in `data`.
 void AssignMonths(YearData& data);
 
-// "01" to "12", or for a leap month the number unpadded followed by "*".
-std::string MonthLabel(int month, bool leap);
-
 // Fills both records for day floor(x) (x: CJDC). The cycles are numbered
 // from `epoch`. When chs.valid is ChsSkipSolarDate on entry the solar date is skipped and
 // chs.valid becomes 0. The valid fields are otherwise left as they were,
 // except that a day outside the computable range sets both to 0.
 void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings);
 
-// Lunar date to day number; the epoch comes from the settings. Statuses:
-//   0 success (valid = 1, jdn set)
-//  -1 a field out of range (position, month, leap, day, or a year outside
-//     the computable range)
-//  -2 the new year of the year was not found in the computed months
-//  -3 the month was not found before the end of the computed months
-//  -4 day larger than the length of the month
-//  -5 the month does not occur in that year (the next new year came first)
+// Statuses of ChLDateToJDN; the lists show the number of a failure.
+inline constexpr int16_t ChlDateFound = 0;         // valid = 1, jdn set
+inline constexpr int16_t ChlFieldOutOfRange = -1;  // position, month, leap, day, or a year outside the computable range
+inline constexpr int16_t ChlNewYearNotFound = -2;  // not among the computed months
+inline constexpr int16_t ChlMonthNotFound = -3;    // not before the end of the computed months
+inline constexpr int16_t ChlDayBeyondMonth = -4;   // day larger than the length of the month
+inline constexpr int16_t ChlMonthNotInYear = -5;   // the next new year came first
+
+// Lunar date to day number, with one of the statuses above; the epoch comes
+// from the settings.
 int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s);
 
 // Sets r.day = 30 and returns 30 or 29, the length of the month, or the

@@ -1,6 +1,7 @@
 #include "engine/cycles.h"
 
 #include "dates/date_text.h"
+#include "dates/month_label.h"
 #include "engine/chinese_calendar.h"
 #include "engine/sol_eq.h"
 #include "services/floor_division.h"
@@ -132,11 +133,11 @@ std::string ChlDateShortStr(const ChlDate& r, int16_t style, std::string_view su
     }
 }
 
-std::string ChsDateLongStrForJdn(const ChsDate& r, bool dayNames, bool stemBranch, int country) {
+std::string ChsDateLongStrForJdn(const ChsDate& r, const ChsLongTextOptions& options, int country) {
     std::string s = "The " + OrdinalStr(static_cast<int16_t>(r.day)) + " day ";
-    if (dayNames) {
+    if (options.dayNames) {
         s += "(" + ElementAnimalStr(r.jdn, country);
-        if (stemBranch) s += ", " + StemBranchStr(DayPosition(r.jdn));
+        if (options.stemBranch) s += ", " + StemBranchStr(DayPosition(r.jdn));
         s += ") ";
     }
     s += "of solar term" + SignedNumberStr(r.term) + " (" + std::string(TermCode(r.term)) + ")";
@@ -144,16 +145,16 @@ std::string ChsDateLongStrForJdn(const ChsDate& r, bool dayNames, bool stemBranc
     return s;
 }
 
-std::string ChlDateLongStrForJdn(const ChlDate& r, bool dayNames, bool monthNames, bool stemBranch,
-                                 bool stemBranchFirst, bool full, const CalendarSettings& settings, int country) {
+std::string ChlDateLongStrForJdn(const ChlDate& r, const ChlLongTextOptions& options,
+                                 const CalendarSettings& settings, int country) {
     const int16_t epoch = settings.epoch;
     const bool leap = r.leap == 1;
     std::string s;
-    if (full) {
+    if (options.full) {
         s = "The " + OrdinalStr(static_cast<int16_t>(r.day)) + " day ";
-        if (dayNames) {
+        if (options.dayNames) {
             s += "(" + ElementAnimalStr(r.jdn, country);
-            if (stemBranch) s += " " + StemBranchStr(DayPosition(r.jdn));
+            if (options.stemBranch) s += " " + StemBranchStr(DayPosition(r.jdn));
             s += ") ";
         }
         s += std::string("of ") + (leap ? "leap " : "") + "month";
@@ -161,23 +162,23 @@ std::string ChlDateLongStrForJdn(const ChlDate& r, bool dayNames, bool monthName
         s = leap ? "Leap month" : "Month";
     }
     s += SignedNumberStr(r.month) + (leap ? "* " : " ");
-    if (monthNames) {
+    if (options.monthNames) {
         const ElementAnimal ea = MonthElementAnimal(r);
         const std::string words = ElementAnimalWords(ea.element, ea.animal, country);
         const std::string sb = StemBranchStr(PositionOfElementAnimal(ea.element, ea.animal));
         std::string names;
-        if (stemBranchFirst)
-            names = (stemBranch ? sb + " " : "") + words;
+        if (options.stemBranchFirst)
+            names = (options.stemBranch ? sb + " " : "") + words;
         else
-            names = words + (stemBranch ? " " + sb + " " : "");
+            names = words + (options.stemBranch ? " " + sb + " " : "");
         s += "(" + names + ") ";
     }
-    s += full ? "\r\n" : " ";
+    s += options.full ? "\r\n" : " ";
     s += "in the " + ElementAnimalOfPositionStr(r.position, country);
-    if (stemBranch) s += " " + StemBranchStr(r.position);
+    if (options.stemBranch) s += " " + StemBranchStr(r.position);
     s += " year (nian) at position" + SignedNumberStr(r.position) + " of cycle " + std::to_string(r.cycle) + " (year " +
          std::to_string(LinearYear(r.cycle, r.position, epoch)) + ")";
-    if (full) s += ".";
+    if (options.full) s += ".";
     return s;
 }
 
@@ -188,16 +189,18 @@ std::string ChlDateStemBranchStrForJdn(const ChlDate& r) {
            std::to_string(r.cycle);
 }
 
-std::string ChsDateLongStr(ChsDate& r, bool dayNames, bool stemBranch, const CalendarSettings& settings,
+std::string ChsDateLongStr(ChsDate& r, const ChsLongTextOptions& options, const CalendarSettings& settings,
                            int country) {
-    const bool known = dayNames && ChSDateToJDN(r, settings);
-    return ChsDateLongStrForJdn(r, known, stemBranch, country);
+    ChsLongTextOptions found = options;
+    found.dayNames = options.dayNames && ChSDateToJDN(r, settings);
+    return ChsDateLongStrForJdn(r, found, country);
 }
 
-std::string ChlDateLongStr(ChlDate& r, bool dayNames, bool monthNames, bool stemBranch, bool stemBranchFirst,
-                           bool full, const CalendarSettings& settings, int country) {
-    const bool known = full && dayNames && ChLDateToJDN(r, settings) == 0;
-    return ChlDateLongStrForJdn(r, known, monthNames, stemBranch, stemBranchFirst, full, settings, country);
+std::string ChlDateLongStr(ChlDate& r, const ChlLongTextOptions& options, const CalendarSettings& settings,
+                           int country) {
+    ChlLongTextOptions found = options;
+    found.dayNames = options.full && options.dayNames && ChLDateToJDN(r, settings) == 0;
+    return ChlDateLongStrForJdn(r, found, settings, country);
 }
 
 std::string ChlDateStemBranchStr(ChlDate& r, const CalendarSettings& settings) {

@@ -103,25 +103,41 @@ std::string ChlDateShortStr(const ChlDate& r, int16_t style, std::string_view su
 // with the engine (ChSDateToJDN, ChLDateToJDN), which also sets r.jdn,
 // r.epoch and r.valid.
 //
+// What a long solar date text names besides its numbers.
+struct ChsLongTextOptions {
+    bool dayNames = false;    // the day's element-animal
+    bool stemBranch = false;  // and its stem-branch
+};
+
+// What a long lunar date text names besides its numbers. Without `full` the
+// text is the month's heading, "Month 4 in the water-sheep year (nian) ...
+// (year 4700)", and names no day.
+struct ChlLongTextOptions {
+    bool dayNames = false;         // the day's element-animal
+    bool monthNames = false;       // the month's element-animal and, with stemBranch, stem-branch
+    bool stemBranch = false;       // stem-branch names beside the element-animal ones
+    bool stemBranchFirst = false;  // the month's stem-branch before its element-animal
+    bool full = false;             // the sentence "The 11th day ... (year 4700)." over two lines
+};
+
 // "The 1st day (metal-monkey, geng-shen) of solar term 4 (J1) in the year
 // (sui) at position 20 of cycle 79."
-std::string ChsDateLongStrForJdn(const ChsDate& r, bool dayNames, bool stemBranch, int country);
+std::string ChsDateLongStrForJdn(const ChsDate& r, const ChsLongTextOptions& options, int country);
 // "The 11th day (metal-monkey) of month 4 (fire-snake) \r\nin the
 // water-sheep year (nian) at position 20 of cycle 79 (year 4700)."
-std::string ChlDateLongStrForJdn(const ChlDate& r, bool dayNames, bool monthNames, bool stemBranch,
-                                 bool stemBranchFirst, bool full, const CalendarSettings& settings,
-                                 int country);
+std::string ChlDateLongStrForJdn(const ChlDate& r, const ChlLongTextOptions& options,
+                                 const CalendarSettings& settings, int country);
 // "(geng-shen) day 11, (ding-si) month 4, (gui-wei) year 20 of cycle 79"
 std::string ChlDateStemBranchStrForJdn(const ChlDate& r);
 
 // Day names only when the date exists (ChSDateToJDN true); otherwise the
 // text goes on without them.
-std::string ChsDateLongStr(ChsDate& r, bool dayNames, bool stemBranch, const CalendarSettings& settings,
+std::string ChsDateLongStr(ChsDate& r, const ChsLongTextOptions& options, const CalendarSettings& settings,
                            int country);
 // Day names (full form only) when ChLDateToJDN succeeds; otherwise the text
 // goes on without them.
-std::string ChlDateLongStr(ChlDate& r, bool dayNames, bool monthNames, bool stemBranch, bool stemBranchFirst,
-                           bool full, const CalendarSettings& settings, int country);
+std::string ChlDateLongStr(ChlDate& r, const ChlLongTextOptions& options, const CalendarSettings& settings,
+                           int country);
 // The empty text when ChLDateToJDN fails.
 std::string ChlDateStemBranchStr(ChlDate& r, const CalendarSettings& settings);
 

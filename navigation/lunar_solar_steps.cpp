@@ -89,21 +89,22 @@ bool StepLunarMonth(ChlDate& date, bool forward, bool keep30th, const CalendarSe
     return forward ? StepLunarMonthForward(date, keep30th, settings) : StepLunarMonthBack(date, keep30th, settings);
 }
 
-bool StepLunarYear(ChlDate& date, bool forward, bool keep30th, bool keepLeap, const CalendarSettings& settings) {
+bool StepLunarYear(ChlDate& date, bool forward, LunarKeep keep, const CalendarSettings& settings) {
     StepPosition(date, forward);
-    return FitLunarDate(date, keep30th, keepLeap, settings);
+    return FitLunarDate(date, keep, settings);
 }
 
-bool StepLunarCycle(ChlDate& date, bool forward, bool keep30th, bool keepLeap, const CalendarSettings& settings) {
+bool StepLunarCycle(ChlDate& date, bool forward, LunarKeep keep, const CalendarSettings& settings) {
     date.cycle += forward ? 1 : -1;
-    return FitLunarDate(date, keep30th, keepLeap, settings);
+    return FitLunarDate(date, keep, settings);
 }
 
-bool FitLunarDate(ChlDate& date, bool keep30th, bool keepLeap, const CalendarSettings& settings) {
+bool FitLunarDate(ChlDate& date, LunarKeep keep, const CalendarSettings& settings) {
     const int32_t day = date.day;
+    const bool keep30th = keep.keep30th;
     // With keep-leap an ordinary month that came from a fall-back returns to
     // the leap month wherever the year has one.
-    if (keepLeap && date.leap == 0) {
+    if (keep.keepLeap && date.leap == 0) {
         date.leap = 1;
         if (TryDay(date, day, keep30th, settings)) return true;
         date.leap = 0;

@@ -13,14 +13,21 @@
 
 namespace orbel {
 
+// What a lunar step keeps of the date it starts from when the month it
+// lands in allows it.
+struct LunarKeep {
+    bool keep30th = false;  // a 30th stays the 30th
+    bool keepLeap = false;  // a leap month stays a leap month
+};
+
 // Each step changes `date` in place; true when the result is a valid date
 // (ChLDateToJDN or ChSDateToJDN converts it, and its jdn is set).
 bool StepLunarMonth(ChlDate& date, bool forward, bool keep30th, const CalendarSettings& settings);
-bool StepLunarYear(ChlDate& date, bool forward, bool keep30th, bool keepLeap, const CalendarSettings& settings);
-bool StepLunarCycle(ChlDate& date, bool forward, bool keep30th, bool keepLeap, const CalendarSettings& settings);
+bool StepLunarYear(ChlDate& date, bool forward, LunarKeep keep, const CalendarSettings& settings);
+bool StepLunarCycle(ChlDate& date, bool forward, LunarKeep keep, const CalendarSettings& settings);
 // The nearest valid date to `date` in its year: the same day, then day 29
 // for a 30th, then the ordinary month for a leap month.
-bool FitLunarDate(ChlDate& date, bool keep30th, bool keepLeap, const CalendarSettings& settings);
+bool FitLunarDate(ChlDate& date, LunarKeep keep, const CalendarSettings& settings);
 // One solar term (or, with `cycle`, one 60-year cycle) on or back.
 bool StepSolarTermOrCycle(ChsDate& date, bool forward, bool cycle, const CalendarSettings& settings);
 bool StepSolarYear(ChsDate& date, bool forward, const CalendarSettings& settings);

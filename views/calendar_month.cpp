@@ -61,7 +61,7 @@ void CalendarMonthModel::DrawMonth() {
     caption = chl == std::string::npos ? main.lunarText : main.lunarText.substr(0, chl + 3);
 
     ChlDate first = LunarDateOfDay(lngCJDN, s);
-    lblTitle = ChlDateLongStr(first, false, false, false, false, false, s, main.country);
+    lblTitle = ChlDateLongStr(first, ChlLongTextOptions{}, s, main.country);  // the month's heading
 
     ChlDate probe = first;
     monthLength = LunarMonthLength(probe, s) == 30 ? 30 : 29;

@@ -53,10 +53,10 @@ int DataWindowModel::NianCounts(const ChlDate& date) {
     nian.Retreat();
     nian.Retreat();
     for (int i = 0; i < count; ++i) {
-        if (data.MonthLabels[static_cast<size_t>(i)] != "01") continue;
+        if (!data.MonthLabels[static_cast<size_t>(i)].IsNewYear()) continue;
         nian.Advance();
         int next = i + 1;
-        while (next < count && data.MonthLabels[static_cast<size_t>(next)] != "01") ++next;
+        while (next < count && !data.MonthLabels[static_cast<size_t>(next)].IsNewYear()) ++next;
         if (nian.cycle != date.cycle || nian.position != date.position) continue;
         if (next >= count) return 0;  // the nian runs past the data
         const int32_t first = data.DarkMoonDays[i];
@@ -197,13 +197,13 @@ void DataWindowModel::ListLeapMonths() {
                 date.leap = leap;
                 date.day = 1;
                 const int16_t status = ChLDateToJDN(date, s);
-                if (status == -5) continue;
+                if (status == ChlMonthNotInYear) continue;
                 if (status < 0) {
                     port.ShowMessage(caption, "intM =" + SignedNumberStr(m) + "  Error code =" + SignedNumberStr(status),
                                      MessageIcon::Exclamation);
                     // A year the calendar cannot compute fails in every
                     // month alike: one message ends the list.
-                    outOfRange = status == -1;
+                    outOfRange = status == ChlFieldOutOfRange;
                     if (outOfRange) break;
                     continue;
                 }

@@ -36,7 +36,7 @@ void AddLine(std::string& out, std::string_view line) {
 // "The 1st day of solar term 4 (J1) in the year ..." becomes two lines: the
 // term's code with its names, then the year.
 void AddExpandedSolarDate(std::string& out, const ChsDate& chs, const LogMoment& m, bool chineseTerms) {
-    const std::string line = ExpandedLine(ChsDateLongStrForJdn(chs, false, false, m.country));
+    const std::string line = ExpandedLine(ChsDateLongStrForJdn(chs, {}, m.country));
     const size_t at = line.find(") in the year");
     if (at == std::string::npos || chs.term < 1 || chs.term > 24) {
         AddLine(out, line);
@@ -61,8 +61,9 @@ void AddChineseLines(std::string& out, const LogMoment& m, const LogPreferences&
     if (p.chl) {
         AddLine(out, m.chlText);
         if (p.expanded)
-            AddLine(out, ExpandedLine(ChlDateLongStrForJdn(chl, true, true, p.chineseTerms, false, true, m.settings,
-                                                           m.country)));
+            AddLine(out, ExpandedLine(ChlDateLongStrForJdn(
+                             chl, {.dayNames = true, .monthNames = true, .stemBranch = p.chineseTerms, .full = true},
+                             m.settings, m.country)));
     }
     if (p.cjdc) {
         std::string line = DayCountStr(cjdc, "CJDC");

@@ -7,6 +7,7 @@
 
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
+#include "dates/month_label.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "engine/sol_eq.h"
@@ -17,11 +18,6 @@ namespace {
 
 constexpr std::string_view CRLF = "\r\n";
 constexpr std::array<std::string_view, 3> ZoneOfCountry = {"ICT", "CCT", "JST"};
-
-// Month labels as the engine gives them.
-constexpr std::string_view StopLabel = "stop here";
-constexpr std::string_view SuiStartLabel = "11";
-constexpr std::string_view NianStartLabel = "01";
 
 std::string_view LengthWord(int months) {
     switch (months) {
@@ -88,17 +84,18 @@ std::string YearDataText(const YearDataRequest& r) {
     int j = 0;  // the first term on or after the first month's first day
     while (j <= 78 && data.TermDays[j] < data.DarkMoonDays[0]) ++j;
 
-    // The counters start far below any month count, so that the months
-    // before the first sui or nian start get no classification.
-    int suiMonths = -100, nianMonths = -100, suiStarts = 0;
+    // The months before the first sui or nian start are counted from far
+    // below any length, so that they get no classification.
+    constexpr int NotYetStarted = -100;
+    int suiMonths = NotYetStarted, nianMonths = NotYetStarted, suiStarts = 0;
     CyclePosition sui = first, nian = first;
     sui.Retreat();
     nian.Retreat();
     for (int i = 0; i < count; ++i) {
-        const std::string& label = data.MonthLabels[static_cast<size_t>(i)];
-        if (label == StopLabel) break;
-        const bool suiStart = label == SuiStartLabel;
-        const bool nianStart = label == NianStartLabel;
+        const LunarMonthLabel label = data.MonthLabels[static_cast<size_t>(i)];
+        if (label.state == LunarMonthLabel::State::StopHere) break;
+        const bool suiStart = label.IsSuiStart();
+        const bool nianStart = label.IsNewYear();
         if (suiStart) {
             if (suiMonths > 10) text += Classification("Sui", "sui", sui, suiMonths);
             suiMonths = 0;
@@ -119,7 +116,7 @@ std::string YearDataText(const YearDataRequest& r) {
 
         const double moon = data.DarkMoonMoments[i];
         text += DateTimeColumns(data.DarkMoonDays[i], moon, letter, cal, zone) + "  " + DayCountStr(moon, nullptr) +
-                "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + label + " (" +
+                "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + MonthLabelStr(label) + " (" +
                 std::to_string(data.MajorTermCount[i]) + " zq)" + std::string(CRLF);
 
         const int32_t nextMonth = i + 1 < count ? data.DarkMoonDays[i + 1] : INT32_MAX;
