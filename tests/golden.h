@@ -4,8 +4,8 @@
 // instead, for review with git diff.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -31,21 +31,8 @@ inline void ExpectGolden(const std::string& name, const std::string& actual) {
         std::ofstream(GoldenPath(name), std::ios::binary) << actual;
         return;
     }
-    // The lines that differ, each as the file has it and as it came out.
-    const auto lines = [](const std::string& text) {
-        std::vector<std::string> all;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) all.push_back(line);
-        return all;
-    };
-    const std::vector<std::string> want = lines(expected.str()), got = lines(actual);
-    std::string report;
-    for (std::size_t i = 0, shown = 0; i < std::max(want.size(), got.size()) && shown < 20; ++i) {
-        const std::string a = i < want.size() ? want[i] : "(missing)", b = i < got.size() ? got[i] : "(missing)";
-        if (a != b) report += "line " + std::to_string(i + 1) + "\n  file: " + a + "\n  now:  " + b + "\n", ++shown;
-    }
-    if (report.empty()) report = "(the line ends differ)";
-    ADD_FAILURE() << "differs from tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it):\n" << report;
+    // Google Test shows the differing lines of two multi-line texts.
+    EXPECT_EQ(actual, expected.str()) << "tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it)";
 }
 
 // A table of cases in tests/data: each line "Function arg arg => text", an

@@ -7,12 +7,11 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/log_connection.h"
 #include "support/scripted_user_port.h"
 #include "support/language.h"
+#include "tests/golden.h"
 #include "tests/temporary_settings.h"
 
 namespace orbel {
@@ -20,18 +19,6 @@ namespace {
 
 const std::filesystem::path DataFolder = ORBEL_TEST_DATA_FOLDER;
 const std::filesystem::path SourceFolder = DataFolder.parent_path().parent_path();
-
-// The whole text of golden file `name`; ORBEL_UPDATE_GOLDEN=1 writes `actual`
-// into it instead, for review before it is committed.
-void ExpectGolden(const std::string& name, const std::string& actual) {
-    const std::filesystem::path path = DataFolder / name;
-    if (std::getenv("ORBEL_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << actual;
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << path;
-    std::stringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str()) << "golden file " << name;
-}
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -65,7 +52,7 @@ protected:
         main.cmdCompute_Click();
     }
 
-    // An entry added to the log, then the log emptied with OK.
+    // One CE entry in the log.
     void AddOneEntry() {
         Tick({&LogPreferences::ce});
         main.cmdAddToLog_Click();
@@ -124,7 +111,7 @@ TEST_F(LogTest, EntriesOfEachGroupWithTheirSeparatorsAndExpandedWording) {
         }
         out += "## " + title + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
     }
-    ExpectGolden("log_entries.txt", out);
+    orbel::testing::ExpectGolden("log_entries.txt", out);
 }
 
 TEST_F(LogTest, AutoLogNamesEachOperationAndTheCaptionHeadsTheLog) {
@@ -143,7 +130,7 @@ TEST_F(LogTest, AutoLogNamesEachOperationAndTheCaptionHeadsTheLog) {
         main.optPrevious.value = !forward;
         for (int16_t operation : {3, 4, 5}) main.links.AutoLog(operation);
     }
-    ExpectGolden("log_auto.txt", log.Text());
+    orbel::testing::ExpectGolden("log_auto.txt", log.Text());
 }
 
 // The edges of the days line and unknown codes; log_auto.txt has the rest.

@@ -18,24 +18,20 @@ namespace {
 
 // --- Folders and files ------------------------------------------------------------
 
+// Under the base folder, else under the ready drive.
 TEST(FileUtilities, DataFilePathCreatesTheMakersFolder) {
-    QTemporaryDir base;
+    QTemporaryDir base, drive;
     const std::string path = DataFilePathIn(base.path().toStdString(), "/unused", "orbel.usr", "Corvane_Systems");
     EXPECT_EQ(path, base.path().toStdString() + "/Corvane_Systems/orbel.usr");
     EXPECT_TRUE(QFileInfo(base.filePath("Corvane_Systems")).isDir());
     // Again, with the folder there and a base that ends with a separator.
     EXPECT_EQ(DataFilePathIn(base.path().toStdString() + "/", "", "orbel.usr", "Corvane_Systems"), path);
-}
-
-TEST(FileUtilities, WithoutABaseTheReadyDriveServes) {
-    QTemporaryDir drive;
     EXPECT_EQ(DataFilePathIn("", drive.path().toStdString(), "orbel.usr", "Corvane_Systems"),
               drive.path().toStdString() + "/Corvane_Systems/orbel.usr");
     EXPECT_TRUE(QFileInfo(drive.filePath("Corvane_Systems")).isDir());
     EXPECT_EQ(DataFilePathIn("", "C:", "orbel.usr", "Corvane_Systems").substr(0, 19), "C:/Corvane_Systems/");
     QDir().rmpath("C:/Corvane_Systems");  // made in the working folder
-    const std::string ready = FirstReadyDrive();
-    EXPECT_TRUE(IsDirectory(ready)) << ready;
+    EXPECT_TRUE(IsDirectory(FirstReadyDrive()));
 }
 
 TEST(FileUtilities, AFolderThatCannotBeMadeLeavesThePathForTheCallerToFail) {
@@ -152,32 +148,22 @@ TEST(WebLink, LabelAddressesAreTheUserManualBesideTheProgram) {
 
 // --- Loading notice -----------------------------------------------------------------
 
-TEST(NowLoadingNotice, ShownOverTheMoveControlsOnlyOnTheFirstOpening) {
+TEST(NowLoadingNotice, ShownOverTheMoveControlsUntilTheImagesAreLoaded) {
     NowLoadingNotice notice;
     EXPECT_FALSE(notice.visible);
     EXPECT_TRUE(notice.ShowIfImagesNotLoaded({100, 50}, {12, 340}, 220));
     EXPECT_TRUE(notice.visible);
-    EXPECT_EQ(notice.caption, "One moment please");
-    EXPECT_EQ(notice.label1Caption, "Now loading images ...");
-    EXPECT_EQ(notice.backColour, (Rgb{255, 255, 0}));
-    EXPECT_EQ(notice.label1BackColour, (Rgb{255, 255, 0}));
-    EXPECT_EQ(notice.label1Left, 0);
     EXPECT_EQ(notice.label1Width, 220);
     EXPECT_EQ(notice.position, (NoticePoint{112, 390}));
-
+    // Closed without loading, it shows again where the main window now is.
+    notice.visible = false;
+    EXPECT_TRUE(notice.ShowIfImagesNotLoaded({-400, 700}, {12, 340}, 220));
+    EXPECT_EQ(notice.position, (NoticePoint{-388, 1040}));
     notice.ImagesLoaded();
     EXPECT_FALSE(notice.visible);
     EXPECT_TRUE(notice.imagesLoaded());
     EXPECT_FALSE(notice.ShowIfImagesNotLoaded({0, 0}, {12, 340}, 220));
     EXPECT_FALSE(notice.visible);
-}
-
-TEST(NowLoadingNotice, FollowsTheMainWindowWhenItHasMoved) {
-    NowLoadingNotice notice;
-    notice.ShowIfImagesNotLoaded({100, 50}, {12, 340}, 220);
-    notice.visible = false;  // closed without loading: still the first opening
-    EXPECT_TRUE(notice.ShowIfImagesNotLoaded({-400, 700}, {12, 340}, 220));
-    EXPECT_EQ(notice.position, (NoticePoint{-388, 1040}));
 }
 
 }  // namespace
