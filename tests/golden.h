@@ -73,4 +73,28 @@ inline void ExpectCaseTable(const std::string& name, const std::map<std::string,
     ExpectGolden(name, rebuilt);
 }
 
+// The messages and save-file dialogs a scripted user port recorded, one
+// indented line each: "[title]" with "?" for a question and "!" for the
+// exclamation icon, line breaks shown as "|" and `folder` as <folder>. The
+// records are cleared.
+template <class Port>
+std::string TakeMessages(Port& port, const std::string& folder) {
+    std::string out;
+    const auto line = [&](const std::string& kind, std::string text) {
+        for (std::size_t at; !folder.empty() && (at = text.find(folder)) != std::string::npos;)
+            text.replace(at, folder.size(), "<folder>");
+        std::erase(text, '\r');
+        std::replace(text.begin(), text.end(), '\n', '|');
+        out += "  " + kind + " " + text + "\n";
+    };
+    for (const auto& m : port.messages) {
+        const bool exclamation = m.icon == decltype(m.icon)::Exclamation;
+        line("[" + m.title + "]" + (m.question ? "?" : "") + (exclamation ? "!" : ""), m.text);
+    }
+    for (const auto& d : port.fileDialogs) line("save dialog [" + d.title + "]", d.suggestedPath);
+    port.messages.clear();
+    port.fileDialogs.clear();
+    return out;
+}
+
 }  // namespace orbel::testing

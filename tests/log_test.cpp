@@ -70,6 +70,8 @@ protected:
 
 using P = LogPreferences;
 
+std::string Said(bool done) { return done ? "done" : "not done"; }
+
 TEST_F(LogTest, EntriesOfEachGroupWithTheirSeparatorsAndExpandedWording) {
     struct Case {
         const char* title;
@@ -177,148 +179,91 @@ TEST_F(LogTest, NothingIsWrittenWithoutAGroupAutoLogOrWhileSuppressed) {
     EXPECT_FALSE(log.Text().empty());
 }
 
-TEST_F(LogTest, AddingShowsTheLogButtonsAndTheLogWhenAsked) {
-    Tick({&P::ce});
-    main.cmdAddToLog_Click();
-    EXPECT_TRUE(main.cmdViewLog.visible);
-    EXPECT_TRUE(main.cmdClearLog.visible);
-    EXPECT_FALSE(log.visible);
+// A session with the log window: adding, viewing, copying, clearing, saving
+// and closing the log and the program. After each step log_window.txt
+// holds what the windows show and every message asked or shown.
+TEST_F(LogTest, WindowSession) {
+    const std::string folder = QDir(state.path()).filePath("").toStdString();
+    const std::string path = folder + "log.txt";
+    std::string transcript;
+    const auto note = [&](const std::string& step) {
+        transcript += step + ": log " + (log.visible ? "shown" : "hidden") + ", " +
+                      (log.Text().empty() ? "empty" : log.HasUnsavedText() ? "unsaved" : "saved") + ", View and Clear log " +
+                      (main.cmdViewLog.visible ? "shown" : "hidden") + (main.cmdClearLog.visible ? "/shown" : "/hidden") +
+                      ", focus " + log.focus + ", copy button \"" + log.cmdCopyToClipboard.caption + "\"" +
+                      (ended ? ", program ended" : "") +
+                      (std::filesystem::exists(main.state.StateFilePath) ? ", state saved" : "") + "\n" +
+                      (port.clipboard.empty() ? "" : "  clipboard: " + (port.clipboard == log.Text() ? "the whole log" : port.clipboard) + "\n") +
+                      orbel::testing::TakeMessages(port, folder);
+        port.clipboard.clear();
+    };
+    log.cmdCopyToClipboard_Click();
+    note("Copy with an empty log");
+    AddOneEntry();
     EXPECT_EQ(log.txbText.selStart, static_cast<int>(log.Text().size()));
+    note("Add to log");
     Tick({&P::ce, &P::viewAfterAdding});
     main.cmdAddToLog_Click();
-    EXPECT_TRUE(log.visible);
+    note("Add to log, view after adding");
     log.cmdClose_Click();
-    EXPECT_FALSE(log.visible);
-    EXPECT_FALSE(log.Text().empty());  // Close keeps the log
+    note("Close");
     main.cmdViewLog_Click();
-    EXPECT_TRUE(log.visible);
-    EXPECT_EQ(log.focus, "cmdClose");
-}
-
-TEST_F(LogTest, ClearLogAsksAndOnOkEmptiesAndCloses) {
-    AddOneEntry();
-    main.cmdViewLog_Click();
-    port.answers = {false, true};
-    main.cmdClearLog_Click();
-    EXPECT_FALSE(log.Text().empty());
-    EXPECT_TRUE(log.visible);
-    log.cmdClear_Click();
-    ASSERT_EQ(port.messages.size(), 2u);
-    EXPECT_EQ(port.messages[1].title, "Clear log");
-    EXPECT_EQ(port.messages[1].text, "Erase all data in the log?");
-    EXPECT_TRUE(log.Text().empty());
-    EXPECT_FALSE(log.visible);
-    EXPECT_FALSE(main.cmdViewLog.visible);
-    EXPECT_FALSE(main.cmdClearLog.visible);
-}
-
-TEST_F(LogTest, CopyTakesTheSelectionOrTheWholeLog) {
-    log.cmdCopyToClipboard_Click();
-    EXPECT_TRUE(port.clipboard.empty());  // an empty log copies nothing
-    AddOneEntry();
+    note("View log");
     log.selectedText = "2012";
     log.txbText_MouseUp();
-    EXPECT_EQ(log.cmdCopyToClipboard.caption, "Copy selected text to clipboard");
+    note("Select 2012");
     log.cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, "2012");
+    note("Copy with 2012 selected");
     log.selectedText.clear();
     log.txbText_MouseUp();
-    EXPECT_EQ(log.cmdCopyToClipboard.caption, "Copy all text to clipboard");
+    note("Select nothing");
     log.cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, log.Text());
-    EXPECT_EQ(log.focus, "cmdClose");
-}
+    note("Copy with nothing selected");
+    port.answers = {false, true};
+    main.cmdClearLog_Click();
+    note("Clear log, Cancel");
+    log.cmdClear_Click();
+    note("Clear in the log window, OK");
 
-TEST_F(LogTest, SaveLogWritesATextFileOrSaysWhyNot) {
     AddOneEntry();
-    log.saveFolder = QDir(state.path()).filePath("").toStdString();
-    EXPECT_FALSE(log.cmdSaveLog_Click());  // the dialog cancelled
-    ASSERT_EQ(port.fileDialogs.size(), 1u);
-    EXPECT_EQ(port.fileDialogs[0].suggestedPath, log.saveFolder + "orbel-log.txt");
-    EXPECT_TRUE(log.HasUnsavedText());
-
-    const std::string missing = QDir(state.path()).filePath("no such folder/log.txt").toStdString();
-    port.fileNames = {missing};
-    EXPECT_FALSE(log.cmdSaveLog_Click());
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].title, "Save log");
-    EXPECT_NE(port.messages[0].text.find(missing), std::string::npos) << port.messages[0].text;
-    EXPECT_TRUE(log.HasUnsavedText());
-
-    const std::string path = QDir(state.path()).filePath("log.txt").toStdString();
+    log.saveFolder = folder;
+    note("Save log, dialog cancelled: " + Said(log.cmdSaveLog_Click()));
+    port.fileNames = {folder + "no such folder/log.txt"};
+    note("Save log into a missing folder: " + Said(log.cmdSaveLog_Click()));
     port.fileNames = {path};
-    EXPECT_TRUE(log.cmdSaveLog_Click());
+    note("Save log: " + Said(log.cmdSaveLog_Click()));
     std::string expected = log.Text();
     std::erase(expected, '\r');
     EXPECT_EQ(FileText(path), expected);
-    EXPECT_FALSE(log.HasUnsavedText());
-}
+    note("Close by the frame when saved: " + Said(log.Form_QueryUnload()));
 
-TEST_F(LogTest, ClosingByTheFrameAsksWhileTextIsUnsaved) {
-    struct Case {
-        std::deque<SaveChoice> choices;
-        std::deque<std::string> files;
-        bool closes;
-    };
-    const std::string path = QDir(state.path()).filePath("log.txt").toStdString();
-    const Case cases[] = {
-        {{SaveChoice::Cancel}, {}, false},
-        {{SaveChoice::Save}, {}, false},  // the save-file dialog cancelled
-        {{SaveChoice::Save}, {path}, true},
-        {{SaveChoice::Discard}, {}, true},
-    };
-    for (const Case& c : cases) {
-        AddOneEntry();
+    // Closing by the frame while text is unsaved; Save with the dialog
+    // cancelled keeps the window.
+    const std::pair<SaveChoice, const char*> choices[] = {
+        {SaveChoice::Cancel, "Cancel"}, {SaveChoice::Save, "Save, dialog cancelled"},
+        {SaveChoice::Save, "Save"}, {SaveChoice::Discard, "Discard"}};
+    for (const auto& [choice, name] : choices) {
+        if (log.Text().empty()) AddOneEntry();
         main.cmdViewLog_Click();
-        const std::string text = log.Text();
-        port.messages.clear();
-        port.saveChoices = c.choices;
-        port.fileNames = c.files;
-        EXPECT_EQ(log.Form_QueryUnload(), c.closes);
-        ASSERT_EQ(port.messages.size(), 1u);
-        EXPECT_EQ(port.messages[0].title, "Save log");
-        EXPECT_EQ(log.visible, !c.closes);
-        EXPECT_EQ(log.Text().empty(), c.closes);
-        EXPECT_EQ(main.cmdViewLog.visible, !c.closes);
-        if (!c.files.empty()) {
-            EXPECT_EQ(FileText(path).size(), text.size() - std::count(text.begin(), text.end(), '\r'));
-        }
-        log.txbText.text.clear();
+        port.saveChoices = {choice};
+        if (std::string(name) == "Save") port.fileNames = {path};
+        note(std::string("Close by the frame with unsaved text, ") + name + ": " + Said(log.Form_QueryUnload()));
     }
-}
 
-TEST_F(LogTest, ClosingASavedLogByTheFrameWarnsThatItIsLost) {
-    AddOneEntry();
-    port.fileNames = {QDir(state.path()).filePath("log.txt").toStdString()};
-    ASSERT_TRUE(log.cmdSaveLog_Click());
-    EXPECT_TRUE(log.Form_QueryUnload());
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].title, "X");
-    EXPECT_EQ(port.messages[0].text, LogFrameCloseWarning);
-    EXPECT_EQ(port.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(log.Text().empty());
-    EXPECT_FALSE(main.cmdViewLog.visible);
-}
-
-TEST_F(LogTest, QuittingWithUnsavedTextAsksAndCancelKeepsTheProgram) {
     AddOneEntry();
     main.cmdViewLog_Click();
     port.saveChoices = {SaveChoice::Cancel, SaveChoice::Discard};
     main.Form_QueryUnload();
-    EXPECT_FALSE(ended);
-    EXPECT_FALSE(log.visible);  // the frame hid it first
-    EXPECT_FALSE(std::filesystem::exists(main.state.StateFilePath));
+    note("Close the program with unsaved text, Cancel");
     main.cmdQuit_Click();
-    EXPECT_TRUE(ended);
-    EXPECT_TRUE(std::filesystem::exists(main.state.StateFilePath));
-    EXPECT_EQ(port.messages.size(), 2u);
-    port.messages.clear();
+    note("Quit, Discard");
     ended = false;
-    port.fileNames = {QDir(state.path()).filePath("log.txt").toStdString()};
-    ASSERT_TRUE(log.cmdSaveLog_Click());
-    main.cmdQuit_Click();  // nothing unsaved: no question
-    EXPECT_TRUE(ended);
-    EXPECT_TRUE(port.messages.empty());
+    AddOneEntry();
+    port.fileNames = {path};
+    note("Save log: " + Said(log.cmdSaveLog_Click()));
+    main.cmdQuit_Click();
+    note("Quit with the log saved");
+    orbel::testing::ExpectGolden("log_window.txt", transcript);
 }
 
 TEST_F(LogTest, PreferencesWindowSetsClearsAndClosesIntoTheSavedState) {
