@@ -88,21 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, DataWindowGolden, ::testing::ValuesIn(GoldenCase
                              return name;
                          });
 
-TEST(YearDataText, DatesArePaddedToAFiveCharacterYear) {
-    struct Case {
-        EuroDate date;
-        const char* text;
-    } cases[] = {
-        {{2020, 5, 23, 'G'}, " 2020-05-23"},     // four digits: one blank
-        {{1, 1, 1, 'G'}, "    1-01-01"},         // one digit: four blanks
-        {{0, 12, 31, 'G'}, "    0-12-31"},
-        {{-2500, 5, 15, 'G'}, "-2500-05-15"},    // a negative four-digit year fills the column
-        {{-100, 12, 31, 'J'}, " -100-12-31"},
-        {{12345, 1, 1, 'G'}, "12,345-01-01"},    // five digits and more: no blank
-    };
-    for (Case& c : cases) EXPECT_EQ(PaddedEuroDate(EuroDateToJDN(c.date), char(c.date.letter)), c.text) << c.text;
-}
-
 TEST_F(DataWindowTest, JulianYearDataChangesOnlyDatesAndCalendar) {
     Show("1700-03-01 CE");
     data->DisplayYearData();
