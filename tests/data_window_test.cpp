@@ -165,58 +165,52 @@ TEST_F(DataWindowTest, StopEndsALongListAfterTheCurrentYearAndKeepsItsLines) {
     }
 }
 
-TEST_F(DataWindowTest, CloseHidesTheWindowAndHandsBackTheFocus) {
+// Copying, the messages of the lists and closing: after each step
+// data_window/session.txt holds what the window shows and every message.
+TEST_F(DataWindowTest, WindowSession) {
     bool focused = false;
     data->focusMainWindow = [&] { focused = true; };
-    Show("2020-05-23 CE");
-    List(ListLunarNewYearsKind, "3");
-    data->chkLargeWindow.value = true;
-    data->Form_QueryUnload();
-    EXPECT_FALSE(data->visible);
-    EXPECT_TRUE(focused);
-    EXPECT_TRUE(data->txbNumYears.text.empty());
-    EXPECT_FALSE(data->chkLargeWindow.value);
-}
-
-TEST_F(DataWindowTest, CopyTakesTheSelectionOrElseAll) {
+    std::string transcript;
+    const auto note = [&](const std::string& step) {
+        const std::string& clipboard = port.clipboard;
+        transcript += step + ": window " + (data->visible ? "shown" : "hidden") + ", copy button \"" +
+                      data->cmdCopyToClipboard.caption + "\", years \"" + data->txbNumYears.text + "\"" +
+                      (data->chkLargeWindow.value ? ", large" : "") + (focused ? ", main window focused" : "") + "\n" +
+                      (clipboard.empty() ? "" : "  clipboard: " + (clipboard == data->txbText.text ? "all" : clipboard) + "\n") +
+                      TakeMessages(port, "");
+        port.clipboard.clear();
+    };
     data->cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, "") << "an empty text copies nothing";
+    note("Copy with no text");
     Show("2020-05-23 CE");
     data->DisplayYearData();
     data->txbTextSelection = "79-37";
     data->txbText_MouseUp();
-    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy selected text to clipboard");
+    note("Year data, 79-37 selected");
     data->cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, "79-37");
-    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy to clipboard");
+    note("Copy");
     data->txbTextSelection.clear();
     data->txbText_MouseUp();
-    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy all text to clipboard");
+    note("Nothing selected");
     data->cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, data->txbText.text);
-}
+    note("Copy");
 
-TEST_F(DataWindowTest, MessagesOfTheLists) {
-    // A lunar date the library cannot read.
-    Show("2020-05-23 CE");
     main->lblChineseLunarDate[1].caption = "no date";
     List(ListLunarNewYearsKind, "3");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, "Lunar date is invalid.");
-    EXPECT_EQ(port.messages[0].icon, MessageIcon::Exclamation);
-    port.messages.clear();
-    // Month starts past the computable years: one message, and the list ends.
+    note("Lunar new years of a lunar date the library cannot read");
     Show("2999-06-01 CE");
     List(ListLeapMonthsKind, "20");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, "intM = 1  Error code =-1");
+    note("Month starts past the computable years");
     EXPECT_NE(data->txbText.text.find("95-59-12-01  CHL =  3002-12-26 CE"), std::string::npos) << "the years before stay";
-    port.messages.clear();
     // The Julian and CE list ends after the block of ten that fills the window.
     Show("-2000-06-01 CE");
     List(ListJCCENewYearsKind, "5000");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, "Output window is full.");
+    note("Julian and CE new years, 5000 years");
+
+    data->chkLargeWindow.value = true;
+    data->Form_QueryUnload();
+    note("Close by the frame");
+    ExpectGolden("data_window/session.txt", transcript);
 }
 
 }  // namespace
