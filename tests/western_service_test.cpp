@@ -61,22 +61,17 @@ TEST(StrToDate, RefusesBytesAndBadArguments) {
 }
 
 TEST(SeparateThousandsService, NeverWritesBeyondTwentyCharacters) {
-    char guarded[40];
-    std::memset(guarded, '#', sizeof guarded);
-    std::memset(guarded, ' ', 20);
-    EXPECT_EQ(separate_thousands("123456789012345678901234567890", ',', guarded), -1);
-    EXPECT_EQ(guarded[0], '\0');
-    for (int i = 20; i < 40; ++i) EXPECT_EQ(guarded[i], '#') << i;
-
-    std::memset(guarded, '#', sizeof guarded);
-    EXPECT_EQ(separate_thousands("-123456789012345", ',', guarded), -1);
-    for (int i = 20; i < 40; ++i) EXPECT_EQ(guarded[i], '#') << i;
-    EXPECT_EQ(separate_thousands("123456789012345", ',', guarded), 0);
-    EXPECT_EQ(guarded[19], '\0');
-    for (int i = 20; i < 40; ++i) EXPECT_EQ(guarded[i], '#') << i;
-
-    EXPECT_EQ(separate_thousands(nullptr, ',', guarded), -1);
-    EXPECT_EQ(guarded[0], '\0');
+    // Too long, too long with a sign, the longest that fits, no number.
+    const std::pair<const char*, int> cases[] = {
+        {"123456789012345678901234567890", -1}, {"-123456789012345", -1}, {"123456789012345", 0}, {nullptr, -1}};
+    for (const auto& [number, status] : cases) {
+        char guarded[40];
+        std::memset(guarded, '#', sizeof guarded);
+        std::memset(guarded, ' ', 20);
+        EXPECT_EQ(separate_thousands(number, ',', guarded), status);
+        EXPECT_EQ(std::strlen(guarded), status == 0 ? 19u : 0u);
+        EXPECT_EQ(std::string(guarded + 20, 20), std::string(20, '#'));
+    }
     EXPECT_EQ(separate_thousands("1", ',', nullptr), -1);
 }
 
