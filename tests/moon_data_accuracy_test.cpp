@@ -97,10 +97,4 @@ TEST(MoonDataAccuracy, MethodsMeetIn1600) {
                 "approximate minus reference up to %.4f\n",
                 approxVsPositional.diff, approxVsPositional.at, approxVsTrue.diff);
     EXPECT_LT(approxVsPositional.diff, 0.03);
-    // The last approximate moment and the first positional one.
-    const MoonDisplay before = ComputeMoonDisplay(kFirstMoment - 1.0 / 1440.0, "");
-    const MoonDisplay after = ComputeMoonDisplay(kFirstMoment, "");
-    EXPECT_FALSE(before.positional);
-    EXPECT_TRUE(after.positional);
-    EXPECT_NEAR(before.f, after.f, 0.03);
 }
