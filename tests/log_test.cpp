@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/log_connection.h"
 #include "support/scripted_user_port.h"
@@ -72,47 +75,35 @@ using P = LogPreferences;
 
 std::string Said(bool done) { return done ? "done" : "not done"; }
 
+// Each "## " line of log_entries.txt names the ticked boxes ("all" for every
+// group, "vietnam" for that country) before any remark after a colon; the
+// entry follows it.
 TEST_F(LogTest, EntriesOfEachGroupWithTheirSeparatorsAndExpandedWording) {
-    struct Case {
-        const char* title;
-        std::vector<bool LogPreferences::*> ticks;
-        int country = 1;
-    };
-    const std::vector<bool P::*> all = {&P::chs, &P::chl, &P::cjdc, &P::epochEtc, &P::ce, &P::jc,
-                                                  &P::cjdl, &P::ajd, &P::phase, &P::lunation};
-    const std::vector<Case> cases = {
-        {"ChS", {&P::chs}},
-        {"ChL", {&P::chl}},
-        {"CJDC", {&P::cjdc}},
-        {"Epoch alone: no Chinese group, nothing", {&P::epochEtc}},
-        {"ChL with epoch", {&P::chl, &P::epochEtc}},
-        {"CE", {&P::ce}},
-        {"JC", {&P::jc}},
-        {"CJDL", {&P::cjdl}},
-        {"AJD", {&P::ajd}},
-        {"Phase", {&P::phase}},
-        {"Lunation", {&P::lunation}},
-        {"ChL and AJD: one separator", {&P::chl, &P::ajd}},
-        {"ChL and CE: one separator", {&P::chl, &P::ce}},
-        {"CE and phase: one separator", {&P::ce, &P::phase}},
-        {"ChL, CE and AJD: two separators", {&P::chl, &P::ce, &P::ajd}},
-        {"Expanded, every group", {}},
-        {"Expanded, every group, Chinese terms", {}},
-        {"Expanded, every group, Vietnam", {}, 0},
-    };
+    // The ten groups first, then the wording.
+    const std::vector<std::string> names = {"chs",  "chl", "cjdc",  "epoch",    "ce",       "jc",
+                                            "cjdl", "ajd", "phase", "lunation", "expanded", "chinese-terms"};
+    const std::vector<bool P::*> boxes = {&P::chs,  &P::chl, &P::cjdc,  &P::epochEtc, &P::ce,       &P::jc,
+                                          &P::cjdl, &P::ajd, &P::phase, &P::lunation, &P::expanded, &P::chineseTerms};
+    std::ifstream in(orbel::testing::GoldenPath("log_entries.txt"), std::ios::binary);
     std::string out;
-    for (const Case& c : cases) {
-        const std::string title = c.title;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with("## ")) continue;
+        line.erase(line.find('\r'));
         LogPreferences p;
-        for (auto field : title.starts_with("Expanded") ? all : c.ticks) p.*field = true;
-        p.expanded = title.starts_with("Expanded");
-        p.chineseTerms = title.ends_with("Chinese terms");
-        if (main.Country() != c.country) {
-            main.cboRefLong.listIndex = c.country;
+        std::istringstream words(line.substr(3, line.find(':') - 3));
+        for (std::string word; words >> word;) {
+            const auto named = std::find(names.begin(), names.end(), word) - names.begin();
+            for (std::size_t i = 0; i < boxes.size(); ++i)
+                p.*boxes[i] = p.*boxes[i] || static_cast<std::ptrdiff_t>(i) == named || (word == "all" && i < 10);
+        }
+        const int country = line.ends_with("vietnam") ? 0 : 1;
+        if (main.Country() != country) {
+            main.cboRefLong.listIndex = country;
             main.cboRefLong_Click();
         }
-        out += "## " + title + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
+        out += line + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
     }
+    EXPECT_GT(out.size(), 1000u) << "the cases are read from tests/data/log_entries.txt";
     orbel::testing::ExpectGolden("log_entries.txt", out);
 }
 
