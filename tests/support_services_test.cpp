@@ -12,6 +12,7 @@
 #include "support/file_utilities.h"
 #include "support/now_loading_notice.h"
 #include "support/web_link.h"
+#include "tests/golden.h"
 
 namespace orbel {
 namespace {
@@ -86,52 +87,24 @@ private:
     int32_t result_;
 };
 
-TEST(WebLink, HttpAddressesOpenAsHttps) {
-    ScriptedLauncher launcher(LaunchSucceeded);
-    std::vector<SupportMessage> shown;
-    const MessageCallback show = [&](const SupportMessage& m) { shown.push_back(m); };
-    EXPECT_TRUE(OpenWebPage("http://example.org/manual.html", launcher, show));
-    EXPECT_TRUE(OpenWebPage("HTTP://example.org/", launcher, show));
-    EXPECT_TRUE(OpenWebPage("https://example.org/?from=http://x", launcher, show));
-    EXPECT_TRUE(OpenWebPage("file:///opt/orbel/README.md", launcher, show));
-    EXPECT_EQ(launcher.addresses, (std::vector<std::string>{"https://example.org/manual.html", "https://example.org/",
-                                                            "https://example.org/?from=http://x",
-                                                            "file:///opt/orbel/README.md"}));
-    EXPECT_TRUE(shown.empty());
-}
-
-TEST(WebLink, FailureMessages) {
-    struct Case {
-        int32_t result;
-        std::string text;
-    };
-    const Case cases[] = {
-        {31, "Error launching web browser, error code = 31.\r\n"
-             "File extension 'html' is not associated with any application program."},
-        {8, "Error launching web browser, error code = 8.\r\nOut of memory."},
-        {2, "Error launching web browser, error code = 2.\r\nPlease try once more."},
-        {0, "Error launching web browser, error code = 0."},
-        {32, "Error launching web browser, error code = 32."},
-        {-3, "Error launching web browser, error code =-3."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.result);
-        ScriptedLauncher launcher(c.result);
-        std::vector<SupportMessage> shown;
-        EXPECT_FALSE(OpenWebPage("http://example.org/docs/manual.html?page=2", launcher,
-                                 [&](const SupportMessage& m) { shown.push_back(m); }));
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].title, "Cannot launch web browser");
-        EXPECT_TRUE(shown[0].exclamation);
-        EXPECT_EQ(shown[0].text, c.text);
-    }
-}
-
-TEST(WebLink, ExtensionOfTheLastPathPart) {
-    EXPECT_EQ(AddressExtension("https://example.org/a.b/manual.html"), "html");
-    EXPECT_EQ(AddressExtension("https://example.org/a.b/manual"), "");
-    EXPECT_EQ(AddressExtension("https://example.org/page.php?x=1.5#s.t"), "php");
-    EXPECT_EQ(AddressExtension("file:///opt/orbel/README.md"), "md");
+TEST(WebLink, Cases) {
+    using Args = const std::vector<std::string>&;
+    orbel::testing::ExpectCaseTable(
+        "web_link_cases.txt",
+        {{"OpenWebPage",
+          [](Args a) {
+              ScriptedLauncher launcher(std::stoi(a[1]));
+              std::string shown;
+              const bool opened = OpenWebPage(a[0], launcher, [&](const SupportMessage& m) {
+                  shown += " [" + m.title + "]" + (m.exclamation ? "! " : " ") + m.text;
+              });
+              for (std::size_t at; (at = shown.find("\r\n")) != std::string::npos;) shown.replace(at, 2, "|");
+              std::string result;
+              for (const std::string& address : launcher.addresses) result += "launched " + address;
+              return result + (opened == shown.empty() ? "" : " (opened and shown disagree)") +
+                     (opened ? "" : ", not opened:" + shown);
+          }},
+         {"AddressExtension", [](Args a) { return AddressExtension(a[0]); }}});
 }
 
 // The labels open the HTML manual, which a desktop opens with its browser,
