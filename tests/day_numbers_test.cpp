@@ -1,5 +1,5 @@
-// Day numbers, reference meridians and the system clock (the texts of days
-// and times are in date_text_test.cpp); the cases are in
+// Day numbers, days of the week, reference meridians and the system clock
+// (the texts of days and times are in date_text_test.cpp); the cases are in
 // tests/data/day_number_cases.txt.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "dates/day_numbers.h"
+#include "services/calendar_conversion.h"
 #include "services/calendar_settings.h"
 #include "tests/golden.h"
 
@@ -42,6 +43,13 @@ TEST(DayNumbers, Cases) {
               JDNToEuroDates(std::stod(a[0]), ce, jc);
               return show(ce) + " | " + show(jc);
           }},
+         {"EuroDateToJDN",
+          [](Args a) {
+              EuroDate date = MakeEuroDate(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]), a[3][0]);
+              const int32_t jdn = euro_date_to_jdn(&date);
+              return std::to_string(jdn) + (date.jdn == jdn ? "" : " not stored");
+          }},
+         {"DayOfWeek", [](Args a) { return std::to_string(euro_day_of_week(std::stoi(a[0]))); }},
          {"BeijingTime", [](Args a) {
               return BeijingTime(ToReferenceCJD(std::stod(a[0]), int16_t(std::stoi(a[1]))), a[2]);
           }}});
