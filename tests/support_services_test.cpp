@@ -1,4 +1,5 @@
-// File utilities, web links and the loading notice.
+// File utilities and web links (the loading notice is checked on the real
+// windows in gui/frm_calendar_test.cpp).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <vector>
 
 #include "support/file_utilities.h"
-#include "support/now_loading_notice.h"
 #include "support/web_link.h"
 #include "tests/golden.h"
 
@@ -117,26 +117,6 @@ TEST(WebLink, LabelAddressesAreTheUserManualBesideTheProgram) {
     const QString page = QString::fromUtf8(manual.readAll());
     EXPECT_TRUE(page.contains("<img src=\"main-window.png\""));
     EXPECT_TRUE(QFileInfo(QString(ORBEL_LIBRARY_FOLDER) + "/main-window.png").isFile());
-}
-
-// --- Loading notice -----------------------------------------------------------------
-
-TEST(NowLoadingNotice, ShownOverTheMoveControlsUntilTheImagesAreLoaded) {
-    NowLoadingNotice notice;
-    EXPECT_FALSE(notice.visible);
-    EXPECT_TRUE(notice.ShowIfImagesNotLoaded({100, 50}, {12, 340}, 220));
-    EXPECT_TRUE(notice.visible);
-    EXPECT_EQ(notice.label1Width, 220);
-    EXPECT_EQ(notice.position, (NoticePoint{112, 390}));
-    // Closed without loading, it shows again where the main window now is.
-    notice.visible = false;
-    EXPECT_TRUE(notice.ShowIfImagesNotLoaded({-400, 700}, {12, 340}, 220));
-    EXPECT_EQ(notice.position, (NoticePoint{-388, 1040}));
-    notice.ImagesLoaded();
-    EXPECT_FALSE(notice.visible);
-    EXPECT_TRUE(notice.imagesLoaded());
-    EXPECT_FALSE(notice.ShowIfImagesNotLoaded({0, 0}, {12, 340}, 220));
-    EXPECT_FALSE(notice.visible);
 }
 
 }  // namespace

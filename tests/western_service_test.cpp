@@ -1,7 +1,6 @@
-// str_to_date, separate_thousands and get_timezone.
+// str_to_date and separate_thousands (get_timezone is checked in every zone
+// through TimeZoneMinutes in day_numbers_test.cpp).
 #include <gtest/gtest.h>
-
-#include "tests/scoped_time_zone.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -73,13 +72,4 @@ TEST(SeparateThousandsService, NeverWritesBeyondTwentyCharacters) {
         EXPECT_EQ(std::string(guarded + 20, 20), std::string(20, '#'));
     }
     EXPECT_EQ(separate_thousands("1", ',', nullptr), -1);
-}
-
-TEST(GetTimezone, SecondsWestOfGreenwich) {
-    // POSIX zones: "CST-8" is eight hours east.
-    const std::pair<const char*, int32_t> cases[] = {{"CST-8", -28800}, {"IST-5:30", -19800}, {"EST5", 18000}, {"UTC0", 0}};
-    for (const auto& [zone, seconds] : cases) {
-        ScopedTimeZone tz(zone);
-        EXPECT_EQ(get_timezone(), seconds) << zone;
-    }
 }
