@@ -195,12 +195,10 @@ TEST(StemBranchPictures, TwentyTwoSquaresOfLightInkOnTransparency) {
         EXPECT_EQ(image.width(), image.height());
         EXPECT_GE(image.width(), 24);
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        // Whole, not cut at an edge, and roughly centred (the amount of ink
+        // is checked by the comparison with the font's characters below).
         int inked = 0;
         const QRect box = InkBox(image, inked);
-        const int area = image.width() * image.height();
-        EXPECT_GT(inked, area / 40) << "too little ink";
-        EXPECT_LT(inked, area / 2) << "a filled box, not a character";
-        // Whole, not cut at an edge, and roughly centred.
         EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(box));
         EXPECT_NEAR(box.center().x(), image.width() / 2, image.width() / 8);
         EXPECT_NEAR(box.center().y(), image.height() / 2, image.height() / 8);
