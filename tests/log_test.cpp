@@ -126,31 +126,16 @@ TEST_F(LogTest, AutoLogNamesEachOperationAndTheCaptionHeadsTheLog) {
     orbel::testing::ExpectGolden("log_auto.txt", log.Text());
 }
 
-// The edges of the days line and unknown codes; log_auto.txt has the rest.
-TEST(LogOperationLine, DaysTextAndUnknownOperations) {
-    struct Case {
-        int16_t operation;
-        LogOperationControls controls;
-        std::string line;
-    };
-    auto with = [](bool forward, std::string days) {
-        LogOperationControls c;
-        c.plus = c.forward = c.next = forward;
-        c.plusMinusText = std::move(days);
-        c.moveStep = "CHL month";
-        c.target = "Full moon";
-        return c;
-    };
-    const Case cases[] = {
-        {2, with(false, " 1,000 "), "Minus 1,000 days"},
-        {2, with(true, "1,1"), "Plus 1,1 days"},
-        {2, with(true, "0"), "Plus 0 days"},
-        {2, with(true, "  "), ""},
-        {0, with(true, ""), ""},
-        {6, with(true, ""), ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(AutoLogOperationLine(c.operation, c.controls), c.line) << c.operation << " " << c.controls.plusMinusText;
+TEST(LogOperationLine, Cases) {
+    orbel::testing::ExpectCaseTable(
+        "log_operation_lines.txt", {{"AutoLogOperationLine", [](const std::vector<std::string>& a) {
+                                         LogOperationControls c;
+                                         c.plus = c.forward = c.next = a[1] == "forward";
+                                         c.plusMinusText = a[2];
+                                         c.moveStep = "CHL month";
+                                         c.target = "Full moon";
+                                         return AutoLogOperationLine(int16_t(std::stoi(a[0])), c);
+                                     }}});
 }
 
 TEST_F(LogTest, NothingIsWrittenWithoutAGroupAutoLogOrWhileSuppressed) {
