@@ -123,41 +123,25 @@ TEST_F(DataWindowTest, NumberOfYearsIsCleanedDefaultedAndKeptPerList) {
     EXPECT_EQ(data->txbNumYears.text, "12");
 }
 
-TEST_F(DataWindowTest, StopEndsALongListAfterTheCurrentYearAndKeepsItsLines) {
-    Show("2020-05-01 CE");  // 79-37-04-09: no year lacks it
-    for (auto press : {&DataWindowModel::cmdStop_Click, &DataWindowModel::cmdClose_Click}) {
-        port.onProcessEvents = [this, press](int pass) {
-            if (pass == 5) {
-                EXPECT_EQ(data->cmdClose.caption, "Stop");
-                EXPECT_TRUE(port.busy);
-                (data.get()->*press)();
-            }
-        };
-        port.eventLoopRuns = 0;
-        List(ListLunarNewYearsKind, "100");
-        std::istringstream lines(data->txbText.text);
-        std::string line;
-        int listed = 0;
-        while (std::getline(lines, line)) listed += line.find(" JDN ") != std::string::npos;
-        EXPECT_EQ(listed, 5);
-        EXPECT_EQ(data->cmdClose.caption, "Close");
-        EXPECT_EQ(data->lblYears.caption, "years");
-        EXPECT_FALSE(port.busy);
-        EXPECT_TRUE(data->visible) << "Stop leaves the window open";
-    }
-}
-
-// Copying, the messages of the lists and closing: after each step
-// data_window/session.txt holds what the window shows and every message.
+// Copying, the messages of the lists, Stop and Close during a long list and
+// closing: after each step data_window/session.txt holds what the window
+// shows and every message.
 TEST_F(DataWindowTest, WindowSession) {
     bool focused = false;
     data->focusMainWindow = [&] { focused = true; };
     std::string transcript;
+    const auto Dated = [&] {
+        int lines = 0;
+        for (std::size_t at = 0; (at = data->txbText.text.find(" JDN ", at)) != std::string::npos; ++at) ++lines;
+        return lines;
+    };
     const auto note = [&](const std::string& step) {
         const std::string& clipboard = port.clipboard;
         transcript += step + ": window " + (data->visible ? "shown" : "hidden") + ", copy button \"" +
                       data->cmdCopyToClipboard.caption + "\", years \"" + data->txbNumYears.text + "\"" +
-                      (data->chkLargeWindow.value ? ", large" : "") + (focused ? ", main window focused" : "") + "\n" +
+                      (data->chkLargeWindow.value ? ", large" : "") + (focused ? ", main window focused" : "") +
+                      ", Close button \"" + data->cmdClose.caption + "\", label \"" + data->lblYears.caption + "\"" +
+                      (port.busy ? ", busy" : "") + ", " + std::to_string(Dated()) + " dated lines\n" +
                       (clipboard.empty() ? "" : "  clipboard: " + (clipboard == data->txbText.text ? "all" : clipboard) + "\n") +
                       TakeMessages(port, "");
         port.clipboard.clear();
@@ -188,6 +172,18 @@ TEST_F(DataWindowTest, WindowSession) {
     Show("-2000-06-01 CE");
     List(ListJCCENewYearsKind, "5000");
     note("Julian and CE new years, 5000 years");
+
+    Show("2020-05-01 CE");  // 79-37-04-09: no year lacks it
+    for (const std::string button : {"Stop", "Close"}) {
+        port.onProcessEvents = [&](int pass) {
+            if (pass != 5) return;
+            note("Pass 5 of a list of 100 years, " + button + " pressed");
+            button == "Stop" ? data->cmdStop_Click() : data->cmdClose_Click();
+        };
+        port.eventLoopRuns = 0;
+        List(ListLunarNewYearsKind, "100");
+        note("The list ends after the year it was in");
+    }
 
     data->chkLargeWindow.value = true;
     data->Form_QueryUnload();
