@@ -59,48 +59,39 @@ struct Worst {
 
 }  // namespace
 
-TEST(AstronomyAccuracy, PhaseMomentsAgreeWithReferenceFrom1600To2100) {
-    Worst worst;
+// Every lunation from 1600 to 2100 and every 7th over the whole range
+// (-3000 to 3000); term n is counted in 15-degree steps from the March
+// equinox of 2000.
+TEST(AstronomyAccuracy, PhasesAndSolarTermsAgreeWithReference) {
+    struct Span {
+        const char* name;
+        int64_t first, last, step;
+        double limitSeconds;
+    };
+    const Span phaseSpans[] = {{"1600-2100", kLunation1600, kLunation2100, 1, 20.0},
+                               {"-3000..3000", -61800, 12380, 7, 600.0}};
+    const Span termSpans[] = {{"1600-2100", -24 * 400, 24 * 100, 1, 20.0},
+                              {"-3000..3000", -24 * 5000, 24 * 1000, 13, 600.0}};
     int32_t scratch = 0;
-    for (int k = kLunation1600; k <= kLunation2100; ++k)
-        for (int p = 0; p < 4; ++p) {
-            const double t = quenta(k, p, &scratch);
-            worst.Add(t - RefPhase(t, p), t);
-        }
-    RecordProperty("max_seconds", std::to_string(worst.seconds));
-    std::printf("phases 1600-2100: max difference %.1f s at JD %.4f\n", worst.seconds, worst.at);
-    EXPECT_LT(worst.seconds, 20.0);
-}
-
-TEST(AstronomyAccuracy, PhaseMomentsAgreeWithReferenceOverTheWholeRange) {
-    Worst worst;
-    int32_t scratch = 0;
-    // Every 7th lunation from -3000 to 3000 CE.
-    for (int k = -61800; k <= 12380; k += 7)
-        for (int p = 0; p < 4; ++p) {
-            const double t = quenta(k, p, &scratch);
-            worst.Add(t - RefPhase(t, p), t);
-        }
-    std::printf("phases -3000..3000: max difference %.1f s at JD %.4f\n", worst.seconds, worst.at);
-    EXPECT_LT(worst.seconds, 600.0);
-}
-
-TEST(AstronomyAccuracy, SolarTermsAgreeWithReference) {
-    Worst modern, all;
-    // Term n is counted in 15-degree steps from the March equinox of 2000.
-    const auto termAt = [](int64_t n) { return SolarTermMomentTT(n); };
-    for (int64_t n = -24 * 400; n <= 24 * 100; ++n) {  // 1600 to 2100
-        const double t = termAt(n);
-        modern.Add(t - RefTerm(t, 15.0 * static_cast<double>(((n % 24) + 24) % 24)), t);
+    for (const Span& span : phaseSpans) {
+        Worst worst;
+        for (int64_t k = span.first; k <= span.last; k += span.step)
+            for (int p = 0; p < 4; ++p) {
+                const double t = quenta(static_cast<int32_t>(k), p, &scratch);
+                worst.Add(t - RefPhase(t, p), t);
+            }
+        std::printf("phases %s: max difference %.1f s at JD %.4f\n", span.name, worst.seconds, worst.at);
+        EXPECT_LT(worst.seconds, span.limitSeconds) << span.name;
     }
-    for (int64_t n = -24 * 5000; n <= 24 * 1000; n += 13) {
-        const double t = termAt(n);
-        all.Add(t - RefTerm(t, 15.0 * static_cast<double>(((n % 24) + 24) % 24)), t);
+    for (const Span& span : termSpans) {
+        Worst worst;
+        for (int64_t n = span.first; n <= span.last; n += span.step) {
+            const double t = SolarTermMomentTT(n);
+            worst.Add(t - RefTerm(t, 15.0 * static_cast<double>(((n % 24) + 24) % 24)), t);
+        }
+        std::printf("solar terms %s: max difference %.1f s at JD %.4f\n", span.name, worst.seconds, worst.at);
+        EXPECT_LT(worst.seconds, span.limitSeconds) << span.name;
     }
-    std::printf("solar terms 1600-2100: max difference %.1f s at JD %.4f\n", modern.seconds, modern.at);
-    std::printf("solar terms -3000..3000: max difference %.1f s at JD %.4f\n", all.seconds, all.at);
-    EXPECT_LT(modern.seconds, 20.0);
-    EXPECT_LT(all.seconds, 600.0);
 }
 
 // The Sun's apparent longitude itself, every 10 days from 1600 to 2100 and

@@ -2,26 +2,17 @@
 // steps to the previous and next months and the limits of the range.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <vector>
-#include <fstream>
-#include <sstream>
 
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
+#include "tests/golden.h"
 #include "views/calendar_month.h"
 
 using namespace orbel;
 
 namespace {
-
-std::string Golden(const std::string& name) {
-    std::ifstream in(std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The month of CE day `jdn` (noon GMT), drawn as the main window would have it.
 CalendarMonthModel MonthOf(int32_t jdn, bool showPan, int32_t today = 0) {
@@ -53,7 +44,7 @@ TEST_P(CalendarMonthPage, TextMatchesGolden) {
     const PageCase& c = GetParam();
     const CalendarMonthModel m = MonthOf(c.jdn, c.showPan);
     EXPECT_EQ(m.monthLength, c.monthLength);
-    EXPECT_EQ(CalendarMonthText(m), Golden(c.golden));
+    orbel::testing::ExpectGolden(c.golden, CalendarMonthText(m));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,7 +5,6 @@
 
 #include "services/calendar_conversion.h"
 
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,14 +14,16 @@
 
 namespace {
 
+std::string Fault(int32_t day, const std::string& what) { return "day " + std::to_string(day) + ": " + what; }
+
 // Walks days first..last and returns a description of the first fault found,
 // or the empty text. Lengths are checked only for months, terms and years
 // that begin and end inside the walk.
 std::string WalkDays(int32_t first, int32_t last, const orbel::CalendarSettings& settings) {
-    std::ostringstream fault;
+    using std::to_string;
     orbel::ChlDate prevChl;
     orbel::ChsDate prevChs;
-    int32_t monthStart = 0, termStart = 0;  // first days seen, 0 before any
+    bool monthSeen = false, termSeen = false;
     int monthsInNian = -1, monthsInSui = -1;  // -1 until the first boundary
     for (int32_t d = first; d <= last; ++d) {
         orbel::ChsDate chs;
@@ -32,73 +33,54 @@ std::string WalkDays(int32_t first, int32_t last, const orbel::CalendarSettings&
         orbel::ChlDate lunar = chl;
         const int16_t status = orbel::ChLDateToJDN(lunar, settings);
         if (status != 0 || lunar.jdn != d) {
-            fault << "day " << d << ": CHL " << chl.cycle << "-" << chl.position << "-"
-                  << orbel::MonthLabel(chl.month, chl.leap == 1) << "-" << chl.day << " gives status " << status
-                  << ", day " << lunar.jdn;
-            return fault.str();
+            return Fault(d, "CHL " + to_string(chl.cycle) + "-" + to_string(chl.position) + "-" +
+                                orbel::MonthLabel(chl.month, chl.leap == 1) + "-" + to_string(chl.day) +
+                                " gives status " + to_string(status) + ", day " + to_string(lunar.jdn));
         }
         orbel::ChsDate solar = chs;
         if (!orbel::ChSDateToJDN(solar, settings) || solar.jdn != d) {
-            fault << "day " << d << ": CHS " << chs.cycle << "-" << chs.position << "-" << chs.term << "-" << chs.day
-                  << " gives day " << solar.jdn << " valid " << solar.valid;
-            return fault.str();
+            return Fault(d, "CHS " + to_string(chs.cycle) + "-" + to_string(chs.position) + "-" + to_string(chs.term) +
+                                "-" + to_string(chs.day) + " gives day " + to_string(solar.jdn));
         }
-
-        if (d > first) {
-            // Within a month or term the day counts up by one; at a boundary
-            // the previous one ended after 29-30 (14-16) days.
-            if (chl.day != 1 && (chl.day != prevChl.day + 1 || chl.month != prevChl.month || chl.leap != prevChl.leap)) {
-                fault << "day " << d << ": lunar day " << chl.day << " follows " << prevChl.day;
-                return fault.str();
+        if (d == first) {
+            prevChl = chl;
+            prevChs = chs;
+            continue;
+        }
+        // Within a month or term the day counts up by one; at a boundary
+        // the previous one ended after 29-30 (14-16) days.
+        if (chl.day != 1 && (chl.day != prevChl.day + 1 || chl.month != prevChl.month || chl.leap != prevChl.leap))
+            return Fault(d, "lunar day " + to_string(chl.day) + " follows " + to_string(prevChl.day));
+        if (chl.day == 1) {
+            if (monthSeen && prevChl.day != 29 && prevChl.day != 30)
+                return Fault(d, "lunar month of " + to_string(prevChl.day) + " days");
+            monthSeen = true;
+            if (chl.month == 1 && chl.leap == 0) {
+                if (chl.position != prevChl.position % 60 + 1 ||
+                    (monthsInNian != -1 && monthsInNian != 12 && monthsInNian != 13))
+                    return Fault(d, "new year after " + to_string(monthsInNian) + " months, position " +
+                                        to_string(chl.position) + " after " + to_string(prevChl.position));
+                monthsInNian = 0;
             }
-            if (chl.day == 1) {
-                if (monthStart != 0 && prevChl.day != 29 && prevChl.day != 30) {
-                    fault << "day " << d << ": lunar month of " << prevChl.day << " days";
-                    return fault.str();
-                }
-                monthStart = d;
-                const bool newNian = chl.month == 1 && chl.leap == 0;
-                const bool newSui = chl.month == 11 && chl.leap == 0;
-                if (newNian) {
-                    const bool nextPosition = chl.position == prevChl.position % 60 + 1;
-                    if (!nextPosition || (monthsInNian != -1 && monthsInNian != 12 && monthsInNian != 13)) {
-                        fault << "day " << d << ": new year after " << monthsInNian << " months, position "
-                              << chl.position << " after " << prevChl.position;
-                        return fault.str();
-                    }
-                    monthsInNian = 0;
-                }
-                if (newSui) {
-                    if (monthsInSui != -1 && monthsInSui != 12 && monthsInSui != 13) {
-                        fault << "day " << d << ": sui of " << monthsInSui << " months";
-                        return fault.str();
-                    }
-                    monthsInSui = 0;
-                }
-                if (monthsInNian >= 0) ++monthsInNian;
-                if (monthsInSui >= 0) ++monthsInSui;
-            } else if (chl.cycle != prevChl.cycle || chl.position != prevChl.position) {
-                fault << "day " << d << ": the year changes inside a month";
-                return fault.str();
+            if (chl.month == 11 && chl.leap == 0) {
+                if (monthsInSui != -1 && monthsInSui != 12 && monthsInSui != 13)
+                    return Fault(d, "sui of " + to_string(monthsInSui) + " months");
+                monthsInSui = 0;
             }
-            if (chs.day != 1 && (chs.day != prevChs.day + 1 || chs.term != prevChs.term)) {
-                fault << "day " << d << ": solar day " << chs.day << " follows " << prevChs.day;
-                return fault.str();
-            }
-            if (chs.day == 1) {
-                if (chs.term != prevChs.term % 24 + 1 ||
-                    (termStart != 0 && (prevChs.day < 14 || prevChs.day > 16))) {
-                    fault << "day " << d << ": term " << chs.term << " after term " << prevChs.term << " of "
-                          << prevChs.day << " days";
-                    return fault.str();
-                }
-                const bool newSolarYear = chs.term == 1;
-                if (newSolarYear != (chs.position != prevChs.position)) {
-                    fault << "day " << d << ": solar year changes off the winter solstice";
-                    return fault.str();
-                }
-                termStart = d;
-            }
+            if (monthsInNian >= 0) ++monthsInNian;
+            if (monthsInSui >= 0) ++monthsInSui;
+        } else if (chl.cycle != prevChl.cycle || chl.position != prevChl.position) {
+            return Fault(d, "the year changes inside a month");
+        }
+        if (chs.day != 1 && (chs.day != prevChs.day + 1 || chs.term != prevChs.term))
+            return Fault(d, "solar day " + to_string(chs.day) + " follows " + to_string(prevChs.day));
+        if (chs.day == 1) {
+            if (chs.term != prevChs.term % 24 + 1 || (termSeen && (prevChs.day < 14 || prevChs.day > 16)))
+                return Fault(d, "term " + to_string(chs.term) + " after term " + to_string(prevChs.term) + " of " +
+                                    to_string(prevChs.day) + " days");
+            if ((chs.term == 1) != (chs.position != prevChs.position))
+                return Fault(d, "solar year changes off the winter solstice");
+            termSeen = true;
         }
         prevChl = chl;
         prevChs = chs;

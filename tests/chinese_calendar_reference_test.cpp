@@ -37,11 +37,9 @@ std::vector<ReferenceYear> ReadReference() {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream fields(line);
         ReferenceYear r;
-        std::string first;
-        fields >> r.year >> first >> r.leapMonth;
         int y = 0, m = 0, d = 0;
-        char dash1 = 0, dash2 = 0;
-        std::istringstream(first) >> y >> dash1 >> m >> dash2 >> d;
+        char dash = 0;
+        fields >> r.year >> y >> dash >> m >> dash >> d >> r.leapMonth;
         r.firstDay = orbel::GregorianDayNumber(y, m, d);
         for (int n; fields >> n;) r.lengths.push_back(n);
         years.push_back(r);

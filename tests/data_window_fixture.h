@@ -3,44 +3,27 @@
 // screen, and the golden texts the data window is compared with.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "app/data_window_link.h"
 #include "app/main_window_model.h"
 #include "support/scripted_user_port.h"
 #include "support/language.h"
+#include "tests/golden.h"
 #include "views/data_window.h"
 
 namespace orbel::testing {
 
-inline std::filesystem::path WindowGoldenPath(const std::string& name) {
-    return std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / "data_window" / name;
-}
-
-// The golden file `name` (lines ending in LF) compared with a window text
-// (lines ending in CRLF). ORBEL_UPDATE_GOLDEN=1 rewrites the file instead.
+// The golden file data_window/`name` (lines ending in LF) compared with a
+// window text (lines ending in CRLF).
 inline void ExpectWindowGolden(const std::string& name, const std::string& text) {
-    std::string lf = text;
-    std::erase(lf, '\r');
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), std::count(text.begin(), text.end(), '\n'))
         << "every line of " << name << " ends in CRLF";
-    const auto path = WindowGoldenPath(name);
-    if (std::getenv("ORBEL_UPDATE_GOLDEN")) {
-        std::ofstream out(path, std::ios::binary);
-        out << lf;
-        ASSERT_TRUE(out.good()) << "cannot write " << path;
-        return;
-    }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << "cannot open " << path;
-    std::stringstream golden;
-    golden << in.rdbuf();
-    EXPECT_EQ(lf, golden.str()) << name;
+    std::string lf = text;
+    std::erase(lf, '\r');
+    ExpectGolden("data_window/" + name, lf);
 }
 
 class DataWindowTest : public ::testing::Test {

@@ -43,6 +43,12 @@ const GoldenCase GoldenCases[] = {
     {"year_data_2033_no_terms.txt", "2033-12-25 CE", [](auto& d) { YearData(d, false, false, false, false); }},
     // Negative four-digit years fill the date column; Julian dates.
     {"year_data_minus_2500_julian.txt", "-2500-06-01 CE", [](auto& d) { YearData(d, true, false, false, true); }},
+    // The JC button rebuilds the year data at once with Julian dates.
+    {"year_data_1700_jc_button.txt", "1700-03-01 CE",
+     [](auto& d) {
+         d.DisplayYearData();
+         d.optJC_Click();
+     }},
     // Lunar new years with the months, J1 and Z1 of each nian.
     {"lunar_new_years_2020.txt", "2020-01-25 CE", [](auto& d) { RunList(d, ListLunarNewYearsKind, "8"); }},
     // A day 30 (79-37-12-30, 2021-02-11) in years whose twelfth month is short.
@@ -88,45 +94,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, DataWindowGolden, ::testing::ValuesIn(GoldenCase
                              return name;
                          });
 
-TEST(YearDataText, DatesArePaddedToAFiveCharacterYear) {
-    struct Case {
-        EuroDate date;
-        const char* text;
-    } cases[] = {
-        {{2020, 5, 23, 'G'}, " 2020-05-23"},     // four digits: one blank
-        {{1, 1, 1, 'G'}, "    1-01-01"},         // one digit: four blanks
-        {{0, 12, 31, 'G'}, "    0-12-31"},
-        {{-2500, 5, 15, 'G'}, "-2500-05-15"},    // a negative four-digit year fills the column
-        {{-100, 12, 31, 'J'}, " -100-12-31"},
-        {{12345, 1, 1, 'G'}, "12,345-01-01"},    // five digits and more: no blank
-    };
-    for (Case& c : cases) EXPECT_EQ(PaddedEuroDate(EuroDateToJDN(c.date), char(c.date.letter)), c.text) << c.text;
-}
-
-TEST_F(DataWindowTest, JulianYearDataChangesOnlyDatesAndCalendar) {
-    Show("1700-03-01 CE");
-    data->DisplayYearData();
-    const std::string ce = data->txbText.text;
-    data->optJC_Click();  // rebuilds at once
-    const std::string jc = data->txbText.text;
-    ASSERT_NE(ce, jc);
-    std::istringstream a(ce), b(jc);
-    std::string x, y;
-    int dated = 0;
-    while (std::getline(a, x) && std::getline(b, y)) {
-        if (x.find(" CE ") == std::string::npos) {
-            const size_t at = x.find(" CE)");  // the heading's year
-            if (at != std::string::npos) x.replace(at, 4, " JC)");
-            EXPECT_EQ(x, y);
-            continue;
-        }
-        ++dated;
-        // Everything after the time and zone, the CJD first, is the same.
-        EXPECT_EQ(x.substr(x.find(" CE ") + 4), y.substr(y.find(" JC ") + 4));
-    }
-    EXPECT_GT(dated, 36);
-}
-
 TEST_F(DataWindowTest, NumberOfYearsIsCleanedDefaultedAndKeptPerList) {
     struct Case {
         int16_t kind;
@@ -156,82 +123,72 @@ TEST_F(DataWindowTest, NumberOfYearsIsCleanedDefaultedAndKeptPerList) {
     EXPECT_EQ(data->txbNumYears.text, "12");
 }
 
-TEST_F(DataWindowTest, StopEndsALongListAfterTheCurrentYearAndKeepsItsLines) {
-    Show("2020-05-01 CE");  // 79-37-04-09: no year lacks it
-    for (auto press : {&DataWindowModel::cmdStop_Click, &DataWindowModel::cmdClose_Click}) {
-        port.onProcessEvents = [this, press](int pass) {
-            if (pass == 5) {
-                EXPECT_EQ(data->cmdClose.caption, "Stop");
-                EXPECT_TRUE(port.busy);
-                (data.get()->*press)();
-            }
-        };
-        port.eventLoopRuns = 0;
-        List(ListLunarNewYearsKind, "100");
-        std::istringstream lines(data->txbText.text);
-        std::string line;
-        int listed = 0;
-        while (std::getline(lines, line)) listed += line.find(" JDN ") != std::string::npos;
-        EXPECT_EQ(listed, 5);
-        EXPECT_EQ(data->cmdClose.caption, "Close");
-        EXPECT_EQ(data->lblYears.caption, "years");
-        EXPECT_FALSE(port.busy);
-        EXPECT_TRUE(data->visible) << "Stop leaves the window open";
-    }
-}
-
-TEST_F(DataWindowTest, CloseHidesTheWindowAndHandsBackTheFocus) {
+// Copying, the messages of the lists, Stop and Close during a long list and
+// closing: after each step data_window/session.txt holds what the window
+// shows and every message.
+TEST_F(DataWindowTest, WindowSession) {
     bool focused = false;
     data->focusMainWindow = [&] { focused = true; };
-    Show("2020-05-23 CE");
-    List(ListLunarNewYearsKind, "3");
-    data->chkLargeWindow.value = true;
-    data->Form_QueryUnload();
-    EXPECT_FALSE(data->visible);
-    EXPECT_TRUE(focused);
-    EXPECT_TRUE(data->txbNumYears.text.empty());
-    EXPECT_FALSE(data->chkLargeWindow.value);
-}
-
-TEST_F(DataWindowTest, CopyTakesTheSelectionOrElseAll) {
+    std::string transcript;
+    const auto Dated = [&] {
+        int lines = 0;
+        for (std::size_t at = 0; (at = data->txbText.text.find(" JDN ", at)) != std::string::npos; ++at) ++lines;
+        return lines;
+    };
+    const auto note = [&](const std::string& step) {
+        const std::string& clipboard = port.clipboard;
+        transcript += step + ": window " + (data->visible ? "shown" : "hidden") + ", copy button \"" +
+                      data->cmdCopyToClipboard.caption + "\", years \"" + data->txbNumYears.text + "\"" +
+                      (data->chkLargeWindow.value ? ", large" : "") + (focused ? ", main window focused" : "") +
+                      ", Close button \"" + data->cmdClose.caption + "\", label \"" + data->lblYears.caption + "\"" +
+                      (port.busy ? ", busy" : "") + ", " + std::to_string(Dated()) + " dated lines\n" +
+                      (clipboard.empty() ? "" : "  clipboard: " + (clipboard == data->txbText.text ? "all" : clipboard) + "\n") +
+                      TakeMessages(port, "");
+        port.clipboard.clear();
+    };
     data->cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, "") << "an empty text copies nothing";
+    note("Copy with no text");
     Show("2020-05-23 CE");
     data->DisplayYearData();
     data->txbTextSelection = "79-37";
     data->txbText_MouseUp();
-    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy selected text to clipboard");
+    note("Year data, 79-37 selected");
     data->cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, "79-37");
-    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy to clipboard");
+    note("Copy");
     data->txbTextSelection.clear();
     data->txbText_MouseUp();
-    EXPECT_EQ(data->cmdCopyToClipboard.caption, "Copy all text to clipboard");
+    note("Nothing selected");
     data->cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, data->txbText.text);
-}
+    note("Copy");
 
-TEST_F(DataWindowTest, MessagesOfTheLists) {
-    // A lunar date the library cannot read.
-    Show("2020-05-23 CE");
     main->lblChineseLunarDate[1].caption = "no date";
     List(ListLunarNewYearsKind, "3");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, "Lunar date is invalid.");
-    EXPECT_EQ(port.messages[0].icon, MessageIcon::Exclamation);
-    port.messages.clear();
-    // Month starts past the computable years: one message, and the list ends.
+    note("Lunar new years of a lunar date the library cannot read");
     Show("2999-06-01 CE");
     List(ListLeapMonthsKind, "20");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, "intM = 1  Error code =-1");
+    note("Month starts past the computable years");
     EXPECT_NE(data->txbText.text.find("95-59-12-01  CHL =  3002-12-26 CE"), std::string::npos) << "the years before stay";
-    port.messages.clear();
     // The Julian and CE list ends after the block of ten that fills the window.
     Show("-2000-06-01 CE");
     List(ListJCCENewYearsKind, "5000");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text, "Output window is full.");
+    note("Julian and CE new years, 5000 years");
+
+    Show("2020-05-01 CE");  // 79-37-04-09: no year lacks it
+    for (const std::string button : {"Stop", "Close"}) {
+        port.onProcessEvents = [&](int pass) {
+            if (pass != 5) return;
+            note("Pass 5 of a list of 100 years, " + button + " pressed");
+            button == "Stop" ? data->cmdStop_Click() : data->cmdClose_Click();
+        };
+        port.eventLoopRuns = 0;
+        List(ListLunarNewYearsKind, "100");
+        note("The list ends after the year it was in");
+    }
+
+    data->chkLargeWindow.value = true;
+    data->Form_QueryUnload();
+    note("Close by the frame");
+    ExpectGolden("data_window/session.txt", transcript);
 }
 
 }  // namespace

@@ -57,6 +57,21 @@ struct Tally {
     std::size_t named = 0;  // accepted with an element-animal
 };
 
+// The wrapper, given the bare view (a zero inside is refused), agrees with
+// the direct call that wrote `direct` over `before`.
+template <typename Record, typename Raw>
+void CheckWrapper(std::string_view text, const Raw& before, const Raw& direct, const DateStringLibrary& library,
+                  bool (DateStringLibrary::*parse)(std::string_view, Record&) const) {
+    Record wrapped = std::bit_cast<Record>(before);
+    const bool ok = (library.*parse)(text, wrapped);
+    if (text.find('\0') == std::string_view::npos) {
+        ASSERT_EQ(std::memcmp(&wrapped, &direct, sizeof direct), 0) << Printable(text);
+        ASSERT_EQ(ok, direct.valid == 1);
+    } else {
+        ASSERT_FALSE(ok);
+    }
+}
+
 // Fails the test (and tells which text) when a promise is broken.
 void CheckLunar(std::string_view text, const char* terminated, const DateStringLibrary& library, Tally& tally) {
     orbel2_chl_date d = Marked<orbel2_chl_date>();
@@ -83,16 +98,7 @@ void CheckLunar(std::string_view text, const char* terminated, const DateStringL
     chl_datestr_to_chldate(terminated, &again);
     ASSERT_EQ(std::memcmp(&again, &d, sizeof d), 0) << Printable(text);
 
-    // The wrapper, given the bare view, agrees with the direct call.
-    ChlDate wrapped;
-    wrapped = std::bit_cast<decltype(wrapped)>(before);
-    const bool ok = library.ParseChl(text, wrapped);
-    if (text.find('\0') == std::string_view::npos) {
-        ASSERT_EQ(std::memcmp(&wrapped, &d, sizeof d), 0) << Printable(text);
-        ASSERT_EQ(ok, d.valid == 1);
-    } else {
-        ASSERT_FALSE(ok);
-    }
+    CheckWrapper(text, before, d, library, &DateStringLibrary::ParseChl);
 }
 
 void CheckSolar(std::string_view text, const char* terminated, const DateStringLibrary& library, Tally& tally) {
@@ -120,15 +126,7 @@ void CheckSolar(std::string_view text, const char* terminated, const DateStringL
         if (d.element != -1) ++tally.named;
     }
 
-    ChsDate wrapped;
-    wrapped = std::bit_cast<decltype(wrapped)>(before);
-    const bool ok = library.ParseChs(text, wrapped);
-    if (text.find('\0') == std::string_view::npos) {
-        ASSERT_EQ(std::memcmp(&wrapped, &d, sizeof d), 0) << Printable(text);
-        ASSERT_EQ(ok, d.valid == 1);
-    } else {
-        ASSERT_FALSE(ok);
-    }
+    CheckWrapper(text, before, d, library, &DateStringLibrary::ParseChs);
 }
 
 TEST(DateStringFuzz, ArbitraryTextsKeepEveryPromise) {

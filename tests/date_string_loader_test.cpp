@@ -49,27 +49,6 @@ TEST(DateStringLibraryLoader, FindsTheLibraryBesideTheProgram) {
     EXPECT_EQ(library.Path(), folder + "/liborbel2.so");
     EXPECT_EQ(DateStringLibraryError(library), "");
     EXPECT_EQ(&library, &ProgramDateStringLibrary());
-
-    ChlDate lunar;
-    lunar.epoch = -2636;
-    lunar.jdn = 2456000;
-    EXPECT_TRUE(ParseChlDateStr("79-20-9*-12", lunar));
-    EXPECT_EQ(lunar.cycle, 79);
-    EXPECT_EQ(lunar.position, 20);
-    EXPECT_EQ(lunar.month, 9);
-    EXPECT_EQ(lunar.leap, 1);
-    EXPECT_EQ(lunar.day, 12);
-    // The caller's fields cross the boundary and come back unchanged.
-    EXPECT_EQ(lunar.epoch, -2636);
-    EXPECT_EQ(lunar.jdn, 2456000);
-
-    ChsDate solar;
-    EXPECT_TRUE(ParseChsDateStr("70-?-12-13 water-dog", solar));
-    EXPECT_EQ(solar.position, 59);
-    EXPECT_EQ(solar.term, 12);
-    EXPECT_EQ(solar.day, 13);
-    EXPECT_FALSE(ParseChsDateStr("79-20-1-17", solar));
-    EXPECT_EQ(solar.valid, 0);
 }
 
 TEST(DateStringLibraryLoader, FirstUseFromManyThreadsBindsOnce) {
@@ -89,18 +68,6 @@ TEST(DateStringLibraryLoader, FirstUseFromManyThreadsBindsOnce) {
         EXPECT_EQ(seen[i], seen[0]);
         EXPECT_EQ(accepted[i], 1) << i;
     }
-}
-
-TEST(DateStringLibraryLoader, WrapperPassesExactlyTheGivenText) {
-    const std::string longer = "79-20-9-1234";
-    ChlDate date;
-    // A view without a terminator of its own: the day must read as 12.
-    EXPECT_TRUE(ParseChlDateStr(std::string_view(longer).substr(0, 10), date));
-    EXPECT_EQ(date.day, 12);
-    // A zero inside the text would silently cut it short in the library.
-    date.valid = 1;
-    EXPECT_FALSE(ParseChlDateStr(std::string_view("79-20-9-12\0 garbage", 19), date));
-    EXPECT_EQ(date.valid, 0);
 }
 
 void ExpectUnbound(const DateStringLibrary& library, int16_t status, const std::string& detailPart) {

@@ -8,6 +8,7 @@
 #include "dates/day_numbers.h"
 #include "services/calendar_conversion.h"
 #include "tests/golden.h"
+#include "views/year_data.h"
 
 using namespace orbel;
 
@@ -41,7 +42,11 @@ TEST(DateText, Cases) {
          {"DayOfWeekName", [](Args a) { return DayOfWeekName(DayOfWeek(Int(a[0])), a[1] == "1"); }},
          {"DayOfWeekNameOfNumber", [](Args a) { return DayOfWeekName(Int(a[0]), a[1] == "1"); }},
          {"TimeOfDayStr", [](Args a) { return TimeOfDayStr(Real(a[0]), a[1] == "1"); }},
-         {"LondonTime", [](Args a) { return LondonTime(Real(a[0])); }}});
+         {"LondonTime", [](Args a) { return LondonTime(Real(a[0])); }},
+         {"PaddedEuroDate", [](Args a) {
+              EuroDate date = Date(a);
+              return PaddedEuroDate(EuroDateToJDN(date), a[3][0]);
+          }}});
 }
 
 TEST(DateText, EpochMethod) {

@@ -4,8 +4,8 @@
 // instead, for review with git diff.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -31,21 +31,8 @@ inline void ExpectGolden(const std::string& name, const std::string& actual) {
         std::ofstream(GoldenPath(name), std::ios::binary) << actual;
         return;
     }
-    // The lines that differ, each as the file has it and as it came out.
-    const auto lines = [](const std::string& text) {
-        std::vector<std::string> all;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) all.push_back(line);
-        return all;
-    };
-    const std::vector<std::string> want = lines(expected.str()), got = lines(actual);
-    std::string report;
-    for (std::size_t i = 0, shown = 0; i < std::max(want.size(), got.size()) && shown < 20; ++i) {
-        const std::string a = i < want.size() ? want[i] : "(missing)", b = i < got.size() ? got[i] : "(missing)";
-        if (a != b) report += "line " + std::to_string(i + 1) + "\n  file: " + a + "\n  now:  " + b + "\n", ++shown;
-    }
-    if (report.empty()) report = "(the line ends differ)";
-    ADD_FAILURE() << "differs from tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it):\n" << report;
+    // Google Test shows the differing lines of two multi-line texts.
+    EXPECT_EQ(actual, expected.str()) << "tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it)";
 }
 
 // A table of cases in tests/data: each line "Function arg arg => text", an
@@ -84,6 +71,30 @@ inline void ExpectCaseTable(const std::string& name, const std::map<std::string,
         rebuilt += line.substr(0, arrow + 4) + "\"" + result + "\"\n";
     }
     ExpectGolden(name, rebuilt);
+}
+
+// The messages and save-file dialogs a scripted user port recorded, one
+// indented line each: "[title]" with "?" for a question and "!" for the
+// exclamation icon, line breaks shown as "|" and `folder` as <folder>. The
+// records are cleared.
+template <class Port>
+std::string TakeMessages(Port& port, const std::string& folder) {
+    std::string out;
+    const auto line = [&](const std::string& kind, std::string text) {
+        for (std::size_t at; !folder.empty() && (at = text.find(folder)) != std::string::npos;)
+            text.replace(at, folder.size(), "<folder>");
+        std::erase(text, '\r');
+        std::replace(text.begin(), text.end(), '\n', '|');
+        out += "  " + kind + " " + text + "\n";
+    };
+    for (const auto& m : port.messages) {
+        const bool exclamation = m.icon == decltype(m.icon)::Exclamation;
+        line("[" + m.title + "]" + (m.question ? "?" : "") + (exclamation ? "!" : ""), m.text);
+    }
+    for (const auto& d : port.fileDialogs) line("save dialog [" + d.title + "]", d.suggestedPath);
+    port.messages.clear();
+    port.fileDialogs.clear();
+    return out;
 }
 
 }  // namespace orbel::testing

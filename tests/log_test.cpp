@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "app/log_connection.h"
 #include "support/scripted_user_port.h"
 #include "support/language.h"
+#include "tests/golden.h"
 #include "tests/temporary_settings.h"
 
 namespace orbel {
@@ -20,18 +22,6 @@ namespace {
 
 const std::filesystem::path DataFolder = ORBEL_TEST_DATA_FOLDER;
 const std::filesystem::path SourceFolder = DataFolder.parent_path().parent_path();
-
-// The whole text of golden file `name`; ORBEL_UPDATE_GOLDEN=1 writes `actual`
-// into it instead, for review before it is committed.
-void ExpectGolden(const std::string& name, const std::string& actual) {
-    const std::filesystem::path path = DataFolder / name;
-    if (std::getenv("ORBEL_UPDATE_GOLDEN")) std::ofstream(path, std::ios::binary) << actual;
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << path;
-    std::stringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str()) << "golden file " << name;
-}
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -65,7 +55,7 @@ protected:
         main.cmdCompute_Click();
     }
 
-    // An entry added to the log, then the log emptied with OK.
+    // One CE entry in the log.
     void AddOneEntry() {
         Tick({&LogPreferences::ce});
         main.cmdAddToLog_Click();
@@ -83,48 +73,38 @@ protected:
 
 using P = LogPreferences;
 
+std::string Said(bool done) { return done ? "done" : "not done"; }
+
+// Each "## " line of log_entries.txt names the ticked boxes ("all" for every
+// group, "vietnam" for that country) before any remark after a colon; the
+// entry follows it.
 TEST_F(LogTest, EntriesOfEachGroupWithTheirSeparatorsAndExpandedWording) {
-    struct Case {
-        const char* title;
-        std::vector<bool LogPreferences::*> ticks;
-        int country = 1;
-    };
-    const std::vector<bool P::*> all = {&P::chs, &P::chl, &P::cjdc, &P::epochEtc, &P::ce, &P::jc,
-                                                  &P::cjdl, &P::ajd, &P::phase, &P::lunation};
-    const std::vector<Case> cases = {
-        {"ChS", {&P::chs}},
-        {"ChL", {&P::chl}},
-        {"CJDC", {&P::cjdc}},
-        {"Epoch alone: no Chinese group, nothing", {&P::epochEtc}},
-        {"ChL with epoch", {&P::chl, &P::epochEtc}},
-        {"CE", {&P::ce}},
-        {"JC", {&P::jc}},
-        {"CJDL", {&P::cjdl}},
-        {"AJD", {&P::ajd}},
-        {"Phase", {&P::phase}},
-        {"Lunation", {&P::lunation}},
-        {"ChL and AJD: one separator", {&P::chl, &P::ajd}},
-        {"ChL and CE: one separator", {&P::chl, &P::ce}},
-        {"CE and phase: one separator", {&P::ce, &P::phase}},
-        {"ChL, CE and AJD: two separators", {&P::chl, &P::ce, &P::ajd}},
-        {"Expanded, every group", {}},
-        {"Expanded, every group, Chinese terms", {}},
-        {"Expanded, every group, Vietnam", {}, 0},
-    };
+    // The ten groups first, then the wording.
+    const std::vector<std::string> names = {"chs",  "chl", "cjdc",  "epoch",    "ce",       "jc",
+                                            "cjdl", "ajd", "phase", "lunation", "expanded", "chinese-terms"};
+    const std::vector<bool P::*> boxes = {&P::chs,  &P::chl, &P::cjdc,  &P::epochEtc, &P::ce,       &P::jc,
+                                          &P::cjdl, &P::ajd, &P::phase, &P::lunation, &P::expanded, &P::chineseTerms};
+    std::ifstream in(orbel::testing::GoldenPath("log_entries.txt"), std::ios::binary);
     std::string out;
-    for (const Case& c : cases) {
-        const std::string title = c.title;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with("## ")) continue;
+        line.erase(line.find('\r'));
         LogPreferences p;
-        for (auto field : title.starts_with("Expanded") ? all : c.ticks) p.*field = true;
-        p.expanded = title.starts_with("Expanded");
-        p.chineseTerms = title.ends_with("Chinese terms");
-        if (main.Country() != c.country) {
-            main.cboRefLong.listIndex = c.country;
+        std::istringstream words(line.substr(3, line.find(':') - 3));
+        for (std::string word; words >> word;) {
+            const auto named = std::find(names.begin(), names.end(), word) - names.begin();
+            for (std::size_t i = 0; i < boxes.size(); ++i)
+                p.*boxes[i] = p.*boxes[i] || static_cast<std::ptrdiff_t>(i) == named || (word == "all" && i < 10);
+        }
+        const int country = line.ends_with("vietnam") ? 0 : 1;
+        if (main.Country() != country) {
+            main.cboRefLong.listIndex = country;
             main.cboRefLong_Click();
         }
-        out += "## " + title + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
+        out += line + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
     }
-    ExpectGolden("log_entries.txt", out);
+    EXPECT_GT(out.size(), 1000u) << "the cases are read from tests/data/log_entries.txt";
+    orbel::testing::ExpectGolden("log_entries.txt", out);
 }
 
 TEST_F(LogTest, AutoLogNamesEachOperationAndTheCaptionHeadsTheLog) {
@@ -143,34 +123,19 @@ TEST_F(LogTest, AutoLogNamesEachOperationAndTheCaptionHeadsTheLog) {
         main.optPrevious.value = !forward;
         for (int16_t operation : {3, 4, 5}) main.links.AutoLog(operation);
     }
-    ExpectGolden("log_auto.txt", log.Text());
+    orbel::testing::ExpectGolden("log_auto.txt", log.Text());
 }
 
-// The edges of the days line and unknown codes; log_auto.txt has the rest.
-TEST(LogOperationLine, DaysTextAndUnknownOperations) {
-    struct Case {
-        int16_t operation;
-        LogOperationControls controls;
-        std::string line;
-    };
-    auto with = [](bool forward, std::string days) {
-        LogOperationControls c;
-        c.plus = c.forward = c.next = forward;
-        c.plusMinusText = std::move(days);
-        c.moveStep = "CHL month";
-        c.target = "Full moon";
-        return c;
-    };
-    const Case cases[] = {
-        {2, with(false, " 1,000 "), "Minus 1,000 days"},
-        {2, with(true, "1,1"), "Plus 1,1 days"},
-        {2, with(true, "0"), "Plus 0 days"},
-        {2, with(true, "  "), ""},
-        {0, with(true, ""), ""},
-        {6, with(true, ""), ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(AutoLogOperationLine(c.operation, c.controls), c.line) << c.operation << " " << c.controls.plusMinusText;
+TEST(LogOperationLine, Cases) {
+    orbel::testing::ExpectCaseTable(
+        "log_operation_lines.txt", {{"AutoLogOperationLine", [](const std::vector<std::string>& a) {
+                                         LogOperationControls c;
+                                         c.plus = c.forward = c.next = a[1] == "forward";
+                                         c.plusMinusText = a[2];
+                                         c.moveStep = "CHL month";
+                                         c.target = "Full moon";
+                                         return AutoLogOperationLine(int16_t(std::stoi(a[0])), c);
+                                     }}});
 }
 
 TEST_F(LogTest, NothingIsWrittenWithoutAGroupAutoLogOrWhileSuppressed) {
@@ -190,148 +155,91 @@ TEST_F(LogTest, NothingIsWrittenWithoutAGroupAutoLogOrWhileSuppressed) {
     EXPECT_FALSE(log.Text().empty());
 }
 
-TEST_F(LogTest, AddingShowsTheLogButtonsAndTheLogWhenAsked) {
-    Tick({&P::ce});
-    main.cmdAddToLog_Click();
-    EXPECT_TRUE(main.cmdViewLog.visible);
-    EXPECT_TRUE(main.cmdClearLog.visible);
-    EXPECT_FALSE(log.visible);
+// A session with the log window: adding, viewing, copying, clearing, saving
+// and closing the log and the program. After each step log_window.txt
+// holds what the windows show and every message asked or shown.
+TEST_F(LogTest, WindowSession) {
+    const std::string folder = QDir(state.path()).filePath("").toStdString();
+    const std::string path = folder + "log.txt";
+    std::string transcript;
+    const auto note = [&](const std::string& step) {
+        transcript += step + ": log " + (log.visible ? "shown" : "hidden") + ", " +
+                      (log.Text().empty() ? "empty" : log.HasUnsavedText() ? "unsaved" : "saved") + ", View and Clear log " +
+                      (main.cmdViewLog.visible ? "shown" : "hidden") + (main.cmdClearLog.visible ? "/shown" : "/hidden") +
+                      ", focus " + log.focus + ", copy button \"" + log.cmdCopyToClipboard.caption + "\"" +
+                      (ended ? ", program ended" : "") +
+                      (std::filesystem::exists(main.state.StateFilePath) ? ", state saved" : "") + "\n" +
+                      (port.clipboard.empty() ? "" : "  clipboard: " + (port.clipboard == log.Text() ? "the whole log" : port.clipboard) + "\n") +
+                      orbel::testing::TakeMessages(port, folder);
+        port.clipboard.clear();
+    };
+    log.cmdCopyToClipboard_Click();
+    note("Copy with an empty log");
+    AddOneEntry();
     EXPECT_EQ(log.txbText.selStart, static_cast<int>(log.Text().size()));
+    note("Add to log");
     Tick({&P::ce, &P::viewAfterAdding});
     main.cmdAddToLog_Click();
-    EXPECT_TRUE(log.visible);
+    note("Add to log, view after adding");
     log.cmdClose_Click();
-    EXPECT_FALSE(log.visible);
-    EXPECT_FALSE(log.Text().empty());  // Close keeps the log
+    note("Close");
     main.cmdViewLog_Click();
-    EXPECT_TRUE(log.visible);
-    EXPECT_EQ(log.focus, "cmdClose");
-}
-
-TEST_F(LogTest, ClearLogAsksAndOnOkEmptiesAndCloses) {
-    AddOneEntry();
-    main.cmdViewLog_Click();
-    port.answers = {false, true};
-    main.cmdClearLog_Click();
-    EXPECT_FALSE(log.Text().empty());
-    EXPECT_TRUE(log.visible);
-    log.cmdClear_Click();
-    ASSERT_EQ(port.messages.size(), 2u);
-    EXPECT_EQ(port.messages[1].title, "Clear log");
-    EXPECT_EQ(port.messages[1].text, "Erase all data in the log?");
-    EXPECT_TRUE(log.Text().empty());
-    EXPECT_FALSE(log.visible);
-    EXPECT_FALSE(main.cmdViewLog.visible);
-    EXPECT_FALSE(main.cmdClearLog.visible);
-}
-
-TEST_F(LogTest, CopyTakesTheSelectionOrTheWholeLog) {
-    log.cmdCopyToClipboard_Click();
-    EXPECT_TRUE(port.clipboard.empty());  // an empty log copies nothing
-    AddOneEntry();
+    note("View log");
     log.selectedText = "2012";
     log.txbText_MouseUp();
-    EXPECT_EQ(log.cmdCopyToClipboard.caption, "Copy selected text to clipboard");
+    note("Select 2012");
     log.cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, "2012");
+    note("Copy with 2012 selected");
     log.selectedText.clear();
     log.txbText_MouseUp();
-    EXPECT_EQ(log.cmdCopyToClipboard.caption, "Copy all text to clipboard");
+    note("Select nothing");
     log.cmdCopyToClipboard_Click();
-    EXPECT_EQ(port.clipboard, log.Text());
-    EXPECT_EQ(log.focus, "cmdClose");
-}
+    note("Copy with nothing selected");
+    port.answers = {false, true};
+    main.cmdClearLog_Click();
+    note("Clear log, Cancel");
+    log.cmdClear_Click();
+    note("Clear in the log window, OK");
 
-TEST_F(LogTest, SaveLogWritesATextFileOrSaysWhyNot) {
     AddOneEntry();
-    log.saveFolder = QDir(state.path()).filePath("").toStdString();
-    EXPECT_FALSE(log.cmdSaveLog_Click());  // the dialog cancelled
-    ASSERT_EQ(port.fileDialogs.size(), 1u);
-    EXPECT_EQ(port.fileDialogs[0].suggestedPath, log.saveFolder + "orbel-log.txt");
-    EXPECT_TRUE(log.HasUnsavedText());
-
-    const std::string missing = QDir(state.path()).filePath("no such folder/log.txt").toStdString();
-    port.fileNames = {missing};
-    EXPECT_FALSE(log.cmdSaveLog_Click());
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].title, "Save log");
-    EXPECT_NE(port.messages[0].text.find(missing), std::string::npos) << port.messages[0].text;
-    EXPECT_TRUE(log.HasUnsavedText());
-
-    const std::string path = QDir(state.path()).filePath("log.txt").toStdString();
+    log.saveFolder = folder;
+    note("Save log, dialog cancelled: " + Said(log.cmdSaveLog_Click()));
+    port.fileNames = {folder + "no such folder/log.txt"};
+    note("Save log into a missing folder: " + Said(log.cmdSaveLog_Click()));
     port.fileNames = {path};
-    EXPECT_TRUE(log.cmdSaveLog_Click());
+    note("Save log: " + Said(log.cmdSaveLog_Click()));
     std::string expected = log.Text();
     std::erase(expected, '\r');
     EXPECT_EQ(FileText(path), expected);
-    EXPECT_FALSE(log.HasUnsavedText());
-}
+    note("Close by the frame when saved: " + Said(log.Form_QueryUnload()));
 
-TEST_F(LogTest, ClosingByTheFrameAsksWhileTextIsUnsaved) {
-    struct Case {
-        std::deque<SaveChoice> choices;
-        std::deque<std::string> files;
-        bool closes;
-    };
-    const std::string path = QDir(state.path()).filePath("log.txt").toStdString();
-    const Case cases[] = {
-        {{SaveChoice::Cancel}, {}, false},
-        {{SaveChoice::Save}, {}, false},  // the save-file dialog cancelled
-        {{SaveChoice::Save}, {path}, true},
-        {{SaveChoice::Discard}, {}, true},
-    };
-    for (const Case& c : cases) {
-        AddOneEntry();
+    // Closing by the frame while text is unsaved; Save with the dialog
+    // cancelled keeps the window.
+    const std::pair<SaveChoice, const char*> choices[] = {
+        {SaveChoice::Cancel, "Cancel"}, {SaveChoice::Save, "Save, dialog cancelled"},
+        {SaveChoice::Save, "Save"}, {SaveChoice::Discard, "Discard"}};
+    for (const auto& [choice, name] : choices) {
+        if (log.Text().empty()) AddOneEntry();
         main.cmdViewLog_Click();
-        const std::string text = log.Text();
-        port.messages.clear();
-        port.saveChoices = c.choices;
-        port.fileNames = c.files;
-        EXPECT_EQ(log.Form_QueryUnload(), c.closes);
-        ASSERT_EQ(port.messages.size(), 1u);
-        EXPECT_EQ(port.messages[0].title, "Save log");
-        EXPECT_EQ(log.visible, !c.closes);
-        EXPECT_EQ(log.Text().empty(), c.closes);
-        EXPECT_EQ(main.cmdViewLog.visible, !c.closes);
-        if (!c.files.empty()) {
-            EXPECT_EQ(FileText(path).size(), text.size() - std::count(text.begin(), text.end(), '\r'));
-        }
-        log.txbText.text.clear();
+        port.saveChoices = {choice};
+        if (std::string(name) == "Save") port.fileNames = {path};
+        note(std::string("Close by the frame with unsaved text, ") + name + ": " + Said(log.Form_QueryUnload()));
     }
-}
 
-TEST_F(LogTest, ClosingASavedLogByTheFrameWarnsThatItIsLost) {
-    AddOneEntry();
-    port.fileNames = {QDir(state.path()).filePath("log.txt").toStdString()};
-    ASSERT_TRUE(log.cmdSaveLog_Click());
-    EXPECT_TRUE(log.Form_QueryUnload());
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].title, "X");
-    EXPECT_EQ(port.messages[0].text, LogFrameCloseWarning);
-    EXPECT_EQ(port.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(log.Text().empty());
-    EXPECT_FALSE(main.cmdViewLog.visible);
-}
-
-TEST_F(LogTest, QuittingWithUnsavedTextAsksAndCancelKeepsTheProgram) {
     AddOneEntry();
     main.cmdViewLog_Click();
     port.saveChoices = {SaveChoice::Cancel, SaveChoice::Discard};
     main.Form_QueryUnload();
-    EXPECT_FALSE(ended);
-    EXPECT_FALSE(log.visible);  // the frame hid it first
-    EXPECT_FALSE(std::filesystem::exists(main.state.StateFilePath));
+    note("Close the program with unsaved text, Cancel");
     main.cmdQuit_Click();
-    EXPECT_TRUE(ended);
-    EXPECT_TRUE(std::filesystem::exists(main.state.StateFilePath));
-    EXPECT_EQ(port.messages.size(), 2u);
-    port.messages.clear();
+    note("Quit, Discard");
     ended = false;
-    port.fileNames = {QDir(state.path()).filePath("log.txt").toStdString()};
-    ASSERT_TRUE(log.cmdSaveLog_Click());
-    main.cmdQuit_Click();  // nothing unsaved: no question
-    EXPECT_TRUE(ended);
-    EXPECT_TRUE(port.messages.empty());
+    AddOneEntry();
+    port.fileNames = {path};
+    note("Save log: " + Said(log.cmdSaveLog_Click()));
+    main.cmdQuit_Click();
+    note("Quit with the log saved");
+    orbel::testing::ExpectGolden("log_window.txt", transcript);
 }
 
 TEST_F(LogTest, PreferencesWindowSetsClearsAndClosesIntoTheSavedState) {

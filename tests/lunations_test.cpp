@@ -5,35 +5,55 @@
 
 #include "dates/day_numbers.h"
 #include "engine/quenta_module.h"
+#include "services/astronomy.h"
+#include "services/calendar_conversion.h"
 
 using namespace orbel;
 
 namespace {
 constexpr double kSecond = 1.0 / 86400.0;
+constexpr double kMinute = 1.0 / 1440.0;
+
+// AJD of a GMT moment given as a CE date and a time.
+double Moment(int y, int m, int d, int hour, int minute) {
+    return GregorianDayNumber(y, m, d) - 0.5 + (hour * 60 + minute) * kMinute;
+}
+}  // namespace
+
+TEST(Lunations, DarkMoonsFallAtTheirAlmanacTimes) {
+    // Lunation 0: 2000-01-06 18:13 GMT (published: 18:14 UT).
+    EXPECT_NEAR(Lunation0DarkMoon(), Moment(2000, 1, 6, 18, 13), 90 * kSecond);
+    // 2012-01-23 07:39 GMT (Chinese new year 2012); 2009-07-22 02:35 GMT (the
+    // total solar eclipse).
+    EXPECT_NEAR(PhaseMomentGMT(LunationAt(Moment(2012, 1, 23, 12, 0)), 0), Moment(2012, 1, 23, 7, 39), 1.5 * kMinute);
+    EXPECT_NEAR(PhaseMomentGMT(LunationAt(Moment(2009, 7, 22, 12, 0)), 0), Moment(2009, 7, 22, 2, 35), 1.5 * kMinute);
 }
 
-TEST(Lunations, LunationZeroIsTheDarkMoonOf2000January6) {
-    const double m = Lunation0DarkMoon();
-    // 2000-01-06 18:13 GMT (published: 18:14 UT).
-    const double expected = 2451549.5 + (18.0 + 13.0 / 60.0) / 24.0;
-    EXPECT_NEAR(m, expected, 90 * kSecond);
-    EXPECT_EQ(LunationAt(m), 0);
-    EXPECT_EQ(LunationAt(m - 1e-6), -1);
+TEST(Lunations, LunationAtChangesExactlyAtEachDarkMoon) {
+    // Every 37th lunation across the whole range: it begins at its dark moon
+    // and lasts until two seconds before the next.
+    for (int32_t k = -61900; k <= 12400; k += 37) {
+        const double t = PhaseMomentGMT(k, 0);
+        ASSERT_EQ(LunationAt(t), k) << k;
+        ASSERT_EQ(LunationAt(std::nextafter(t, -INFINITY)), k - 1) << k;
+        ASSERT_EQ(LunationAt(PhaseMomentGMT(k + 1, 0) - 2.0 / 86400.0), k) << k;
+    }
 }
 
-TEST(Lunations, PhasesComeInOrderAndGmtTrailsTdtByDeltaT) {
-    double previous = -1e300;
+TEST(Lunations, GmtTrailsTdtByDeltaT) {
     for (int32_t k = -62000; k <= 12400; k += 997)
         for (int16_t p = 0; p < 4; ++p) {
-            const double tdt = PhaseMomentTDT(k, p);
             const double gmt = PhaseMomentGMT(k, p);
-            EXPECT_NEAR(tdt - gmt, DeltaTOfMoment(gmt) / 1440.0, 1e-9);
-            if (p > 0) {
-                EXPECT_GT(gmt, previous);
-                EXPECT_LT(gmt - previous, 9.0);  // quarters are 6.5 to 8.5 days apart
-            }
-            previous = gmt;
+            EXPECT_NEAR(PhaseMomentTDT(k, p) - gmt, DeltaTOfMoment(gmt) / 1440.0, 1e-9);
         }
+}
+
+TEST(Lunations, PhaseMomentsMatchTheServiceAfterTheMemoIsCleared) {
+    const double first = PhaseMomentTDT(-30000, 2);
+    ClearPhaseMomentCache();
+    int32_t scratch = 0;
+    EXPECT_EQ(PhaseMomentTDT(-30000, 2), quenta(-30000, 2, &scratch));
+    EXPECT_EQ(PhaseMomentTDT(-30000, 2), first);
 }
 
 TEST(Lunations, GetPhaseWithinAndOutsideTheLunation) {
@@ -50,19 +70,13 @@ TEST(Lunations, GetPhaseWithinAndOutsideTheLunation) {
     EXPECT_EQ(GetPhase(k, PhaseMomentGMT(k, 3) + 1.0, exact), 3);
 }
 
-TEST(Lunations, DeltaTOfMomentUsesTheYearOfItsCivilDay) {
-    // AJD 2451544.5 is 2000-01-01 00:00 GMT, the first moment of 2000.
-    EXPECT_EQ(DeltaTOfMoment(2451544.5), DeltaTMinutes(2000));
-    EXPECT_EQ(DeltaTOfMoment(2451544.4999), DeltaTMinutes(1999));
-}
-
 TEST(Lunations, MoonLongitudeOnlyFrom1600To2099) {
     double scratch = 0.0;
     const double start1600 = 2305448.0 - 0.5;  // 1600-01-01 00:00 GMT
-    EXPECT_NE(MoonLongitude(start1600, &scratch), -99.0);
-    EXPECT_EQ(MoonLongitude(start1600 - 60 * kSecond, &scratch), -99.0);
-    EXPECT_EQ(MoonLongitude(2488070.0 - 0.5, &scratch), -100.0);  // 2100-01-01 00:00 GMT
-    EXPECT_NE(MoonLongitude(2488070.0 - 0.5 - 60 * kSecond, &scratch), -100.0);
+    EXPECT_NE(MoonLongitude(start1600, &scratch), MoonLongitudeBefore1600);
+    EXPECT_EQ(MoonLongitude(start1600 - 60 * kSecond, &scratch), MoonLongitudeBefore1600);
+    EXPECT_EQ(MoonLongitude(2488070.0 - 0.5, &scratch), MoonLongitudeAfter2099);  // 2100-01-01 00:00 GMT
+    EXPECT_NE(MoonLongitude(2488070.0 - 0.5 - 60 * kSecond, &scratch), MoonLongitudeAfter2099);
     // At a full moon the Moon stands opposite the Sun's longitude.
     const double full = PhaseMomentGMT(300, 2);
     const double moon = MoonLongitude(full, &scratch);

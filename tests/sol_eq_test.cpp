@@ -42,21 +42,6 @@ TEST(SuiOfDay, TheSolsticeDayBeginsTheNextSui) {
     }
 }
 
-TEST(ComputeSolarTerms, MeanSunDividesTheSolarYearEvenly) {
-    const orbel::CalendarSettings s;
-    const double x = orbel::GregorianDayNumber(2012, 6, 1) + 0.5;
-    const orbel::SolarTerms st = orbel::ComputeSolarTerms(x, orbel::MeanSunMethod, s);
-    EXPECT_EQ(st.TermMoments[24], orbel::ToReferenceCJD(orbel::DecemberSolstice(2011), 120));
-    EXPECT_EQ(st.TermMoments[48], orbel::ToReferenceCJD(orbel::DecemberSolstice(2012), 120));
-    EXPECT_EQ(st.TermMoments[72], orbel::ToReferenceCJD(orbel::DecemberSolstice(2013), 120));
-    for (int i = 24; i < 48; ++i) {
-        EXPECT_NEAR(st.TermMoments[i + 1] - st.TermMoments[i], (st.TermMoments[48] - st.TermMoments[24]) / 24.0, 1e-6);
-        const int32_t length = st.TermDays[i + 1] - st.TermDays[i];
-        EXPECT_TRUE(length == 15 || length == 16) << i;
-        EXPECT_EQ(st.TermDays[i], static_cast<int32_t>(std::floor(st.TermMoments[i])));
-    }
-}
-
 TEST(ComputeSolarTerms, TrueSunTermsAreWhereTheSunReachesTheirLongitude) {
     for (int16_t longitude : {105, 120, 135}) {
         const orbel::CalendarSettings s = AtLongitude(longitude);

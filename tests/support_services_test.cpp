@@ -1,4 +1,5 @@
-// File utilities, web links and the loading notice.
+// File utilities and web links (the loading notice is checked on the real
+// windows in gui/frm_calendar_test.cpp).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,32 +11,28 @@
 #include <vector>
 
 #include "support/file_utilities.h"
-#include "support/now_loading_notice.h"
 #include "support/web_link.h"
+#include "tests/golden.h"
 
 namespace orbel {
 namespace {
 
 // --- Folders and files ------------------------------------------------------------
 
+// Under the base folder, else under the ready drive.
 TEST(FileUtilities, DataFilePathCreatesTheMakersFolder) {
-    QTemporaryDir base;
+    QTemporaryDir base, drive;
     const std::string path = DataFilePathIn(base.path().toStdString(), "/unused", "orbel.usr", "Corvane_Systems");
     EXPECT_EQ(path, base.path().toStdString() + "/Corvane_Systems/orbel.usr");
     EXPECT_TRUE(QFileInfo(base.filePath("Corvane_Systems")).isDir());
     // Again, with the folder there and a base that ends with a separator.
     EXPECT_EQ(DataFilePathIn(base.path().toStdString() + "/", "", "orbel.usr", "Corvane_Systems"), path);
-}
-
-TEST(FileUtilities, WithoutABaseTheReadyDriveServes) {
-    QTemporaryDir drive;
     EXPECT_EQ(DataFilePathIn("", drive.path().toStdString(), "orbel.usr", "Corvane_Systems"),
               drive.path().toStdString() + "/Corvane_Systems/orbel.usr");
     EXPECT_TRUE(QFileInfo(drive.filePath("Corvane_Systems")).isDir());
     EXPECT_EQ(DataFilePathIn("", "C:", "orbel.usr", "Corvane_Systems").substr(0, 19), "C:/Corvane_Systems/");
     QDir().rmpath("C:/Corvane_Systems");  // made in the working folder
-    const std::string ready = FirstReadyDrive();
-    EXPECT_TRUE(IsDirectory(ready)) << ready;
+    EXPECT_TRUE(IsDirectory(FirstReadyDrive()));
 }
 
 TEST(FileUtilities, AFolderThatCannotBeMadeLeavesThePathForTheCallerToFail) {
@@ -90,52 +87,24 @@ private:
     int32_t result_;
 };
 
-TEST(WebLink, HttpAddressesOpenAsHttps) {
-    ScriptedLauncher launcher(LaunchSucceeded);
-    std::vector<SupportMessage> shown;
-    const MessageCallback show = [&](const SupportMessage& m) { shown.push_back(m); };
-    EXPECT_TRUE(OpenWebPage("http://example.org/manual.html", launcher, show));
-    EXPECT_TRUE(OpenWebPage("HTTP://example.org/", launcher, show));
-    EXPECT_TRUE(OpenWebPage("https://example.org/?from=http://x", launcher, show));
-    EXPECT_TRUE(OpenWebPage("file:///opt/orbel/README.md", launcher, show));
-    EXPECT_EQ(launcher.addresses, (std::vector<std::string>{"https://example.org/manual.html", "https://example.org/",
-                                                            "https://example.org/?from=http://x",
-                                                            "file:///opt/orbel/README.md"}));
-    EXPECT_TRUE(shown.empty());
-}
-
-TEST(WebLink, FailureMessages) {
-    struct Case {
-        int32_t result;
-        std::string text;
-    };
-    const Case cases[] = {
-        {31, "Error launching web browser, error code = 31.\r\n"
-             "File extension 'html' is not associated with any application program."},
-        {8, "Error launching web browser, error code = 8.\r\nOut of memory."},
-        {2, "Error launching web browser, error code = 2.\r\nPlease try once more."},
-        {0, "Error launching web browser, error code = 0."},
-        {32, "Error launching web browser, error code = 32."},
-        {-3, "Error launching web browser, error code =-3."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.result);
-        ScriptedLauncher launcher(c.result);
-        std::vector<SupportMessage> shown;
-        EXPECT_FALSE(OpenWebPage("http://example.org/docs/manual.html?page=2", launcher,
-                                 [&](const SupportMessage& m) { shown.push_back(m); }));
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].title, "Cannot launch web browser");
-        EXPECT_TRUE(shown[0].exclamation);
-        EXPECT_EQ(shown[0].text, c.text);
-    }
-}
-
-TEST(WebLink, ExtensionOfTheLastPathPart) {
-    EXPECT_EQ(AddressExtension("https://example.org/a.b/manual.html"), "html");
-    EXPECT_EQ(AddressExtension("https://example.org/a.b/manual"), "");
-    EXPECT_EQ(AddressExtension("https://example.org/page.php?x=1.5#s.t"), "php");
-    EXPECT_EQ(AddressExtension("file:///opt/orbel/README.md"), "md");
+TEST(WebLink, Cases) {
+    using Args = const std::vector<std::string>&;
+    orbel::testing::ExpectCaseTable(
+        "web_link_cases.txt",
+        {{"OpenWebPage",
+          [](Args a) {
+              ScriptedLauncher launcher(std::stoi(a[1]));
+              std::string shown;
+              const bool opened = OpenWebPage(a[0], launcher, [&](const SupportMessage& m) {
+                  shown += " [" + m.title + "]" + (m.exclamation ? "! " : " ") + m.text;
+              });
+              for (std::size_t at; (at = shown.find("\r\n")) != std::string::npos;) shown.replace(at, 2, "|");
+              std::string result;
+              for (const std::string& address : launcher.addresses) result += "launched " + address;
+              return result + (opened == shown.empty() ? "" : " (opened and shown disagree)") +
+                     (opened ? "" : ", not opened:" + shown);
+          }},
+         {"AddressExtension", [](Args a) { return AddressExtension(a[0]); }}});
 }
 
 // The labels open the HTML manual, which a desktop opens with its browser,
@@ -148,36 +117,6 @@ TEST(WebLink, LabelAddressesAreTheUserManualBesideTheProgram) {
     const QString page = QString::fromUtf8(manual.readAll());
     EXPECT_TRUE(page.contains("<img src=\"main-window.png\""));
     EXPECT_TRUE(QFileInfo(QString(ORBEL_LIBRARY_FOLDER) + "/main-window.png").isFile());
-}
-
-// --- Loading notice -----------------------------------------------------------------
-
-TEST(NowLoadingNotice, ShownOverTheMoveControlsOnlyOnTheFirstOpening) {
-    NowLoadingNotice notice;
-    EXPECT_FALSE(notice.visible);
-    EXPECT_TRUE(notice.ShowIfImagesNotLoaded({100, 50}, {12, 340}, 220));
-    EXPECT_TRUE(notice.visible);
-    EXPECT_EQ(notice.caption, "One moment please");
-    EXPECT_EQ(notice.label1Caption, "Now loading images ...");
-    EXPECT_EQ(notice.backColour, (Rgb{255, 255, 0}));
-    EXPECT_EQ(notice.label1BackColour, (Rgb{255, 255, 0}));
-    EXPECT_EQ(notice.label1Left, 0);
-    EXPECT_EQ(notice.label1Width, 220);
-    EXPECT_EQ(notice.position, (NoticePoint{112, 390}));
-
-    notice.ImagesLoaded();
-    EXPECT_FALSE(notice.visible);
-    EXPECT_TRUE(notice.imagesLoaded());
-    EXPECT_FALSE(notice.ShowIfImagesNotLoaded({0, 0}, {12, 340}, 220));
-    EXPECT_FALSE(notice.visible);
-}
-
-TEST(NowLoadingNotice, FollowsTheMainWindowWhenItHasMoved) {
-    NowLoadingNotice notice;
-    notice.ShowIfImagesNotLoaded({100, 50}, {12, 340}, 220);
-    notice.visible = false;  // closed without loading: still the first opening
-    EXPECT_TRUE(notice.ShowIfImagesNotLoaded({-400, 700}, {12, 340}, 220));
-    EXPECT_EQ(notice.position, (NoticePoint{-388, 1040}));
 }
 
 }  // namespace
