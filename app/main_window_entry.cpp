@@ -15,8 +15,6 @@ namespace orbel {
 
 namespace {
 
-constexpr std::string_view OutOfRangeTitle = "Date out of range";
-
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 // The element-animal the drop-downs give a "?" position, in the words of the
@@ -39,11 +37,11 @@ void MainWindowModel::ShowDateError(int16_t code) {
 
 bool MainWindowModel::CheckDateRange(double ajd) {
     if (ajd < state.EarliestAJD) {
-        port.ShowMessage(OutOfRangeTitle, "Date is earlier than -3000-01-01 CE.", MessageIcon::Exclamation);
+        port.ShowMessage(DateOutOfRangeTitle, "Date is earlier than -3000-01-01 CE.", MessageIcon::Exclamation);
         return true;
     }
     if (ajd > state.LatestAJD) {
-        port.ShowMessage(OutOfRangeTitle, "Date is later than 3000-01-01 CE.", MessageIcon::Exclamation);
+        port.ShowMessage(DateOutOfRangeTitle, "Date is later than 3000-01-01 CE.", MessageIcon::Exclamation);
         return true;
     }
     return false;

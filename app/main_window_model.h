@@ -20,6 +20,11 @@
 
 namespace orbel {
 
+// The message title of a date entered outside the program's range, and the
+// notice of a conversion that changes nothing.
+inline constexpr std::string_view DateOutOfRangeTitle = "Date out of range";
+inline constexpr std::string_view DatesUnchangedText = "Calendar dates unchanged.";
+
 // Calls from the main window into windows and stores built by later work
 // (the log, the lists window, the saved-state file). Until they are
 // connected each does nothing: no log line is written, no state is restored.
