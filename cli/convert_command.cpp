@@ -50,10 +50,7 @@ constexpr std::array<Row, 9> Options = {{
 
 constexpr cli::CommandWords Words{{"convert"}, 1, true, true};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // Chooses an item of the element or animal list by its text.
 bool ChooseItem(ComboBox& list, void (MainWindowModel::*click)(), MainWindowModel& model, const std::string& value,

@@ -27,10 +27,7 @@ constexpr const char* Usage =
     "settings options: --country vietnam|china|japan, --longitude 100..145, --epoch -2696|-2636, --method true|mean\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the data window's text is printed\n";
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 struct Options {
     cli::SettingsOptions settings;

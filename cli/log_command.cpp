@@ -37,10 +37,7 @@ constexpr std::array<std::pair<std::string_view, bool LogPreferences::*>, 10> Gr
     {"lunation", &LogPreferences::lunation},
 }};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // Ticks the groups of `list`; false with `error` worded for an unknown name.
 bool ReadIncludeList(std::string_view list, LogPreferences& p, std::string& error) {

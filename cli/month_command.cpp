@@ -59,10 +59,7 @@ constexpr std::array<Row, 2> Options = {{
 
 constexpr cli::CommandWords Words{{"month"}, 1};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // Writes the page through the window's own saving: BMP, then PNG.
 bool SavePng(const CalendarMonthModel& month, const std::string& path, const char* program) {

@@ -67,10 +67,7 @@ constexpr std::array<Row, 8> Options = {{
 
 constexpr cli::CommandWords Words{{"move"}, 2};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // Sets the move frame's controls and the entry's time and zone.
 void SetMoveControls(MainWindowModel& model, MoveModel& move, int step, const MoveOptions& o) {

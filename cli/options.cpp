@@ -1,6 +1,15 @@
 #include "cli/options.h"
 
-namespace orbel::cli::detail {
+#include <cstdio>
+
+namespace orbel::cli {
+
+int UsageError(const std::string& message, const char* usage) {
+    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), usage);
+    return 2;
+}
+
+namespace detail {
 
 bool Unexpected(std::string_view arg, std::string& error) {
     error = "unexpected argument '" + std::string(arg) + "'";
@@ -21,4 +30,5 @@ bool IsCommandWord(const CommandWords& words, std::string_view arg) {
     return !arg.empty() && std::find(words.commands.begin(), words.commands.end(), arg) != words.commands.end();
 }
 
-}  // namespace orbel::cli::detail
+}  // namespace detail
+}  // namespace orbel::cli

@@ -41,6 +41,10 @@ struct ParsedCommand {
     std::vector<std::string> operands;
 };
 
+// Prints "orbel-cli: MESSAGE" and the command's usage on stderr; the exit
+// status of bad usage, 2.
+int UsageError(const std::string& message, const char* usage);
+
 namespace detail {
 
 bool Unexpected(std::string_view arg, std::string& error);

@@ -59,10 +59,7 @@ constexpr std::array<Row, 13> Options = {{
 
 constexpr cli::CommandWords Words{{"search"}, 2};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // The element and animal lists' choices: for the single search, and the
 // day, month and year rows of the multiple element-animal search.

@@ -36,10 +36,7 @@ struct TableOptions {
 constexpr std::array<cli::Option<TableOptions>, 0> Options = {};
 constexpr cli::CommandWords Words{{"table"}, std::numeric_limits<size_t>::max(), false};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 }  // namespace
 

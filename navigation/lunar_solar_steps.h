@@ -13,6 +13,9 @@
 
 namespace orbel {
 
+// The lunar date of a day number, under the settings' epoch.
+ChlDate LunarDateOfDay(int32_t day, const CalendarSettings& s);
+
 // Each step changes `date` in place; true when the result is a valid date
 // (ChLDateToJDN or ChSDateToJDN converts it, and its jdn is set).
 bool StepLunarMonth(ChlDate& date, bool forward, bool keep30th, const CalendarSettings& settings);

@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::string_view CopyCaption = "Copy to clipboard";
 constexpr std::string_view CloseCaption = "Close";
-constexpr std::string_view StopCaption = "Stop";
 constexpr std::string_view YearDataCaption = "Dates, times and CJDs of dark moons and solar terms";
 constexpr std::string_view ExportTitle = "Export to calendar file";
 constexpr std::string_view CalendarFileFilter = "iCalendar file (*.ics)";
@@ -51,7 +50,7 @@ DataWindowModel::DataWindowModel(UserPort& userPort)
       port(userPort) {
     cmdCopyToClipboard.caption = CopyCaption;
     cmdClose.caption = CloseCaption;
-    cmdStop.caption = StopCaption;
+    cmdStop.caption = DataStopCaption;
     cmdList.caption = "List";
     cmdExport.caption = "Export to calendar file...";
     cmdExport.visible = false;

@@ -17,6 +17,9 @@
 
 namespace orbel {
 
+// The caption of Stop, and of Close while a long list runs.
+inline constexpr std::string_view DataStopCaption = "Stop";
+
 // What the data window reads from the main window.
 struct MainWindowReadings {
     double currentAJD = 0.0;  // the displayed moment, AJD (GMT)
@@ -125,6 +128,13 @@ private:
     void ClearText();
     void FinishOutput();
     void ShowListRow(bool leapMonthsOnly, bool omitInvalid);
+    // A long list shows its progress caption and turns Close into Stop.
+    void SetListBusy(bool on, std::string_view yearsCaption = {});
+    // One anniversary's line; false when the date did not exist and was
+    // changed to be tried again.
+    bool AppendAnniversary(ChlDate& date, int index, int32_t startDay);
+    // The month starts of one year; false when the year cannot be computed.
+    bool AppendMonthStarts(int32_t year, bool leapOnly);
     std::string_view Cal() const { return optJC.value ? "JC" : "CE"; }
     char Letter() const { return optJC.value ? 'J' : 'G'; }
     size_t textCharacters_ = 0;  // characters (not bytes) in txbText
