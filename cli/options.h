@@ -30,10 +30,10 @@ struct Option {
 
 // The words of a command line that are not options.
 struct CommandWords {
-    std::array<std::string_view, 2> commands;          // the words that name the command (the second may be empty)
-    size_t maxOperands;                                 // after the command word
-    bool optionsAfterCommand = true;                    // false: every word after it is an operand
-    bool commandMayFollowEnd = false;                   // "-- convert TEXT" is convert
+    std::array<std::string_view, 2> commands;  // the words that name the command (the second may be empty)
+    size_t maxOperands;                        // after the command word
+    bool optionsAfterCommand = true;           // false: every word after it is an operand
+    bool commandMayFollowEnd = false;          // "-- convert TEXT" is convert
 };
 
 struct ParsedCommand {
