@@ -122,7 +122,7 @@ TEST_F(LogTest, EntriesOfEachGroupWithTheirSeparatorsAndExpandedWording) {
             main.cboRefLong.listIndex = c.country;
             main.cboRefLong_Click();
         }
-        out += "## " + title + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
+        out += "## " + title + "\r\n" + LogEntry(DisplayedMomentOf(main), p);
     }
     ExpectGolden("log_entries.txt", out);
 }

@@ -116,8 +116,7 @@ void DataWindowModel::SetListBusy(bool on, std::string_view yearsCaption) {
     cmdClose.caption = on ? std::string(DataStopCaption) : ProgramText(TextClose);
 }
 
-bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay) {
-    const MainWindowReadings main = Readings();
+bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
     if (ChLDateToJDN(date, s) != 0) {
@@ -152,11 +151,11 @@ bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startD
 
 void DataWindowModel::ListLunarNewYears() {
     ShowListRow(false, true);
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
     ChlDate date;
-    if (!parseChl(main.lunarDateText, date)) {
+    if (!parseChl(main.chlText, date)) {
         port.ShowMessage(caption, LunarDateInvalidText, MessageIcon::Exclamation);
         return;
     }
@@ -168,7 +167,7 @@ void DataWindowModel::ListLunarNewYears() {
     const bool long_ = n > 30;
     if (long_) SetListBusy(true, BusyYearsCaption);
     for (int i = 0; i < n;) {
-        const bool counted = AppendAnniversary(date, i, start.day);
+        const bool counted = AppendAnniversary(date, i, start.day, main);
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
@@ -188,8 +187,7 @@ void DataWindowModel::ListLunarNewYears() {
     FinishOutput();
 }
 
-bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly) {
-    const MainWindowReadings main = Readings();
+bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
     for (int m = 1; m <= 12; ++m) {
@@ -219,10 +217,10 @@ bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly) {
 
 void DataWindowModel::ListLeapMonths() {
     ShowListRow(true, false);
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
-    const int32_t c = LeadingInteger(main.ceDateText);
+    const int32_t c = LeadingInteger(main.ceText);
     const int n = std::atoi(txbNumYears.text.c_str());
     if (n < 1) {
         focus = "txbNumYears";
@@ -237,7 +235,7 @@ void DataWindowModel::ListLeapMonths() {
         SetListBusy(true, CalculatingCaption);
     }
     for (int32_t y = first; y < first + n; ++y) {
-        const bool computable = AppendMonthStarts(y, leapOnly);
+        const bool computable = AppendMonthStarts(y, leapOnly, main);
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
@@ -250,14 +248,14 @@ void DataWindowModel::ListLeapMonths() {
 
 void DataWindowModel::ListJCCENewYears() {
     ShowListRow(false, true);
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
     const int n = std::atoi(txbNumYears.text.c_str());
     const char letter = Letter();
     EuroDate today;
     today.letter = letter;
-    today.jdn = static_cast<int32_t>(main.currentAJD);
+    today.jdn = static_cast<int32_t>(main.ajd);
     JDNToEuroDate(today);
     const int32_t y0 = today.year;
 
