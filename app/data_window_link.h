@@ -7,9 +7,6 @@
 
 namespace orbel {
 
-// What the data window reads from the main window as it stands.
-MainWindowReadings ReadMainWindow(const MainWindowModel& main);
-
 // Both models must outlive the connection.
 void ConnectDataWindow(MainWindowModel& main, DataWindowModel& data);
 

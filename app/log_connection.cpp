@@ -35,20 +35,6 @@ std::array<bool, SavedLogTickCount> LogTicksOf(const LogPreferences& p) {
     return ticks;
 }
 
-LogMoment DisplayedLogMoment(const MainWindowModel& main) {
-    LogMoment m;
-    m.ajd = main.state.CurrentAJD;
-    m.settings = main.Settings();
-    m.country = main.Country();
-    m.chsText = main.lblChineseSolarDate[1].caption;
-    m.chlText = main.lblChineseLunarDate[1].caption;
-    m.ceText = main.lblCommonEraDate[1].caption;
-    m.jcText = main.lblJulianCalendarDate[1].caption;
-    m.phaseText = main.lblPhaseOfMoon.caption;
-    m.ageText = main.lblAgeOfMoon.caption;
-    return m;
-}
-
 LogOperationControls LogOperationControlsOf(const MainWindowModel& main) {
     LogOperationControls c;
     c.plus = main.optPlus.value;
@@ -67,11 +53,11 @@ void ConnectLog(MainWindowModel& main, LogWindowModel& log, LogPreferencesModel&
     };
     main.links.LogText = [&log] { return log.Text(); };
     main.links.AutoLog = [&main, &log](int16_t& operation) {
-        log.AutoLog(operation, main.chkAutoLog.value, LogOperationControlsOf(main), DisplayedLogMoment(main),
+        log.AutoLog(operation, main.chkAutoLog.value, LogOperationControlsOf(main), DisplayedMomentOf(main),
                     LogPreferencesOfTicks(main.logPreferenceTicks), main.caption);
     };
     main.links.AddToLog = [&main, &log] {
-        log.AddToLog(DisplayedLogMoment(main), LogPreferencesOfTicks(main.logPreferenceTicks), main.caption);
+        log.AddToLog(DisplayedMomentOf(main), LogPreferencesOfTicks(main.logPreferenceTicks), main.caption);
     };
     main.links.ViewLog = [&log] { log.Show(); };
     main.links.ClearLog = [&log] { log.cmdClear_Click(); };

@@ -5,6 +5,7 @@
 // with its saved state.
 #include <array>
 
+#include "app/displayed_moment.h"
 #include "app/main_window_model.h"
 #include "views/log_entry.h"
 #include "views/log_preferences.h"
@@ -15,8 +16,6 @@ namespace orbel {
 LogPreferences LogPreferencesOfTicks(const std::array<bool, SavedLogTickCount>& ticks);
 std::array<bool, SavedLogTickCount> LogTicksOf(const LogPreferences& preferences);
 
-// The displayed moment as the main window shows it.
-LogMoment DisplayedLogMoment(const MainWindowModel& main);
 LogOperationControls LogOperationControlsOf(const MainWindowModel& main);
 
 // Sets the main window's log links and the log windows' callbacks. The

@@ -19,7 +19,6 @@ namespace orbel {
 namespace {
 
 constexpr std::string_view UnchangedTitle = "Convert date";
-constexpr std::string_view UnchangedText = "Calendar dates unchanged.";
 
 void EraseAll(std::string& text, std::string_view what) {
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) text.erase(at, what.size());
@@ -277,7 +276,7 @@ void MainWindowModel::cmdCompute_Click() {
         std::erase(days, ',');
         ajd += optMinus.value ? -LeadingNumber(days) : LeadingNumber(days);
     } else if (ajd == state.CurrentAJD) {
-        port.ShowMessage(UnchangedTitle, UnchangedText, MessageIcon::Exclamation);
+        port.ShowMessage(UnchangedTitle, DatesUnchangedText, MessageIcon::Exclamation);
         return;
     }
     if (CheckDateRange(ajd)) return;
@@ -290,7 +289,7 @@ void MainWindowModel::cmdCompute_Click() {
         links.AutoLog(operation);
         CmdSaveStateEnabled(true);
     } else {
-        port.ShowMessage(UnchangedTitle, UnchangedText, MessageIcon::Exclamation);
+        port.ShowMessage(UnchangedTitle, DatesUnchangedText, MessageIcon::Exclamation);
     }
 }
 

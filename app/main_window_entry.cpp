@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 #include "app/main_window_model.h"
+
 #include "dates/date_entry.h"
 #include "dates/day_numbers.h"
 #include "dates/pantheon_calendar.h"
@@ -14,8 +16,6 @@
 namespace orbel {
 
 namespace {
-
-constexpr std::string_view OutOfRangeTitle = "Date out of range";
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
@@ -30,6 +30,42 @@ std::string ElementAnimalSuffix(int element, int animal) {
     return text;
 }
 
+// The text without blanks and commas.
+std::string Squeezed(std::string s) {
+    std::erase(s, ',');
+    std::erase(s, ' ');
+    return s;
+}
+
+// Day counts take one minus sign at most; other dates take only hyphens as
+// separators; no date carries its time.
+int16_t SeparatorError(const std::string& s) {
+    const bool dayCount = Contains(s, "CJDC") || Contains(s, "CJDL") || Contains(s, "AJD");
+    if (dayCount) {
+        if (std::count(s.begin(), s.end(), '-') > 1) return DateErrorBadDayCount;
+    } else if (Contains(s, "/") || Contains(s, ".")) {
+        return DateErrorSeparator;
+    }
+    return Contains(s, ":") ? DateErrorTimeInDate : DateErrorNone;
+}
+
+// The overseas Chinese year written as cycle and year of cycle: 4709-1-1 is
+// 79-29-1-1 under the epoch -2696. Nothing when the text has no year of at
+// most nine digits before its first hyphen.
+std::optional<std::string> OverseasYearAsCycle(const std::string& d, int16_t epoch) {
+    const size_t dash = d.find('-');
+    if (dash == std::string::npos) return std::nullopt;
+    std::string digits;
+    for (size_t i = 0; i < dash; ++i)
+        if (std::isdigit(static_cast<unsigned char>(d[i]))) digits += d[i];
+    if (digits.size() > 9) return std::nullopt;
+    CyclePosition cp = OverseasYearToCycle(digits.empty() ? 0 : std::stoi(digits));
+    // The overseas year counts cycles from -2696; the other epoch numbers the
+    // same cycle one lower.
+    if (epoch == -2636) cp.cycle -= 1;
+    return std::to_string(cp.cycle) + "-" + std::to_string(cp.position) + d.substr(dash);
+}
+
 }  // namespace
 
 void MainWindowModel::ShowDateError(int16_t code) {
@@ -39,11 +75,11 @@ void MainWindowModel::ShowDateError(int16_t code) {
 
 bool MainWindowModel::CheckDateRange(double ajd) {
     if (ajd < state.EarliestAJD) {
-        port.ShowMessage(OutOfRangeTitle, "Date is earlier than -3000-01-01 CE.", MessageIcon::Exclamation);
+        port.ShowMessage(DateOutOfRangeTitle, "Date is earlier than -3000-01-01 CE.", MessageIcon::Exclamation);
         return true;
     }
     if (ajd > state.LatestAJD) {
-        port.ShowMessage(OutOfRangeTitle, "Date is later than 3000-01-01 CE.", MessageIcon::Exclamation);
+        port.ShowMessage(DateOutOfRangeTitle, "Date is later than 3000-01-01 CE.", MessageIcon::Exclamation);
         return true;
     }
     return false;
@@ -56,19 +92,131 @@ int16_t MainWindowModel::ParseTime(std::string_view text) {
     return ParseTimeText(t);
 }
 
-double MainWindowModel::ParserFailure(int16_t code, int16_t& error) {
+int16_t MainWindowModel::ParserFailure(int16_t code) {
     // A missing date-string library is no fault of the text typed: say so
     // first, then the entry is refused as unreadable.
     const std::string why = parserError();
-    if (!why.empty()) {
-        port.ShowMessage("Date-string library", why, MessageIcon::Critical);
-        code = DateErrorParsing;
-    }
-    error = code;
-    return 0.0;
+    if (why.empty()) return code;
+    port.ShowMessage("Date-string library", why, MessageIcon::Critical);
+    return DateErrorParsing;
 }
 
 void MainWindowModel::SetZoneSelection(int index) { cboTimeZone.listIndex = index; }
+
+std::string MainWindowModel::TidyDateEntry(std::string_view text) {
+    // The box is only tidied (trimmed, upper case): the same date keeps the
+    // element and animal chosen for it.
+    std::string s = ToUpper(Trim(text));
+    const int element = cboElement.listIndex;
+    const int animal = cboAnimal.listIndex;
+    SetDateText(s);
+    cboElement.listIndex = element;
+    cboAnimal.listIndex = animal;
+    return s;
+}
+
+int16_t MainWindowModel::FindCalendarCode(std::string& s, bool blanks, size_t& at, std::string& code) {
+    for (const CalendarRow& row : state.CalendarTable) {
+        at = s.find(row.code);
+        if (at == std::string::npos) continue;
+        if (at + row.code.size() != s.size()) return DateErrorNoCalendar;
+        code = std::string(row.code);
+        return DateErrorNone;
+    }
+    if (blanks || state.InputCalendar < 0 || state.InputCalendar >= static_cast<int16_t>(state.CalendarTable.size()))
+        return DateErrorNoCalendar;
+    code = std::string(state.CalendarTable[static_cast<size_t>(state.InputCalendar)].code);
+    if (!port.AskYesNo("Calendar?", "Is this a " + code + " Calendar date?", MessageIcon::Question))
+        return DateErrorNoCalendar;
+    at = s.size();
+    s += code;
+    SetDateText(txbDate.text + " " + code);
+    return DateErrorNone;
+}
+
+int16_t MainWindowModel::EuroDayNumber(const std::string& code, const std::string& d, int32_t& jdn) {
+    EuroDate date;
+    date.letter = code == "PAN" ? 'P' : code == "CE" ? 'G' : 'J';
+    const int16_t invalid = code == "PAN" ? DateErrorBadPAN : code == "CE" ? DateErrorBadCE : DateErrorBadJC;
+    if (StrToEuroDate(d, date) != 1) return invalid;
+    if (code == "PAN") {
+        if (!PanDateToJDN(date)) return invalid;
+    } else {
+        EuroDateToJDN(date);
+    }
+    if (date.jdn < MinJDN) return DateErrorTooEarly;
+    jdn = date.jdn;
+    state.InputCalendar = GetCalendar(code);
+    if (cboTimeZone.listIndex < 0) SetZoneSelection(0);
+    return DateErrorNone;
+}
+
+// A "?" position takes the element and animal chosen in the lists.
+std::string MainWindowModel::WithChosenElementAnimal(const std::string& d) const {
+    return Contains(d, "-?-") ? d + ElementAnimalSuffix(cboElement.listIndex, cboAnimal.listIndex) : d;
+}
+
+// A lunar or solar date's day becomes the entry's calendar and, unless a
+// zone was chosen, is read in the reference meridian's zone.
+int16_t MainWindowModel::AcceptChineseDay(int32_t day, int16_t calendar, int32_t& jdn) {
+    if (day < MinJDN) return DateErrorTooEarly;
+    jdn = day;
+    state.InputCalendar = calendar;
+    if (cboTimeZone.listIndex < 0) SetZoneSelection(1);
+    return DateErrorNone;
+}
+
+int16_t MainWindowModel::LunarDayNumber(std::string d, int32_t& jdn) {
+    const CalendarSettings settings = Settings();
+    d = WithChosenElementAnimal(d);
+    ChlDate r;
+    r.epoch = settings.epoch;
+    bool parsed = parseChl(d, r);
+    if (!parsed && state.IsChina) {
+        if (const std::optional<std::string> cycleText = OverseasYearAsCycle(d, settings.epoch)) {
+            r = ChlDate{};
+            r.epoch = settings.epoch;
+            parsed = parseChl(*cycleText, r);
+        }
+    }
+    if (!parsed) return ParserFailure(DateErrorBadCHL);
+    const int16_t status = ChLDateToJDN(r, settings);
+    if (status == ChlDayBeyondMonth) return DateErrorDayBeyondMonth;
+    if (status != ChlDateFound) return DateErrorBadCHL;
+    return AcceptChineseDay(r.jdn, CalendarCHL, jdn);
+}
+
+int16_t MainWindowModel::SolarDayNumber(std::string d, int32_t& jdn) {
+    const CalendarSettings settings = Settings();
+    d = WithChosenElementAnimal(d);
+    ChsDate r;
+    r.epoch = settings.epoch;
+    if (!parseChs(d, r)) return ParserFailure(DateErrorBadCHS);
+    if (!ChSDateToJDN(r, settings)) return DateErrorBadCHS;
+    return AcceptChineseDay(r.jdn, CalendarCHS, jdn);
+}
+
+double MainWindowModel::DayCountMoment(const std::string& code, const std::string& d, int16_t& error) {
+    const CalendarSettings settings = Settings();
+    const double x = LeadingNumber(d);
+    const double ajd = code == "CJDC" ? FromReferenceCJD(x, settings.referenceLongitude)
+                       : code == "CJDL" ? CJDLToAJD(x)
+                                        : x;
+    if (!(ajd >= state.EarliestAJD)) {
+        error = DateErrorTooEarly;
+        return 0.0;
+    }
+    state.InputCalendar = GetCalendar(code);
+    // A day count carries its own time of day.
+    if (code == "CJDC") {
+        txbTime.text = BeijingTime(ToReferenceCJD(ajd, settings.referenceLongitude), state.ZoneName).substr(0, 5);
+        SetZoneSelection(1);
+    } else {
+        txbTime.text = LondonTime(AJDToCJDL(ajd)).substr(0, 5);
+        SetZoneSelection(0);
+    }
+    return ajd;
+}
 
 double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
     auto fail = [&error](int16_t code) {
@@ -76,28 +224,16 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
         return 0.0;
     };
     error = DateErrorNone;
-    const CalendarSettings settings = Settings();
 
-    // The text as the date box keeps it, and without blanks and commas. The
-    // box is only tidied (trimmed, upper case): the same date keeps the
-    // element and animal chosen for it.
-    std::string s = ToUpper(Trim(text));
-    const auto spaces = std::count(s.begin(), s.end(), ' ');
-    const int element = cboElement.listIndex;
-    const int animal = cboAnimal.listIndex;
-    SetDateText(s);
-    cboElement.listIndex = element;
-    cboAnimal.listIndex = animal;
-    std::erase(s, ',');
-    std::erase(s, ' ');
-
+    // The text as the date box keeps it, and without blanks and commas.
+    std::string s = TidyDateEntry(text);
+    const bool blanks = Contains(s, " ");
+    s = Squeezed(s);
     // Only plus/minus days: start from the displayed date.
     if (s.empty()) {
         if (Trim(txbPlusMinus.text).empty()) return fail(DateErrorNoDate);
         FillEntryFromInputCalendar();
-        s = ToUpper(txbDate.text);
-        std::erase(s, ',');
-        std::erase(s, ' ');
+        s = Squeezed(ToUpper(txbDate.text));
     }
     // A date begins with a digit or a minus sign.
     if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s[0])) || s[0] == '-')) return fail(DateErrorNoDate);
@@ -105,121 +241,31 @@ double MainWindowModel::ParseDate(std::string_view text, int16_t& error) {
     // The calendar code ends the text, or the calendar in force is meant.
     size_t p = std::string::npos;
     std::string code;
-    for (const CalendarRow& row : state.CalendarTable) {
-        const size_t at = s.find(row.code);
-        if (at == std::string::npos) continue;
-        if (at + row.code.size() != s.size()) return fail(DateErrorNoCalendar);
-        p = at;
-        code = std::string(row.code);
-        break;
-    }
-    if (p == std::string::npos) {
-        if (spaces > 0 || state.InputCalendar < 0 || state.InputCalendar >= static_cast<int16_t>(state.CalendarTable.size()))
-            return fail(DateErrorNoCalendar);
-        code = std::string(state.CalendarTable[static_cast<size_t>(state.InputCalendar)].code);
-        if (!port.AskYesNo("Calendar?", "Is this a " + code + " Calendar date?", MessageIcon::Question))
-            return fail(DateErrorNoCalendar);
-        p = s.size();
-        s += code;
-        SetDateText(txbDate.text + " " + code);
-    }
-
-    // Separators, and no time in the date.
-    const bool dayCount = Contains(s, "CJDC") || Contains(s, "CJDL") || Contains(s, "AJD");
-    if (dayCount) {
-        if (std::count(s.begin(), s.end(), '-') > 1) return fail(DateErrorBadDayCount);
-    } else if (Contains(s, "/") || Contains(s, ".")) {
-        return fail(DateErrorSeparator);
-    }
-    if (Contains(s, ":")) return fail(DateErrorTimeInDate);
+    if (const int16_t status = FindCalendarCode(s, blanks, p, code); status != DateErrorNone) return fail(status);
+    if (const int16_t status = SeparatorError(s); status != DateErrorNone) return fail(status);
 
     // Noon when no time is given.
     if (txbTime.text.empty()) txbTime.text = "12:00";
 
     // The day of the date.
-    std::string d = s.substr(0, p);
+    const std::string d = s.substr(0, p);
     int32_t jdn = 0;
-    if (code == "PAN" || code == "CE" || code == "JC") {
-        EuroDate date;
-        date.letter = code == "PAN" ? 'P' : code == "CE" ? 'G' : 'J';
-        const int16_t invalid = code == "PAN" ? DateErrorBadPAN : code == "CE" ? DateErrorBadCE : DateErrorBadJC;
-        const int status = StrToEuroDate(d, date);
-        if (status != 1) return fail(invalid);
-        if (code == "PAN") {
-            if (!PanDateToJDN(date)) return fail(invalid);
-        } else {
-            EuroDateToJDN(date);
-        }
-        if (date.jdn < MinJDN) return fail(DateErrorTooEarly);
-        jdn = date.jdn;
-        state.InputCalendar = GetCalendar(code);
-        if (cboTimeZone.listIndex < 0) SetZoneSelection(0);
-    } else if (code == "CHL") {
-        if (Contains(d, "-?-")) d += ElementAnimalSuffix(cboElement.listIndex, cboAnimal.listIndex);
-        ChlDate r;
-        r.epoch = settings.epoch;
-        bool parsed = parseChl(d, r);
-        const size_t dash = d.find('-');
-        if (!parsed && state.IsChina && dash != std::string::npos) {
-            // The overseas Chinese year: 4709-1-1 is 79-29-1-1 under the
-            // epoch -2696.
-            std::string digits;
-            for (size_t i = 0; i < dash; ++i)
-                if (std::isdigit(static_cast<unsigned char>(d[i]))) digits += d[i];
-            if (digits.size() <= 9) {
-                CyclePosition cp = OverseasYearToCycle(digits.empty() ? 0 : std::stoi(digits));
-                // The overseas year counts cycles from -2696; the other epoch
-                // numbers the same cycle one lower.
-                if (settings.epoch == -2636) cp.cycle -= 1;
-                d = std::to_string(cp.cycle) + "-" + std::to_string(cp.position) + d.substr(dash);
-                r = ChlDate{};
-                r.epoch = settings.epoch;
-                parsed = parseChl(d, r);
-            }
-        }
-        if (!parsed) return ParserFailure(DateErrorBadCHL, error);
-        const int16_t status = ChLDateToJDN(r, settings);
-        if (status == ChlDayBeyondMonth) return fail(DateErrorDayBeyondMonth);
-        if (status != ChlDateFound) return fail(DateErrorBadCHL);
-        if (r.jdn < MinJDN) return fail(DateErrorTooEarly);
-        jdn = r.jdn;
-        state.InputCalendar = CalendarCHL;
-        if (cboTimeZone.listIndex < 0) SetZoneSelection(1);
-    } else if (code == "CHS") {
-        if (Contains(d, "-?-")) d += ElementAnimalSuffix(cboElement.listIndex, cboAnimal.listIndex);
-        ChsDate r;
-        r.epoch = settings.epoch;
-        if (!parseChs(d, r)) return ParserFailure(DateErrorBadCHS, error);
-        if (!ChSDateToJDN(r, settings)) return fail(DateErrorBadCHS);
-        if (r.jdn < MinJDN) return fail(DateErrorTooEarly);
-        jdn = r.jdn;
-        state.InputCalendar = CalendarCHS;
-        if (cboTimeZone.listIndex < 0) SetZoneSelection(1);
-    } else if (code == "CJDC" || code == "CJDL" || code == "AJD") {
-        const double x = LeadingNumber(d);
-        const double ajd = code == "CJDC" ? FromReferenceCJD(x, settings.referenceLongitude)
-                           : code == "CJDL" ? CJDLToAJD(x)
-                                            : x;
-        if (!(ajd >= state.EarliestAJD)) return fail(DateErrorTooEarly);
-        state.InputCalendar = GetCalendar(code);
-        // A day count carries its own time of day.
-        if (code == "CJDC") {
-            txbTime.text = BeijingTime(ToReferenceCJD(ajd, settings.referenceLongitude), state.ZoneName).substr(0, 5);
-            SetZoneSelection(1);
-        } else {
-            txbTime.text = LondonTime(AJDToCJDL(ajd)).substr(0, 5);
-            SetZoneSelection(0);
-        }
-        return ajd;
-    } else {
-        return fail(DateErrorParsing);
-    }
+    int16_t status = DateErrorParsing;
+    if (code == "PAN" || code == "CE" || code == "JC")
+        status = EuroDayNumber(code, d, jdn);
+    else if (code == "CHL")
+        status = LunarDayNumber(d, jdn);
+    else if (code == "CHS")
+        status = SolarDayNumber(d, jdn);
+    else if (code == "CJDC" || code == "CJDL" || code == "AJD")
+        return DayCountMoment(code, d, error);
+    if (status != DateErrorNone) return fail(status);
 
     // The time of day in the chosen zone.
     const int16_t minutes = ParseTime(txbTime.text);
     if (minutes < 0) return fail(DateErrorBadTime);
     const double c = jdn + minutes / 1440.0;
-    return cboTimeZone.listIndex == 0 ? CJDLToAJD(c) : FromReferenceCJD(c, settings.referenceLongitude);
+    return cboTimeZone.listIndex == 0 ? CJDLToAJD(c) : FromReferenceCJD(c, Settings().referenceLongitude);
 }
 
 }  // namespace orbel

@@ -95,6 +95,15 @@ void MainWindowModel::InitializeState() {
 void MainWindowModel::Initialization() {
     InitializeState();
     SetDefaultLogPreferences();
+    SetControlCaptions();
+    FillDropDowns();
+    ClearValueLabels();
+    HideUntilShown();
+    ApplyCountryColours();
+}
+
+// The captions and tips that never change.
+void MainWindowModel::SetControlCaptions() {
     optPlus.caption = "plus";
     optMinus.caption = "minus";
     optNext.caption = "next";
@@ -142,7 +151,10 @@ void MainWindowModel::Initialization() {
     lblPantheonCalendarGMT[0].caption = "Pantheon Calendar (GMT):";
     lblPantheonCalendarCCT[0].caption = "Pantheon Calendar (zone):";
     lblDeltaT[0].caption = "Delta T:";
-    FillDropDowns();
+}
+
+// No moment is shown before the first conversion.
+void MainWindowModel::ClearValueLabels() {
     for (auto* pair : {&lblAstronomicalJulianDate, &lblChronologicalJulianDateLondon, &lblCommonEraDate,
                        &lblJulianCalendarDate, &lblChronologicalJulianDateBeijing, &lblChineseSolarDate,
                        &lblChineseLunarDate, &lblPantheonCalendarGMT, &lblPantheonCalendarCCT,
@@ -154,6 +166,10 @@ void MainWindowModel::Initialization() {
     lblPantheonNote.caption.clear();
     lblPhaseOfMoon.caption.clear();
     lblAgeOfMoon.caption.clear();
+}
+
+// What only some moments, settings or a running move or search show.
+void MainWindowModel::HideUntilShown() {
     for (Picture* p : {&imgDayStem, &imgDayBranch, &imgYearStem, &imgYearBranch}) p->visible = false;
     lblElementAnimalOfDay[0].visible = false;
     lblYear.visible = false;
@@ -162,7 +178,6 @@ void MainWindowModel::Initialization() {
     fraStopPauseResume.visible = false;
     lblSearching.caption.clear();
     lblSearching.visible = false;
-    ApplyCountryColours();
 }
 
 void MainWindowModel::FillDropDowns() {

@@ -20,6 +20,11 @@
 
 namespace orbel {
 
+// The message title of a date entered outside the program's range, and the
+// notice of a conversion that changes nothing.
+inline constexpr std::string_view DateOutOfRangeTitle = "Date out of range";
+inline constexpr std::string_view DatesUnchangedText = "Calendar dates unchanged.";
+
 // Calls from the main window into windows and stores built by later work
 // (the log, the lists window, the saved-state file). Until they are
 // connected each does nothing: no log line is written, no state is restored.
@@ -253,6 +258,9 @@ public:
     std::array<std::string, 12> AnimalNames;
 
 private:
+    void SetControlCaptions();
+    void ClearValueLabels();
+    void HideUntilShown();
     int ElementIndexInText(std::string_view text) const;
     int AnimalIndexInText(std::string_view text) const;
     // A value-label click: copy, choose the calendar, and with the left
@@ -270,7 +278,20 @@ private:
     void ShowSearching(const std::string& text);
     void ConnectMultipleSearch();
     void ShowFoundMoment(double ajd, bool lunarCalendar);
-    double ParserFailure(int16_t code, int16_t& error);
+    // The status to report for a text the date-string library could not
+    // read: its own failure, when it could not be loaded, comes first.
+    int16_t ParserFailure(int16_t code);
+    // The steps of ParseDate: the tidied date box; the calendar code that
+    // ends the text (or, asked, the calendar in force); the day number of a
+    // European, lunar or solar date; the moment of a day count.
+    std::string TidyDateEntry(std::string_view text);
+    int16_t FindCalendarCode(std::string& s, bool blanks, size_t& at, std::string& code);
+    int16_t EuroDayNumber(const std::string& code, const std::string& d, int32_t& jdn);
+    int16_t LunarDayNumber(std::string d, int32_t& jdn);
+    std::string WithChosenElementAnimal(const std::string& d) const;
+    int16_t AcceptChineseDay(int32_t day, int16_t calendar, int32_t& jdn);
+    int16_t SolarDayNumber(std::string d, int32_t& jdn);
+    double DayCountMoment(const std::string& code, const std::string& d, int16_t& error);
 };
 
 }  // namespace orbel

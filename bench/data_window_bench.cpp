@@ -16,16 +16,16 @@ namespace {
 
 constexpr double Moment = 2458993.0;  // 2020-05-23 12:00 GMT
 
-MainWindowReadings Readings() {
-    MainWindowReadings r;
-    r.currentAJD = Moment;
+DisplayedMoment Readings() {
+    DisplayedMoment r;
+    r.ajd = Moment;
     const double cjdc = ToReferenceCJD(Moment, r.settings.referenceLongitude);
     ChsDate chs;
     chs.valid = -99;
     ChlDate chl;
     CJDateToChDates(cjdc, r.settings.epoch, chs, chl, r.settings);
-    r.lunarDateText = ChlDateShortStr(chl, 0, "CHL", r.settings, r.country);
-    r.ceDateText = "0-05-23 CE";  // the month-start list centres on year 0
+    r.chlText = ChlDateShortStr(chl, 0, "CHL", r.settings, r.country);
+    r.ceText = "0-05-23 CE";  // the month-start list centres on year 0
     return r;
 }
 
@@ -33,7 +33,7 @@ struct Window {
     ScriptedUserPort port;
     DataWindowModel model{port};
     Window() {
-        const MainWindowReadings r = Readings();
+        const DisplayedMoment r = Readings();
         model.readMainWindow = [r] { return r; };
     }
     void List(int16_t kind, const char* years) {

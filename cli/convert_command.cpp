@@ -2,16 +2,16 @@
 
 #include <array>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "app/main_window_model.h"
-#include "support/scripted_user_port.h"
-#include "cli/settings_options.h"
+#include "cli/main_window_session.h"
+#include "cli/options.h"
 #include "dates/date_entry.h"
+#include "support/scripted_user_port.h"
 
 namespace orbel {
 namespace {
@@ -25,200 +25,111 @@ constexpr const char* Usage =
     "TEXT is typed into the Date box and converted (\"now\" presses Now); every value label is printed.\n"
     "-- ends the options: a TEXT that begins with a hyphen (\"----- CE\") follows it.\n";
 
-bool TakesValue(std::string_view arg) {
-    return cli::IsSettingsOption(arg) || arg == "--time" || arg == "--zone" || arg == "--plus" || arg == "--minus" ||
-           arg == "--element" || arg == "--animal" || arg == "--calendar";
+struct ConvertOptions {
+    cli::SettingsOptions settings;
+    std::vector<std::pair<std::string, std::string>> later;  // the entry options, in order
+    bool yes = false;
+    bool tips = false;
+};
+
+using cli::KeepForLater;
+using cli::SetFlag;
+using Row = cli::Option<ConvertOptions>;
+
+constexpr std::array<Row, 9> Options = {{
+    {"--time", true, KeepForLater<ConvertOptions>},
+    {"--zone", true, KeepForLater<ConvertOptions>},
+    {"--plus", true, KeepForLater<ConvertOptions>},
+    {"--minus", true, KeepForLater<ConvertOptions>},
+    {"--element", true, KeepForLater<ConvertOptions>},
+    {"--animal", true, KeepForLater<ConvertOptions>},
+    {"--calendar", true, KeepForLater<ConvertOptions>},
+    {"--yes", false, SetFlag<ConvertOptions, &ConvertOptions::yes>},
+    {"--tips", false, SetFlag<ConvertOptions, &ConvertOptions::tips>},
+}};
+
+constexpr cli::CommandWords Words{{"convert"}, 1, true, true};
+
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
+
+// Chooses an item of the element or animal list by its text.
+bool ChooseItem(ComboBox& list, void (MainWindowModel::*click)(), MainWindowModel& model, const std::string& value,
+                const char* what, std::string& error) {
+    const std::optional<int> index = cli::ItemIndex(list.items, value, false);
+    if (!index) return error = "unknown " + std::string(what) + " '" + value + "'", false;
+    list.listIndex = *index;
+    (model.*click)();
+    return true;
 }
 
-bool IsFlag(std::string_view arg) { return arg == "--yes" || arg == "--tips"; }
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
+// Sets the entry controls an option names, as a person would before Compute.
+bool ApplyEntryOption(MainWindowModel& model, const std::string& option, const std::string& value, std::string& error) {
+    if (option == "--time") {
+        model.txbTime.text = value;
+    } else if (option == "--zone") {
+        if (!cli::CheckZone(value, error)) return false;
+        cli::ChooseTimeZone(model, value);
+    } else if (option == "--plus" || option == "--minus") {
+        model.txbPlusMinus.text = value;
+        if (option == "--plus")
+            model.optPlus_Click();
+        else
+            model.optMinus_Click();
+    } else if (option == "--element") {
+        return ChooseItem(model.cboElement, &MainWindowModel::cboElement_Click, model, value, "element", error);
+    } else if (option == "--animal") {
+        return ChooseItem(model.cboAnimal, &MainWindowModel::cboAnimal_Click, model, value, "animal", error);
+    } else if (option == "--calendar") {
+        const int16_t row = GetCalendar(ToUpper(value));
+        if (row < 0) return error = "unknown calendar '" + value + "'", false;
+        model.state.InputCalendar = row;
+        model.HighlightInputCalendar();
+    }
+    return true;
 }
 
-// The value labels in the order they are printed.
-std::vector<std::pair<const char*, const Label*>> ValueLabels(const MainWindowModel& m) {
-    return {{"lblAstronomicalJulianDate", &m.lblAstronomicalJulianDate[1]},
-            {"lblChronologicalJulianDateLondon", &m.lblChronologicalJulianDateLondon[1]},
-            {"lblCommonEraDate", &m.lblCommonEraDate[1]},
-            {"lblJulianCalendarDate", &m.lblJulianCalendarDate[1]},
-            {"lblChronologicalJulianDateBeijing", &m.lblChronologicalJulianDateBeijing[1]},
-            {"lblChineseSolarDate", &m.lblChineseSolarDate[1]},
-            {"lblChineseLunarDate", &m.lblChineseLunarDate[1]},
-            {"lblPantheonCalendarGMT", &m.lblPantheonCalendarGMT[1]},
-            {"lblPantheonCalendarCCT", &m.lblPantheonCalendarCCT[1]},
-            {"lblElementAnimalOfDay", &m.lblElementAnimalOfDay[1]},
-            {"lblElementAnimalOfMonth", &m.lblElementAnimalOfMonth[1]},
-            {"lblElementAnimalOfYear", &m.lblElementAnimalOfYear[1]},
-            {"lblDeltaT", &m.lblDeltaT[1]},
-            {"lblPhaseOfMoon", &m.lblPhaseOfMoon},
-            {"lblAgeOfMoon", &m.lblAgeOfMoon}};
-}
-
-int IndexOfItem(const ComboBox& list, std::string_view name) {
-    const std::string wanted = ToLower(name);
-    for (int i = 0; i < list.ListCount(); ++i)
-        if (!list.items[static_cast<size_t>(i)].empty() && ToLower(list.items[static_cast<size_t>(i)]) == wanted)
-            return i;
-    return -1;
+// Converts the text; typed text keeps the element and animal chosen for a
+// "?" position.
+void Convert(MainWindowModel& model, const std::string& text) {
+    if (text == "now") {
+        model.cmdNow_Click();
+        return;
+    }
+    const int element = model.cboElement.listIndex;
+    const int animal = model.cboAnimal.listIndex;
+    model.SetDateText(text);
+    if (model.txbDate.text.find("-?-") != std::string::npos) {
+        model.cboElement.listIndex = element;
+        model.cboAnimal.listIndex = animal;
+    }
+    model.cmdCompute_Click();
 }
 
 }  // namespace
 
-void ChooseSettings(MainWindowModel& model, const cli::SettingsOptions& options) {
-    const CalendarSettings chosen = options.Resolved();
-    if (chosen.referenceLongitude != model.state.ReferenceLongitude) {
-        model.cboLongitude.listIndex = chosen.referenceLongitude - 100;
-        model.cboLongitude_Click();
-    }
-    if (chosen.epoch != model.Epoch()) {
-        model.cboEpoch.listIndex = chosen.epoch == -2636 ? 1 : 0;
-        model.cboEpoch_Click();
-    }
-    if (chosen.method != model.Settings().method) {
-        model.cboMethod.listIndex = chosen.method;
-        model.cboMethod_Click();
-    }
-}
-
-bool IsConvertCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--") return i + 1 < argc && std::string_view(argv[i + 1]) == "convert";
-        if (TakesValue(arg))
-            ++i;
-        else if (!IsFlag(arg))
-            return arg == "convert";
-    }
-    return false;
-}
+bool IsConvertCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, Options, Words); }
 
 int RunConvertCommand(int argc, char** argv) {
-    cli::SettingsOptions settings;
-    std::vector<std::pair<std::string, std::string>> entry;  // the other options, in order
-    bool yes = false;
-    bool tips = false;
-    bool commandSeen = false;
-    std::optional<std::string> text;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const bool option = !optionsEnded && arg.starts_with("--");
-        if (option && arg == "--") {
-            optionsEnded = true;
-        } else if (!option && !commandSeen && arg == "convert") {
-            commandSeen = true;
-        } else if (!option && commandSeen && !text) {
-            text = std::string(arg);
-        } else if (!option) {
-            return Fail("unexpected argument '" + std::string(arg) + "'");
-        } else if (TakesValue(arg)) {
-            if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
-            const std::string_view value = argv[++i];
-            std::string error;
-            if (cli::IsSettingsOption(arg)) {
-                if (!cli::ReadSettingsOption(arg, value, settings, error)) return Fail(error);
-            } else {
-                entry.emplace_back(std::string(arg), std::string(value));
-            }
-        } else if (arg == "--yes") {
-            yes = true;
-        } else if (arg == "--tips") {
-            tips = true;
-        } else {
-            return Fail("unexpected argument '" + std::string(arg) + "'");
-        }
-    }
-    if (!commandSeen) return Fail("expected the command convert");
-    if (!text) return Fail("convert needs the TEXT of a date");
+    ConvertOptions options;
+    cli::ParsedCommand parsed;
+    std::string error;
+    if (!cli::ParseCommandLine(argc, argv, Options, Words, options, parsed, error)) return Fail(error);
+    if (parsed.operands.empty()) return Fail("convert needs the TEXT of a date");
 
     ScriptedUserPort port;
     MainWindowModel model(port);
-    model.Load(std::to_string(settings.country));
-    if (port.messages.size() > 0) {
-        for (const RecordedMessage& m : port.messages)
-            std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        port.messages.clear();
-    }
-    ChooseSettings(model, settings);
-    for (const auto& [option, value] : entry) {
-        if (option == "--time") {
-            model.txbTime.text = value;
-        } else if (option == "--zone") {
-            if (value == "gmt")
-                model.cboTimeZone.listIndex = 0;
-            else if (value == "local")
-                model.cboTimeZone.listIndex = 1;
-            else
-                return Fail("zone must be gmt or local");
-            model.cboTimeZone_Click();
-        } else if (option == "--plus" || option == "--minus") {
-            model.txbPlusMinus.text = value;
-            if (option == "--plus")
-                model.optPlus_Click();
-            else
-                model.optMinus_Click();
-        } else if (option == "--element") {
-            const int index = IndexOfItem(model.cboElement, value);
-            if (index < 0) return Fail("unknown element '" + value + "'");
-            model.cboElement.listIndex = index;
-            model.cboElement_Click();
-        } else if (option == "--animal") {
-            const int index = IndexOfItem(model.cboAnimal, value);
-            if (index < 0) return Fail("unknown animal '" + value + "'");
-            model.cboAnimal.listIndex = index;
-            model.cboAnimal_Click();
-        } else if (option == "--calendar") {
-            const int16_t row = GetCalendar(ToUpper(value));
-            if (row < 0) return Fail("unknown calendar '" + value + "'");
-            model.state.InputCalendar = row;
-            model.HighlightInputCalendar();
-        }
-    }
+    model.Load(std::to_string(options.settings.country));
+    cli::PrintMessages(port, true);
+    port.messages.clear();
+    cli::ChooseSettings(model, options.settings);
+    for (const auto& [option, value] : options.later)
+        if (!ApplyEntryOption(model, option, value, error)) return Fail(error);
 
-    port.answers.assign(4, yes);
-    if (*text == "now") {
-        model.cmdNow_Click();
-    } else {
-        // Typed text keeps the element and animal chosen for a "?" position.
-        const int element = model.cboElement.listIndex;
-        const int animal = model.cboAnimal.listIndex;
-        model.SetDateText(*text);
-        if (model.txbDate.text.find("-?-") != std::string::npos) {
-            model.cboElement.listIndex = element;
-            model.cboAnimal.listIndex = animal;
-        }
-        model.cmdCompute_Click();
-    }
-    bool refused = false;
-    for (const RecordedMessage& m : port.messages) {
-        if (m.question) continue;
-        std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        if (m.title == DateErrorTitle || m.title == "Date out of range") refused = true;
-    }
-    if (refused) return 2;
-
-    const std::string out = ValueLabelsText(model, tips);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
-}
-
-std::string ValueLabelsText(const MainWindowModel& model, bool tips) {
-    std::string out;
-    for (const auto& [name, label] : ValueLabels(model)) {
-        out += name;
-        out += '\t';
-        out += label->caption;
-        out += '\n';
-        if (tips) {
-            out += name;
-            out += ".tip\t";
-            out += label->toolTip;
-            out += '\n';
-        }
-    }
-    return out;
+    port.answers.assign(4, options.yes);
+    Convert(model, parsed.operands.front());
+    cli::PrintMessages(port);
+    if (cli::DateRefused(port)) return 2;
+    return cli::PrintOutput(cli::ValueLabelsText(model, options.tips));
 }
 
 }  // namespace orbel

@@ -2,16 +2,7 @@
 // orbel-cli convert: a date typed into the main window's Date box and
 // converted, with every value label printed.
 
-#include <string>
-
-#include "app/main_window_model.h"
-#include "cli/settings_options.h"
-
 namespace orbel {
-
-// Chooses the longitude, epoch and method of `options` in the main window's
-// lists, as a person would (the country is given to Load).
-void ChooseSettings(MainWindowModel& model, const cli::SettingsOptions& options);
 
 // True when the command word after the options is "convert".
 bool IsConvertCommand(int argc, char** argv);
@@ -20,9 +11,5 @@ bool IsConvertCommand(int argc, char** argv);
 // (0; 2 for bad usage or an entry the program refuses, with its message on
 // stderr).
 int RunConvertCommand(int argc, char** argv);
-
-// What the commands print: every value label of the main window, one
-// "name<TAB>caption" line each, with tips also "name.tip<TAB>tool tip".
-std::string ValueLabelsText(const MainWindowModel& model, bool tips);
 
 }  // namespace orbel

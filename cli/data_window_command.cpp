@@ -1,6 +1,9 @@
 #include "cli/data_window_command.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +12,8 @@
 #include "app/data_window_link.h"
 #include "app/main_window_model.h"
 #include "support/scripted_user_port.h"
-#include "cli/convert_command.h"
-#include "cli/settings_options.h"
+#include "cli/main_window_session.h"
+#include "cli/options.h"
 #include "dates/date_entry.h"
 #include "views/data_window.h"
 
@@ -24,107 +27,59 @@ constexpr const char* Usage =
     "settings options: --country vietnam|china|japan, --longitude 100..145, --epoch -2696|-2636, --method true|mean\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the data window's text is printed\n";
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
-
-bool TakesValue(std::string_view arg) { return cli::IsSettingsOption(arg) || arg == "--years" || arg == "--ics"; }
-
-bool IsFlag(std::string_view arg) {
-    return arg == "--major" || arg == "--minor" || arg == "--names" || arg == "--julian" || arg == "--leap-only" ||
-           arg == "--omit-invalid";
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 struct Options {
     cli::SettingsOptions settings;
     std::vector<std::string> flags;
     std::optional<std::string> years, icsFile;
-    std::string command;               // "yeardata" or "list"
-    std::vector<std::string> operands;  // the list kind and the text
-    bool Has(std::string_view flag) const {
-        for (const std::string& f : flags)
-            if (f == flag) return true;
-        return false;
-    }
+    bool Has(std::string_view flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 };
 
-// The main window showing the moment of `text`, with the settings chosen.
-bool ShowMoment(MainWindowModel& model, ScriptedUserPort& port, const Options& o) {
-    ChooseSettings(model, o.settings);
-    port.messages.clear();
-    const std::string& text = o.operands.back();
-    if (text == "now") {
-        model.cmdNow_Click();
-    } else {
-        model.SetDateText(text);
-        model.cmdCompute_Click();
-    }
-    return !cli::ReportMessages(port);
+using Row = cli::Option<Options>;
+
+bool KeepFlag(Options& o, std::string_view flag, std::string_view, std::string&) {
+    o.flags.emplace_back(flag);
+    return true;
 }
 
-}  // namespace
+constexpr std::array<Row, 8> Table = {{
+    {"--years", true,
+     [](Options& o, std::string_view, std::string_view value, std::string&) {
+         o.years = std::string(value);
+         return true;
+     }},
+    {"--ics", true,
+     [](Options& o, std::string_view, std::string_view value, std::string&) {
+         o.icsFile = std::string(value);
+         return true;
+     }},
+    {"--major", false, KeepFlag},
+    {"--minor", false, KeepFlag},
+    {"--names", false, KeepFlag},
+    {"--julian", false, KeepFlag},
+    {"--leap-only", false, KeepFlag},
+    {"--omit-invalid", false, KeepFlag},
+}};
 
-bool IsDataWindowCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"yeardata", "list"}, TakesValue, IsFlag); }
+constexpr cli::CommandWords Words{{"yeardata", "list"}, std::numeric_limits<size_t>::max()};
 
-int RunDataWindowCommand(int argc, char** argv) {
-    Options o;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (cli::EndsOptions(arg, optionsEnded)) continue;
-        if (optionsEnded) {
-            if (o.command.empty())
-                o.command = std::string(arg);
-            else
-                o.operands.emplace_back(arg);
-            continue;
-        }
-        if (TakesValue(arg)) {
-            if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
-            const std::string value = argv[++i];
-            std::string error;
-            if (cli::IsSettingsOption(arg)) {
-                if (!cli::ReadSettingsOption(arg, value, o.settings, error)) return Fail(error);
-            } else if (arg == "--years") {
-                o.years = value;
-            } else {
-                o.icsFile = value;
-            }
-        } else if (IsFlag(arg)) {
-            o.flags.emplace_back(arg);
-        } else if (o.command.empty()) {
-            o.command = std::string(arg);
-        } else if (arg.size() < 2 || arg.substr(0, 2) != "--") {
-            o.operands.emplace_back(arg);
-        } else {
-            return Fail("unexpected argument '" + std::string(arg) + "'");
-        }
-    }
-    const bool list = o.command == "list";
-    if (o.operands.size() != (list ? 2u : 1u))
-        return Fail(list ? "list needs a kind and the TEXT of a date" : "yeardata needs the TEXT of a date");
-    int16_t kind = 0;
-    if (list) {
-        const std::string& name = o.operands.front();
-        kind = name == "anniversaries" ? ListLunarNewYearsKind
-               : name == "monthstarts" ? ListLeapMonthsKind
-               : name == "newyears"    ? ListJCCENewYearsKind
-                                       : 0;
-        if (kind == 0) return Fail("unknown list '" + name + "'");
-        if (o.years && !cli::ParseInteger(*o.years)) return Fail("--years needs a whole number");
-    }
-    if (o.icsFile && kind != ListLunarNewYearsKind) return Fail("--ics belongs to the anniversaries list");
+// The kind of list a name asks for (0 for none), or with --ics or --years
+// that do not fit it, the error.
+int16_t ListKind(const std::string& name, const Options& o, std::string& error) {
+    const int16_t kind = name == "anniversaries" ? ListLunarNewYearsKind
+                         : name == "monthstarts" ? ListLeapMonthsKind
+                         : name == "newyears"    ? ListJCCENewYearsKind
+                                                 : 0;
+    if (kind == 0) return error = "unknown list '" + name + "'", 0;
+    if (o.years && !cli::ParseInteger(*o.years)) return error = "--years needs a whole number", 0;
+    return kind;
+}
 
-    ScriptedUserPort port;
-    MainWindowModel main(port);
-    main.Load(std::to_string(o.settings.country));
-    if (!ShowMoment(main, port, o)) return 2;
-
-    DataWindowModel data(port);
-    ConnectDataWindow(main, data);
+// Fills the data window: the list of `kind`, or the year data when 0.
+void ShowData(DataWindowModel& data, int16_t kind, const Options& o) {
     data.ChooseCalendar(o.Has("--julian") ? 'J' : 'G');
-    if (list) {
+    if (kind != 0) {
         data.chkLeapMonthsOnly.value = o.Has("--leap-only");
         data.chkOmitInvalidDates.value = o.Has("--omit-invalid");
         data.ListKind = kind;
@@ -136,21 +91,52 @@ int RunDataWindowCommand(int argc, char** argv) {
         data.chkDisplaySolarTermNames.value = o.Has("--names");
         data.DisplayYearData();
     }
-    if (o.icsFile) {
-        if (cli::ReportMessages(port)) return 2;
-        if (data.listedDays.empty()) {
-            std::fprintf(stderr, "orbel-cli: the list has no days to export\n");
-            return 2;
-        }
-        port.fileNames.push_back(*o.icsFile);
-        data.cmdExport_Click();
-        return cli::ReportMessages(port) ? 2 : 0;
+}
+
+// Exports the listed days through Export as a person would.
+int ExportList(DataWindowModel& data, ScriptedUserPort& port, const std::string& file) {
+    if (cli::ReportMessages(port)) return 2;
+    if (data.listedDays.empty()) {
+        std::fprintf(stderr, "orbel-cli: the list has no days to export\n");
+        return 2;
     }
+    port.fileNames.push_back(file);
+    data.cmdExport_Click();
+    return cli::ReportMessages(port) ? 2 : 0;
+}
+
+}  // namespace
+
+bool IsDataWindowCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, Table, Words); }
+
+int RunDataWindowCommand(int argc, char** argv) {
+    Options o;
+    cli::ParsedCommand parsed;
+    std::string error;
+    if (!cli::ParseCommandLine(argc, argv, Table, Words, o, parsed, error)) return Fail(error);
+    const bool list = parsed.command == "list";
+    if (parsed.operands.size() != (list ? 2u : 1u))
+        return Fail(list ? "list needs a kind and the TEXT of a date" : "yeardata needs the TEXT of a date");
+    const int16_t kind = list ? ListKind(parsed.operands.front(), o, error) : 0;
+    if (list && kind == 0) return Fail(error);
+    if (o.icsFile && kind != ListLunarNewYearsKind) return Fail("--ics belongs to the anniversaries list");
+
+    ScriptedUserPort port;
+    MainWindowModel main(port);
+    main.Load(std::to_string(o.settings.country));
+    cli::ChooseSettings(main, o.settings);
+    port.messages.clear();
+    cli::EnterDate(main, parsed.operands.back());
+    if (cli::ReportMessages(port)) return 2;
+
+    DataWindowModel data(port);
+    ConnectDataWindow(main, data);
+    ShowData(data, kind, o);
+    if (o.icsFile) return ExportList(data, port, *o.icsFile);
     std::string out = data.txbText.text;
     std::erase(out, '\r');
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    const bool messages = cli::ReportMessages(port);
-    return std::fflush(stdout) == 0 && !messages ? 0 : 2;
+    const int status = cli::PrintOutput(out);
+    return cli::ReportMessages(port) ? 2 : status;
 }
 
 }  // namespace orbel

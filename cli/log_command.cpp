@@ -1,5 +1,6 @@
 #include "cli/log_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -8,8 +9,8 @@
 
 #include "app/log_connection.h"
 #include "support/scripted_user_port.h"
-#include "cli/convert_command.h"
-#include "cli/settings_options.h"
+#include "cli/main_window_session.h"
+#include "cli/options.h"
 #include "dates/date_entry.h"
 
 namespace orbel {
@@ -36,13 +37,7 @@ constexpr std::array<std::pair<std::string_view, bool LogPreferences::*>, 10> Gr
     {"lunation", &LogPreferences::lunation},
 }};
 
-bool TakesValue(std::string_view arg) { return cli::IsSettingsOption(arg) || arg == "--include"; }
-bool IsFlag(std::string_view arg) { return arg == "--expanded" || arg == "--chinese-terms"; }
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // Ticks the groups of `list`; false with `error` worded for an unknown name.
 bool ReadIncludeList(std::string_view list, LogPreferences& p, std::string& error) {
@@ -59,74 +54,60 @@ bool ReadIncludeList(std::string_view list, LogPreferences& p, std::string& erro
     }
 }
 
+struct LogOptions {
+    cli::SettingsOptions settings;
+    LogPreferences preferences = [] {
+        LogPreferences p;
+        p.chl = p.ce = p.phase = true;
+        return p;
+    }();
+};
+
+using Row = cli::Option<LogOptions>;
+
+constexpr std::array<Row, 3> Options = {{
+    {"--include", true,
+     [](LogOptions& o, std::string_view, std::string_view value, std::string& error) {
+         return ReadIncludeList(value, o.preferences, error);
+     }},
+    {"--expanded", false,
+     [](LogOptions& o, std::string_view, std::string_view, std::string&) { return o.preferences.expanded = true; }},
+    {"--chinese-terms", false,
+     [](LogOptions& o, std::string_view, std::string_view, std::string&) { return o.preferences.chineseTerms = true; }},
+}};
+
+constexpr cli::CommandWords Words{{"log"}, 1};
+
 }  // namespace
 
-bool IsLogCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"log"}, TakesValue, IsFlag); }
+bool IsLogCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, Options, Words); }
 
 int RunLogCommand(int argc, char** argv) {
-    cli::SettingsOptions settings;
-    LogPreferences preferences;
-    preferences.chl = preferences.ce = preferences.phase = true;
-    bool commandSeen = false;
-    std::optional<std::string> text;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (cli::EndsOptions(arg, optionsEnded)) continue;
-        if (optionsEnded) {
-            if (!(commandSeen && !text)) return Fail("unexpected argument '" + std::string(arg) + "'");
-            text = std::string(arg);
-            continue;
-        }
-        std::string error;
-        if (TakesValue(arg)) {
-            if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
-            const std::string_view value = argv[++i];
-            const bool ok = arg == "--include" ? ReadIncludeList(value, preferences, error)
-                                               : cli::ReadSettingsOption(arg, value, settings, error);
-            if (!ok) return Fail(error);
-        } else if (arg == "--expanded") {
-            preferences.expanded = true;
-        } else if (arg == "--chinese-terms") {
-            preferences.chineseTerms = true;
-        } else if (!commandSeen && arg == "log") {
-            commandSeen = true;
-        } else if (commandSeen && !text && (arg.size() < 2 || arg.substr(0, 2) != "--")) {
-            text = std::string(arg);
-        } else {
-            return Fail("unexpected argument '" + std::string(arg) + "'");
-        }
-    }
-    if (!commandSeen) return Fail("expected the command log");
-    if (!text) return Fail("log needs the TEXT of a date, or now");
+    LogOptions options;
+    cli::ParsedCommand parsed;
+    std::string error;
+    if (!cli::ParseCommandLine(argc, argv, Options, Words, options, parsed, error)) return Fail(error);
+    if (parsed.operands.empty()) return Fail("log needs the TEXT of a date, or now");
 
     ScriptedUserPort port;
     MainWindowModel model(port);
     LogWindowModel log(port);
     LogPreferencesModel preferencesWindow;
     ConnectLog(model, log, preferencesWindow);
-    model.Load(std::to_string(settings.country));
-    ChooseSettings(model, settings);
+    model.Load(std::to_string(options.settings.country));
+    cli::ChooseSettings(model, options.settings);
     port.messages.clear();
-    if (*text == "now") {
-        model.cmdNow_Click();
-    } else {
-        model.SetDateText(*text);
-        model.cmdCompute_Click();
-    }
-    bool refused = false;
-    for (const RecordedMessage& m : port.messages) {
-        std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        refused = refused || m.title == DateErrorTitle || m.title == "Date out of range" || m.question;
-    }
-    if (refused) return 2;
+    cli::EnterDate(model, parsed.operands.front());
+    // A question (is this a JC date?) has no one to answer it here.
+    cli::PrintMessages(port, true);
+    const bool asked = std::any_of(port.messages.begin(), port.messages.end(), [](const RecordedMessage& m) { return m.question; });
+    if (cli::DateRefused(port) || asked) return 2;
 
-    model.logPreferenceTicks = LogTicksOf(preferences);
+    model.logPreferenceTicks = LogTicksOf(options.preferences);
     model.cmdAddToLog_Click();
     std::string out = log.Text();
     std::erase(out, '\r');
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 2;
+    return cli::PrintOutput(out);
 }
 
 }  // namespace orbel

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -12,8 +13,8 @@
 #include "app/calendar_month_link.h"
 #include "app/main_window_model.h"
 #include "support/scripted_user_port.h"
-#include "cli/convert_command.h"
-#include "cli/settings_options.h"
+#include "cli/main_window_session.h"
+#include "cli/options.h"
 #include "dates/date_entry.h"
 #include "services/image_conversion.h"
 #include "views/calendar_month.h"
@@ -34,18 +35,31 @@ constexpr const char* Usage =
 constexpr int PageWidth = 900;
 constexpr int PageHeight = 620;
 
-bool TakesValue(std::string_view arg) { return cli::IsSettingsOption(arg) || arg == "--png"; }
-bool IsFlag(std::string_view arg) { return arg == "--no-pan"; }
+struct MonthOptions {
+    cli::SettingsOptions settings;
+    std::optional<std::string> png;
+    bool showPan = true;
+};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+using Row = cli::Option<MonthOptions>;
 
-void PrintMessages(const ScriptedUserPort& port) {
-    for (const RecordedMessage& m : port.messages)
-        if (!m.question) std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-}
+constexpr std::array<Row, 2> Options = {{
+    {"--png", true,
+     [](MonthOptions& o, std::string_view, std::string_view value, std::string& error) {
+         if (value.empty()) return error = "--png needs a file name", false;
+         o.png = std::string(value);
+         return true;
+     }},
+    {"--no-pan", false,
+     [](MonthOptions& o, std::string_view, std::string_view, std::string&) {
+         o.showPan = false;
+         return true;
+     }},
+}};
+
+constexpr cli::CommandWords Words{{"month"}, 1};
+
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 // Writes the page through the window's own saving: BMP, then PNG.
 bool SavePng(const CalendarMonthModel& month, const std::string& path, const char* program) {
@@ -63,77 +77,37 @@ bool SavePng(const CalendarMonthModel& month, const std::string& path, const cha
         [&](const std::string& bmp) { return WriteCalendarPageBitmap(month, moons, PageWidth, PageHeight, bmp); },
         SaveCalendarImageTitle, errorText);
     const bool png = saved && errorText == PixeloNoError;
-    if (!png) PrintMessages(port);
+    if (!png) cli::PrintMessages(port);
     return png;
 }
 
 }  // namespace
 
-bool IsMonthCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"month"}, TakesValue, IsFlag); }
+bool IsMonthCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, Options, Words); }
 
 int RunMonthCommand(int argc, char** argv) {
-    cli::SettingsOptions settings;
-    std::optional<std::string> png;
-    bool showPan = true;
-    bool commandSeen = false;
-    std::optional<std::string> text;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (cli::EndsOptions(arg, optionsEnded)) continue;
-        if (optionsEnded) {
-            if (!(commandSeen && !text)) return Fail("unexpected argument '" + std::string(arg) + "'");
-            text = std::string(arg);
-            continue;
-        }
-        if (TakesValue(arg)) {
-            if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
-            const std::string_view value = argv[++i];
-            std::string error;
-            if (arg == "--png") {
-                if (value.empty()) return Fail("--png needs a file name");
-                png = std::string(value);
-            } else if (!cli::ReadSettingsOption(arg, value, settings, error)) {
-                return Fail(error);
-            }
-        } else if (arg == "--no-pan") {
-            showPan = false;
-        } else if (!commandSeen && arg == "month") {
-            commandSeen = true;
-        } else if (commandSeen && !text && (arg.size() < 2 || arg.substr(0, 2) != "--")) {
-            text = std::string(arg);
-        } else {
-            return Fail("unexpected argument '" + std::string(arg) + "'");
-        }
-    }
-    if (!commandSeen) return Fail("expected the command month");
-    if (!text) return Fail("month needs the TEXT of a date");
+    MonthOptions options;
+    cli::ParsedCommand parsed;
+    std::string error;
+    if (!cli::ParseCommandLine(argc, argv, Options, Words, options, parsed, error)) return Fail(error);
+    if (parsed.operands.empty()) return Fail("month needs the TEXT of a date");
 
     ScriptedUserPort port;
     MainWindowModel model(port);
-    model.Load(std::to_string(settings.country));
-    PrintMessages(port);
-    port.messages.clear();
-    ChooseSettings(model, settings);
-    model.chkShowPAN.value = showPan;
-    if (*text == "now") {
-        model.cmdNow_Click();
-    } else {
-        model.SetDateText(*text);
-        model.cmdCompute_Click();
-    }
-    PrintMessages(port);
-    for (const RecordedMessage& m : port.messages)
-        if (m.title == DateErrorTitle || m.title == "Date out of range") return 2;
+    model.Load(std::to_string(options.settings.country));
+    cli::ReportMessages(port);
+    cli::ChooseSettings(model, options.settings);
+    model.chkShowPAN.value = options.showPan;
+    cli::EnterDate(model, parsed.operands.front());
+    cli::PrintMessages(port);
+    if (cli::DateRefused(port)) return 2;
 
     CalendarMonthModel month;
     month.mainWindow = [&model] { return CalendarMainWindowOf(model); };
     month.lngCJDN = LunarMonthStart(model.state.CurrentAJD, model.Settings());
     month.DrawMonth();
-    const std::string out = CalendarMonthText(month);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    if (std::fflush(stdout) != 0) return 2;
-    if (png && !SavePng(month, *png, argv[0])) return 2;
+    if (cli::PrintOutput(CalendarMonthText(month)) != 0) return 2;
+    if (options.png && !SavePng(month, *options.png, argv[0])) return 2;
     return 0;
 }
 

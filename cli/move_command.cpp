@@ -1,5 +1,6 @@
 #include "cli/move_command.h"
 
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -8,8 +9,8 @@
 
 #include "app/main_window_model.h"
 #include "support/scripted_user_port.h"
-#include "cli/convert_command.h"
-#include "cli/settings_options.h"
+#include "cli/main_window_session.h"
+#include "cli/options.h"
 #include "dates/date_entry.h"
 #include "app/move_model.h"
 
@@ -26,126 +27,70 @@ constexpr const char* Usage =
     "and converted (\"now\" presses Now), then Move is pressed; the value labels are printed after the\n"
     "last step (with --each after every step, each block followed by an empty line)\n";
 
-bool TakesValue(std::string_view arg) {
-    return cli::IsSettingsOption(arg) || arg == "--time" || arg == "--zone" || arg == "--count";
-}
-
-bool IsFlag(std::string_view arg) {
-    return arg == "--back" || arg == "--keep30" || arg == "--keepleap" || arg == "--each" || arg == "--tips";
-}
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
-
-// The step list's index of `name` (its item text, any case, or the index).
-std::optional<int> StepIndex(const ComboBox& steps, std::string_view name) {
-    if (const std::optional<int64_t> index = cli::ParseInteger(name))
-        return *index >= 0 && *index < steps.ListCount() ? std::optional<int>(static_cast<int>(*index)) : std::nullopt;
-    const std::string wanted = ToLower(name);
-    for (int i = 0; i < steps.ListCount(); ++i)
-        if (ToLower(steps.items[static_cast<size_t>(i)]) == wanted) return i;
-    return std::nullopt;
-}
-
-}  // namespace
-
-bool IsMoveCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, {"move"}, TakesValue, IsFlag); }
-
-int RunMoveCommand(int argc, char** argv) {
+struct MoveOptions {
     cli::SettingsOptions settings;
     std::optional<std::string> time, zone;
     std::optional<int64_t> count;
     bool back = false, keep30 = false, keepLeap = false, each = false, tips = false;
-    bool commandSeen = false;
-    std::vector<std::string> operands;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (cli::EndsOptions(arg, optionsEnded)) continue;
-        if (optionsEnded) {
-            if (!(commandSeen && operands.size() < 2)) return Fail("unexpected argument '" + std::string(arg) + "'");
-            operands.emplace_back(arg);
-            continue;
-        }
-        if (TakesValue(arg)) {
-            if (i + 1 >= argc) return Fail("option " + std::string(arg) + " needs a value");
-            const std::string_view value = argv[++i];
-            std::string error;
-            if (cli::IsSettingsOption(arg)) {
-                if (!cli::ReadSettingsOption(arg, value, settings, error)) return Fail(error);
-            } else if (arg == "--time") {
-                time = std::string(value);
-            } else if (arg == "--zone") {
-                if (value != "gmt" && value != "local") return Fail("zone must be gmt or local");
-                zone = std::string(value);
-            } else {
-                count = cli::ParseInteger(value);
-                if (!count || *count < 1 || *count > 1000000) return Fail("count must be a whole number from 1 to 1000000");
-            }
-        } else if (arg == "--back") {
-            back = true;
-        } else if (arg == "--keep30") {
-            keep30 = true;
-        } else if (arg == "--keepleap") {
-            keepLeap = true;
-        } else if (arg == "--each") {
-            each = true;
-        } else if (arg == "--tips") {
-            tips = true;
-        } else if (!commandSeen && arg == "move") {
-            commandSeen = true;
-        } else if (commandSeen && operands.size() < 2 && !(arg.size() >= 2 && arg.substr(0, 2) == "--")) {
-            operands.emplace_back(arg);
-        } else {
-            return Fail("unexpected argument '" + std::string(arg) + "'");
-        }
-    }
-    if (!commandSeen) return Fail("expected the command move");
-    if (operands.size() < 2) return Fail("move needs a STEP and the TEXT of a date");
+};
 
-    ScriptedUserPort port;
-    MainWindowModel model(port);
-    MoveModel move(model);
-    move.Sleep = [](int) {};  // no one can press Stop or Pause here
-    model.Load(std::to_string(settings.country));
-    cli::ReportMessages(port);
-    ChooseSettings(model, settings);
+using cli::SetFlag;
+using Row = cli::Option<MoveOptions>;
 
-    const std::optional<int> step = StepIndex(model.cboMoveStep, operands[0]);
-    if (!step) return Fail("unknown step '" + operands[0] + "'");
-    model.cboMoveStep.listIndex = *step;
-    move.optMoveDirection_Click(back ? 1 : 0);
-    model.chkRepeatedly.value = count.has_value();
+bool ReadTime(MoveOptions& o, std::string_view, std::string_view value, std::string&) {
+    o.time = std::string(value);
+    return true;
+}
+
+bool ReadZone(MoveOptions& o, std::string_view, std::string_view value, std::string& error) {
+    o.zone = std::string(value);
+    return cli::CheckZone(value, error);
+}
+
+bool ReadCount(MoveOptions& o, std::string_view, std::string_view value, std::string& error) {
+    o.count = cli::ParseInteger(value);
+    if (o.count && *o.count >= 1 && *o.count <= 1000000) return true;
+    error = "count must be a whole number from 1 to 1000000";
+    return false;
+}
+
+constexpr std::array<Row, 8> Options = {{
+    {"--time", true, ReadTime},
+    {"--zone", true, ReadZone},
+    {"--count", true, ReadCount},
+    {"--back", false, SetFlag<MoveOptions, &MoveOptions::back>},
+    {"--keep30", false, SetFlag<MoveOptions, &MoveOptions::keep30>},
+    {"--keepleap", false, SetFlag<MoveOptions, &MoveOptions::keepLeap>},
+    {"--each", false, SetFlag<MoveOptions, &MoveOptions::each>},
+    {"--tips", false, SetFlag<MoveOptions, &MoveOptions::tips>},
+}};
+
+constexpr cli::CommandWords Words{{"move"}, 2};
+
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
+
+// Sets the move frame's controls and the entry's time and zone.
+void SetMoveControls(MainWindowModel& model, MoveModel& move, int step, const MoveOptions& o) {
+    model.cboMoveStep.listIndex = step;
+    move.optMoveDirection_Click(o.back ? 1 : 0);
+    model.chkRepeatedly.value = o.count.has_value();
     move.chkRepeatedly_Click();
-    model.chkKeep30th.value = keep30;
-    model.chkKeepLeap.value = keepLeap;
-    if (time) model.txbTime.text = *time;
-    if (zone) {
-        model.cboTimeZone.listIndex = *zone == "gmt" ? 0 : 1;
-        model.cboTimeZone_Click();
-    }
+    model.chkKeep30th.value = o.keep30;
+    model.chkKeepLeap.value = o.keepLeap;
+    if (o.time) model.txbTime.text = *o.time;
+    if (o.zone) cli::ChooseTimeZone(model, *o.zone);
+}
 
-    if (operands[1] == "now") {
-        model.cmdNow_Click();
-    } else {
-        model.SetDateText(operands[1]);
-        model.cmdCompute_Click();
-    }
-    // Converting the moment already shown is no failure here: the move starts from it.
-    std::erase_if(port.messages, [](const RecordedMessage& m) { return m.text == "Calendar dates unchanged."; });
-    if (cli::ReportMessages(port)) return 2;
-
-    const int64_t wanted = count.value_or(1);
+// Presses Move; a repeated move's timer ticks at every pass of the event loop
+// until the count is reached. With --each the labels are printed after every
+// step, each block followed by an empty line.
+void Move(MainWindowModel& model, MoveModel& move, ScriptedUserPort& port, const MoveOptions& o) {
+    const int64_t wanted = o.count.value_or(1);
     int64_t steps = 0;
     move.Stepped = [&] {
         ++steps;
-        if (!each) return;
-        const std::string block = ValueLabelsText(model, tips) + "\n";
-        std::fwrite(block.data(), 1, block.size(), stdout);
+        if (o.each) std::fputs((cli::ValueLabelsText(model, o.tips) + "\n").c_str(), stdout);
     };
-    // The repeated move's timer ticks at every pass until the count is reached.
     port.onProcessEvents = [&](int) {
         if (steps < wanted)
             move.Clock_Timer();
@@ -153,12 +98,37 @@ int RunMoveCommand(int argc, char** argv) {
             move.cmdStop_Click();
     };
     move.cmdMove_Click();
+}
+
+}  // namespace
+
+bool IsMoveCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, Options, Words); }
+
+int RunMoveCommand(int argc, char** argv) {
+    MoveOptions options;
+    cli::ParsedCommand parsed;
+    std::string error;
+    if (!cli::ParseCommandLine(argc, argv, Options, Words, options, parsed, error)) return Fail(error);
+    if (parsed.operands.size() < 2) return Fail("move needs a STEP and the TEXT of a date");
+
+    ScriptedUserPort port;
+    MainWindowModel model(port);
+    MoveModel move(model);
+    move.Sleep = [](int) {};  // no one can press Stop or Pause here
+    model.Load(std::to_string(options.settings.country));
+    cli::ReportMessages(port);
+    cli::ChooseSettings(model, options.settings);
+
+    const std::optional<int> step = cli::ItemIndex(model.cboMoveStep.items, parsed.operands[0], true);
+    if (!step) return Fail("unknown step '" + parsed.operands[0] + "'");
+    SetMoveControls(model, move, *step, options);
+    cli::EnterDate(model, parsed.operands[1]);
+    cli::ForgetUnchangedNotice(port);  // the move starts from the moment shown
     if (cli::ReportMessages(port)) return 2;
-    if (!each) {
-        const std::string out = ValueLabelsText(model, tips);
-        std::fwrite(out.data(), 1, out.size(), stdout);
-    }
-    return std::fflush(stdout) == 0 ? 0 : 2;
+
+    Move(model, move, port, options);
+    if (cli::ReportMessages(port)) return 2;
+    return cli::PrintOutput(options.each ? std::string() : cli::ValueLabelsText(model, options.tips));
 }
 
 }  // namespace orbel

@@ -1,8 +1,6 @@
 #include "cli/settings_options.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "engine/sol_eq.h"
 
@@ -57,35 +55,6 @@ bool ReadSettingsOption(std::string_view option, std::string_view value, Setting
         return error = "unknown option " + std::string(option), false;
     }
     return true;
-}
-
-bool EndsOptions(std::string_view arg, bool& ended) {
-    if (ended || arg != "--") return false;
-    ended = true;
-    return true;
-}
-
-bool CommandIs(int argc, char** argv, std::initializer_list<std::string_view> names,
-               bool (*takesValue)(std::string_view), bool (*isFlag)(std::string_view)) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (takesValue(arg))
-            ++i;
-        else if (!isFlag(arg))
-            return std::find(names.begin(), names.end(), arg) != names.end();
-    }
-    return false;
-}
-
-bool ReportMessages(ScriptedUserPort& port) {
-    bool shown = false;
-    for (const RecordedMessage& m : port.messages) {
-        if (m.question) continue;
-        std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
-        shown = true;
-    }
-    port.messages.clear();
-    return shown;
 }
 
 }  // namespace orbel::cli

@@ -1,9 +1,11 @@
 #include "cli/table_command.h"
 
 #include "cli/cli_dates.h"
-#include "cli/settings_options.h"
+#include "cli/options.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -26,46 +28,33 @@ constexpr const char* Usage =
     "[--method true|mean] table FROM TO\n"
     "FROM and TO are CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n";
 
-// Index of the command word: the first argument that is not an option or
-// an option's value; argc when there is none.
-int CommandIndex(int argc, char** argv) {
-    int i = 1;
-    while (i < argc && cli::IsSettingsOption(argv[i])) i += 2;
-    return i;
-}
+struct TableOptions {
+    cli::SettingsOptions settings;
+};
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "orbel-cli: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
+// The settings options only: every word after the command is a date.
+constexpr std::array<cli::Option<TableOptions>, 0> Options = {};
+constexpr cli::CommandWords Words{{"table"}, std::numeric_limits<size_t>::max(), false};
+
+int Fail(const std::string& message) { return cli::UsageError(message, Usage); }
 
 }  // namespace
 
-bool IsTableCommand(int argc, char** argv) {
-    const int i = CommandIndex(argc, argv);
-    return i < argc && std::string_view(argv[i]) == "table";
-}
+bool IsTableCommand(int argc, char** argv) { return cli::CommandIs(argc, argv, Options, Words); }
 
 int RunTableCommand(int argc, char** argv) {
-    cli::SettingsOptions options;
-    int i = 1;
-    for (; i < argc && cli::IsSettingsOption(argv[i]); i += 2) {
-        const std::string_view option = argv[i];
-        if (i + 1 >= argc) return Fail("option " + std::string(option) + " needs a value");
-        std::string error;
-        if (!cli::ReadSettingsOption(option, argv[i + 1], options, error)) return Fail(error);
-    }
-    const CalendarSettings settings = options.Resolved();
-    const int country = options.country;
-
-    if (i >= argc || std::string_view(argv[i]) != "table") return Fail("expected the command table");
-    if (argc - i != 3) return Fail("table needs FROM and TO");
+    TableOptions options;
+    cli::ParsedCommand parsed;
     std::string error;
-    const auto from = cli::ParseCEDateArgument(argv[i + 1], error);
+    if (!cli::ParseCommandLine(argc, argv, Options, Words, options, parsed, error)) return Fail(error);
+    if (parsed.operands.size() != 2) return Fail("table needs FROM and TO");
+    const auto from = cli::ParseCEDateArgument(parsed.operands[0], error);
     if (!from) return Fail(error);
-    const auto to = cli::ParseCEDateArgument(argv[i + 2], error);
+    const auto to = cli::ParseCEDateArgument(parsed.operands[1], error);
     if (!to) return Fail(error);
     if (*from > *to) return Fail("FROM is after TO");
+    const CalendarSettings settings = options.settings.Resolved();
+    const int country = options.settings.country;
 
     // The astronomy of each new sui costs milliseconds and the memos are
     // shared between threads: a second thread prepares the year data of the

@@ -228,14 +228,6 @@ SearchResult FindIntercalaryMonth(const SearchRequest& q) {
 
 // --- Day, month and year of one element-animal ----------------------------------------------------
 
-ChlDate LunarDateOfDay(int32_t day, const CalendarSettings& s) {
-    ChlDate r;
-    r.epoch = s.epoch;
-    r.jdn = day;
-    JDNToChlDate(r, s);
-    return r;
-}
-
 SearchResult FindTripleCoincidence(const SearchRequest& q, SearchProgress& progress) {
     const int step = q.next ? 1 : -1;
     const CalendarSettings& s = q.settings;

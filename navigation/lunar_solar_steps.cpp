@@ -85,6 +85,14 @@ bool StepLunarMonthBack(ChlDate& date, bool keep30th, const CalendarSettings& se
 
 }  // namespace
 
+ChlDate LunarDateOfDay(int32_t day, const CalendarSettings& s) {
+    ChlDate r;
+    r.epoch = s.epoch;
+    r.jdn = day;
+    JDNToChlDate(r, s);
+    return r;
+}
+
 bool StepLunarMonth(ChlDate& date, bool forward, bool keep30th, const CalendarSettings& settings) {
     return forward ? StepLunarMonthForward(date, keep30th, settings) : StepLunarMonthBack(date, keep30th, settings);
 }

@@ -13,6 +13,9 @@
 
 namespace orbel {
 
+// The lunar date of a day number, under the settings' epoch.
+ChlDate LunarDateOfDay(int32_t day, const CalendarSettings& s);
+
 // What a lunar step keeps of the date it starts from when the month it
 // lands in allows it.
 struct LunarKeep {

@@ -8,6 +8,7 @@
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "navigation/lunar_solar_steps.h"
 #include "services/calendar_conversion.h"
 
 namespace orbel {
@@ -26,14 +27,6 @@ constexpr int DefaultWithin = 2;
 
 constexpr std::string_view NothingChosenText =
     "You must specify an element or an animal or both\r\nfor one or more of: day, month and year";
-
-ChlDate LunarDateOfDay(int32_t day, const CalendarSettings& s) {
-    ChlDate r;
-    r.epoch = s.epoch;
-    r.jdn = day;
-    JDNToChlDate(r, s);
-    return r;
-}
 
 // The first day of a lunar year numbered by the CE year of its new year, or
 // nothing outside the computable years.

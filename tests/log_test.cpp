@@ -101,7 +101,7 @@ TEST_F(LogTest, EntriesOfEachGroupWithTheirSeparatorsAndExpandedWording) {
             main.cboRefLong.listIndex = country;
             main.cboRefLong_Click();
         }
-        out += line + "\r\n" + LogEntry(DisplayedLogMoment(main), p);
+        out += line + "\r\n" + LogEntry(DisplayedMomentOf(main), p);
     }
     EXPECT_GT(out.size(), 1000u) << "the cases are read from tests/data/log_entries.txt";
     orbel::testing::ExpectGolden("log_entries.txt", out);

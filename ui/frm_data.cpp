@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/mirror.h"
+#include "ui/widget_maker.h"
 
 namespace orbel {
 namespace {
@@ -46,17 +47,7 @@ FrmData::FrmData(DataWindowModel& model, QWidget* parent) : QWidget(parent, Qt::
 }
 
 void FrmData::BuildWidgets() {
-    auto button = [this](const char* name, Button& m) {
-        auto* w = new QPushButton(this);
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] { MirrorButton(m, w); });
-        return w;
-    };
-    auto toggle = [this]<class Widget>(Widget* w, const char* name, auto& m) {
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] { MirrorToggle(m, w); });
-        return w;
-    };
+    WidgetMaker make(this, mirrors_);
     DataWindowModel& m = model_;
     txbText = new QPlainTextEdit(this);
     txbText->setObjectName("txbText");
@@ -66,37 +57,31 @@ void FrmData::BuildWidgets() {
     txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txbText->viewport()->installEventFilter(this);
 
-    cmdCopyToClipboard = button("cmdCopyToClipboard", m.cmdCopyToClipboard);
-    cmdClose = button("cmdClose", m.cmdClose);
-    cmdStop = button("cmdStop", m.cmdStop);
-    cmdList = button("cmdList", m.cmdList);
-    cmdExport = button("cmdExport", m.cmdExport);
-    txbNumYears = new QLineEdit(this);
-    txbNumYears->setObjectName("txbNumYears");
+    cmdCopyToClipboard = make.Button("cmdCopyToClipboard", m.cmdCopyToClipboard);
+    cmdClose = make.Button("cmdClose", m.cmdClose);
+    cmdStop = make.Button("cmdStop", m.cmdStop);
+    cmdList = make.Button("cmdList", m.cmdList);
+    cmdExport = make.Button("cmdExport", m.cmdExport);
+    txbNumYears = make.LineEdit("txbNumYears", m.txbNumYears);
     txbNumYears->setMaximumWidth(80);
-    mirrors_.push_back([this, &m] {
-        if (txbNumYears->text() != ToQString(m.txbNumYears.text)) txbNumYears->setText(ToQString(m.txbNumYears.text));
-        MirrorControl(m.txbNumYears, txbNumYears);
-    });
-    lblYears = new QLabel(this);
-    lblYears->setObjectName("lblYears");
-    mirrors_.push_back([this, &m] {
-        lblYears->setText(ToQString(m.lblYears.caption));
-        MirrorControl(m.lblYears, lblYears);
-    });
-    chkIncludeMajorSolarTerms = toggle(new QCheckBox(this), "chkIncludeMajorSolarTerms", m.chkIncludeMajorSolarTerms);
-    chkIncludeMinorSolarTerms = toggle(new QCheckBox(this), "chkIncludeMinorSolarTerms", m.chkIncludeMinorSolarTerms);
-    chkDisplaySolarTermNames = toggle(new QCheckBox(this), "chkDisplaySolarTermNames", m.chkDisplaySolarTermNames);
-    chkLeapMonthsOnly = toggle(new QCheckBox(this), "chkLeapMonthsOnly", m.chkLeapMonthsOnly);
-    chkOmitInvalidDates = toggle(new QCheckBox(this), "chkOmitInvalidDates", m.chkOmitInvalidDates);
-    chkLargeWindow = toggle(new QCheckBox(this), "chkLargeWindow", m.chkLargeWindow);
+    lblYears = make.Label("lblYears", m.lblYears);
+    chkIncludeMajorSolarTerms = make.Check("chkIncludeMajorSolarTerms", m.chkIncludeMajorSolarTerms);
+    chkIncludeMinorSolarTerms = make.Check("chkIncludeMinorSolarTerms", m.chkIncludeMinorSolarTerms);
+    chkDisplaySolarTermNames = make.Check("chkDisplaySolarTermNames", m.chkDisplaySolarTermNames);
+    chkLeapMonthsOnly = make.Check("chkLeapMonthsOnly", m.chkLeapMonthsOnly);
+    chkOmitInvalidDates = make.Check("chkOmitInvalidDates", m.chkOmitInvalidDates);
+    chkLargeWindow = make.Check("chkLargeWindow", m.chkLargeWindow);
     fraEuroCal = new QGroupBox(ToQString(m.fraEuroCal.caption), this);
     fraEuroCal->setObjectName("fraEuroCal");
-    optCE = toggle(new QRadioButton(fraEuroCal), "optCE", m.optCE);
-    optJC = toggle(new QRadioButton(fraEuroCal), "optJC", m.optJC);
-    optCE->setAutoExclusive(false);  // the model decides which of the pair is chosen
-    optJC->setAutoExclusive(false);
+    optCE = make.Option("optCE", m.optCE, fraEuroCal);
+    optJC = make.Option("optJC", m.optJC, fraEuroCal);
 
+    LayOutWidgets();
+}
+
+// The text on top; the solar-term boxes, the list's controls and the window's
+// buttons in rows below it.
+void FrmData::LayOutWidgets() {
     auto* euro = new QHBoxLayout(fraEuroCal);
     euro->addWidget(optCE);
     euro->addWidget(optJC);

@@ -47,6 +47,7 @@ protected:
 
 private:
     void BuildWidgets();
+    void LayOutWidgets();
     void Connect();
     void Act(const std::function<void()>& procedure);
     void MirrorText();

@@ -39,7 +39,7 @@ void MirrorButton(QPushButton* w, const Button& m) {
 
 }  // namespace
 
-FrmLog::FrmLog(LogWindowModel& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model) {
+FrmLog::FrmLog(LogWindowModel& model, QWidget* parent) : ActingWindow(parent, Qt::Window), model_(model) {
     setObjectName("frmLog");
     txbText = new QPlainTextEdit(this);
     txbText->setObjectName("txbText");
@@ -83,12 +83,6 @@ void FrmLog::TakeSelection() {
     model_.selectedText = selected.toUtf8().toStdString();
 }
 
-void FrmLog::Act(const std::function<void()>& procedure) {
-    procedure();
-    Mirror();
-    afterAct();
-}
-
 void FrmLog::Mirror() {
     setWindowTitle(ToQString(model_.caption));
     const QString text = Shown(model_.txbText.text);
@@ -103,15 +97,7 @@ void FrmLog::Mirror() {
     MirrorButton(cmdSaveLog, model_.cmdSaveLog);
     MirrorButton(cmdClose, model_.cmdClose);
     cmdSaveLog->setEnabled(model_.cmdSaveLog.enabled && !model_.Text().empty());
-    if (model_.visible != isVisible()) {
-        if (model_.visible) {
-            show();
-            raise();
-            activateWindow();
-        } else {
-            hide();
-        }
-    }
+    MirrorShown(model_.visible);
     MirrorFocus(this, model_.focus);
 }
 

@@ -8,22 +8,18 @@
 
 #include <functional>
 
+#include "ui/acting_window.h"
 #include "views/log_window.h"
 
 namespace orbel {
 
-class FrmLog : public QWidget {
+class FrmLog : public ActingWindow {
     Q_OBJECT
 public:
     // `model` must outlive the window.
     explicit FrmLog(LogWindowModel& model, QWidget* parent = nullptr);
 
-    // Makes every widget show what its control in the model holds.
-    void Mirror();
-
-    // Called after each event the window handled, to mirror the other
-    // windows the model's callbacks touched.
-    std::function<void()> afterAct = [] {};
+    void Mirror() override;
 
     QPlainTextEdit* txbText;
     QPushButton *cmdClear, *cmdCopyToClipboard, *cmdSaveLog, *cmdClose;
@@ -33,7 +29,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Act(const std::function<void()>& procedure);
     // The model's selectedText from the text box's selection.
     void TakeSelection();
 

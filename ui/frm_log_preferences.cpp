@@ -24,7 +24,7 @@ const char* const CheckBoxNames[] = {"chkIncludeChS",  "chkIncludeChL",
 }  // namespace
 
 FrmLogPreferences::FrmLogPreferences(LogPreferencesModel& model, QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window), model_(model), mainWindow_(mainWindow) {
+    : ActingWindow(nullptr, Qt::Window), model_(model), mainWindow_(mainWindow) {
     setObjectName("frmLogPreferences");
     lblInclude = new QLabel(this);
     lblInclude->setObjectName("lblInclude");
@@ -81,12 +81,6 @@ QGroupBox* FrmLogPreferences::Frame(const char* name, std::initializer_list<int>
     return frame;
 }
 
-void FrmLogPreferences::Act(const std::function<void()>& procedure) {
-    procedure();
-    Mirror();
-    afterAct();
-}
-
 void FrmLogPreferences::Mirror() {
     setWindowTitle(ToQString(model_.caption));
     lblInclude->setText(ToQString(model_.lblInclude.caption));
@@ -101,24 +95,16 @@ void FrmLogPreferences::Mirror() {
     }
     for (size_t i = 0; i < 2; ++i) cmdSetClear[i]->setText(ToQString(model_.cmdSetClear[i].caption));
     cmdClose->setText(ToQString(model_.cmdClose.caption));
-    if (model_.visible != isVisible()) {
-        if (model_.visible) {
-            // Against the main window's right side, at its top, but on the screen.
-            if (mainWindow_) {
-                QPoint at = mainWindow_->frameGeometry().topRight() + QPoint(1, 0);
-                if (const QScreen* screen = mainWindow_->screen()) {
-                    const QRect area = screen->availableGeometry();
-                    at.setX(qMax(area.left(), qMin(at.x(), area.right() + 1 - sizeHint().width())));
-                }
-                move(at);
-            }
-            show();
-            raise();
-            activateWindow();
-        } else {
-            hide();
+    MirrorShown(model_.visible, [this] {
+        // Against the main window's right side, at its top, but on the screen.
+        if (!mainWindow_) return;
+        QPoint at = mainWindow_->frameGeometry().topRight() + QPoint(1, 0);
+        if (const QScreen* screen = mainWindow_->screen()) {
+            const QRect area = screen->availableGeometry();
+            at.setX(qMax(area.left(), qMin(at.x(), area.right() + 1 - sizeHint().width())));
         }
-    }
+        move(at);
+    });
     MirrorFocus(this, model_.focus);
 }
 

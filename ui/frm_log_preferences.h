@@ -11,21 +11,19 @@
 #include <array>
 #include <functional>
 
+#include "ui/acting_window.h"
 #include "views/log_preferences.h"
 
 namespace orbel {
 
-class FrmLogPreferences : public QWidget {
+class FrmLogPreferences : public ActingWindow {
     Q_OBJECT
 public:
     // `model` must outlive the window; the window opens against the right
     // side of `mainWindow`.
     FrmLogPreferences(LogPreferencesModel& model, QWidget* mainWindow);
 
-    void Mirror();
-
-    // Called after each event the window handled.
-    std::function<void()> afterAct = [] {};
+    void Mirror() override;
 
     QLabel* lblInclude;
     QGroupBox *fraChinese, *fraWestern, *fraAstronomical;
@@ -39,7 +37,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Act(const std::function<void()>& procedure);
     QGroupBox* Frame(const char* name, std::initializer_list<int> boxes);
 
     LogPreferencesModel& model_;

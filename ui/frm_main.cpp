@@ -17,6 +17,7 @@
 #include "support/web_link.h"
 
 #include "ui/mirror.h"
+#include "ui/widget_maker.h"
 
 namespace orbel {
 namespace {
@@ -73,107 +74,87 @@ FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), mod
     RestoreWebLabels();
 }
 
+// The widgets are made first, in the order the focus moves through them, then
+// laid out group by group.
 void FrmMain::BuildWidgets() {
     setAutoFillBackground(true);
-    auto combo = [this](const char* name, ComboBox& m) {
-        auto* w = new QComboBox(this);
-        w->setObjectName(name);
-        // A list opens below its box with at most ListRows rows and a scroll
-        // bar; the style's own popup would show the 46 longitudes at once,
-        // as tall as the screen.
-        w->setMaxVisibleItems(ListRows);
-        w->setStyleSheet("QComboBox { combobox-popup: 0; }");
-        mirrors_.push_back([w, &m] {
-            MirrorComboBox(m, w);
-        });
-        return w;
-    };
-    auto lineEdit = [this](const char* name, TextBox& m) {
-        auto* w = new QLineEdit(this);
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] {
-            if (w->text() != ToQString(m.text)) w->setText(ToQString(m.text));
-            MirrorControl(m, w);
-        });
-        return w;
-    };
-    // Check boxes and option buttons: a caption and a tick.
-    auto toggle = [this]<class Widget>(Widget* w, const char* name, auto& m) {
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] {
-            MirrorToggle(m, w);
-            MirrorTextColour(m, w);
-        });
-        return w;
-    };
-    auto check = [this, toggle](const char* name, CheckBox& m) { return toggle(new QCheckBox(this), name, m); };
-    auto option = [this, toggle](const char* name, OptionButton& m) {
-        auto* w = toggle(new QRadioButton(this), name, m);
-        w->setAutoExclusive(false);  // the model decides which of a pair is chosen
-        return w;
-    };
-    auto button = [this](const char* name, Button& m) {
-        auto* w = new QPushButton(this);
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] { MirrorButton(m, w); });
-        return w;
-    };
-    auto label = [this](const char* name, Label& m, bool clickable) -> QLabel* {
-        QLabel* w = clickable ? new ClickLabel(this) : new QLabel(this);
-        w->setObjectName(name);
-        w->setTextFormat(Qt::PlainText);
-        mirrors_.push_back([w, &m] {
-            if (w->text() != ToQString(m.caption)) w->setText(ToQString(m.caption));
-            MirrorControl(m, w);
-            MirrorTextColour(m, w);
-        });
-        return w;
-    };
-    auto pair = [this, label](const char* name, std::array<Label, 2>& m) {
+    WidgetMaker make(this, mirrors_);
+    MakeSettingsAndEntryWidgets(make);
+    MakeValueWidgets(make);
+    MakeMoveAndSearchWidgets(make);
+    MakeWindowButtons(make);
+    mirrors_.push_back([this] {
+        ShowMoonPicture();
+        ShowStemBranchPictures();
+    });
+    LayOutWidgets();
+}
+
+QComboBox* FrmMain::MakeList(WidgetMaker& make, const char* name, ComboBox& m) {
+    QComboBox* w = make.Combo(name, m);
+    // A list opens below its box with at most ListRows rows and a scroll
+    // bar; the style's own popup would show the 46 longitudes at once, as
+    // tall as the screen.
+    w->setMaxVisibleItems(ListRows);
+    w->setStyleSheet("QComboBox { combobox-popup: 0; }");
+    return w;
+}
+
+template <class Widget>
+Widget* FrmMain::Coloured(Widget* w, const Control& m) {
+    mirrors_.push_back([w, &m] { MirrorTextColour(m, w); });
+    return w;
+}
+
+template <class Widget>
+Widget* FrmMain::MakeLabel(WidgetMaker& make, const char* name, Label& m) {
+    Widget* w = Coloured(make.Label<Widget>(name, m), m);
+    w->setTextFormat(Qt::PlainText);
+    return w;
+}
+
+void FrmMain::MakeSettingsAndEntryWidgets(WidgetMaker& make) {
+    MainWindowModel& m = model_;
+    cboRefLong = MakeList(make, "cboRefLong", m.cboRefLong);
+    cboLongitude = MakeList(make, "cboLongitude", m.cboLongitude);
+    txbCCT = make.LineEdit("txbCCT", m.txbCCT);
+    txbCCT->setReadOnly(true);
+    txbCCT->setMaximumWidth(60);
+    cboEpoch = MakeList(make, "cboEpoch", m.cboEpoch);
+    cboMethod = MakeList(make, "cboMethod", m.cboMethod);
+    chkShowPAN = Coloured(make.Check("chkShowPAN", m.chkShowPAN), m.chkShowPAN);
+    chkShowCJDs = Coloured(make.Check("chkShowCJDs", m.chkShowCJDs), m.chkShowCJDs);
+    chkAutoLog = Coloured(make.Check("chkAutoLog", m.chkAutoLog), m.chkAutoLog);
+
+    txbDate = make.LineEdit("txbDate", m.txbDate);
+    txbDate->setMinimumWidth(220);
+    txbTime = make.LineEdit("txbTime", m.txbTime);
+    txbTime->setMaximumWidth(70);
+    cboTimeZone = MakeList(make, "cboTimeZone", m.cboTimeZone);
+    txbPlusMinus = make.LineEdit("txbPlusMinus", m.txbPlusMinus);
+    txbPlusMinus->setMaximumWidth(70);
+    optPlus = Coloured(make.Option("optPlus", m.optPlus), m.optPlus);
+    optMinus = Coloured(make.Option("optMinus", m.optMinus), m.optMinus);
+    lblElement = MakeLabel<QLabel>(make, "lblElement", m.lblElement);
+    cboElement = MakeList(make, "cboElement", m.cboElement);
+    lblAnimal = MakeLabel<QLabel>(make, "lblAnimal", m.lblAnimal);
+    cboAnimal = MakeList(make, "cboAnimal", m.cboAnimal);
+    cmdCompute = make.Button("cmdCompute", m.cmdCompute);
+    cmdNow = make.Button("cmdNow", m.cmdNow);
+    cmdClearDate = make.Button("cmdClearDate", m.cmdClearDate);
+    cmdReset = make.Button("cmdReset", m.cmdReset);
+}
+
+void FrmMain::MakeValueWidgets(WidgetMaker& make) {
+    MainWindowModel& m = model_;
+    auto pair = [this, &make](const char* name, std::array<Label, 2>& labels) {
         Pair p;
-        p.caption = label(name, m[0], false);
-        p.value = static_cast<ClickLabel*>(label(name, m[1], true));
+        p.caption = MakeLabel<QLabel>(make, name, labels[0]);
+        p.value = MakeLabel<ClickLabel>(make, name, labels[1]);
         p.value->setCursor(Qt::PointingHandCursor);
         p.value->setMinimumWidth(260);
         return p;
     };
-    auto picture = [this](const char* name, Picture& m) {
-        auto* w = new ClickLabel(this);
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] { MirrorControl(m, w); });
-        return w;
-    };
-
-    MainWindowModel& m = model_;
-    cboRefLong = combo("cboRefLong", m.cboRefLong);
-    cboLongitude = combo("cboLongitude", m.cboLongitude);
-    txbCCT = lineEdit("txbCCT", m.txbCCT);
-    txbCCT->setReadOnly(true);
-    txbCCT->setMaximumWidth(60);
-    cboEpoch = combo("cboEpoch", m.cboEpoch);
-    cboMethod = combo("cboMethod", m.cboMethod);
-    chkShowPAN = check("chkShowPAN", m.chkShowPAN);
-    chkShowCJDs = check("chkShowCJDs", m.chkShowCJDs);
-    chkAutoLog = check("chkAutoLog", m.chkAutoLog);
-
-    txbDate = lineEdit("txbDate", m.txbDate);
-    txbDate->setMinimumWidth(220);
-    txbTime = lineEdit("txbTime", m.txbTime);
-    txbTime->setMaximumWidth(70);
-    cboTimeZone = combo("cboTimeZone", m.cboTimeZone);
-    txbPlusMinus = lineEdit("txbPlusMinus", m.txbPlusMinus);
-    txbPlusMinus->setMaximumWidth(70);
-    optPlus = option("optPlus", m.optPlus);
-    optMinus = option("optMinus", m.optMinus);
-    lblElement = label("lblElement", m.lblElement, false);
-    cboElement = combo("cboElement", m.cboElement);
-    lblAnimal = label("lblAnimal", m.lblAnimal, false);
-    cboAnimal = combo("cboAnimal", m.cboAnimal);
-    cmdCompute = button("cmdCompute", m.cmdCompute);
-    cmdNow = button("cmdNow", m.cmdNow);
-    cmdClearDate = button("cmdClearDate", m.cmdClearDate);
-    cmdReset = button("cmdReset", m.cmdReset);
-
     lblAstronomicalJulianDate = pair("lblAstronomicalJulianDate", m.lblAstronomicalJulianDate);
     lblChronologicalJulianDateLondon = pair("lblChronologicalJulianDateLondon", m.lblChronologicalJulianDateLondon);
     lblCommonEraDate = pair("lblCommonEraDate", m.lblCommonEraDate);
@@ -187,175 +168,74 @@ void FrmMain::BuildWidgets() {
     lblElementAnimalOfMonth = pair("lblElementAnimalOfMonth", m.lblElementAnimalOfMonth);
     lblElementAnimalOfYear = pair("lblElementAnimalOfYear", m.lblElementAnimalOfYear);
     lblDeltaT = pair("lblDeltaT", m.lblDeltaT);
-    lblPantheonNote = static_cast<ClickLabel*>(label("lblPantheonNote", m.lblPantheonNote, true));
-    lblPhaseOfMoon = static_cast<ClickLabel*>(label("lblPhaseOfMoon", m.lblPhaseOfMoon, true));
-    lblAgeOfMoon = static_cast<ClickLabel*>(label("lblAgeOfMoon", m.lblAgeOfMoon, true));
-    picMoon = picture("picMoon", m.picMoon);  // a ClickLabel that nothing listens to
+    lblPantheonNote = MakeLabel<ClickLabel>(make, "lblPantheonNote", m.lblPantheonNote);
+    lblPhaseOfMoon = MakeLabel<ClickLabel>(make, "lblPhaseOfMoon", m.lblPhaseOfMoon);
+    lblAgeOfMoon = MakeLabel<ClickLabel>(make, "lblAgeOfMoon", m.lblAgeOfMoon);
+    picMoon = make.Picture<ClickLabel>("picMoon", m.picMoon);  // a ClickLabel that nothing listens to
     picMoon->setFixedSize(96, 99);
-    imgDayStem = picture("imgDayStem", m.imgDayStem);
-    imgDayBranch = picture("imgDayBranch", m.imgDayBranch);
-    imgYearStem = picture("imgYearStem", m.imgYearStem);
-    imgYearBranch = picture("imgYearBranch", m.imgYearBranch);
-    lblYear = label("lblYear", m.lblYear, false);
+    imgDayStem = make.Picture<ClickLabel>("imgDayStem", m.imgDayStem);
+    imgDayBranch = make.Picture<ClickLabel>("imgDayBranch", m.imgDayBranch);
+    imgYearStem = make.Picture<ClickLabel>("imgYearStem", m.imgYearStem);
+    imgYearBranch = make.Picture<ClickLabel>("imgYearBranch", m.imgYearBranch);
+    lblYear = MakeLabel<QLabel>(make, "lblYear", m.lblYear);
+}
 
-    cboMoveStep = combo("cboMoveStep", m.cboMoveStep);
-    optForward = option("optForward", m.optMoveDirection[0]);
-    optBack = option("optBack", m.optMoveDirection[1]);
-    chkRepeatedly = check("chkRepeatedly", m.chkRepeatedly);
-    cboRefreshPeriod = combo("cboRefreshPeriod", m.cboRefreshPeriod);
-    chkKeep30th = check("chkKeep30th", m.chkKeep30th);
-    chkKeepLeap = check("chkKeepLeap", m.chkKeepLeap);
-    cmdMove = button("cmdMove", m.cmdMove);
-    cmdMoveOneDay = button("cmdMoveOneDay", m.cmdMoveOneDay);
-    cmdStop = button("cmdStop", m.cmdStop);
-    cmdPauseResume = button("cmdPauseResume", m.cmdPauseResume);
-    lblRefreshPeriod = label("lblRefreshPeriod", m.lblRefreshPeriod, false);
-    cboTarget = combo("cboTarget", m.cboTarget);
-    optNext = option("optNext", m.optNext);
-    optPrevious = option("optPrevious", m.optPrevious);
-    cmdSearch = button("cmdSearch", m.cmdSearch);
-    lblSearching = label("lblSearching", m.lblSearching, false);
+void FrmMain::MakeMoveAndSearchWidgets(WidgetMaker& make) {
+    MainWindowModel& m = model_;
+    cboMoveStep = MakeList(make, "cboMoveStep", m.cboMoveStep);
+    optForward = Coloured(make.Option("optForward", m.optMoveDirection[0]), m.optMoveDirection[0]);
+    optBack = Coloured(make.Option("optBack", m.optMoveDirection[1]), m.optMoveDirection[1]);
+    chkRepeatedly = Coloured(make.Check("chkRepeatedly", m.chkRepeatedly), m.chkRepeatedly);
+    cboRefreshPeriod = MakeList(make, "cboRefreshPeriod", m.cboRefreshPeriod);
+    chkKeep30th = Coloured(make.Check("chkKeep30th", m.chkKeep30th), m.chkKeep30th);
+    chkKeepLeap = Coloured(make.Check("chkKeepLeap", m.chkKeepLeap), m.chkKeepLeap);
+    cmdMove = make.Button("cmdMove", m.cmdMove);
+    cmdMoveOneDay = make.Button("cmdMoveOneDay", m.cmdMoveOneDay);
+    cmdStop = make.Button("cmdStop", m.cmdStop);
+    cmdPauseResume = make.Button("cmdPauseResume", m.cmdPauseResume);
+    lblRefreshPeriod = MakeLabel<QLabel>(make, "lblRefreshPeriod", m.lblRefreshPeriod);
+    cboTarget = MakeList(make, "cboTarget", m.cboTarget);
+    optNext = Coloured(make.Option("optNext", m.optNext), m.optNext);
+    optPrevious = Coloured(make.Option("optPrevious", m.optPrevious), m.optPrevious);
+    cmdSearch = make.Button("cmdSearch", m.cmdSearch);
+    lblSearching = MakeLabel<QLabel>(make, "lblSearching", m.lblSearching);
+}
 
-    cmdSaveState = button("cmdSaveState", m.cmdSaveState);
-    cmdRestoreState = button("cmdRestoreState", m.cmdRestoreState);
-    cmdAddToLog = button("cmdAddToLog", m.cmdAddToLog);
-    cmdViewLog = button("cmdViewLog", m.cmdViewLog);
-    cmdClearLog = button("cmdClearLog", m.cmdClearLog);
-    cmdLogPreferences = button("cmdLogPreferences", m.cmdLogPreferences);
-    cmdDisplayYearData = button("cmdDisplayYearData", m.cmdDisplayYearData);
-    cmdListLunarNewYears = button("cmdListLunarNewYears", m.cmdListLunarNewYears);
-    cmdListLeapMonths = button("cmdListLeapMonths", m.cmdListLeapMonths);
-    cmdListJulianCENewYears = button("cmdListJulianCENewYears", m.cmdListJulianCENewYears);
-    cmdDisplayCalendar = button("cmdDisplayCalendar", m.cmdDisplayCalendar);
-    cmdHelp = button("cmdHelp", m.cmdHelp);
-    cmdQuit = button("cmdQuit", m.cmdQuit);
-    lblCorvaneSystems = static_cast<ClickLabel*>(label("lblCorvaneSystems", m.lblCorvaneSystems, true));
-    lblOnlineDocumentation = static_cast<ClickLabel*>(label("lblOnlineDocumentation", m.lblOnlineDocumentation, true));
-    mirrors_.push_back([this] {
-        ShowMoonPicture();
-        ShowStemBranchPictures();
-    });
+void FrmMain::MakeWindowButtons(WidgetMaker& make) {
+    MainWindowModel& m = model_;
+    cmdSaveState = make.Button("cmdSaveState", m.cmdSaveState);
+    cmdRestoreState = make.Button("cmdRestoreState", m.cmdRestoreState);
+    cmdAddToLog = make.Button("cmdAddToLog", m.cmdAddToLog);
+    cmdViewLog = make.Button("cmdViewLog", m.cmdViewLog);
+    cmdClearLog = make.Button("cmdClearLog", m.cmdClearLog);
+    cmdLogPreferences = make.Button("cmdLogPreferences", m.cmdLogPreferences);
+    cmdDisplayYearData = make.Button("cmdDisplayYearData", m.cmdDisplayYearData);
+    cmdListLunarNewYears = make.Button("cmdListLunarNewYears", m.cmdListLunarNewYears);
+    cmdListLeapMonths = make.Button("cmdListLeapMonths", m.cmdListLeapMonths);
+    cmdListJulianCENewYears = make.Button("cmdListJulianCENewYears", m.cmdListJulianCENewYears);
+    cmdDisplayCalendar = make.Button("cmdDisplayCalendar", m.cmdDisplayCalendar);
+    cmdHelp = make.Button("cmdHelp", m.cmdHelp);
+    cmdQuit = make.Button("cmdQuit", m.cmdQuit);
+    lblCorvaneSystems = MakeLabel<ClickLabel>(make, "lblCorvaneSystems", m.lblCorvaneSystems);
+    lblOnlineDocumentation = MakeLabel<ClickLabel>(make, "lblOnlineDocumentation", m.lblOnlineDocumentation);
+}
 
-    // Layout: settings and entry on top, the calendars in the middle with the
-    // Moon beside them, move and search below, the other windows' buttons last.
-    auto* settings = new QGroupBox(tr("Settings"), this);
-    auto* sg = new QGridLayout(settings);
-    auto caption = [this](const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setStyleSheet("color: white;");
-        return l;
-    };
-    sg->addWidget(caption(tr("Country:")), 0, 0);
-    sg->addWidget(cboRefLong, 0, 1);
-    sg->addWidget(caption(tr("Longitude (East):")), 0, 2);
-    sg->addWidget(cboLongitude, 0, 3);
-    sg->addWidget(txbCCT, 0, 4);
-    sg->addWidget(caption(tr("Epoch:")), 1, 0);
-    sg->addWidget(cboEpoch, 1, 1);
-    sg->addWidget(caption(tr("Solar terms:")), 1, 2);
-    sg->addWidget(cboMethod, 1, 3, 1, 2);
-    sg->addWidget(chkShowPAN, 2, 0, 1, 2);
-    sg->addWidget(chkShowCJDs, 2, 2, 1, 2);
-    sg->addWidget(chkAutoLog, 2, 4);
+QLabel* FrmMain::Caption(const QString& text) {
+    auto* l = new QLabel(text, this);
+    l->setStyleSheet("color: white;");
+    return l;
+}
 
-    auto* entry = new QGroupBox(tr("Date and time"), this);
-    auto* eg = new QGridLayout(entry);
-    eg->addWidget(caption(tr("Date:")), 0, 0);
-    eg->addWidget(txbDate, 0, 1, 1, 3);
-    eg->addWidget(caption(tr("Time:")), 1, 0);
-    eg->addWidget(txbTime, 1, 1);
-    eg->addWidget(cboTimeZone, 1, 2);
-    eg->addWidget(caption(tr("Days:")), 2, 0);
-    eg->addWidget(txbPlusMinus, 2, 1);
-    eg->addWidget(optPlus, 2, 2);
-    eg->addWidget(optMinus, 2, 3);
-    eg->addWidget(lblElement, 3, 0);
-    eg->addWidget(cboElement, 3, 1);
-    eg->addWidget(lblAnimal, 3, 2);
-    eg->addWidget(cboAnimal, 3, 3);
-    auto* entryButtons = new QHBoxLayout;
-    for (QPushButton* b : {cmdCompute, cmdNow, cmdClearDate, cmdReset}) entryButtons->addWidget(b);
-    eg->addLayout(entryButtons, 4, 0, 1, 4);
-
-    auto* values = new QGroupBox(tr("The moment in every calendar"), this);
-    auto* vg = new QGridLayout(values);
-    // Show chronological JDs swaps the month and year names for the two
-    // chronological JDs: each pair shares its row with the one it replaces,
-    // and every row has the same height whether its caption is empty or not,
-    // so the window keeps its rows and its size either way.
-    const int rowHeight = fontMetrics().height() + style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
-    vg->setVerticalSpacing(0);
-    int row = 0;
-    for (const std::vector<Pair>& cell :
-         std::initializer_list<std::vector<Pair>>{{lblCommonEraDate}, {lblJulianCalendarDate}, {lblChineseLunarDate},
-                                                  {lblChineseSolarDate}, {lblElementAnimalOfDay},
-                                                  {lblElementAnimalOfMonth, lblChronologicalJulianDateLondon},
-                                                  {lblElementAnimalOfYear, lblChronologicalJulianDateBeijing},
-                                                  {lblPantheonCalendarGMT}, {lblPantheonCalendarCCT},
-                                                  {lblAstronomicalJulianDate}, {lblDeltaT}}) {
-        for (const Pair& p : cell) {
-            vg->addWidget(p.caption, row, 0);
-            vg->addWidget(p.value, row, 1);
-        }
-        vg->setRowMinimumHeight(row, rowHeight);
-        ++row;
-    }
-    vg->addWidget(lblPantheonNote, row++, 0, 1, 2);
-    auto* moon = new QVBoxLayout;
-    moon->addWidget(picMoon, 0, Qt::AlignHCenter);
-    moon->addWidget(lblPhaseOfMoon, 0, Qt::AlignHCenter);
-    moon->addWidget(lblAgeOfMoon, 0, Qt::AlignHCenter);
-    auto* pictures = new QGridLayout;
-    pictures->addWidget(imgYearStem, 0, 0);
-    pictures->addWidget(imgYearBranch, 0, 1);
-    pictures->addWidget(imgDayStem, 1, 0);
-    pictures->addWidget(imgDayBranch, 1, 1);
-    pictures->addWidget(lblYear, 2, 0, 1, 2);
-    moon->addLayout(pictures);
-    moon->addStretch();
-    vg->addLayout(moon, 0, 2, row, 1);
-    vg->setColumnStretch(1, 1);
-
-    auto* move = new QGroupBox(tr("Move"), this);
-    move->setObjectName("fraMove");
-    auto* mg = new QGridLayout(move);
-    mg->addWidget(cboMoveStep, 0, 0, 1, 2);
-    mg->addWidget(optForward, 0, 2);
-    mg->addWidget(optBack, 0, 3);
-    mg->addWidget(chkRepeatedly, 1, 0);
-    mg->addWidget(chkKeep30th, 1, 1);
-    mg->addWidget(chkKeepLeap, 1, 2);
-    mg->addWidget(cmdMove, 2, 0);
-    mg->addWidget(cmdMoveOneDay, 2, 1);
-    // Outside the move frame, which is disabled while a repeated move runs.
-    fraStopPauseResume = new QWidget(this);
-    fraStopPauseResume->setObjectName("fraStopPauseResume");
-    auto* stopLayout = new QGridLayout(fraStopPauseResume);
-    stopLayout->addWidget(cmdStop, 0, 0);
-    stopLayout->addWidget(cmdPauseResume, 0, 1);
-    stopLayout->addWidget(lblRefreshPeriod, 1, 0);
-    stopLayout->addWidget(cboRefreshPeriod, 1, 1);
-    mirrors_.push_back([this] { MirrorControl(model_.fraStopPauseResume, fraStopPauseResume); });
-
-    auto* search = new QGroupBox(tr("Search"), this);
-    auto* searchLayout = new QGridLayout(search);
-    searchLayout->addWidget(cboTarget, 0, 0, 1, 2);
-    searchLayout->addWidget(optNext, 1, 0);
-    searchLayout->addWidget(optPrevious, 1, 1);
-    searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
-    searchLayout->addWidget(lblSearching, 3, 0, 1, 2);
-
-    // The data window's four buttons carry long captions: two a row.
-    auto* others = new QGridLayout;
-    others->addWidget(cmdDisplayYearData, 0, 0, 1, 3);
-    others->addWidget(cmdListLunarNewYears, 0, 3, 1, 3);
-    others->addWidget(cmdListLeapMonths, 1, 0, 1, 3);
-    others->addWidget(cmdListJulianCENewYears, 1, 3, 1, 3);
-    int column = 0;
-    for (QPushButton* b : {cmdDisplayCalendar, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences})
-        others->addWidget(b, 2, column++);
-    column = 0;
-    for (QPushButton* b : {cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit}) others->addWidget(b, 3, column++);
+// Settings and entry on top, the calendars in the middle with the Moon beside
+// them, move and search below, the other windows' buttons last.
+void FrmMain::LayOutWidgets() {
+    QGroupBox* settings = SettingsGroup();
+    QGroupBox* entry = EntryGroup();
+    QGroupBox* values = ValuesGroup();
+    QGroupBox* move = MoveGroup();
+    StopPauseResumeFrame();
+    QGroupBox* search = SearchGroup();
+    QGridLayout* others = WindowButtonsLayout();
 
     auto* web = new QHBoxLayout;
     web->addWidget(lblCorvaneSystems);
@@ -383,6 +263,147 @@ void FrmMain::BuildWidgets() {
     all->addLayout(web);
 }
 
+QGroupBox* FrmMain::SettingsGroup() {
+    auto* settings = new QGroupBox(tr("Settings"), this);
+    auto* sg = new QGridLayout(settings);
+    sg->addWidget(Caption(tr("Country:")), 0, 0);
+    sg->addWidget(cboRefLong, 0, 1);
+    sg->addWidget(Caption(tr("Longitude (East):")), 0, 2);
+    sg->addWidget(cboLongitude, 0, 3);
+    sg->addWidget(txbCCT, 0, 4);
+    sg->addWidget(Caption(tr("Epoch:")), 1, 0);
+    sg->addWidget(cboEpoch, 1, 1);
+    sg->addWidget(Caption(tr("Solar terms:")), 1, 2);
+    sg->addWidget(cboMethod, 1, 3, 1, 2);
+    sg->addWidget(chkShowPAN, 2, 0, 1, 2);
+    sg->addWidget(chkShowCJDs, 2, 2, 1, 2);
+    sg->addWidget(chkAutoLog, 2, 4);
+    return settings;
+}
+
+QGroupBox* FrmMain::EntryGroup() {
+    auto* entry = new QGroupBox(tr("Date and time"), this);
+    auto* eg = new QGridLayout(entry);
+    eg->addWidget(Caption(tr("Date:")), 0, 0);
+    eg->addWidget(txbDate, 0, 1, 1, 3);
+    eg->addWidget(Caption(tr("Time:")), 1, 0);
+    eg->addWidget(txbTime, 1, 1);
+    eg->addWidget(cboTimeZone, 1, 2);
+    eg->addWidget(Caption(tr("Days:")), 2, 0);
+    eg->addWidget(txbPlusMinus, 2, 1);
+    eg->addWidget(optPlus, 2, 2);
+    eg->addWidget(optMinus, 2, 3);
+    eg->addWidget(lblElement, 3, 0);
+    eg->addWidget(cboElement, 3, 1);
+    eg->addWidget(lblAnimal, 3, 2);
+    eg->addWidget(cboAnimal, 3, 3);
+    auto* entryButtons = new QHBoxLayout;
+    for (QPushButton* b : {cmdCompute, cmdNow, cmdClearDate, cmdReset}) entryButtons->addWidget(b);
+    eg->addLayout(entryButtons, 4, 0, 1, 4);
+    return entry;
+}
+
+QGroupBox* FrmMain::ValuesGroup() {
+    auto* values = new QGroupBox(tr("The moment in every calendar"), this);
+    auto* vg = new QGridLayout(values);
+    // Show chronological JDs swaps the month and year names for the two
+    // chronological JDs: each pair shares its row with the one it replaces,
+    // and every row has the same height whether its caption is empty or not,
+    // so the window keeps its rows and its size either way.
+    const int rowHeight = fontMetrics().height() + style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+    vg->setVerticalSpacing(0);
+    int row = 0;
+    for (const std::vector<Pair>& cell :
+         std::initializer_list<std::vector<Pair>>{{lblCommonEraDate}, {lblJulianCalendarDate}, {lblChineseLunarDate},
+                                                  {lblChineseSolarDate}, {lblElementAnimalOfDay},
+                                                  {lblElementAnimalOfMonth, lblChronologicalJulianDateLondon},
+                                                  {lblElementAnimalOfYear, lblChronologicalJulianDateBeijing},
+                                                  {lblPantheonCalendarGMT}, {lblPantheonCalendarCCT},
+                                                  {lblAstronomicalJulianDate}, {lblDeltaT}}) {
+        for (const Pair& p : cell) {
+            vg->addWidget(p.caption, row, 0);
+            vg->addWidget(p.value, row, 1);
+        }
+        vg->setRowMinimumHeight(row, rowHeight);
+        ++row;
+    }
+    vg->addWidget(lblPantheonNote, row++, 0, 1, 2);
+    vg->addLayout(MoonColumn(), 0, 2, row, 1);
+    vg->setColumnStretch(1, 1);
+    return values;
+}
+
+// The Moon's picture, phase and age above the stem and branch pictures.
+QVBoxLayout* FrmMain::MoonColumn() {
+    auto* moon = new QVBoxLayout;
+    moon->addWidget(picMoon, 0, Qt::AlignHCenter);
+    moon->addWidget(lblPhaseOfMoon, 0, Qt::AlignHCenter);
+    moon->addWidget(lblAgeOfMoon, 0, Qt::AlignHCenter);
+    auto* pictures = new QGridLayout;
+    pictures->addWidget(imgYearStem, 0, 0);
+    pictures->addWidget(imgYearBranch, 0, 1);
+    pictures->addWidget(imgDayStem, 1, 0);
+    pictures->addWidget(imgDayBranch, 1, 1);
+    pictures->addWidget(lblYear, 2, 0, 1, 2);
+    moon->addLayout(pictures);
+    moon->addStretch();
+    return moon;
+}
+
+QGroupBox* FrmMain::MoveGroup() {
+    auto* move = new QGroupBox(tr("Move"), this);
+    move->setObjectName("fraMove");
+    auto* mg = new QGridLayout(move);
+    mg->addWidget(cboMoveStep, 0, 0, 1, 2);
+    mg->addWidget(optForward, 0, 2);
+    mg->addWidget(optBack, 0, 3);
+    mg->addWidget(chkRepeatedly, 1, 0);
+    mg->addWidget(chkKeep30th, 1, 1);
+    mg->addWidget(chkKeepLeap, 1, 2);
+    mg->addWidget(cmdMove, 2, 0);
+    mg->addWidget(cmdMoveOneDay, 2, 1);
+    return move;
+}
+
+// Outside the move frame, which is disabled while a repeated move runs.
+void FrmMain::StopPauseResumeFrame() {
+    fraStopPauseResume = new QWidget(this);
+    fraStopPauseResume->setObjectName("fraStopPauseResume");
+    auto* stopLayout = new QGridLayout(fraStopPauseResume);
+    stopLayout->addWidget(cmdStop, 0, 0);
+    stopLayout->addWidget(cmdPauseResume, 0, 1);
+    stopLayout->addWidget(lblRefreshPeriod, 1, 0);
+    stopLayout->addWidget(cboRefreshPeriod, 1, 1);
+    mirrors_.push_back([this] { MirrorControl(model_.fraStopPauseResume, fraStopPauseResume); });
+}
+
+QGroupBox* FrmMain::SearchGroup() {
+    auto* search = new QGroupBox(tr("Search"), this);
+    auto* searchLayout = new QGridLayout(search);
+    searchLayout->addWidget(cboTarget, 0, 0, 1, 2);
+    searchLayout->addWidget(optNext, 1, 0);
+    searchLayout->addWidget(optPrevious, 1, 1);
+    searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
+    searchLayout->addWidget(lblSearching, 3, 0, 1, 2);
+    return search;
+}
+
+// The buttons that open the other windows. The data window's four carry long
+// captions: two a row.
+QGridLayout* FrmMain::WindowButtonsLayout() {
+    auto* others = new QGridLayout;
+    others->addWidget(cmdDisplayYearData, 0, 0, 1, 3);
+    others->addWidget(cmdListLunarNewYears, 0, 3, 1, 3);
+    others->addWidget(cmdListLeapMonths, 1, 0, 1, 3);
+    others->addWidget(cmdListJulianCENewYears, 1, 3, 1, 3);
+    int column = 0;
+    for (QPushButton* b : {cmdDisplayCalendar, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences})
+        others->addWidget(b, 2, column++);
+    column = 0;
+    for (QPushButton* b : {cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit}) others->addWidget(b, 3, column++);
+    return others;
+}
+
 void FrmMain::Act(const std::function<void()>& procedure) {
     if (mirroring_) return;  // a widget changed because the model did
     procedure();
@@ -391,6 +412,16 @@ void FrmMain::Act(const std::function<void()>& procedure) {
 }
 
 void FrmMain::Connect() {
+    ConnectLists();
+    ConnectTicks();
+    ConnectEntryTexts();
+    ConnectButtons();
+    ConnectValueLabels();
+    ConnectWebLabels();
+}
+
+// A choice in a list sets the control's index and calls its procedure.
+void FrmMain::ConnectLists() {
     MainWindowModel& m = model_;
     auto onList = [this](QComboBox* w, ComboBox& control, void (MainWindowModel::*handler)()) {
         connect(w, &QComboBox::activated, this, [this, &control, handler](int index) {
@@ -408,7 +439,12 @@ void FrmMain::Connect() {
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
     onList(cboTarget, m.cboTarget, &MainWindowModel::cboTarget_Click);
+}
 
+// Check boxes and option buttons set their ticks; of a pair of option
+// buttons, the one clicked is chosen and the other not.
+void FrmMain::ConnectTicks() {
+    MainWindowModel& m = model_;
     auto onCheck = [this](QCheckBox* w, CheckBox& control, void (MainWindowModel::*handler)()) {
         connect(w, &QCheckBox::clicked, this, [this, &control, handler](bool checked) {
             Act([this, &control, handler, checked] {
@@ -434,7 +470,10 @@ void FrmMain::Connect() {
     onOption(optMinus, m.optMinus, m.optPlus, &MainWindowModel::optMinus_Click);
     onOption(optNext, m.optNext, m.optPrevious, &MainWindowModel::optNext_Click);
     onOption(optPrevious, m.optPrevious, m.optNext, &MainWindowModel::optPrevious_Click);
+}
 
+void FrmMain::ConnectEntryTexts() {
+    MainWindowModel& m = model_;
     auto onText = [this](QLineEdit* w, TextBox& control) {
         connect(w, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
             Act([&control, text] { control.text = S(text); });
@@ -445,7 +484,9 @@ void FrmMain::Connect() {
     connect(txbDate, &QLineEdit::returnPressed, this, [this] { Act([this] { model_.txbDate_KeyPress(13); }); });
     onText(txbTime, m.txbTime);
     onText(txbPlusMinus, m.txbPlusMinus);
+}
 
+void FrmMain::ConnectButtons() {
     auto onButton = [this](QPushButton* w, void (MainWindowModel::*handler)()) {
         connect(w, &QPushButton::clicked, this, [this, handler] { Act([this, handler] { (model_.*handler)(); }); });
     };
@@ -467,7 +508,11 @@ void FrmMain::Connect() {
     onButton(cmdListJulianCENewYears, &MainWindowModel::cmdListJulianCENewYears_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, [this] { emit calendarRequested(); });
+}
 
+// A value label clicked with a mouse button calls its procedure with the
+// button; the pictures open the stem and branch window.
+void FrmMain::ConnectValueLabels() {
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
         connect(w, &ClickLabel::clicked, this, [this, handler](int b) { Act([this, handler, b] { (model_.*handler)(b); }); });
     };
@@ -486,8 +531,10 @@ void FrmMain::Connect() {
     }
     connect(lblPhaseOfMoon, &ClickLabel::clicked, this, [this] { Act([this] { model_.lblPhaseOfMoon_Click(); }); });
     connect(lblAgeOfMoon, &ClickLabel::clicked, this, [this] { Act([this] { model_.lblAgeOfMoon_Click(); }); });
+}
 
-    // The web labels turn blue and underlined under the mouse; Timer1 restores them.
+// The web labels turn blue and underlined under the mouse; Timer1 restores them.
+void FrmMain::ConnectWebLabels() {
     for (ClickLabel* w : {lblCorvaneSystems, lblOnlineDocumentation}) {
         w->setCursor(Qt::PointingHandCursor);
         connect(w, &ClickLabel::hovered, this, [w] { w->setStyleSheet("color: rgb(0,0,255); text-decoration: underline;"); });

@@ -18,7 +18,13 @@
 #include "ui/frm_multiple_el_an.h"
 #include "app/move_model.h"
 
+class QGridLayout;
+class QGroupBox;
+class QVBoxLayout;
+
 namespace orbel {
+
+class WidgetMaker;
 
 // A label that reports mouse clicks, by the button numbers the models take,
 // and hovering, as the value labels and web labels need.
@@ -96,7 +102,33 @@ protected:
 
 private:
     void BuildWidgets();
+    void MakeSettingsAndEntryWidgets(WidgetMaker& make);
+    void MakeValueWidgets(WidgetMaker& make);
+    void MakeMoveAndSearchWidgets(WidgetMaker& make);
+    void MakeWindowButtons(WidgetMaker& make);
+    QComboBox* MakeList(WidgetMaker& make, const char* name, ComboBox& m);
+    template <class Widget>
+    Widget* MakeLabel(WidgetMaker& make, const char* name, Label& m);
+    // Mirrors the control's text colour into the widget as well.
+    template <class Widget>
+    Widget* Coloured(Widget* w, const Control& m);
+    QLabel* Caption(const QString& text);
+    void LayOutWidgets();
+    QGroupBox* SettingsGroup();
+    QGroupBox* EntryGroup();
+    QGroupBox* ValuesGroup();
+    QVBoxLayout* MoonColumn();
+    QGroupBox* MoveGroup();
+    void StopPauseResumeFrame();
+    QGroupBox* SearchGroup();
+    QGridLayout* WindowButtonsLayout();
     void Connect();
+    void ConnectLists();
+    void ConnectTicks();
+    void ConnectEntryTexts();
+    void ConnectButtons();
+    void ConnectValueLabels();
+    void ConnectWebLabels();
     // Runs a model procedure after a user event, then mirrors the model.
     void Act(const std::function<void()>& procedure);
     void ShowMoonPicture();

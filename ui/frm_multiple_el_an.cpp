@@ -9,48 +9,28 @@
 #include <algorithm>
 
 #include "ui/mirror.h"
+#include "ui/widget_maker.h"
 
 namespace orbel {
 FrmMultipleElAn::FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* parent)
     : QWidget(parent, Qt::Tool), model_(model) {
     setObjectName("frmMultiple_El_An");
-    auto combo = [this](const QString& name, ComboBox& m) {
-        auto* w = new QComboBox(this);
-        w->setObjectName(name);
+    WidgetMaker make(this, mirrors_);
+    auto combo = [&make](const QString& name, ComboBox& m) {
+        QComboBox* w = make.Combo(name, m);
         w->setMinimumContentsLength(10);
-        mirrors_.push_back([w, &m] {
-            MirrorComboBox(m, w);
-        });
-        return w;
-    };
-    auto button = [this](const char* name, Button& m) {
-        auto* w = new QPushButton(this);
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] { MirrorButton(m, w); });
-        return w;
-    };
-    auto label = [this](const QString& name, Label& m) {
-        auto* w = new QLabel(this);
-        w->setObjectName(name);
-        mirrors_.push_back([w, &m] { w->setText(ToQString(m.caption)); });
         return w;
     };
     for (int row = 0; row < 3; ++row) {
         cboElement[row] = combo(QString("cboElement_%1").arg(row), model_.cboElement[row]);
         cboAnimal[row] = combo(QString("cboAnimal_%1").arg(row), model_.cboAnimal[row]);
-        Label1[row] = label(QString("Label1_%1").arg(row), model_.Label1[row]);
+        Label1[row] = make.Label(QString("Label1_%1").arg(row), model_.Label1[row]);
     }
     cboWithin = combo("cboWithin", model_.cboWithin);
-    chkStartingFromToday = new QCheckBox(this);
-    chkStartingFromToday->setObjectName("chkStartingFromToday");
-    mirrors_.push_back([this] {
-        chkStartingFromToday->setText(ToQString(model_.chkStartingFromToday.caption));
-        chkStartingFromToday->setChecked(model_.chkStartingFromToday.value);
-        MirrorControl(model_.chkStartingFromToday, chkStartingFromToday);
-    });
-    cmdSearch = button("cmdSearch", model_.cmdSearch);
-    cmdClear = button("cmdClear", model_.cmdClear);
-    cmdClose = button("cmdClose", model_.cmdClose);
+    chkStartingFromToday = make.Check("chkStartingFromToday", model_.chkStartingFromToday);
+    cmdSearch = make.Button("cmdSearch", model_.cmdSearch);
+    cmdClear = make.Button("cmdClear", model_.cmdClear);
+    cmdClose = make.Button("cmdClose", model_.cmdClose);
 
     // The rows read as a phrase: day, "month" row, "year" row.
     auto* grid = new QGridLayout;

@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::string_view CopyCaption = "Copy to clipboard";
 constexpr std::string_view CloseCaption = "Close";
-constexpr std::string_view StopCaption = "Stop";
 constexpr std::string_view YearDataCaption = "Dates, times and CJDs of dark moons and solar terms";
 constexpr std::string_view ExportTitle = "Export to calendar file";
 constexpr std::string_view CalendarFileFilter = "iCalendar file (*.ics)";
@@ -51,7 +50,7 @@ DataWindowModel::DataWindowModel(UserPort& userPort)
       port(userPort) {
     cmdCopyToClipboard.caption = CopyCaption;
     cmdClose.caption = CloseCaption;
-    cmdStop.caption = StopCaption;
+    cmdStop.caption = DataStopCaption;
     cmdList.caption = "List";
     cmdExport.caption = "Export to calendar file...";
     cmdExport.visible = false;
@@ -72,8 +71,8 @@ DataWindowModel::DataWindowModel(UserPort& userPort)
     SetWindowSize();
 }
 
-MainWindowReadings DataWindowModel::Readings() const {
-    return readMainWindow ? readMainWindow() : MainWindowReadings{};
+DisplayedMoment DataWindowModel::Readings() const {
+    return readMainWindow ? readMainWindow() : DisplayedMoment{};
 }
 
 void DataWindowModel::ClearText() {
@@ -116,9 +115,9 @@ void DataWindowModel::DisplayYearData() {
         c->visible = false;
     caption = YearDataCaption;
 
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     YearDataRequest request;
-    request.ajd = main.currentAJD;
+    request.ajd = main.ajd;
     request.settings = main.settings;
     request.country = main.country;
     request.julian = optJC.value;
@@ -271,7 +270,7 @@ void DataWindowModel::chkLargeWindow_Click() { SetWindowSize(); }
 
 void DataWindowModel::cmdExport_Click() {
     if (listedDays.empty() || running) return;
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     const int country = std::clamp(main.country, 0, 2);
     const std::string suggested = newYearMode ? "lunar_new_years.ics" : "lunar_anniversaries.ics";
     const std::string path = port.AskSaveFileName(ExportTitle, suggested, CalendarFileFilter);

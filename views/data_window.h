@@ -14,18 +14,14 @@
 #include "support/user_port.h"
 #include "services/calendar_settings.h"
 #include "services/chinese_records.h"
+#include "views/displayed_moment.h"
 
 namespace orbel {
 
-// What the data window reads from the main window.
-struct MainWindowReadings {
-    double currentAJD = 0.0;  // the displayed moment, AJD (GMT)
-    CalendarSettings settings;
-    int country = 1;              // index of the country list
-    std::string lunarDateText;    // the lunar date label, "79-37-04-01 CHL 12:00 CCT"
-    std::string ceDateText;       // the CE date label, "2020-05-23 CE 04:00 GMT Saturday"
-};
+// The caption of Stop, and of Close while a long list runs.
+inline constexpr std::string_view DataStopCaption = "Stop";
 
+// What the data window reads from the main window.
 // List kinds, the values of ListKind.
 inline constexpr int16_t ListLunarNewYearsKind = 1;
 inline constexpr int16_t ListLeapMonthsKind = 2;
@@ -46,7 +42,7 @@ public:
     explicit DataWindowModel(UserPort& port);
 
     // --- Main window's view ------------------------------------------------------
-    std::function<MainWindowReadings()> readMainWindow;
+    std::function<DisplayedMoment()> readMainWindow;
     // The main window's SetTheFocus, when this window hands the focus back.
     std::function<void()> focusMainWindow = [] {};
     // The date-string library's reader of CHL texts; true for a valid record.
@@ -120,11 +116,18 @@ public:
     OptionButton optCE, optJC;
 
 private:
-    MainWindowReadings Readings() const;
+    DisplayedMoment Readings() const;
     void Append(std::string_view text);
     void ClearText();
     void FinishOutput();
     void ShowListRow(bool leapMonthsOnly, bool omitInvalid);
+    // A long list shows its progress caption and turns Close into Stop.
+    void SetListBusy(bool on, std::string_view yearsCaption = {});
+    // One anniversary's line; false when the date did not exist and was
+    // changed to be tried again. `main` is read once, as the list starts.
+    bool AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main);
+    // The month starts of one year; false when the year cannot be computed.
+    bool AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main);
     std::string_view Cal() const { return optJC.value ? "JC" : "CE"; }
     char Letter() const { return optJC.value ? 'J' : 'G'; }
     size_t textCharacters_ = 0;  // characters (not bytes) in txbText

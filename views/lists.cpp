@@ -19,7 +19,6 @@ namespace orbel {
 namespace {
 
 constexpr std::string_view CRLF = "\r\n";
-constexpr std::string_view StopCaption = "Stop";
 constexpr std::string_view BusyYearsCaption = "years     ";
 constexpr std::string_view CalculatingCaption = "years     Calculating ...";
 constexpr std::string_view OutputFullMessage = "Output window is full.";
@@ -39,6 +38,48 @@ std::string Plural(int n) { return n > 1 ? "s" : ""; }
 
 // The leading whole number of a text, as the CE date label starts with its year.
 int32_t LeadingInteger(const std::string& text) { return static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10)); }
+
+std::string_view CalOf(char letter) { return letter == 'J' ? "JC" : "CE"; }
+
+std::string AnniversaryHeading(bool newYearMode, const CalendarSettings& s, int country) {
+    std::string heading = newYearMode ? std::string("Lunar New Year's Day ")
+                                      : std::string(CountryNames[static_cast<size_t>(country) + 3]) +
+                                            " Lunar Calendar anniversaries" + std::string(CRLF);
+    heading += "with corresponding European date and JDN" + std::string(CRLF) + "(" + EpochMethod(false, s) +
+               ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " E, " +
+               std::string(CountryNames[static_cast<size_t>(country)]) + ")";
+    if (newYearMode) heading += std::string(CRLF) + "plus number of months, J1's and Z1's in the nian";
+    return heading + ":" + std::string(CRLF);
+}
+
+std::string MonthStartsHeading(bool leapOnly, int n, int32_t first, const CalendarSettings& s, int country,
+                               char letter) {
+    const std::string countryName(CountryNames[static_cast<size_t>(country)]);
+    const std::string span = "for " + std::to_string(n) + " year" + Plural(n) + " from " + std::to_string(first) +
+                             " " + std::string(CalOf(letter));
+    const std::string longitude = "longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E, ";
+    if (leapOnly)
+        return "Leap months with corresponding date CE and Julian day number" + std::string(CRLF) + span + " (" +
+               EpochMethod(false, s) + "," + std::string(CRLF) + longitude + countryName + "):" + std::string(CRLF);
+    return "Starts of all months with corresponding date CE" + std::string(CRLF) + "and Julian day number " + span +
+           std::string(CRLF) + "(" + EpochMethod(false, s) + ", " + longitude + countryName + "):" + std::string(CRLF);
+}
+
+// One month's first day with its European date, day number and length.
+std::string MonthStartLine(const ChlDate& date, const CalendarSettings& s, int country, char letter) {
+    std::string text = ChlDateShortStr(date, 0, "CHL", s, country);
+    if (text.size() < ShortChlTextLength) text += ' ';
+    ChlDate last = date;
+    const bool thirty = LunarMonthLength(last, s) == 30;
+    std::string line = text + " =  " + EuroDateText(date.jdn, letter) + " " + std::string(CalOf(letter)) + " = " +
+                       SignedNumberStr(date.jdn) + " JDN" + (thirty ? "  30 days" : "  29 days");
+    // Leap labels "10*" to "12*" are one character longer.
+    if (!(date.leap == 1 && date.month >= 10)) {
+        const size_t at = line.find("CHL");
+        if (at != std::string::npos) line.insert(at, " ");
+    }
+    return line;
+}
 
 }  // namespace
 
@@ -68,66 +109,65 @@ int DataWindowModel::NianCounts(const ChlDate& date) {
     return 0;
 }
 
+void DataWindowModel::SetListBusy(bool on, std::string_view yearsCaption) {
+    lblYears.caption = on ? std::string(yearsCaption) : ProgramText(TextYears);
+    busy = on;
+    port.SetBusy(on);
+    cmdClose.caption = on ? std::string(DataStopCaption) : ProgramText(TextClose);
+}
+
+bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main) {
+    const CalendarSettings& s = main.settings;
+    const int country = std::clamp(main.country, 0, 2);
+    if (ChLDateToJDN(date, s) != 0) {
+        if (!chkOmitInvalidDates.value)
+            Append(ChlDateShortStr(date, 0, "CHL", s, country) + " is invalid" + std::string(CRLF));
+        // A 30th the month lacks is tried as the 29th, a leap month that
+        // year lacks as the ordinary month.
+        if (date.day == 30) {
+            date.day = 29;
+        } else if (date.leap == 0) {
+            Append("Anomaly" + std::string(CRLF));
+            return true;
+        } else {
+            date.leap = 0;
+            if (startDay == 30) date.day = 30;
+        }
+        return false;
+    }
+    std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateText(date.jdn, Letter()) + " " +
+                       std::string(Cal()) + " = " + SignedNumberStr(date.jdn) + " JDN";
+    if (newYearMode) {
+        const int months = NianCounts(date);
+        line += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts[J1Code]) +
+                " Z1:" + std::to_string(termCounts[Z1Code]);
+    } else {
+        line += " " + SignedNumberStr(index);
+    }
+    Append(line + std::string(CRLF));
+    listedDays.push_back({date, index});
+    return true;
+}
+
 void DataWindowModel::ListLunarNewYears() {
     ShowListRow(false, true);
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
     ChlDate date;
-    if (!parseChl(main.lunarDateText, date)) {
+    if (!parseChl(main.chlText, date)) {
         port.ShowMessage(caption, LunarDateInvalidText, MessageIcon::Exclamation);
         return;
     }
     newYearMode = date.month == 1 && date.day == 1 && date.leap == 0;
-    const int32_t startMonth = date.month, startDay = date.day, startLeap = date.leap;
+    const ChlDate start = date;
     const int n = std::atoi(txbNumYears.text.c_str());
-
-    std::string heading = newYearMode ? std::string("Lunar New Year's Day ")
-                                      : std::string(CountryNames[static_cast<size_t>(country) + 3]) +
-                                            " Lunar Calendar anniversaries" + std::string(CRLF);
-    heading += "with corresponding European date and JDN" + std::string(CRLF) + "(" + EpochMethod(false, s) +
-               ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " E, " +
-               std::string(CountryNames[static_cast<size_t>(country)]) + ")";
-    if (newYearMode) heading += std::string(CRLF) + "plus number of months, J1's and Z1's in the nian";
-    Append(heading + ":" + std::string(CRLF));
+    Append(AnniversaryHeading(newYearMode, s, country));
 
     const bool long_ = n > 30;
-    if (long_) {
-        lblYears.caption = BusyYearsCaption;
-        busy = true;
-        port.SetBusy(true);
-        cmdClose.caption = StopCaption;
-    }
-    const std::string_view cal = Cal();
+    if (long_) SetListBusy(true, BusyYearsCaption);
     for (int i = 0; i < n;) {
-        bool counted = false;
-        const int16_t status = ChLDateToJDN(date, s);
-        if (status != 0) {
-            if (!chkOmitInvalidDates.value)
-                Append(ChlDateShortStr(date, 0, "CHL", s, country) + " is invalid" + std::string(CRLF));
-            if (date.day == 30) {
-                date.day = 29;
-            } else if (date.leap == 0) {
-                Append("Anomaly" + std::string(CRLF));
-                counted = true;
-            } else {
-                date.leap = 0;
-                if (startDay == 30) date.day = 30;
-            }
-        } else {
-            std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateText(date.jdn, Letter()) +
-                               " " + std::string(cal) + " = " + SignedNumberStr(date.jdn) + " JDN";
-            if (newYearMode) {
-                const int months = NianCounts(date);
-                line += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts[J1Code]) +
-                        " Z1:" + std::to_string(termCounts[Z1Code]);
-            } else {
-                line += " " + SignedNumberStr(i);
-            }
-            Append(line + std::string(CRLF));
-            listedDays.push_back({date, i});
-            counted = true;
-        }
+        const bool counted = AppendAnniversary(date, i, start.day, main);
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
@@ -137,25 +177,50 @@ void DataWindowModel::ListLunarNewYears() {
             year.Advance();
             date.cycle = year.cycle;
             date.position = year.position;
-            date.month = startMonth;
-            date.day = startDay;
-            date.leap = startLeap;
+            date.month = start.month;
+            date.day = start.day;
+            date.leap = start.leap;
         }
     }
-    lblYears.caption = ProgramText(TextYears);
-    busy = false;
-    port.SetBusy(false);
-    cmdClose.caption = ProgramText(TextClose);
+    SetListBusy(false);
     cmdExport.visible = !listedDays.empty();
     FinishOutput();
 }
 
-void DataWindowModel::ListLeapMonths() {
-    ShowListRow(true, false);
-    const MainWindowReadings main = Readings();
+bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
-    const int32_t c = LeadingInteger(main.ceDateText);
+    for (int m = 1; m <= 12; ++m) {
+        for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
+            ChlDate date;
+            date.epoch = s.epoch;
+            date.cycle = CycleOfYear(year, s.epoch);
+            date.position = PositionOfYear(year);
+            date.month = m;
+            date.leap = leap;
+            date.day = 1;
+            const int16_t status = ChLDateToJDN(date, s);
+            if (status == ChlMonthNotInYear) continue;  // no such leap month
+            if (status < 0) {
+                port.ShowMessage(caption, "intM =" + SignedNumberStr(m) + "  Error code =" + SignedNumberStr(status),
+                                 MessageIcon::Exclamation);
+                // A year the calendar cannot compute fails in every month
+                // alike: one message ends the list.
+                if (status == ChlFieldOutOfRange) return false;
+                continue;
+            }
+            Append(MonthStartLine(date, s, country, Letter()) + std::string(CRLF));
+        }
+    }
+    return true;
+}
+
+void DataWindowModel::ListLeapMonths() {
+    ShowListRow(true, false);
+    const DisplayedMoment main = Readings();
+    const CalendarSettings& s = main.settings;
+    const int country = std::clamp(main.country, 0, 2);
+    const int32_t c = LeadingInteger(main.ceText);
     const int n = std::atoi(txbNumYears.text.c_str());
     if (n < 1) {
         focus = "txbNumYears";
@@ -163,87 +228,34 @@ void DataWindowModel::ListLeapMonths() {
     }
     const int32_t first = n % 2 == 1 ? c - n / 2 : c - n / 2 + 1;
     const bool leapOnly = chkLeapMonthsOnly.value;
-    const std::string_view cal = Cal();
-    const std::string countryName(CountryNames[static_cast<size_t>(country)]);
-    const std::string span = "for " + std::to_string(n) + " year" + Plural(n) + " from " + std::to_string(first) +
-                             " " + std::string(cal);
-    const std::string longitude = "longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E, ";
-    if (leapOnly)
-        Append("Leap months with corresponding date CE and Julian day number" + std::string(CRLF) + span + " (" +
-               EpochMethod(false, s) + "," + std::string(CRLF) + longitude + countryName + "):" + std::string(CRLF));
-    else
-        Append("Starts of all months with corresponding date CE" + std::string(CRLF) + "and Julian day number " + span +
-               std::string(CRLF) + "(" + EpochMethod(false, s) + ", " + longitude + countryName + "):" +
-               std::string(CRLF));
+    Append(MonthStartsHeading(leapOnly, n, first, s, country, Letter()));
 
     if (n > 10) {
         chkLeapMonthsOnly.visible = false;
-        lblYears.caption = CalculatingCaption;
-        cmdClose.caption = StopCaption;
-        busy = true;
-        port.SetBusy(true);
+        SetListBusy(true, CalculatingCaption);
     }
-    bool outOfRange = false;
-    for (int32_t y = first; y < first + n && !outOfRange; ++y) {
-        const int32_t cycle = CycleOfYear(y, s.epoch);
-        const int16_t position = PositionOfYear(y);
-        for (int m = 1; m <= 12; ++m) {
-            for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
-                ChlDate date;
-                date.epoch = s.epoch;
-                date.cycle = cycle;
-                date.position = position;
-                date.month = m;
-                date.leap = leap;
-                date.day = 1;
-                const int16_t status = ChLDateToJDN(date, s);
-                if (status == ChlMonthNotInYear) continue;
-                if (status < 0) {
-                    port.ShowMessage(caption, "intM =" + SignedNumberStr(m) + "  Error code =" + SignedNumberStr(status),
-                                     MessageIcon::Exclamation);
-                    // A year the calendar cannot compute fails in every
-                    // month alike: one message ends the list.
-                    outOfRange = status == ChlFieldOutOfRange;
-                    if (outOfRange) break;
-                    continue;
-                }
-                std::string text = ChlDateShortStr(date, 0, "CHL", s, country);
-                if (text.size() < ShortChlTextLength) text += ' ';
-                ChlDate last = date;
-                const bool thirty = LunarMonthLength(last, s) == 30;
-                std::string line = text + " =  " + EuroDateText(date.jdn, Letter()) + " " + std::string(cal) + " = " +
-                                   SignedNumberStr(date.jdn) + " JDN" + (thirty ? "  30 days" : "  29 days");
-                // Leap labels "10*" to "12*" are one character longer.
-                if (!(leap == 1 && m >= 10)) {
-                    const size_t at = line.find("CHL");
-                    if (at != std::string::npos) line.insert(at, " ");
-                }
-                Append(line + std::string(CRLF));
-            }
-            if (outOfRange) break;
-        }
+    for (int32_t y = first; y < first + n; ++y) {
+        const bool computable = AppendMonthStarts(y, leapOnly, main);
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
+        if (!computable) break;
     }
-    lblYears.caption = ProgramText(TextYears);
     chkLeapMonthsOnly.visible = true;
-    busy = false;
-    port.SetBusy(false);
-    cmdClose.caption = ProgramText(TextClose);
+    SetListBusy(false);
     FinishOutput();
 }
 
 void DataWindowModel::ListJCCENewYears() {
     ShowListRow(false, true);
-    const MainWindowReadings main = Readings();
+    const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
     const int n = std::atoi(txbNumYears.text.c_str());
     const char letter = Letter();
     EuroDate today;
     today.letter = letter;
-    today.jdn = static_cast<int32_t>(main.currentAJD);
+    today.jdn = static_cast<int32_t>(main.ajd);
     JDNToEuroDate(today);
     const int32_t y0 = today.year;
 

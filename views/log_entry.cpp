@@ -24,7 +24,7 @@ std::string CountryName(int country) {
     return std::string(CountryNames[static_cast<size_t>(country >= 0 && country <= 2 ? country : CountryChina)]);
 }
 
-std::string LongitudeText(const LogMoment& m) {
+std::string LongitudeText(const DisplayedMoment& m) {
     return std::to_string(m.settings.referenceLongitude) + std::string(OrdinalSign) + " E, " + CountryName(m.country);
 }
 
@@ -35,7 +35,7 @@ void AddLine(std::string& out, std::string_view line) {
 
 // "The 1st day of solar term 4 (J1) in the year ..." becomes two lines: the
 // term's code with its names, then the year.
-void AddExpandedSolarDate(std::string& out, const ChsDate& chs, const LogMoment& m, bool chineseTerms) {
+void AddExpandedSolarDate(std::string& out, const ChsDate& chs, const DisplayedMoment& m, bool chineseTerms) {
     const std::string line = ExpandedLine(ChsDateLongStrForJdn(chs, {}, m.country));
     const size_t at = line.find(") in the year");
     if (at == std::string::npos || chs.term < 1 || chs.term > 24) {
@@ -49,7 +49,7 @@ void AddExpandedSolarDate(std::string& out, const ChsDate& chs, const LogMoment&
     AddLine(out, line.substr(at + 2));
 }
 
-void AddChineseLines(std::string& out, const LogMoment& m, const LogPreferences& p) {
+void AddChineseLines(std::string& out, const DisplayedMoment& m, const LogPreferences& p) {
     const double cjdc = ToReferenceCJD(m.ajd, m.settings.referenceLongitude);
     ChsDate chs;
     ChlDate chl;
@@ -82,7 +82,7 @@ void AddWesternDate(std::string& out, const std::string& shown, const EuroDate& 
         AddLine(out, ExpandedLine(EuroDateLongForm(date)) + ", a " + DayOfWeekName(DayOfWeek(date.jdn), false) + ".");
 }
 
-void AddWesternLines(std::string& out, const LogMoment& m, const LogPreferences& p) {
+void AddWesternLines(std::string& out, const DisplayedMoment& m, const LogPreferences& p) {
     const double cjdl = AJDToCJDL(m.ajd);
     EuroDate ce, jc;
     JDNToEuroDates(std::floor(cjdl), ce, jc);
@@ -103,7 +103,7 @@ std::string LunationLine(std::string_view ageText, bool expanded) {
     return "Lunation " + number + ", age of Moon = " + age;
 }
 
-void AddAstronomicalLines(std::string& out, const LogMoment& m, const LogPreferences& p) {
+void AddAstronomicalLines(std::string& out, const DisplayedMoment& m, const LogPreferences& p) {
     if (p.ajd) AddLine(out, DayCountStr(m.ajd, "AJD") + (p.expanded ? " (astronomical Julian date)" : ""));
     if (p.phase) AddLine(out, m.phaseText + (p.expanded ? " illumination" : ""));
     if (p.lunation) AddLine(out, LunationLine(m.ageText, p.expanded));
@@ -111,7 +111,7 @@ void AddAstronomicalLines(std::string& out, const LogMoment& m, const LogPrefere
 
 }  // namespace
 
-std::string LogEntry(const LogMoment& moment, const LogPreferences& p) {
+std::string LogEntry(const DisplayedMoment& moment, const LogPreferences& p) {
     const bool chinese = p.Chinese(), western = p.Western(), astronomical = p.Astronomical();
     if (!chinese && !western && !astronomical) return {};
     std::string out;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "services/calendar_settings.h"
+#include "views/displayed_moment.h"
 
 namespace orbel {
 
@@ -30,18 +31,9 @@ struct LogPreferences {
 
 // What the main window shows of the displayed moment, and the settings it
 // was computed with.
-struct LogMoment {
-    double ajd = 0.0;  // GMT
-    CalendarSettings settings;
-    int country = 1;   // 0 Vietnam, 1 China, 2 Japan
-    std::string chsText, chlText, ceText, jcText;  // the value labels
-    std::string phaseText;  // "Crescent moon (waxing), 23.4%"
-    std::string ageText;    // "[290] 5 days, 3 hrs, 27 mins (17.4%)"
-};
-
 // The entry for `moment`: its lines, the separators between the groups and
 // the closing empty line; the empty text when no group is ticked.
-std::string LogEntry(const LogMoment& moment, const LogPreferences& preferences);
+std::string LogEntry(const DisplayedMoment& moment, const LogPreferences& preferences);
 
 // The main window's choices that word an automatic entry's first line.
 struct LogOperationControls {

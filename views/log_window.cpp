@@ -57,13 +57,13 @@ void LogWindowModel::Empty() {
     onEmptied();
 }
 
-bool LogWindowModel::AddToLog(const LogMoment& moment, const LogPreferences& preferences,
+bool LogWindowModel::AddToLog(const DisplayedMoment& moment, const LogPreferences& preferences,
                               std::string_view mainCaption) {
     return AutoLogOrAdd({}, moment, preferences, mainCaption);
 }
 
 bool LogWindowModel::AutoLog(int16_t operation, bool autoLogTicked, const LogOperationControls& controls,
-                             const LogMoment& moment, const LogPreferences& preferences,
+                             const DisplayedMoment& moment, const LogPreferences& preferences,
                              std::string_view mainCaption) {
     if (operation < 1 || !autoLogTicked || suppressAutoLog) return false;
     return AutoLogOrAdd(AutoLogOperationLine(operation, controls), moment, preferences, mainCaption);
@@ -71,7 +71,7 @@ bool LogWindowModel::AutoLog(int16_t operation, bool autoLogTicked, const LogOpe
 
 // The main window's caption heads the log, before the first entry however it
 // came; an operation line without an entry after it is not written.
-bool LogWindowModel::AutoLogOrAdd(std::string_view operationLine, const LogMoment& moment,
+bool LogWindowModel::AutoLogOrAdd(std::string_view operationLine, const DisplayedMoment& moment,
                                   const LogPreferences& preferences, std::string_view mainCaption) {
     const std::string entry = LogEntry(moment, preferences);
     if (entry.empty()) return false;

@@ -33,11 +33,11 @@ public:
     // Appends the entry for `moment`, headed by `mainCaption` and an empty
     // line when the log is empty. False (and nothing written) when no group
     // of the preferences is ticked.
-    bool AddToLog(const LogMoment& moment, const LogPreferences& preferences, std::string_view mainCaption);
+    bool AddToLog(const DisplayedMoment& moment, const LogPreferences& preferences, std::string_view mainCaption);
     // With Auto log ticked and suppressAutoLog clear: the operation's line
     // (when it has one), then the entry. False when nothing was written.
     bool AutoLog(int16_t operation, bool autoLogTicked, const LogOperationControls& controls,
-                 const LogMoment& moment, const LogPreferences& preferences, std::string_view mainCaption);
+                 const DisplayedMoment& moment, const LogPreferences& preferences, std::string_view mainCaption);
 
     void Show();
     // Clear log: OK empties the log and closes the window.
@@ -81,7 +81,7 @@ public:
     Button cmdClear, cmdCopyToClipboard, cmdSaveLog, cmdClose;
 
 private:
-    bool AutoLogOrAdd(std::string_view operationLine, const LogMoment& moment, const LogPreferences& preferences,
+    bool AutoLogOrAdd(std::string_view operationLine, const DisplayedMoment& moment, const LogPreferences& preferences,
                       std::string_view mainCaption);
     void Append(std::string_view text);
     void Empty();

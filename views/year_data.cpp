@@ -19,6 +19,7 @@ namespace {
 constexpr std::string_view CRLF = "\r\n";
 constexpr std::array<std::string_view, 3> ZoneOfCountry = {"ICT", "CCT", "JST"};
 
+
 std::string_view LengthWord(int months) {
     switch (months) {
         case 11: return "short";
@@ -58,26 +59,65 @@ std::string PaddedEuroDate(int32_t jdn, char letter) {
     return yearLength < width ? std::string(width - yearLength, ' ') + text : text;
 }
 
+namespace {
+
+// How every dated line of the text is written: calendar and zone.
+struct Columns {
+    char letter;
+    std::string_view cal;
+    std::string_view zone;
+};
+
+std::string Heading(const YearDataRequest& r, int32_t year, const CyclePosition& first, const Columns& c, int country) {
+    const CalendarSettings& s = r.settings;
+    std::string text = "Dates, times and chronological Julian dates of dark moons";
+    text += CRLF;
+    if (r.majorTerms || r.minorTerms) text += "and solar terms ";
+    text += "for 3 solar years beginning" + SignedNumberStr(first.cycle) + "-" + std::to_string(first.position) + " (" +
+            std::to_string(year) + " " + std::string(c.cal) + ")," + std::string(CRLF);
+    text += EpochMethod(true, s) + ".  Times are " + std::string(c.zone) + " times," + std::string(CRLF);
+    text += "which assume longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
+            std::string(CountryNames[static_cast<size_t>(country)]) + ") as reference meridian." + std::string(CRLF);
+    return text;
+}
+
+std::string DarkMoonLine(const YearData& data, int i, const Columns& c) {
+    const double moon = data.DarkMoonMoments[i];
+    return DateTimeColumns(data.DarkMoonDays[i], moon, c.letter, c.cal, c.zone) + "  " + DayCountStr(moon, nullptr) +
+           "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + MonthLabelStr(data.MonthLabels[static_cast<size_t>(i)]) + " (" +
+           std::to_string(data.MajorTermCount[i]) + " zq)" + std::string(CRLF);
+}
+
+// The lines of the terms asked for from term `j` up to the day `before`;
+// `j` is left at the first term not written.
+std::string TermLines(const YearData& data, int& j, int32_t before, const YearDataRequest& r, const Columns& c) {
+    std::string text;
+    for (; j <= 78 && data.TermDays[j] < before; ++j) {
+        const bool major = j % 2 == 0;
+        if (!(major ? r.majorTerms : r.minorTerms)) continue;
+        const size_t code = static_cast<size_t>(j % 24);
+        text += DateTimeColumns(data.TermDays[j], data.TermMoments[j], c.letter, c.cal, c.zone) + " " +
+                DayCountStr(data.TermMoments[j], nullptr) + "  ST" + SignedNumberStr(j % 24 + 1) + " " +
+                std::string(TermCodes[code]);
+        if (r.termNames)
+            text += " " + std::string(TermNames[code].pinyin) + " (" + std::string(TermNames[code].english) + ")";
+        text += CRLF;
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string YearDataText(const YearDataRequest& r) {
     const CalendarSettings& s = r.settings;
-    const char letter = r.julian ? 'J' : 'G';
-    const std::string_view cal = r.julian ? "JC" : "CE";
     const int country = std::clamp(r.country, 0, 2);
-    const std::string_view zone = ZoneOfCountry[static_cast<size_t>(country)];
+    const Columns columns{r.julian ? 'J' : 'G', r.julian ? "JC" : "CE", ZoneOfCountry[static_cast<size_t>(country)]};
     const bool terms = r.majorTerms || r.minorTerms;
 
     const double x = ToReferenceCJD(r.ajd, s.referenceLongitude);
     const int32_t y = SuiOfDay(x, s);
     const CyclePosition first{CycleOfYear(y - 1, s.epoch), PositionOfYear(y - 1)};
-
-    std::string text = "Dates, times and chronological Julian dates of dark moons";
-    text += CRLF;
-    if (terms) text += "and solar terms ";
-    text += "for 3 solar years beginning" + SignedNumberStr(first.cycle) + "-" + std::to_string(first.position) + " (" +
-            std::to_string(y - 1) + " " + std::string(cal) + ")," + std::string(CRLF);
-    text += EpochMethod(true, s) + ".  Times are " + std::string(zone) + " times," + std::string(CRLF);
-    text += "which assume longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
-            std::string(CountryNames[static_cast<size_t>(country)]) + ") as reference meridian." + std::string(CRLF);
+    std::string text = Heading(r, y - 1, first, columns, country);
 
     const YearData data = ComputeYearData(x, s);
     const int count = std::clamp<int>(data.DarkMoonCount, 0, MaxDarkMoons);
@@ -113,24 +153,8 @@ std::string YearDataText(const YearDataRequest& r) {
             text += "Nian " + SignedNumberStr(nian.cycle) + "-" + std::to_string(nian.position);
         }
         if (suiStart || nianStart || terms) text += CRLF;
-
-        const double moon = data.DarkMoonMoments[i];
-        text += DateTimeColumns(data.DarkMoonDays[i], moon, letter, cal, zone) + "  " + DayCountStr(moon, nullptr) +
-                "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + MonthLabelStr(label) + " (" +
-                std::to_string(data.MajorTermCount[i]) + " zq)" + std::string(CRLF);
-
-        const int32_t nextMonth = i + 1 < count ? data.DarkMoonDays[i + 1] : INT32_MAX;
-        for (; j <= 78 && data.TermDays[j] < nextMonth; ++j) {
-            const bool major = j % 2 == 0;
-            if (!(major ? r.majorTerms : r.minorTerms)) continue;
-            const size_t code = static_cast<size_t>(j % 24);
-            text += DateTimeColumns(data.TermDays[j], data.TermMoments[j], letter, cal, zone) + " " +
-                    DayCountStr(data.TermMoments[j], nullptr) + "  ST" + SignedNumberStr(j % 24 + 1) + " " +
-                    std::string(TermCodes[code]);
-            if (r.termNames)
-                text += " " + std::string(TermNames[code].pinyin) + " (" + std::string(TermNames[code].english) + ")";
-            text += CRLF;
-        }
+        text += DarkMoonLine(data, i, columns);
+        text += TermLines(data, j, i + 1 < count ? data.DarkMoonDays[i + 1] : INT32_MAX, r, columns);
         ++suiMonths;
         ++nianMonths;
     }
