@@ -128,23 +128,33 @@ TEST_F(MainWindowTest, StoredCountryChoosesTheCountryOrElseChina) {
     }
 }
 
-TEST_F(MainWindowTest, ElementAnimalTargetTexts) {
-    model->cboTarget.listIndex = 16;
-    model->cboAnimal.listIndex = 10;  // dog only
-    model->cboAnimal_Click();
-    EXPECT_EQ(model->cboTarget.items[16], "-dog (-xu) month");
-    model->cboTarget.listIndex = 17;
-    model->cboAnimal.listIndex = BlankAnimalIndex;
-    model->cboElement.listIndex = 1;  // fire only
-    model->cboElement_Click();
-    EXPECT_EQ(model->cboTarget.items[17], "fire- (bing-, ding-) year");
-    model->cboElement.listIndex = BlankElementIndex;
-    model->cboElement_Click();
-    EXPECT_EQ(model->cboTarget.items[17], "Element-animal year");
-    // Another target: the focus goes to Convert.
-    model->cboTarget.listIndex = 0;
-    model->cboElement_Click();
-    EXPECT_EQ(model->focus, "cmdCompute");
+// The element-animal target chosen shows the element and animal chosen, the
+// other element-animal targets their plain names; emptied lists bring the
+// plain name back. Search takes the focus, or Convert for another target.
+TEST_F(MainWindowTest, ElementAnimalTargetItemTexts) {
+    const struct {
+        int target, element, animal;
+        const char* item;
+    } cases[] = {
+        {TargetElementAnimalMonth, BlankElementIndex, 10, "-dog (-xu) month"},
+        {TargetElementAnimalYear, 1, BlankAnimalIndex, "fire- (bing-, ding-) year"},
+        {TargetElementAnimalMonth, 3, 8, "metal-monkey (geng-shen) month"},
+        {TargetElementAnimalDay, 3, 8, "metal-monkey (geng-shen) day"},
+        {TargetFullMoon, 3, 8, "Full moon"},
+    };
+    for (const auto& c : cases) {
+        model->cboTarget.listIndex = c.target;
+        model->cboElement.listIndex = c.element;
+        model->cboAnimal.listIndex = c.animal;
+        model->cboTarget_Click();
+        for (int t = TargetElementAnimalDay; t <= TargetElementAnimalYear; ++t)
+            EXPECT_EQ(model->cboTarget.items[t], t == c.target ? c.item : TargetItems[t]) << c.item;
+        model->cboElement.listIndex = BlankElementIndex;
+        model->cboAnimal.listIndex = BlankAnimalIndex;
+        model->cboAnimal_Click();
+        EXPECT_EQ(model->cboTarget.items[c.target], TargetItems[c.target]);
+        EXPECT_EQ(model->focus, c.target == TargetFullMoon ? "cmdCompute" : "cmdSearch");
+    }
 }
 
 TEST_F(MainWindowTest, LongitudeClearsTheEntryBoxes) {
@@ -176,24 +186,18 @@ TEST_F(MainWindowTest, OptionsColourTheChosenCaption) {
 }
 
 TEST_F(MainWindowTest, ConvertCEDateFillsEveryLabel) {
+    // The entry boxes, the moment and the calendar in force are in
+    // tests/data/main_window_session.txt, the value labels are orbel-cli's
+    // (tests/data/cli_transcript.txt); here the pictures: the lunar new year
+    // of the water-dragon year 2012 is a gui-wei day.
     Convert("2012-01-23 ce");
     const MainWindowModel& m = *model;
     ASSERT_TRUE(port.messages.empty());
-    EXPECT_EQ(m.txbDate.text, "2012-01-23 CE");
-    EXPECT_EQ(m.txbTime.text, "12:00");
-    EXPECT_EQ(m.cboTimeZone.Text(), "GMT");
-    EXPECT_EQ(m.state.CurrentAJD, 2455950.0);
-    EXPECT_EQ(m.state.InputCalendar, CalendarCE);
-    EXPECT_EQ(m.lblCommonEraDate[0].foreColour, m.state.SelectedColour);
-    EXPECT_EQ(m.lblChineseLunarDate[0].foreColour, m.state.UnselectedColour);
-    // The value labels are orbel-cli's (tests/data/cli_transcript.txt); the
-    // lunar new year of the water-dragon year 2012 is a gui-wei day.
     EXPECT_EQ(m.lblElementAnimalOfDay[0].caption, "gui-wei");
     EXPECT_EQ(m.imgDayStem.image, 10);   // gui
     EXPECT_EQ(m.imgDayBranch.image, 8);  // wei
     EXPECT_EQ(m.imgYearStem.image, 9);   // ren
     EXPECT_EQ(m.imgYearBranch.image, 5); // chen
-    EXPECT_EQ(autoLogs, (std::vector<int16_t>{2}));
     EXPECT_TRUE(m.cmdSaveState.enabled);
     EXPECT_EQ(m.focus, "txbDate");
 }
@@ -328,9 +332,10 @@ TEST_F(MainWindowTest, SessionOfEntriesAndLabelClicks) {
 
 // Typed texts refused with their entry error or range message (neither:
 // admitted) after 2012-01-23 CE was shown, with the time box, zone (-1: none,
-// 0: GMT, 1: CCT) and plus/minus days given. The first and the last day of
-// the range are admitted whole, at Greenwich; a day count too long for a
-// double reads as infinity, and is refused as late.
+// 0: GMT, 1: CCT) and plus/minus days given. A day count too long for a
+// double reads as infinity, and is refused as late. (orbel-cli's transcript,
+// through the same model, admits the first and last day of the range whole at
+// Greenwich, and refuses a slash and the 30th of a 29-day lunar month.)
 TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
     const std::string earlier = "Date is earlier than -3000-01-01 CE.", later = "Date is later than 3000-01-01 CE.";
     const struct {
@@ -344,7 +349,6 @@ TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
         {"", "", -1, "CE 2001-12-31", DateErrorNoDate, ""},
         {"", "", -1, "2001-12-31 CEX", DateErrorNoCalendar, ""},
         {"", "", -1, "2001-12-31 12:00 CE", DateErrorTimeInDate, ""},
-        {"", "", -1, "2001/12/31 CE", DateErrorSeparator, ""},
         {"", "", -1, "2001.12.31 JC", DateErrorSeparator, ""},
         {"", "", -1, "2001-02-29 JC", DateErrorBadJC, ""},
         {"", "", -1, "-1-2-3 AJD", DateErrorBadDayCount, ""},
@@ -356,20 +360,18 @@ TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
         {"", "", -1, "4698-14-01 PAN", DateErrorBadPAN, ""},
         {"", "", -1, "-305-01-01 PAN", DateErrorTooEarly, ""},
         {"", "", -1, "79-61-1-1 CHL", DateErrorBadCHL, ""},
-        {"", "", -1, "79-29-2-30 CHL", DateErrorDayBeyondMonth, ""},  // the second month of 2012 has 29 days
         {"", "", -1, "79-29-1-17 CHS", DateErrorBadCHS, ""},
         {"", "", -1, "79-29-25-1 CHS", DateErrorBadCHS, ""},
         {"", "1-5", -1, "2001-12-31 CE", DateErrorPlusMinus, ""},
         {"930", "", -1, "2001-12-31 CE", DateErrorBadTime, ""},
-        {"00:00", "", 0, "-3000-01-01 CE", 0, ""},
         {"07:59", "", 1, "-3000-01-01 CE", 0, earlier},
-        {"23:59", "", 0, "3000-01-01 CE", 0, ""},
         {"00:00", "", 0, "3000-01-02 CE", 0, later},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20) + " " + c.time + " " + c.plusMinus);
         model->txbTime.text.clear();
         model->txbPlusMinus.text.clear();
+        model->cboTimeZone.listIndex = -1;
         Convert("2012-01-23 CE");
         model->txbTime.text = c.time;
         model->cboTimeZone.listIndex = c.zone;
@@ -378,11 +380,6 @@ TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
             ExpectEntryError(c.text, c.code);
         } else {
             Convert(c.text);
-            if (c.range.empty()) {
-                EXPECT_TRUE(port.messages.empty());
-                EXPECT_TRUE(model->lblCommonEraDate[1].caption.starts_with(c.text));
-                continue;
-            }
             ExpectOneMessage("Date out of range", c.range, MessageIcon::Exclamation);
         }
         EXPECT_EQ(model->state.CurrentAJD, 2455950.0);
@@ -448,29 +445,39 @@ TEST_F(MainWindowTest, MoonLabelsFollowTheMoment) {
     ChooseCountry(CountryVietnam);
     EXPECT_EQ(model->moonPicture, "pictures/fullmoon_vn.bmp");
     EXPECT_EQ(model->picMoon.backColour, (Rgb{0, 128, 0}));
-    // A week later the Moon wanes.
-    model->txbPlusMinus.text = "7";
-    Convert("");
-    EXPECT_NE(model->lblPhaseOfMoon.caption.find("(waning)"), std::string::npos) << model->lblPhaseOfMoon.caption;
-    EXPECT_EQ(model->lblAgeOfMoon.caption.rfind("[0] 21 days, ", 0), 0u) << model->lblAgeOfMoon.caption;
     model->lblAgeOfMoon_Click();
     EXPECT_EQ(port.clipboard, model->lblAgeOfMoon.caption);
 }
 
-// Restore state after a change of longitude brings the meridian back with
-// its zone name, in the lists and the labels.
-TEST(MainWindowRestore, RestoreAfterALongitudeChangeKeepsMeridianAndZoneTogether) {
+// Restore state asks whether the log configuration comes back too: No
+// brings the settings back and leaves a changed log tick, Yes the ticks too.
+// After a change of longitude the meridian comes back with its zone name, in
+// the lists and the labels.
+TEST(MainWindowRestore, RestoreAsksAboutTheLogAndKeepsMeridianAndZoneTogether) {
     QTemporaryDir folder;
     ScriptedUserPort port;
     MainWindowModel model(port);
     model.clock = [] { return Y2000Noon; };
     model.stateFilePath = (folder.path() + "/orbel.usr").toStdString();
     model.Load("1");
+    const auto savedTicks = model.logPreferenceTicks;
     model.cmdSaveState_Click();
+    EXPECT_FALSE(model.cmdSaveState.enabled);
+    model.logPreferenceTicks[LogTickJC] = !savedTicks[LogTickJC];
+    model.cboMoveStep.listIndex = 9;
+    port.answers = {false};
+    model.cmdRestoreState_Click();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Restore state");
+    EXPECT_EQ(port.messages[0].text, "Restore previous log configuration also?");
+    EXPECT_TRUE(port.messages[0].question);
+    EXPECT_EQ(model.cboMoveStep.listIndex, 6);
+    EXPECT_NE(model.logPreferenceTicks, savedTicks);
     model.cboLongitude.listIndex = 12;
     model.cboLongitude_Click();
     port.answers = {true};
     model.cmdRestoreState_Click();
+    EXPECT_EQ(model.logPreferenceTicks, savedTicks);
     EXPECT_EQ(model.cboLongitude.Text() + model.txbCCT.text + model.cboTimeZone.items[1], "120CCTCCT");
     EXPECT_TRUE(model.lblChineseLunarDate[1].caption.ends_with(" 20:00 CCT")) << model.lblChineseLunarDate[1].caption;
 }
@@ -498,13 +505,6 @@ TEST(MainWindowDeltaT, DurationUpToADayThenMoreThan24Hours) {
     const std::pair<double, const char*> cases[] = {{1440.0, "1 day"}, {1441.0, "More than 24 hours"},
         {1440.5, "More than 24 hours"}, {125.0, "2 hours and 5 minutes"}, {0.4, "0 minutes"}};
     for (const auto& [minutes, text] : cases) EXPECT_EQ(DeltaTText(minutes), text) << minutes;
-}
-
-// Calendar codes, the Pantheon's with its zone too; upper case only.
-TEST(MainWindowCalendarTable, CodesThenNames) {
-    const std::pair<const char*, int> cases[] = {{"CE", 0},     {"CHL", 2},  {"PAN", 7}, {"PANGMT", 7},
-                                                 {"PANCCT", 8}, {"CJDL", 6}, {"XYZ", -1}, {"ce", -1}};
-    for (const auto& [code, calendar] : cases) EXPECT_EQ(GetCalendar(code), calendar) << code;
 }
 
 }  // namespace

@@ -49,7 +49,6 @@ TEST_F(ProgramGui, SaveQuitAndStartAgainRestoresMomentOptionsListsAndZones) {
     FrmMain& again = Main();
     EXPECT_EQ(again.cboRefLong->currentText(), "Japan");
     EXPECT_EQ(again.txbCCT->text(), "JST");
-    EXPECT_EQ(again.palette().color(QPalette::Window), QColor(64, 64, 224));
     for (const auto& [box, index] : {std::pair{again.cboEpoch, 1}, {again.cboMethod, 1}, {again.cboMoveStep, 3},
                                      {again.cboTarget, 5}})
         EXPECT_EQ(box->currentIndex(), index) << box->objectName().toStdString();
@@ -139,31 +138,4 @@ TEST_F(ProgramGui, SecondaryWindowsOpenFromTheMainWindowAndCloseOnEscape) {
     EXPECT_FALSE(program->stemBranch->isVisible());
     QTest::keyClick(w.txbDate, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible() && !ended);
-}
-
-// Restore state answered No brings the move step back and leaves a changed
-// log tick; Yes brings the ticks back too.
-TEST_F(ProgramGui, RestoreStateAsksAboutTheLogConfiguration) {
-    MainWindowModel& m = program->model;
-    FrmMain& w = Main();
-    const auto savedTicks = m.logPreferenceTicks;
-    Choose(w.cboMoveStep, 2);
-    QTest::mouseClick(w.cmdSaveState, Qt::LeftButton);
-    EXPECT_FALSE(w.cmdSaveState->isEnabled());
-    EXPECT_FALSE(w.cmdRestoreState->isEnabled());
-    m.logPreferenceTicks[LogTickJC] = !savedTicks[LogTickJC];
-    Choose(w.cboMoveStep, 9);
-    port->answers.push_back(false);
-    m.cmdRestoreState_Click();
-    w.Mirror();
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_EQ(port->messages[0].title, "Restore state");
-    EXPECT_EQ(port->messages[0].text, "Restore previous log configuration also?");
-    EXPECT_TRUE(port->messages[0].question);
-    EXPECT_EQ(w.cboMoveStep->currentIndex(), 2);
-    EXPECT_NE(m.logPreferenceTicks, savedTicks);
-    EXPECT_FALSE(w.cmdSaveState->isEnabled());
-    port->answers.push_back(true);
-    m.cmdRestoreState_Click();
-    EXPECT_EQ(m.logPreferenceTicks, savedTicks);
 }
