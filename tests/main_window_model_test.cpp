@@ -330,12 +330,12 @@ TEST_F(MainWindowTest, SessionOfEntriesAndLabelClicks) {
           }}});
 }
 
-// Typed texts refused with their entry error or range message (neither:
-// admitted) after 2012-01-23 CE was shown, with the time box, zone (-1: none,
-// 0: GMT, 1: CCT) and plus/minus days given. A day count too long for a
-// double reads as infinity, and is refused as late. (orbel-cli's transcript,
-// through the same model, admits the first and last day of the range whole at
-// Greenwich, and refuses a slash and the 30th of a 29-day lunar month.)
+// Typed texts refused with their entry error, or else their range message,
+// after 2012-01-23 CE was shown, with the time box, zone (-1: none, 0: GMT,
+// 1: CCT) and plus/minus days given. A day count too long for a double reads
+// as infinity, and is refused as late. (orbel-cli's transcript, through the
+// same model, admits the first and last day of the range whole at Greenwich,
+// and refuses a slash and the 30th of a 29-day lunar month.)
 TEST_F(MainWindowTest, EntryErrorsFromTypedText) {
     const std::string earlier = "Date is earlier than -3000-01-01 CE.", later = "Date is later than 3000-01-01 CE.";
     const struct {
