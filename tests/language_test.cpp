@@ -67,20 +67,5 @@ TEST(Language, ProgramTextByNumberAndLanguage) {
     EXPECT_EQ(ProgramText(-1), "");
 }
 
-// The file shipped beside the program holds every text the program asks for.
-TEST(Language, ShippedProgramTextFile) {
-    ASSERT_EQ(LoadProgramText(ORBEL_LIBRARY_FOLDER), std::nullopt);
-    EXPECT_EQ(ProgramText(TextProgramTitle), "The Chinese Calendar: New Years, Dark Moons and Solar Terms");
-    EXPECT_EQ(ProgramText(TextDataCopyCaption), "Copy to clipboard");
-    EXPECT_EQ(ProgramText(TextCopySelection), "Copy selected text to clipboard");
-    EXPECT_EQ(ProgramText(TextCopyAll), "Copy all text to clipboard");
-    EXPECT_EQ(ProgramText(TextYears), "years");
-    EXPECT_EQ(ProgramText(TextClose), "Close");
-    EXPECT_EQ(ProgramText(TextLogCopyAll), "Copy all text to clipboard");
-    EXPECT_EQ(ProgramText(TextLogCopySelection), "Copy selected text to clipboard");
-    EXPECT_EQ(ProgramText(TextStartupTitle), "The Chinese Calendar: New Years, Dark Moons and Solar Terms");
-    EXPECT_EQ(ProgramText(TextStartupVersion), "V.18.0");
-}
-
 }  // namespace
 }  // namespace orbel
