@@ -22,17 +22,23 @@ inline std::filesystem::path GoldenPath(const std::string& name) {
     return std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / name;
 }
 
+// The bytes of a file, empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
-    std::ifstream in(GoldenPath(name), std::ios::binary);
-    std::stringstream expected;
-    expected << in.rdbuf();
-    if (expected.str() == actual) return;
+    const std::string expected = FileText(GoldenPath(name));
+    if (expected == actual) return;
     if (const char* update = std::getenv("ORBEL_UPDATE_GOLDEN"); update && *update == '1') {
         std::ofstream(GoldenPath(name), std::ios::binary) << actual;
         return;
     }
     // Google Test shows the differing lines of two multi-line texts.
-    EXPECT_EQ(actual, expected.str()) << "tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it)";
+    EXPECT_EQ(actual, expected) << "tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it)";
 }
 
 // A table of cases in tests/data: each line "Function arg arg => text", an
