@@ -172,29 +172,6 @@ QRect InkBox(const QImage& image, int& inked) {
     return box;
 }
 
-TEST(StemBranchPictures, TwentyTwoSquaresOfLightInkOnTransparency) {
-    for (int i = 1; i <= 22; ++i) {
-        SCOPED_TRACE(StemBranchName(i).toStdString());
-        const QImage image = Load(StemBranchName(i));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.width(), image.height());
-        EXPECT_GE(image.width(), 24);
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-        // Whole, not cut at an edge, and roughly centred (the amount of ink
-        // is checked by the comparison with the font's characters below).
-        int inked = 0;
-        const QRect box = InkBox(image, inked);
-        EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(box));
-        EXPECT_NEAR(box.center().x(), image.width() / 2, image.width() / 8);
-        EXPECT_NEAR(box.center().y(), image.height() / 2, image.height() / 8);
-        // Light ink.
-        const QRgb c = image.pixel(box.center());
-        if (qAlpha(c) == 255) {
-            EXPECT_GT(Luminance(c), 200);
-        }
-    }
-}
-
 // Renders `text` our own way (drawText, not the generator's outlines) and
 // scores how well `image`'s ink overlaps it: the share of the union that both
 // cover.
@@ -234,25 +211,40 @@ QGuiApplication* GuiApplication() {
     return &app;
 }
 
-// Each file's best match among all 22 characters is its own, so no two
-// files look alike (a font without the glyphs draws the same empty box for
-// each).
-TEST(StemBranchPictures, EachFileShowsItsOwnCharacter) {
-    if (!GuiApplication()) GTEST_SKIP() << "another kind of Qt application runs in this process";
+// Twenty-two squares of light ink on transparency, whole, not cut at an
+// edge, and roughly centred. Each file's best match among all 22 characters
+// is its own, so no two files look alike (a font without the glyphs draws
+// the same empty box for each).
+TEST(StemBranchPictures, TwentyTwoSquaresEachShowingItsOwnCharacter) {
+    ASSERT_NE(GuiApplication(), nullptr) << "another kind of Qt application runs in this process";
     const std::optional<QFont> font = orbel::pictures::FindCjkFont();
     ASSERT_TRUE(font.has_value()) << "no font with the stem and branch characters";
     for (int i = 1; i <= 22; ++i) {
+        SCOPED_TRACE(StemBranchName(i).toStdString());
         const QImage image = Load(StemBranchName(i));
         ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), image.height());
+        EXPECT_GE(image.width(), 24);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+        int inked = 0;
+        const QRect box = InkBox(image, inked);
+        EXPECT_TRUE(QRect(1, 1, image.width() - 2, image.height() - 2).contains(box));
+        EXPECT_NEAR(box.center().x(), image.width() / 2, image.width() / 8);
+        EXPECT_NEAR(box.center().y(), image.height() / 2, image.height() / 8);
+        const QRgb c = image.pixel(box.center());
+        if (qAlpha(c) == 255) {
+            EXPECT_GT(Luminance(c), 200);
+        }
         int best = 0;
         double bestScore = -1.0;
         for (int j = 1; j <= 22; ++j) {
-            const QString c = j <= 10 ? orbel::pictures::StemCharacter(j) : orbel::pictures::BranchCharacter(j - 10);
-            const double score = Overlap(image, c, *font);
+            const QString character =
+                j <= 10 ? orbel::pictures::StemCharacter(j) : orbel::pictures::BranchCharacter(j - 10);
+            const double score = Overlap(image, character, *font);
             if (score > bestScore) bestScore = score, best = j;
         }
-        EXPECT_EQ(best, i) << StemBranchName(i).toStdString() << " looks most like " << StemBranchName(best).toStdString();
-        EXPECT_GT(bestScore, 0.6) << StemBranchName(i).toStdString();
+        EXPECT_EQ(best, i) << "looks most like " << StemBranchName(best).toStdString();
+        EXPECT_GT(bestScore, 0.6);
     }
 }
 
