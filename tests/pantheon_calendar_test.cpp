@@ -134,23 +134,15 @@ TEST(PantheonCalendar, EveryDayOfTheRange) {
         EuroDate back = Pan(date.year, date.month, date.day);
         const bool ok = PanDateToJDN(back) && back.jdn == jdn;
 
-        const int32_t Y = date.year + 1;
-        bool follows;
-        if (date.day > 1) {
-            follows = date.year == prev.year && date.month == prev.month && date.day == prev.day + 1;
-        } else {
-            const int32_t prevLength = PanDaysInMonth(prev.year + 1, prev.month);
-            follows = prev.day == prevLength && (prevLength == 29 || prevLength == 30);
-            if (date.month > 1) {
-                follows = follows && date.year == prev.year && date.month == prev.month + 1;
-            } else {
-                const int32_t lastMonth = PanIsLeapYear(prev.year + 1) ? 13 : 12;
-                follows = follows && date.year == prev.year + 1 && prev.month == lastMonth;
-                if (jdn > MinJDN + 400) follows = follows && daysInYear == PanDaysInYear(prev.year + 1);
-                daysInYear = 0;
-            }
-        }
-        follows = follows && date.day <= PanDaysInMonth(Y, date.month);
+        // The day after `prev` by the rules' month and year lengths.
+        const int32_t prevLength = PanDaysInMonth(prev.year + 1, prev.month);
+        const bool newMonth = prev.day == prevLength;
+        const bool newYear = newMonth && prev.month == (PanIsLeapYear(prev.year + 1) ? 13 : 12);
+        const bool follows = (prevLength == 29 || prevLength == 30) && date.year == prev.year + newYear &&
+                             date.month == (newYear ? 1 : prev.month + newMonth) &&
+                             date.day == (newMonth ? 1 : prev.day + 1) &&
+                             (!newYear || jdn <= MinJDN + 400 || daysInYear == PanDaysInYear(prev.year + 1));
+        if (newYear) daysInYear = 0;
         if (date.day == 1) {
             const double drift = jdn - meanMonth * months++;
             monthLow = std::min(monthLow, drift);
