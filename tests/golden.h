@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iomanip>
 #include <map>
 #include <sstream>
 #include <string>
@@ -57,19 +58,8 @@ inline void ExpectCaseTable(const std::string& name, const std::map<std::string,
             continue;
         }
         std::vector<std::string> words;
-        for (std::size_t at = 0; at < arrow;) {
-            if (line[at] == ' ') {
-                ++at;
-            } else if (line[at] == '"') {
-                const std::size_t end = line.find('"', at + 1);
-                words.push_back(line.substr(at + 1, end - at - 1));
-                at = end + 1;
-            } else {
-                const std::size_t end = std::min(line.find(' ', at), arrow);
-                words.push_back(line.substr(at, end - at));
-                at = end;
-            }
-        }
+        std::istringstream call(line.substr(0, arrow));
+        for (std::string word; call >> std::quoted(word);) words.push_back(word);
         const auto function = words.empty() ? functions.end() : functions.find(words[0]);
         const std::string result = function == functions.end()
                                        ? "no such function"
