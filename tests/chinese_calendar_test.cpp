@@ -98,13 +98,6 @@ TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
     EXPECT_EQ(chs.valid, 0);
     EXPECT_EQ(chs.term, 77);
     EXPECT_EQ(chl.month, 4);  // 2012-05-01 is in the (ordinary) fourth month
-
-    orbel::ChlDate viaJdn;
-    viaJdn.jdn = orbel::GregorianDayNumber(2012, 5, 21);  // first day of the leap fourth month
-    orbel::JDNToChlDate(viaJdn, China);
-    EXPECT_EQ(viaJdn.month, 4);
-    EXPECT_EQ(viaJdn.leap, 1);
-    EXPECT_EQ(viaJdn.day, 1);
 }
 
 TEST(CJDateToChDates, EpochChangesCycleNumbersOnly) {
