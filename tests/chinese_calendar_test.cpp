@@ -223,12 +223,4 @@ TEST(ComputeYearData, TheFirstMonthHoldsTheFirstWinterSolstice) {
     EXPECT_EQ(orbel::MonthLabelStr(sui2016.MonthLabels[0]), "11");
     EXPECT_EQ(orbel::MonthLabelStr(sui2016.MonthLabels[2]), "01");
     EXPECT_EQ(sui2016.DarkMoonDays[2], orbel::GregorianDayNumber(2015, 2, 19));  // lunar new year 2015
-    for (int32_t year = 1850; year <= 2150; ++year) {
-        const orbel::YearData yd = orbel::ComputeYearData(orbel::GregorianDayNumber(year, 6, 1) + 0.5, China);
-        ASSERT_LE(yd.DarkMoonDays[0], yd.TermDays[0]) << year;
-        ASSERT_GT(yd.DarkMoonDays[1], yd.TermDays[0]) << year;
-        ASSERT_EQ(orbel::MonthLabelStr(yd.MonthLabels[0]), "11") << year;
-        ASSERT_GE(yd.DarkMoonCount, 40) << year;
-        ASSERT_LE(yd.DarkMoonCount, orbel::MaxDarkMoons) << year;
-    }
 }

@@ -136,13 +136,16 @@ TEST(MoonPictures, EveryCountryHasAllFourOfOneSizeLitByThePhase) {
             EXPECT_EQ(PaintedOutsideDisc(original, key), original);
             if (phase != 0) continue;
 
-            const QImage image = Painted(original, country.colour, [](int, int, QRgb c) { return c == kColourValue200; });
+            const QImage image =
+                Painted(original, country.colour, [](int, int, QRgb c) { return c == kColourValue200; });
             EXPECT_EQ(PaintedOutsideDisc(image, country.colour), image);
             // The antialiased edge blends into the country colour, not the
             // key's red: an edge pixel lies between the country colour and
             // the Moon's dark grey in every channel.
             const QRgb inner = image.pixel(image.width() / 2, image.height() / 2 + 1 - image.width() / 4);
-            const auto between = [](int v, int a, int b) { return v >= std::min(a, b) - 48 && v <= std::max(a, b) + 48; };
+            const auto between = [](int v, int a, int b) {
+                return v >= std::min(a, b) - 48 && v <= std::max(a, b) + 48;
+            };
             EXPECT_EQ(Count(image,
                             [&](int x, int y, QRgb c) {
                                 return FromCentre(image, x, y) >= image.width() / 2 - 2.5 &&
