@@ -156,9 +156,12 @@ TEST(DateStringFuzz, ArbitraryTextsKeepEveryPromise) {
     EXPECT_GT(lunar.named, options.count / 500);
     EXPECT_GT(solar.accepted, options.count / 50);
     EXPECT_GT(solar.named, options.count / 500);
-    // Every element-animal pair is read, each as its own position.
-    EXPECT_EQ(lunar.namedPositions.size(), 60u);
-    EXPECT_EQ(solar.namedPositions.size(), 60u);
+    // Every element-animal pair is read, each as its own position (a run of
+    // the default size or more reaches them all).
+    if (options.count >= 200000) {
+        EXPECT_EQ(lunar.namedPositions.size(), 60u);
+        EXPECT_EQ(solar.namedPositions.size(), 60u);
+    }
     std::printf("%zu texts: CHL accepted %zu (%zu by names), CHS accepted %zu (%zu by names)\n", options.count,
                 lunar.accepted, lunar.named, solar.accepted, solar.named);
 }
