@@ -45,10 +45,7 @@ TEST_F(DataWindowTest, ExportWritesTheListedAnniversaries) {
 
     port.fileNames.push_back(path);
     data->cmdExport_Click();
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream written;
-    written << in.rdbuf();
-    ExpectWindowGolden("anniversaries_leap_month.ics", written.str());
+    ExpectWindowGolden("anniversaries_leap_month.ics", FileText(path));
     EXPECT_TRUE(port.messages.empty());
 
     port.fileNames.push_back(dir.path().toStdString() + "/no such folder/x.ics");

@@ -60,8 +60,9 @@ std::vector<MonthPlan> LeapSui(int empty) {
 // (term indices 72 to 78), then one month without terms to close the data.
 std::vector<MonthPlan> Tail() { return {{30, {10}}, {29, {10}}, {30, {10}}, {29, {10}}, {30, {}}}; }
 
-std::vector<MonthPlan> Join(std::initializer_list<std::vector<MonthPlan>> parts) {
-    std::vector<MonthPlan> all;
+template <class T>
+std::vector<T> Join(std::initializer_list<std::vector<T>> parts) {
+    std::vector<T> all;
     for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
     return all;
 }
@@ -78,76 +79,47 @@ const std::vector<std::string> TwelveMonths = {"11", "12", "01", "02", "03", "04
 
 }  // namespace
 
-TEST(MonthLabel, TextsOfLabels) {
-    using orbel::LunarMonthLabel;
-    const std::pair<LunarMonthLabel, const char*> cases[] = {
-        {LunarMonthLabel::Month(1), "01"},         {LunarMonthLabel::Month(12), "12"},
-        {LunarMonthLabel::Month(4, true), "4*"},   {LunarMonthLabel::Month(11, true), "11*"},
-        {LunarMonthLabel::StopHere(), "stop here"}, {LunarMonthLabel{}, ""}};
-    for (const auto& [label, text] : cases) EXPECT_EQ(orbel::MonthLabelStr(label), text);
-}
-
-TEST(AssignMonths, TwelveMonthSuisRunFromElevenToTen) {
-    YearData yd = Build(Join({OrdinarySui(), OrdinarySui(), OrdinarySui(), Tail()}));
-    AssignMonths(yd);
-    EXPECT_EQ(Labels(yd, 0, 12), TwelveMonths);
-    EXPECT_EQ(Labels(yd, 12, 12), TwelveMonths);
-    EXPECT_EQ(Labels(yd, 24, 12), TwelveMonths);
-    // The fourth sui runs past the data: its first month stops the numbering.
-    EXPECT_EQ(Labels(yd, 36, 2), (std::vector<std::string>{"stop here", ""}));
-    for (int m = 0; m < 36; ++m) EXPECT_EQ(yd.MajorTermCount[m], 1) << "month " << m;
-}
-
-TEST(AssignMonths, LeapMonthIsTheFirstWithoutMajorTermAndTakesThePreviousNumber) {
-    YearData yd = Build(Join({OrdinarySui(), LeapSui(5), OrdinarySui(), Tail()}));
-    AssignMonths(yd);
-    EXPECT_EQ(Labels(yd, 12, 13),
-              (std::vector<std::string>{"11", "12", "01", "02", "03", "3*", "04", "05", "06", "07", "08", "09", "10"}));
-    EXPECT_EQ(yd.MajorTermCount[17], 0);
-    EXPECT_EQ(Labels(yd, 25, 12), TwelveMonths);
-}
-
-TEST(AssignMonths, LeapMonthsAfterElevenAndTwelveDelayTheNewYear) {
-    YearData after11 = Build(Join({LeapSui(1), OrdinarySui(), OrdinarySui(), Tail()}));
-    AssignMonths(after11);
-    EXPECT_EQ(Labels(after11, 0, 4), (std::vector<std::string>{"11", "11*", "12", "01"}));
-
-    YearData after12 = Build(Join({OrdinarySui(), OrdinarySui(), LeapSui(2), Tail()}));
-    AssignMonths(after12);
-    EXPECT_EQ(Labels(after12, 24, 5), (std::vector<std::string>{"11", "12", "12*", "01", "02"}));
-    EXPECT_EQ(Labels(after12, 36, 1), std::vector<std::string>{"10"});
-}
-
-TEST(AssignMonths, OnlyTheFirstMonthWithoutMajorTermIsLeap) {
-    // Months 5 and 8 of the sui lack a major term; month 9 has two.
-    std::vector<MonthPlan> sui = LeapSui(5);
-    sui[8].majors = {};
-    sui[9].majors = {3, 25};
-    YearData yd = Build(Join({OrdinarySui(), sui, OrdinarySui(), Tail()}));
-    AssignMonths(yd);
-    EXPECT_EQ(Labels(yd, 12, 13),
-              (std::vector<std::string>{"11", "12", "01", "02", "03", "3*", "04", "05", "06", "07", "08", "09", "10"}));
-    EXPECT_EQ(yd.MajorTermCount[12 + 8], 0);
-    EXPECT_EQ(yd.MajorTermCount[12 + 9], 2);
-}
-
-TEST(AssignMonths, MajorTermOnTheDayOfADarkMoonBelongsToTheMonthItBegins) {
-    // Month 4 of the sui has no term of its own; month 5's term falls on its
-    // first day. Counted by day, month 4 is the leap month, not month 5.
-    std::vector<MonthPlan> sui = LeapSui(4);
-    sui[5].majors = {0};
-    YearData yd = Build(Join({OrdinarySui(), sui, OrdinarySui(), Tail()}));
-    AssignMonths(yd);
-    EXPECT_EQ(yd.MajorTermCount[12 + 4], 0);
-    EXPECT_EQ(yd.MajorTermCount[12 + 5], 1);
-    EXPECT_EQ(Labels(yd, 12 + 4, 2), (std::vector<std::string>{"2*", "03"}));
-
+// The labels of chosen months and the major terms counted in each, for
+// suis laid out in a row.
+TEST(AssignMonths, LabelsAndMajorTermCounts) {
+    using Texts = std::vector<std::string>;
+    // Months 5 and 8 of the sui lack a major term, month 9 has two: only the
+    // first without is leap.
+    std::vector<MonthPlan> twoWithout = LeapSui(5);
+    twoWithout[8].majors = {};
+    twoWithout[9].majors = {3, 25};
+    // Month 4 has no term of its own, month 5's falls on its first day:
+    // counted by day, month 4 is the leap month.
+    std::vector<MonthPlan> termOnFirstDay = LeapSui(4);
+    termOnFirstDay[5].majors = {0};
     // A winter solstice on the first day of a month makes that month 11.
-    std::vector<MonthPlan> first = OrdinarySui();
-    first[0].majors = {0};
-    YearData start = Build(Join({first, OrdinarySui(), OrdinarySui(), Tail()}));
-    AssignMonths(start);
-    EXPECT_EQ(Labels(start, 0, 12), TwelveMonths);
+    std::vector<MonthPlan> solsticeOnFirstDay = OrdinarySui();
+    solsticeOnFirstDay[0].majors = {0};
+    const Texts leapThird = {"11", "12", "01", "02", "03", "3*", "04", "05", "06", "07", "08", "09", "10"};
+    const struct {
+        std::vector<MonthPlan> suis;
+        int from;
+        Texts labels;
+        std::vector<std::pair<int, int>> majorTermCounts;  // month, count
+    } cases[] = {
+        // The fourth sui runs past the data: its first month stops the numbering.
+        {Join({OrdinarySui(), OrdinarySui(), OrdinarySui(), Tail()}), 0,
+         Join<std::string>({TwelveMonths, TwelveMonths, TwelveMonths, {"stop here", ""}}), {{0, 1}, {35, 1}}},
+        {Join({OrdinarySui(), LeapSui(5), OrdinarySui(), Tail()}), 12, Join({leapThird, TwelveMonths}), {{17, 0}}},
+        // Leap months after 11 and 12 delay the new year.
+        {Join({LeapSui(1), OrdinarySui(), OrdinarySui(), Tail()}), 0, {"11", "11*", "12", "01"}, {}},
+        {Join({OrdinarySui(), OrdinarySui(), LeapSui(2), Tail()}), 24,
+         {"11", "12", "12*", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10"}, {}},
+        {Join({OrdinarySui(), twoWithout, OrdinarySui(), Tail()}), 12, leapThird, {{20, 0}, {21, 2}}},
+        {Join({OrdinarySui(), termOnFirstDay, OrdinarySui(), Tail()}), 16, {"2*", "03"}, {{16, 0}, {17, 1}}},
+        {Join({solsticeOnFirstDay, OrdinarySui(), OrdinarySui(), Tail()}), 0, TwelveMonths, {}},
+    };
+    for (const auto& c : cases) {
+        YearData yd = Build(c.suis);
+        AssignMonths(yd);
+        EXPECT_EQ(Labels(yd, c.from, int(c.labels.size())), c.labels) << &c - cases;
+        for (const auto& [month, count] : c.majorTermCounts) EXPECT_EQ(yd.MajorTermCount[month], count) << month;
+    }
 }
 
 TEST(AssignMonths, RecomputingOverwritesEveryLabel) {

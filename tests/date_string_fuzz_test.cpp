@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 
 #include "dates/date_string_library.h"
@@ -55,6 +56,14 @@ std::string Printable(std::string_view text) {
 struct Tally {
     std::size_t accepted = 0;
     std::size_t named = 0;  // accepted with an element-animal
+    std::set<int32_t> namedPositions;
+
+    void Accepted(int32_t element, int32_t position) {
+        ++accepted;
+        if (element == -1) return;
+        ++named;
+        namedPositions.insert(position);
+    }
 };
 
 // The wrapper, given the bare view (a zero inside is refused), agrees with
@@ -89,8 +98,7 @@ void CheckLunar(std::string_view text, const char* terminated, const DateStringL
         ASSERT_TRUE(d.day >= 1 && d.day <= 31) << Printable(text);
         ASSERT_TRUE(d.leap == 0 || d.leap == 1) << Printable(text);
         ASSERT_TRUE(NamesAgreeWithPosition(d.position, d.element, d.animal)) << Printable(text);
-        ++tally.accepted;
-        if (d.element != -1) ++tally.named;
+        tally.Accepted(d.element, d.position);
     }
 
     // No state between calls: the same text gives the same record.
@@ -122,8 +130,7 @@ void CheckSolar(std::string_view text, const char* terminated, const DateStringL
         ASSERT_TRUE(d.term >= 1 && d.term <= 24) << Printable(text);
         ASSERT_TRUE(d.day >= 1 && d.day <= 16) << Printable(text);
         ASSERT_TRUE(NamesAgreeWithPosition(d.position, d.element, d.animal)) << Printable(text);
-        ++tally.accepted;
-        if (d.element != -1) ++tally.named;
+        tally.Accepted(d.element, d.position);
     }
 
     CheckWrapper(text, before, d, library, &DateStringLibrary::ParseChs);
@@ -149,6 +156,12 @@ TEST(DateStringFuzz, ArbitraryTextsKeepEveryPromise) {
     EXPECT_GT(lunar.named, options.count / 500);
     EXPECT_GT(solar.accepted, options.count / 50);
     EXPECT_GT(solar.named, options.count / 500);
+    // Every element-animal pair is read, each as its own position (a run of
+    // the default size or more reaches them all).
+    if (options.count >= 200000) {
+        EXPECT_EQ(lunar.namedPositions.size(), 60u);
+        EXPECT_EQ(solar.namedPositions.size(), 60u);
+    }
     std::printf("%zu texts: CHL accepted %zu (%zu by names), CHS accepted %zu (%zu by names)\n", options.count,
                 lunar.accepted, lunar.named, solar.accepted, solar.named);
 }

@@ -3,11 +3,9 @@
 // fields each call wrote are listed under it ("_" for a field left alone).
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fstream>
 #include <map>
 #include <regex>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -70,31 +68,6 @@ TEST(DateStrings, FieldsWrittenForEachText) {
     }
     EXPECT_GT(listing.size(), 5000u) << "the texts are read from tests/data/date_strings.txt";
     orbel::testing::ExpectGolden("date_strings.txt", listing);
-}
-
-TEST(DateStrings, EveryElementAnimalPairGivesItsOwnPosition) {
-    const std::array<const char*, 5> elements = {"wood", "fire", "earth", "metal", "water"};
-    const std::array<const char*, 12> animals = {"rat",   "ox",    "tiger",  "rabbit",  "dragon", "snake",
-                                                 "horse", "sheep", "monkey", "rooster", "dog",    "pig"};
-    std::set<int32_t> seen;
-    for (int32_t e = 0; e < 5; ++e) {
-        for (int32_t a = 0; a < 12; ++a) {
-            const std::string text = std::string("1-?-1-1 ") + elements[e] + "-" + animals[a];
-            orbel2_chl_date l{};
-            orbel2_chs_date s{};
-            chl_datestr_to_chldate(text.c_str(), &l);
-            chs_datestr_to_chsdate(text.c_str(), &s);
-            ASSERT_EQ(l.valid, 1) << text;
-            ASSERT_EQ(s.valid, 1) << text;
-            // Positions count stems mod 10 and branches mod 12 together, and
-            // an element spans the two stems 2e and 2e + 1.
-            EXPECT_EQ((l.position - 1) % 12, a) << text;
-            EXPECT_EQ((l.position - 1) % 10 / 2, e) << text;
-            EXPECT_EQ(s.position, l.position) << text;
-            seen.insert(l.position);
-        }
-    }
-    EXPECT_EQ(seen.size(), 60u);
 }
 
 TEST(DateStrings, NullPointersAreRefused) {

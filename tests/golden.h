@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iomanip>
 #include <map>
 #include <sstream>
 #include <string>
@@ -22,17 +23,23 @@ inline std::filesystem::path GoldenPath(const std::string& name) {
     return std::filesystem::path(ORBEL_TEST_DATA_FOLDER) / name;
 }
 
+// The bytes of a file, empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
-    std::ifstream in(GoldenPath(name), std::ios::binary);
-    std::stringstream expected;
-    expected << in.rdbuf();
-    if (expected.str() == actual) return;
+    const std::string expected = FileText(GoldenPath(name));
+    if (expected == actual) return;
     if (const char* update = std::getenv("ORBEL_UPDATE_GOLDEN"); update && *update == '1') {
         std::ofstream(GoldenPath(name), std::ios::binary) << actual;
         return;
     }
     // Google Test shows the differing lines of two multi-line texts.
-    EXPECT_EQ(actual, expected.str()) << "tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it)";
+    EXPECT_EQ(actual, expected) << "tests/data/" << name << " (ORBEL_UPDATE_GOLDEN=1 rewrites it)";
 }
 
 // A table of cases in tests/data: each line "Function arg arg => text", an
@@ -51,19 +58,8 @@ inline void ExpectCaseTable(const std::string& name, const std::map<std::string,
             continue;
         }
         std::vector<std::string> words;
-        for (std::size_t at = 0; at < arrow;) {
-            if (line[at] == ' ') {
-                ++at;
-            } else if (line[at] == '"') {
-                const std::size_t end = line.find('"', at + 1);
-                words.push_back(line.substr(at + 1, end - at - 1));
-                at = end + 1;
-            } else {
-                const std::size_t end = std::min(line.find(' ', at), arrow);
-                words.push_back(line.substr(at, end - at));
-                at = end;
-            }
-        }
+        std::istringstream call(line.substr(0, arrow));
+        for (std::string word; call >> std::quoted(word);) words.push_back(word);
         const auto function = words.empty() ? functions.end() : functions.find(words[0]);
         const std::string result = function == functions.end()
                                        ? "no such function"

@@ -23,13 +23,6 @@ namespace {
 const std::filesystem::path DataFolder = ORBEL_TEST_DATA_FOLDER;
 const std::filesystem::path SourceFolder = DataFolder.parent_path().parent_path();
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The main window at a fixed moment with the log joined to it.
 class LogTest : public ::testing::Test {
 protected:
@@ -210,7 +203,7 @@ TEST_F(LogTest, WindowSession) {
     note("Save log: " + Said(log.cmdSaveLog_Click()));
     std::string expected = log.Text();
     std::erase(expected, '\r');
-    EXPECT_EQ(FileText(path), expected);
+    EXPECT_EQ(orbel::testing::FileText(path), expected);
     note("Close by the frame when saved: " + Said(log.Form_QueryUnload()));
 
     // Closing by the frame while text is unsaved; Save with the dialog
@@ -242,7 +235,7 @@ TEST_F(LogTest, WindowSession) {
     orbel::testing::ExpectGolden("log_window.txt", transcript);
 }
 
-TEST_F(LogTest, PreferencesWindowSetsClearsAndClosesIntoTheSavedState) {
+TEST_F(LogTest, PreferencesWindowSetsClearsAndCloses) {
     main.cmdLogPreferences_Click();
     EXPECT_TRUE(preferences.visible);
     EXPECT_EQ(preferences.focus, "cmdClose");
@@ -264,24 +257,13 @@ TEST_F(LogTest, PreferencesWindowSetsClearsAndClosesIntoTheSavedState) {
     jcOnly.jc = true;
     EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), jcOnly);
 
-    // Saved with the state and restored at the next start.
-    main.cmdSaveState_Click();
-    ScriptedUserPort port2;
-    MainWindowModel main2{port2};
-    LogWindowModel log2{port2};
-    LogPreferencesModel preferences2;
-    ConnectLog(main2, log2, preferences2);
-    main2.stateFilePath = main.state.StateFilePath;
-    main2.Load("1");
-    main2.cmdLogPreferences_Click();
-    EXPECT_EQ(preferences2.Preferences(), jcOnly);
-
     // Closing with every box cleared ticks ChL.
-    preferences2.cmdSetClear_Click(1);
-    preferences2.cmdClose_Click();
+    main.cmdLogPreferences_Click();
+    preferences.cmdSetClear_Click(1);
+    preferences.cmdClose_Click();
     LogPreferences chlOnly;
     chlOnly.chl = true;
-    EXPECT_EQ(LogPreferencesOfTicks(main2.logPreferenceTicks), chlOnly);
+    EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), chlOnly);
 }
 
 }  // namespace

@@ -40,25 +40,24 @@ std::string Show(const EuroDate& date) {
 
 TEST(PantheonCalendar, Days) {
     using Args = const std::vector<std::string>&;
-    const auto number = [](const std::string& word) { return std::stoi(word); };
     orbel::testing::ExpectCaseTable(
         "pantheon_days.txt",
-        {{"PanOfJDN", [&](Args a) { return Show(PanOfJDN(number(a[0]))); }},
+        {{"PanOfJDN", [&](Args a) { return Show(PanOfJDN(std::stoi(a[0]))); }},
          {"PanCycle",
           [&](Args a) {
-              const int32_t Y = number(a[0]);
+              const int32_t Y = std::stoi(a[0]);
               return "year " + std::to_string(PanCycleYear(Y)) + " of cycle " + std::to_string(PanCycleNumber(Y));
           }},
          {"PanYear",
           [&](Args a) {
-              const int32_t Y = number(a[0]);
+              const int32_t Y = std::stoi(a[0]);
               return std::string(PanIsLeapYear(Y) ? "leap, " : "") + (PanHasLongMonth10(Y) ? "long tenth month, " : "") +
                      std::to_string(PanDaysInYear(Y)) + " days";
           }},
-         {"PanDaysInMonth", [&](Args a) { return std::to_string(PanDaysInMonth(number(a[0]), number(a[1]))); }},
+         {"PanDaysInMonth", [&](Args a) { return std::to_string(PanDaysInMonth(std::stoi(a[0]), std::stoi(a[1]))); }},
          {"PanDateToJDN",
           [&](Args a) {
-              EuroDate date = Pan(number(a[0]), number(a[1]), number(a[2]));
+              EuroDate date = Pan(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]));
               date.jdn = 12345;
               date.valid = 1;
               const bool ok = PanDateToJDN(date);
@@ -67,7 +66,7 @@ TEST(PantheonCalendar, Days) {
               return text;
           }},
          {"PanStepMonth", [&](Args a) {
-              EuroDate date = Pan(number(a[0]), number(a[1]), number(a[2]));
+              EuroDate date = Pan(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2]));
               PanStepMonth(date, a[3] == "forward");
               // The day number follows the new date.
               return Show(date) + (Show(PanOfJDN(date.jdn)) == Show(date) ? "" : " at another day number");
@@ -94,26 +93,25 @@ TEST(PantheonCalendar, CycleCounts) {
 
 TEST(PantheonCalendar, Texts) {
     using Args = const std::vector<std::string>&;
-    const auto number = [](const std::string& word) { return std::stoi(word); };
     const auto label = [](const PantheonLabel& l) { return l.caption + " | " + l.longText; };
     orbel::testing::ExpectCaseTable(
         "pantheon_texts.txt",
-        {{"PanDateStrOfJdn", [&](Args a) { return PanDateStr(PanOfJDN(number(a[0])), number(a[1])); }},
+        {{"PanDateStrOfJdn", [&](Args a) { return PanDateStr(PanOfJDN(std::stoi(a[0])), std::stoi(a[1])); }},
          {"PanDateStr",
-          [&](Args a) { return PanDateStr(Pan(number(a[0]), number(a[1]), number(a[2])), number(a[3])); }},
-         {"PanDayName", [&](Args a) { return PanDayName(number(a[0])); }},
-         {"PanDayAbbrev", [&](Args a) { return PanDayAbbrev(number(a[0])); }},
-         {"PanMonthName", [&](Args a) { return PanMonthName(number(a[0])); }},
-         {"PanMonthAbbrev", [&](Args a) { return PanMonthAbbrev(number(a[0])); }},
+          [&](Args a) { return PanDateStr(Pan(std::stoi(a[0]), std::stoi(a[1]), std::stoi(a[2])), std::stoi(a[3])); }},
+         {"PanDayName", [&](Args a) { return PanDayName(std::stoi(a[0])); }},
+         {"PanDayAbbrev", [&](Args a) { return PanDayAbbrev(std::stoi(a[0])); }},
+         {"PanMonthName", [&](Args a) { return PanMonthName(std::stoi(a[0])); }},
+         {"PanMonthAbbrev", [&](Args a) { return PanMonthAbbrev(std::stoi(a[0])); }},
          {"PanLondonLabel", [&](Args a) { return label(PanLondonLabel(std::stod(a[0]))); }},
          {"PanReferenceLabel",
-          [&](Args a) { return label(PanReferenceLabel(std::stod(a[0]), int16_t(number(a[1])), a[2])); }},
+          [&](Args a) { return label(PanReferenceLabel(std::stod(a[0]), int16_t(std::stoi(a[1])), a[2])); }},
          {"PanChlComparisonNote", [&](Args a) {
               ChlDate chl;
-              chl.month = number(a[1]);
-              chl.day = number(a[2]);
-              chl.leap = number(a[3]);
-              chl.valid = number(a[4]);
+              chl.month = std::stoi(a[1]);
+              chl.day = std::stoi(a[2]);
+              chl.leap = std::stoi(a[3]);
+              chl.valid = std::stoi(a[4]);
               return PanChlComparisonNote(a[0], chl);
           }}});
 }
@@ -136,23 +134,15 @@ TEST(PantheonCalendar, EveryDayOfTheRange) {
         EuroDate back = Pan(date.year, date.month, date.day);
         const bool ok = PanDateToJDN(back) && back.jdn == jdn;
 
-        const int32_t Y = date.year + 1;
-        bool follows;
-        if (date.day > 1) {
-            follows = date.year == prev.year && date.month == prev.month && date.day == prev.day + 1;
-        } else {
-            const int32_t prevLength = PanDaysInMonth(prev.year + 1, prev.month);
-            follows = prev.day == prevLength && (prevLength == 29 || prevLength == 30);
-            if (date.month > 1) {
-                follows = follows && date.year == prev.year && date.month == prev.month + 1;
-            } else {
-                const int32_t lastMonth = PanIsLeapYear(prev.year + 1) ? 13 : 12;
-                follows = follows && date.year == prev.year + 1 && prev.month == lastMonth;
-                if (jdn > MinJDN + 400) follows = follows && daysInYear == PanDaysInYear(prev.year + 1);
-                daysInYear = 0;
-            }
-        }
-        follows = follows && date.day <= PanDaysInMonth(Y, date.month);
+        // The day after `prev` by the rules' month and year lengths.
+        const int32_t prevLength = PanDaysInMonth(prev.year + 1, prev.month);
+        const bool newMonth = prev.day == prevLength;
+        const bool newYear = newMonth && prev.month == (PanIsLeapYear(prev.year + 1) ? 13 : 12);
+        const bool follows = (prevLength == 29 || prevLength == 30) && date.year == prev.year + newYear &&
+                             date.month == (newYear ? 1 : prev.month + newMonth) &&
+                             date.day == (newMonth ? 1 : prev.day + 1) &&
+                             (!newYear || jdn <= MinJDN + 400 || daysInYear == PanDaysInYear(prev.year + 1));
+        if (newYear) daysInYear = 0;
         if (date.day == 1) {
             const double drift = jdn - meanMonth * months++;
             monthLow = std::min(monthLow, drift);

@@ -57,10 +57,6 @@ TEST(ComputeSolarTerms, TrueSunTermsAreWhereTheSunReachesTheirLongitude) {
                 const double sun = orbel::sun_app(gmt, &scratch);
                 const double expected = std::fmod(270.0 + 15.0 * i, 360.0) * M_PI / 180.0;
                 EXPECT_NEAR(std::remainder(sun - expected, 2 * M_PI), 0.0, 2e-6) << year << " term " << i;
-                if (i < 77) {
-                    const int32_t length = st.TermDays[i + 1] - st.TermDays[i];
-                    EXPECT_TRUE(length >= 14 && length <= 16) << year << " term " << i;
-                }
             }
         }
     }
