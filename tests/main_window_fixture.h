@@ -49,7 +49,9 @@ protected:
         ASSERT_EQ(port.messages.size(), 1u) << text;
         EXPECT_EQ(port.messages[0].title, title);
         EXPECT_EQ(port.messages[0].text, text);
-        if (icon) EXPECT_EQ(port.messages[0].icon, *icon);
+        if (icon) {
+            EXPECT_EQ(port.messages[0].icon, *icon);
+        }
     }
 
     ScriptedUserPort port;
