@@ -100,6 +100,10 @@ TEST_F(MainWindowTest, SettingsDecideTheControls) {
         EXPECT_EQ(model->Settings().referenceLongitude, model->state.ReferenceLongitude);
         text += "country " + std::to_string(country) + "\n" + Controls(*model);
     }
+    // A longitude clears the entry boxes.
+    model->SetDateText("2012-01-23 CE");
+    model->txbTime.text = "09:00";
+    model->cboTimeZone.listIndex = 0;
     model->cboLongitude.listIndex = 12;
     model->cboLongitude_Click();
     // 12:00 GMT + 112/360 day is 19:28 at 112 degrees East.
@@ -155,16 +159,6 @@ TEST_F(MainWindowTest, ElementAnimalTargetItemTexts) {
         EXPECT_EQ(model->cboTarget.items[c.target], TargetItems[c.target]);
         EXPECT_EQ(model->focus, c.target == TargetFullMoon ? "cmdCompute" : "cmdSearch");
     }
-}
-
-TEST_F(MainWindowTest, LongitudeClearsTheEntryBoxes) {
-    model->SetDateText("2012-01-23 CE");
-    model->txbTime.text = "09:00";
-    model->cboLongitude.listIndex = 12;
-    model->cboLongitude_Click();
-    EXPECT_EQ(model->txbDate.text, "");
-    EXPECT_EQ(model->txbTime.text, "");
-    EXPECT_EQ(model->cboTimeZone.listIndex, -1);
 }
 
 TEST_F(MainWindowTest, OptionsColourTheChosenCaption) {
