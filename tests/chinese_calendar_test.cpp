@@ -91,7 +91,7 @@ TEST(ChineseCalendar, Cases) {
 
 TEST(CJDateToChDates, SkipsTheSolarDateOnRequest) {
     orbel::ChsDate chs;
-    chs.valid = -99;
+    chs.valid = orbel::ChsSkipSolarDate;
     chs.term = 77;
     orbel::ChlDate chl;
     orbel::CJDateToChDates(orbel::GregorianDayNumber(2012, 5, 1) + 0.5, -2696, chs, chl, China);
