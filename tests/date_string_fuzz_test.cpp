@@ -46,13 +46,6 @@ struct Tally {
     std::size_t accepted = 0;
     std::size_t named = 0;  // accepted with an element-animal
     std::set<int32_t> namedPositions;
-
-    void Accepted(int32_t element, int32_t position) {
-        ++accepted;
-        if (element == -1) return;
-        ++named;
-        namedPositions.insert(position);
-    }
 };
 
 // The wrapper, given the bare view (a zero inside is refused), agrees with
@@ -80,7 +73,10 @@ void CheckCommon(std::string_view text, const Record& d, Tally& tally) {
     if (d.valid != 1) return;
     ASSERT_TRUE(d.position >= 1 && d.position <= 60) << Printable(text);
     ASSERT_TRUE(NamesAgreeWithPosition(d.position, d.element, d.animal)) << Printable(text);
-    tally.Accepted(d.element, d.position);
+    ++tally.accepted;
+    if (d.element == -1) return;
+    ++tally.named;
+    tally.namedPositions.insert(d.position);
 }
 
 // Fails the test (and tells which text) when a promise is broken.
