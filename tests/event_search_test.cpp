@@ -140,8 +140,7 @@ TEST_F(EventSearchTest, CalendricalTargetsLandOnTheEngineDay) {
         int target;
         bool next;
         int element, animal;
-        std::string_view lunar;  // start of the CHL value found
-        std::string_view ce;     // start of the CE value found
+        std::string_view lunar, ce;  // starts of the CHL and CE values found
     };
     const Case cases[] = {
         {"79-29-05-10 CHL", TargetLunarNewYear, true, 5, 12, "79-30-01-01 CHL", "2013-02-10 CE"},
