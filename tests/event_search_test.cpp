@@ -106,11 +106,10 @@ TEST_F(EventSearchTest, CoincidencesAreAPhaseOnTheFirstDayOfATerm) {
         int16_t phase;
         std::string_view termCodes;  // codes allowed on the day found; empty: any
     };
-    const Case cases[] = {{TargetTermDarkMoon, 0, ""},
-                          {TargetTermFullMoon, 2, ""},
-                          {TargetWinterSolsticeDarkMoon, 0, "(Z11)"},
-                          {TargetSolsticeEquinoxDarkMoon, 0, "(Z11)(Z2)(Z5)(Z8)"},
-                          {TargetSolsticeEquinoxFullMoon, 2, "(Z11)(Z2)(Z5)(Z8)"}};
+    const Case cases[] = {
+        {TargetTermDarkMoon, 0, ""}, {TargetTermFullMoon, 2, ""}, {TargetWinterSolsticeDarkMoon, 0, "(Z11)"},
+        {TargetSolsticeEquinoxDarkMoon, 0, "(Z11)(Z2)(Z5)(Z8)"}, {TargetSolsticeEquinoxFullMoon, 2, "(Z11)(Z2)(Z5)(Z8)"},
+    };
     for (const Case& c : cases) {
         for (bool next : {true, false}) {
             Show(GregorianDayNumber(2000, 1, 1));
@@ -122,9 +121,7 @@ TEST_F(EventSearchTest, CoincidencesAreAPhaseOnTheFirstDayOfATerm) {
             const size_t open = solar.find('(');
             ASSERT_NE(open, std::string::npos) << solar;
             const std::string code = solar.substr(open, solar.find(')') - open + 1);
-            if (!c.termCodes.empty()) {
-                EXPECT_NE(c.termCodes.find(code), std::string_view::npos) << solar;
-            }
+            EXPECT_TRUE(c.termCodes.empty() || c.termCodes.find(code) != std::string_view::npos) << solar;
         }
     }
 }
