@@ -2,12 +2,9 @@
 // moments, compared whole with golden files, and the behaviour of its controls.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 #include "tests/data_window_fixture.h"
-#include "dates/day_numbers.h"
-#include "views/year_data.h"
 
 namespace orbel::testing {
 namespace {
@@ -16,10 +13,10 @@ struct GoldenCase {
     const char* file;
     const char* date;  // typed into the main window
     std::function<void(DataWindowModel&)> run;
+    char calendar = 'G';  // 'J': Julian dates
 };
 
-void YearData(DataWindowModel& d, bool major, bool minor, bool names, bool julian) {
-    d.ChooseCalendar(julian ? 'J' : 'G');
+void YearData(DataWindowModel& d, bool major, bool minor, bool names) {
     d.chkIncludeMajorSolarTerms.value = major;
     d.chkIncludeMinorSolarTerms.value = minor;
     d.chkDisplaySolarTermNames.value = names;
@@ -36,13 +33,13 @@ void RunList(DataWindowModel& d, int16_t kind, const char* years, bool leapOnly 
 
 const GoldenCase GoldenCases[] = {
     // 2020 has a leap fourth month; major terms only.
-    {"year_data_2020.txt", "2020-05-23 CE", [](auto& d) { YearData(d, true, false, false, false); }},
+    {"year_data_2020.txt", "2020-05-23 CE", [](auto& d) { YearData(d, true, false, false); }},
     // 2023 has a leap second month; every term, with its names.
-    {"year_data_2023_names.txt", "2023-03-25 CE", [](auto& d) { YearData(d, true, true, true, false); }},
+    {"year_data_2023_names.txt", "2023-03-25 CE", [](auto& d) { YearData(d, true, true, true); }},
     // The leap eleventh month of 2033 makes a sui of 13 months; no terms.
-    {"year_data_2033_no_terms.txt", "2033-12-25 CE", [](auto& d) { YearData(d, false, false, false, false); }},
+    {"year_data_2033_no_terms.txt", "2033-12-25 CE", [](auto& d) { YearData(d, false, false, false); }},
     // Negative four-digit years fill the date column; Julian dates.
-    {"year_data_minus_2500_julian.txt", "-2500-06-01 CE", [](auto& d) { YearData(d, true, false, false, true); }},
+    {"year_data_minus_2500_julian.txt", "-2500-06-01 CE", [](auto& d) { YearData(d, true, false, false); }, 'J'},
     // The JC button rebuilds the year data at once with Julian dates.
     {"year_data_1700_jc_button.txt", "1700-03-01 CE",
      [](auto& d) {
@@ -59,11 +56,7 @@ const GoldenCase GoldenCases[] = {
     // A day of the leap fourth month of 2020 (79-37-4*-10) in years without one.
     {"anniversaries_leap_month.txt", "2020-06-01 CE", [](auto& d) { RunList(d, ListLunarNewYearsKind, "6"); }},
     // The Julian calendar in an anniversary list.
-    {"anniversaries_julian.txt", "1500-03-01 CE",
-     [](auto& d) {
-         d.ChooseCalendar('J');
-         RunList(d, ListLunarNewYearsKind, "4");
-     }},
+    {"anniversaries_julian.txt", "1500-03-01 CE", [](auto& d) { RunList(d, ListLunarNewYearsKind, "4"); }, 'J'},
     // The month starts of three years centred on 2033.
     {"month_starts_2033.txt", "2033-06-01 CE", [](auto& d) { RunList(d, ListLeapMonthsKind, ""); }},
     // Leap months only, 30 years from 2006 (centred on 2020).
@@ -71,27 +64,22 @@ const GoldenCase GoldenCases[] = {
     // Julian and CE new years, twenty years.
     {"julian_ce_new_years.txt", "2000-06-01 CE", [](auto& d) { RunList(d, ListJCCENewYearsKind, ""); }},
     // The Julian list stopped by the size of the window's text.
-    {"julian_new_years_full.txt", "-2000-06-01 CE",
-     [](auto& d) {
-         d.ChooseCalendar('J');
-         RunList(d, ListJCCENewYearsKind, "5000");
-     }},
+    {"julian_new_years_full.txt", "-2000-06-01 CE", [](auto& d) { RunList(d, ListJCCENewYearsKind, "5000"); }, 'J'},
 };
 
 class DataWindowGolden : public DataWindowTest, public ::testing::WithParamInterface<GoldenCase> {};
 
 TEST_P(DataWindowGolden, TextMatchesGoldenFile) {
     Show(GetParam().date);
+    data->ChooseCalendar(GetParam().calendar);
     GetParam().run(*data);
     ExpectWindowGolden(GetParam().file, data->txbText.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DataWindowGolden, ::testing::ValuesIn(GoldenCases),
                          [](const auto& info) {
-                             std::string name = info.param.file;
-                             name = name.substr(0, name.find('.'));
-                             std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-                             return name;
+                             const std::string file = info.param.file;
+                             return file.substr(0, file.find('.'));
                          });
 
 TEST_F(DataWindowTest, NumberOfYearsIsCleanedDefaultedAndKeptPerList) {

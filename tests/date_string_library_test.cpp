@@ -7,7 +7,6 @@
 #include <map>
 #include <regex>
 #include <string>
-#include <vector>
 
 #include "orbel2/orbel2.h"
 #include "tests/golden.h"

@@ -48,7 +48,6 @@ TEST(DateStringLibraryLoader, FindsTheLibraryBesideTheProgram) {
     EXPECT_EQ(library.Status(), DateStringLibraryBound);
     EXPECT_EQ(library.Path(), folder + "/liborbel2.so");
     EXPECT_EQ(DateStringLibraryError(library), "");
-    EXPECT_EQ(&library, &ProgramDateStringLibrary());
 }
 
 TEST(DateStringLibraryLoader, FirstUseFromManyThreadsBindsOnce) {
@@ -92,7 +91,6 @@ void ExpectUnbound(const DateStringLibrary& library, int16_t status, const std::
 
 TEST(DateStringLibraryLoader, MissingLibraryIsAnErrorNotACrash) {
     const DateStringLibrary library("/nonexistent/orbel/folder");
-    EXPECT_EQ(library.Path(), "/nonexistent/orbel/folder/liborbel2.so");
     ExpectUnbound(library, DateStringLibraryNotLoaded, "/nonexistent/orbel/folder/liborbel2.so");
 }
 

@@ -2,9 +2,6 @@
 // its window driven from the main window's target list.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "navigation/multiple_search.h"
@@ -38,8 +35,7 @@ std::optional<int32_t> ScanDays(const MultipleSearchQuery& q, int32_t lastDay) {
 TEST(MultipleSearch, FindsTheFirstMatchingDayAsADayByDayScanDoes) {
     struct Case {
         ElementAnimalRow day, month, year;
-        bool same;
-        bool forward;
+        bool same, forward;
         int32_t start;  // CE date as a day number
     };
     const int32_t y2000 = GregorianDayNumber(2000, 1, 1);
@@ -123,7 +119,6 @@ TEST_F(MultipleSearchWindowTest, OpensFromTheTargetListAndShowsTheFoundDay) {
     EXPECT_EQ(w.Label1[2].caption, "Search for the next");
     EXPECT_EQ(w.focus, "cmdClose");
     Choose(DayRow, 5, Monkey);
-    EXPECT_EQ(model->multipleSearchRows[DayRow].animalIndex, Monkey);
     w.cmdSearch_Click();
     EXPECT_TRUE(port.messages.empty());
     EXPECT_FALSE(w.visible);

@@ -7,7 +7,7 @@
 // Every text lies alone in a heap block of exactly its length with nothing
 // after it, so that AddressSanitizer (scripts/sanitize.sh) catches a parser
 // that reads one byte too far. A parser that needs a terminator gets it from
-// TerminatedCopy, which again allocates exactly what it needs.
+// ExactCopy, which again allocates exactly what it needs.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -37,11 +37,12 @@ inline std::size_t FuzzCount(std::size_t fallback) {
     return (*end == '\0' && count > 0) ? static_cast<std::size_t>(count) : fallback;
 }
 
-// The text followed by a zero, in a block of exactly that size.
-inline std::unique_ptr<char[]> TerminatedCopy(std::string_view text) {
-    std::unique_ptr<char[]> copy(new char[text.size() + 1]);
+// The text, followed by a zero when `terminated`, in a block of exactly that
+// size (size 0 is a valid block too).
+inline std::unique_ptr<char[]> ExactCopy(std::string_view text, bool terminated) {
+    std::unique_ptr<char[]> copy(new char[text.size() + (terminated ? 1 : 0)]);
     if (!text.empty()) std::memcpy(copy.get(), text.data(), text.size());
-    copy[text.size()] = '\0';
+    if (terminated) copy[text.size()] = '\0';
     return copy;
 }
 
@@ -167,9 +168,7 @@ inline void FuzzTexts(const FuzzOptions& options, const std::function<void(std::
     TextGenerator generator(options);
     for (std::size_t i = 0; i < options.count; ++i) {
         const std::string text = generator.Next();
-        std::unique_ptr<char[]> exact(new char[text.size()]);  // size 0 is a valid block too
-        if (!text.empty()) std::memcpy(exact.get(), text.data(), text.size());
-        consume(std::string_view(exact.get(), text.size()));
+        consume(std::string_view(ExactCopy(text, false).get(), text.size()));
     }
 }
 
