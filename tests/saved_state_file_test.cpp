@@ -132,7 +132,8 @@ TEST(SavedStateFile, ReadsLineFeedsAndIgnoresWhatFollowsLine79) {
     EXPECT_EQ(ParseStateFileText(Joined(padded)).state, SampleState());
 }
 
-TEST(SavedStateFile, EpochLineChoosesTheItem) {
+// Any year chooses an epoch item; any nonzero chooses an option line's first option.
+TEST(SavedStateFile, EpochAndOptionLinesChooseTheirItem) {
     std::vector<std::string> lines = Lines(StateFileText(SampleState()));
     for (const auto& [text, item] : std::vector<std::pair<std::string, int>>{{"-2696", 0}, {"-2636", 1}, {"0", 1},
                                                                             {"2697", 1}, {"-32768", 1}}) {
@@ -141,12 +142,6 @@ TEST(SavedStateFile, EpochLineChoosesTheItem) {
         ASSERT_TRUE(r.ok()) << text;
         EXPECT_EQ(r.state.EpochItemIndex(), item) << text;
     }
-    lines[9] = "40000";  // not a 16-bit year
-    EXPECT_EQ(ParseStateFileText(Joined(lines)).status, StateFileStatus::BadValue);
-}
-
-TEST(SavedStateFile, OptionLinesTakeAnyNonzeroAsTheFirstOption) {
-    std::vector<std::string> lines = Lines(StateFileText(SampleState()));
     lines[2] = "7";
     lines[3] = "0";
     lines[4] = "-1";
@@ -155,6 +150,8 @@ TEST(SavedStateFile, OptionLinesTakeAnyNonzeroAsTheFirstOption) {
     EXPECT_TRUE(r.state.forwardChosen);
     EXPECT_FALSE(r.state.plusChosen);
     EXPECT_TRUE(r.state.nextChosen);
+    lines[9] = "40000";  // not a 16-bit year
+    EXPECT_EQ(ParseStateFileText(Joined(lines)).status, StateFileStatus::BadValue);
 }
 
 TEST(SavedStateFile, TruncationAtEveryLineFailsAtTheFirstMissingLine) {
