@@ -11,7 +11,8 @@
 namespace orbel::testing {
 namespace {
 
-TEST(CalendarFile, LinesAreFoldedAt75OctetsOutsideUtf8Sequences) {
+// Lines folded at 75 octets outside UTF-8 sequences; text values escaped.
+TEST(CalendarFile, LinesAreFoldedAndTextsEscaped) {
     const std::string a75(75, 'a'), a74(74, 'a');
     const std::string sign = "\xC2\xBA";
     struct Case {
@@ -24,9 +25,6 @@ TEST(CalendarFile, LinesAreFoldedAt75OctetsOutsideUtf8Sequences) {
         {a74 + sign, a74 + "\r\n " + sign + "\r\n"},  // the two octets stay together
     };
     for (const Case& c : cases) EXPECT_EQ(FoldLine(c.line), c.folded) << c.line;
-}
-
-TEST(CalendarFile, TextValuesAreEscaped) {
     EXPECT_EQ(EscapeText("a,b;c\\d\r\ne\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
 }
 
