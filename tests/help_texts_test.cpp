@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "app/help_texts.h"
 #include "engine/chinese_calendar.h"
@@ -24,17 +25,12 @@ TEST(HelpTexts, HelpTextAsWritten) { testing::ExpectGolden("help_text.txt", std:
 TEST(HelpTexts, CreditsTextAsWritten) { testing::ExpectGolden("credits_text.txt", std::string(CreditsText)); }
 
 TEST(HelpTexts, CountriesMeridiansAndZonesAreThoseOfTheProgram) {
-    struct Country {
-        int index, longitude;
-        const char* zone;
-        int offset;
-    };
-    for (const Country& c : {Country{CountryChina, 120, "CCT", 8}, Country{CountryVietnam, 105, "ICT", 7},
-                             Country{CountryJapan, 135, "JST", 9}}) {
-        EXPECT_EQ(LongitudeLabel(c.longitude), c.zone);
-        const std::string expected = std::string(CountryNames[c.index]) + " " + std::to_string(c.longitude) +
-                                     " degrees East (" + (c.index == CountryChina ? "zone " : "") + c.zone +
-                                     ", GMT + " + std::to_string(c.offset) + ")";
+    for (const auto& [index, longitude, zone, offset] :
+         {std::tuple{CountryChina, 120, "CCT", 8}, {CountryVietnam, 105, "ICT", 7}, {CountryJapan, 135, "JST", 9}}) {
+        EXPECT_EQ(LongitudeLabel(longitude), zone);
+        const std::string expected = std::string(CountryNames[index]) + " " + std::to_string(longitude) +
+                                     " degrees East (" + (index == CountryChina ? "zone " : "") + zone + ", GMT + " +
+                                     std::to_string(offset) + ")";
         EXPECT_TRUE(Mentions(HelpText, expected)) << expected;
     }
     EXPECT_TRUE(Mentions(HelpText, LongitudeLabel(112) + " for 112 degrees East"));
