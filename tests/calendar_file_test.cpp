@@ -11,7 +11,8 @@
 namespace orbel::testing {
 namespace {
 
-TEST(CalendarFile, LinesAreFoldedAt75OctetsOutsideUtf8Sequences) {
+// Lines folded at 75 octets outside UTF-8 sequences; text values escaped.
+TEST(CalendarFile, LinesAreFoldedAndTextsEscaped) {
     const std::string a75(75, 'a'), a74(74, 'a');
     const std::string sign = "\xC2\xBA";
     struct Case {
@@ -24,15 +25,11 @@ TEST(CalendarFile, LinesAreFoldedAt75OctetsOutsideUtf8Sequences) {
         {a74 + sign, a74 + "\r\n " + sign + "\r\n"},  // the two octets stay together
     };
     for (const Case& c : cases) EXPECT_EQ(FoldLine(c.line), c.folded) << c.line;
-}
-
-TEST(CalendarFile, TextValuesAreEscaped) {
     EXPECT_EQ(EscapeText("a,b;c\\d\r\ne\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
 }
 
 TEST_F(DataWindowTest, ExportWritesTheListedAnniversaries) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const std::string path = dir.path().toStdString() + "/anniversaries.ics";
     Show("2020-06-01 CE");
     List(ListLunarNewYearsKind, "4");

@@ -27,14 +27,9 @@ check "liborbel2.so beside the programs exports the two parsers" 'nm -D --define
 if [ -f "$source/data/orbel.dat" ]; then
   check "orbel.dat in the program folder" 'cmp -s "$source/data/orbel.dat" "$folder/orbel.dat"'
 fi
-for suffix in "" _vn _jp; do
-  for base in darkmoon 1stquarter fullmoon lastquarter; do
-    check "$base$suffix.bmp" '[ -s "$folder/pictures/$base$suffix.bmp" ]'
-  done
+for picture in {darkmoon,1stquarter,fullmoon,lastquarter}{,_vn,_jp}.bmp day{0..31}.gif stem{1..10}.png branch{1..12}.png; do
+  check "$picture" '[ -s "$folder/pictures/$picture" ]'
 done
-for i in $(seq 0 31); do check "day$i.gif" '[ -s "$folder/pictures/day$i.gif" ]'; done
-for i in 1 2 3 4 5 6 7 8 9 10; do check "stem$i.png" '[ -s "$folder/pictures/stem$i.png" ]'; done
-for i in 1 2 3 4 5 6 7 8 9 10 11 12; do check "branch$i.png" '[ -s "$folder/pictures/branch$i.png" ]'; done
 check "the icon in the hicolor theme" 'cmp -s "$folder/pictures/orbel.png" "$prefix/share/icons/hicolor/256x256/apps/orbel.png"'
 check "no build tool in the program folder" '[ ! -e "$folder/make_pictures" ]'
 

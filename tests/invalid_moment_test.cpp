@@ -15,8 +15,7 @@ namespace orbel {
 namespace {
 
 bool NoTerms(const SolarTerms& t) {
-    auto noMoment = [](double x) { return std::isnan(x); };
-    return std::all_of(std::begin(t.TermMoments), std::end(t.TermMoments), noMoment) &&
+    return std::all_of(std::begin(t.TermMoments), std::end(t.TermMoments), [](double x) { return std::isnan(x); }) &&
            std::all_of(std::begin(t.TermDays), std::end(t.TermDays), [](int32_t d) { return d == NoTermDay; });
 }
 

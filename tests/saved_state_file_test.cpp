@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -60,16 +60,10 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& end
 }
 
 void WriteRaw(const QString& path, const std::string& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.data(), static_cast<qint64>(text.size()));
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
 }
 
-std::string ReadRaw(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll().toStdString();
-}
+const std::string SaveErrorPrefix = "Error when attempting to save the state: ";
 
 // The kind of value each line holds, 1-based.
 enum class Kind { Moment, Index, Choice, Epoch, Tick, Text };
@@ -106,33 +100,22 @@ TEST(SavedStateFile, MomentsAreWrittenInDecimalAndComeBackExactly) {
     }
 }
 
+// The defaults first, then a state that overwrites every one of them.
 TEST(SavedStateFile, WriteThenReadGivesTheSameState) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("orbel.usr").toStdString();
-    const SavedState s = SampleState();
-    const StateFileWriteResult written = WriteStateFile(path, s);
-    ASSERT_TRUE(written.ok) << written.message;
-    EXPECT_EQ(written.message, "");
-    const StateFileReadResult read = ReadStateFile(path);
-    ASSERT_TRUE(read.ok()) << read.Describe();
-    EXPECT_EQ(read.state, s);
-    EXPECT_EQ(read.state.zoneLabels[5], "say \"ICT\"");
-
-    // Overwriting replaces it, and leaves no temporary file behind.
-    SavedState other = s;
-    other.CurrentAJD = 2451545.0;
-    other.zoneLabels[20] = "BJT";
-    ASSERT_TRUE(WriteStateFile(path, other).ok);
-    EXPECT_EQ(ReadStateFile(path).state, other);
+    SavedState defaults;
+    defaults.zoneLabels.fill("L");
+    for (const SavedState& s : {defaults, SampleState()}) {
+        const StateFileWriteResult written = WriteStateFile(path, s);
+        ASSERT_TRUE(written.ok) << written.message;
+        EXPECT_EQ(written.message, "");
+        const StateFileReadResult read = ReadStateFile(path);
+        ASSERT_TRUE(read.ok()) << read.Describe();
+        EXPECT_EQ(read.state, s);
+    }
+    // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"orbel.usr"});
-}
-
-TEST(SavedStateFile, DefaultStateRoundTrips) {
-    SavedState s;
-    for (int i = 0; i < SavedZoneLabelCount; ++i) s.zoneLabels[static_cast<size_t>(i)] = "L";
-    const StateFileReadResult back = ParseStateFileText(StateFileText(s));
-    ASSERT_TRUE(back.ok()) << back.Describe();
-    EXPECT_EQ(back.state, s);
 }
 
 TEST(SavedStateFile, ReadsLineFeedsAndIgnoresWhatFollowsLine79) {
@@ -149,7 +132,8 @@ TEST(SavedStateFile, ReadsLineFeedsAndIgnoresWhatFollowsLine79) {
     EXPECT_EQ(ParseStateFileText(Joined(padded)).state, SampleState());
 }
 
-TEST(SavedStateFile, EpochLineChoosesTheItem) {
+// Any year chooses an epoch item; any nonzero chooses an option line's first option.
+TEST(SavedStateFile, EpochAndOptionLinesChooseTheirItem) {
     std::vector<std::string> lines = Lines(StateFileText(SampleState()));
     for (const auto& [text, item] : std::vector<std::pair<std::string, int>>{{"-2696", 0}, {"-2636", 1}, {"0", 1},
                                                                             {"2697", 1}, {"-32768", 1}}) {
@@ -158,12 +142,6 @@ TEST(SavedStateFile, EpochLineChoosesTheItem) {
         ASSERT_TRUE(r.ok()) << text;
         EXPECT_EQ(r.state.EpochItemIndex(), item) << text;
     }
-    lines[9] = "40000";  // not a 16-bit year
-    EXPECT_EQ(ParseStateFileText(Joined(lines)).status, StateFileStatus::BadValue);
-}
-
-TEST(SavedStateFile, OptionLinesTakeAnyNonzeroAsTheFirstOption) {
-    std::vector<std::string> lines = Lines(StateFileText(SampleState()));
     lines[2] = "7";
     lines[3] = "0";
     lines[4] = "-1";
@@ -172,6 +150,8 @@ TEST(SavedStateFile, OptionLinesTakeAnyNonzeroAsTheFirstOption) {
     EXPECT_TRUE(r.state.forwardChosen);
     EXPECT_FALSE(r.state.plusChosen);
     EXPECT_TRUE(r.state.nextChosen);
+    lines[9] = "40000";  // not a 16-bit year
+    EXPECT_EQ(ParseStateFileText(Joined(lines)).status, StateFileStatus::BadValue);
 }
 
 TEST(SavedStateFile, TruncationAtEveryLineFailsAtTheFirstMissingLine) {
@@ -279,9 +259,8 @@ TEST(SavedStateFile, AFolderThatCannotBeWrittenGivesTheSaveMessage) {
     WriteRaw(dir.filePath("Corvane_Systems"), "not a folder");
     const StateFileWriteResult r = WriteStateFile(dir.filePath("Corvane_Systems/orbel.usr").toStdString(), SampleState());
     EXPECT_FALSE(r.ok);
-    const std::string prefix = "Error when attempting to save the state: ";
-    ASSERT_GT(r.message.size(), prefix.size()) << "the system's reason follows";
-    EXPECT_EQ(r.message.substr(0, prefix.size()), prefix);
+    EXPECT_EQ(r.message.rfind(SaveErrorPrefix, 0), 0u) << r.message;
+    EXPECT_GT(r.message.size(), SaveErrorPrefix.size()) << "the system's reason follows";
     EXPECT_EQ(WriteStateFile(dir.path().toStdString(), SampleState()).ok, false);  // a folder's path
 }
 
@@ -289,7 +268,7 @@ TEST(SavedStateFile, ARefusedSaveLeavesThePreviousFileWhole) {
     QTemporaryDir dir;
     const QString path = dir.filePath("orbel.usr");
     ASSERT_TRUE(WriteStateFile(path.toStdString(), SampleState()).ok);
-    const std::string before = ReadRaw(path);
+    const std::string before = testing::FileText(path.toStdString());
 
     std::vector<SavedState> unsavable(6, SampleState());
     unsavable[0].CurrentAJD = std::numeric_limits<double>::quiet_NaN();
@@ -301,8 +280,8 @@ TEST(SavedStateFile, ARefusedSaveLeavesThePreviousFileWhole) {
     for (const SavedState& s : unsavable) {
         const StateFileWriteResult r = WriteStateFile(path.toStdString(), s);
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message.rfind("Error when attempting to save the state: ", 0), 0u) << r.message;
-        EXPECT_EQ(ReadRaw(path), before);
+        EXPECT_EQ(r.message.rfind(SaveErrorPrefix, 0), 0u) << r.message;
+        EXPECT_EQ(testing::FileText(path.toStdString()), before);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"orbel.usr"});
 }

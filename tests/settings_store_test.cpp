@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <vector>
 
 #include "tests/temporary_settings.h"
@@ -19,22 +18,6 @@ struct RecordedMessages {
     MessageCallback Callback() {
         return [this](const SupportMessage& m) { messages.push_back(m); };
     }
-};
-
-// A settings folder that cannot be created: its parent is an ordinary file.
-// (Permissions alone do not stop a test running as root.)
-class UnwritableSettings {
-public:
-    UnwritableSettings() {
-        QFile blocker(settings_.Folder() + "/blocker");
-        blocker.open(QIODevice::WriteOnly);
-        blocker.write("x");
-        blocker.close();
-        TemporarySettings::PointAt(settings_.Folder() + "/blocker/settings");
-    }
-
-private:
-    TemporarySettings settings_;
 };
 
 TEST(SettingsStore, WriteReportsNewKeyThenExistingKey) {
@@ -104,7 +87,8 @@ TEST(SettingsStore, FirstRunReadGivesTheDefaultQuietlyOrWithTheMessage) {
 }
 
 TEST(SettingsStore, AStoreThatCannotBeWrittenFailsAndExplainsWhenAsked) {
-    UnwritableSettings unwritable;
+    TemporarySettings settings;
+    settings.MakeUnwritable();
     const std::string status = WriteRegistryValue(RegistryRoot::CurrentUser, OrbelFullKey, "cboRefLong", "1");
     EXPECT_NE(status.find("Unable to create (or find) key."), std::string::npos) << status;
     EXPECT_NE(status.front(), '0');

@@ -1,10 +1,10 @@
 #pragma once
 // Points the per-user settings store at a fresh temporary folder for one
 // test, so that no test reads or writes the real user settings.
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace orbel::testing {
@@ -18,13 +18,16 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
     }
-    QString Folder() const { return dir_.path(); }
     // The file the store keeps the maker's settings in.
-    QString StoreFile() const { return dir_.path() + "/Corvane Systems.conf"; }
     std::string StoreFileText() const {
-        QFile file(StoreFile());
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return file.readAll().toStdString();
+        std::ifstream in((dir_.path() + "/Corvane Systems.conf").toStdString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // Points the store at a folder that cannot be created: its parent is an
+    // ordinary file (permissions alone do not stop a test running as root).
+    void MakeUnwritable() const {
+        std::ofstream((dir_.path() + "/blocker").toStdString()) << "x";
+        PointAt(dir_.path() + "/blocker/settings");
     }
 
 private:

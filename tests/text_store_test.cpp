@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <array>
 #include <atomic>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -17,17 +16,8 @@ namespace {
 
 std::string WriteFile(const QTemporaryDir& dir, const std::string& name, const std::string& contents) {
     const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-    QFile file(QString::fromStdString(path));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents.data(), static_cast<qint64>(contents.size()));
+    std::ofstream(path, std::ios::binary) << contents;
     return path;
-}
-
-// `count` lines of comment, so that the next line is line count + 1.
-std::string Comments(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += "; filler\n";
-    return text;
 }
 
 TEST(TextStore, ReadsNumbersLanguagesCommentsAndBothLineEnds) {
@@ -57,7 +47,7 @@ TEST(TextStore, LineNumberedFaultsNameTheirLine) {
     };
     const std::string tooLong(MaxTextLength + 1, 'x');
     const Case cases[] = {
-        {Comments(22) + "1 a\n1 b\n", TextLoadFault::Duplicate, 24, -1524},
+        {std::string(22, '\n') + "1 a\n1 b\n", TextLoadFault::Duplicate, 24, -1524},
         {"1 a\n[2]\n1 b\n[0]\n1 c\n", TextLoadFault::Duplicate, 5, -1505},
         {"1 a\n2\n", TextLoadFault::MissingString, 2, -502},
         {"1 a\n2 \n", TextLoadFault::MissingString, 2, -502},
@@ -68,12 +58,12 @@ TEST(TextStore, LineNumberedFaultsNameTheirLine) {
         {"99999999999999999999 huge\n", TextLoadFault::MissingString, 1, -501},
         {"[x]\n", TextLoadFault::MissingString, 1, -501},
         {"[1\n", TextLoadFault::MissingString, 1, -501},
-        {Comments(499) + "5 " + tooLong + "\n", TextLoadFault::StringTooLong, 500, -1500},
-        {Comments(499) + "5\n", TextLoadFault::MissingString, 500, -1000},
+        {std::string(499, '\n') + "5 " + tooLong + "\n", TextLoadFault::StringTooLong, 500, -1500},
+        {std::string(499, '\n') + "5\n", TextLoadFault::MissingString, 500, -1000},
         // Beyond line 500 `lt`'s number cannot hold the line: a plain error.
-        {Comments(600) + "5\n", TextLoadFault::MissingString, 601, -5},
-        {Comments(600) + "5 " + tooLong + "\n", TextLoadFault::StringTooLong, 601, -5},
-        {Comments(2000) + "1 a\n1 a\n", TextLoadFault::Duplicate, 2002, -3502},
+        {std::string(600, '\n') + "5\n", TextLoadFault::MissingString, 601, -5},
+        {std::string(600, '\n') + "5 " + tooLong + "\n", TextLoadFault::StringTooLong, 601, -5},
+        {std::string(2000, '\n') + "1 a\n1 a\n", TextLoadFault::Duplicate, 2002, -3502},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.contents.substr(c.contents.size() > 60 ? c.contents.size() - 60 : 0));
