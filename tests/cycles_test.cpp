@@ -37,13 +37,6 @@ ChsDate Solar(int cycle, int position, int term, int day) {
     return r;
 }
 
-// Line breaks shown as \r and \n, so that each text is one line.
-std::string OneLine(const std::string& text) {
-    std::string line;
-    for (const char c : text) line += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-    return line;
-}
-
 }  // namespace
 
 TEST(Cycles, LongitudeLabels) {
@@ -126,7 +119,7 @@ TEST(Cycles, LinearYear) {
 TEST(Cycles, TextsOfNamesAndDates) {
     std::string text;
     const auto show = [&](const std::string& call, const std::string& result) {
-        text += call + "\n  \"" + OneLine(result) + "\"\n";
+        text += call + "\n  \"" + orbel::testing::OneLine(result) + "\"\n";
     };
 #define SHOW(call) show(#call, call)
     for (const int p : {57, 1, 2, 60, 3, 51}) show("StemBranchStr(" + std::to_string(p) + ")", StemBranchStr(p));

@@ -16,9 +16,8 @@ TEST(DateEntryMessages, TextOfEveryCode) {
     std::string text;
     for (const bool isChina : {true, false}) {
         for (int code = 0; code <= 16; ++code) {
-            text += std::to_string(code) + (isChina ? " China: " : " other: ");
-            for (const char c : DateErrorMessage(code, isChina)) text += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-            text += "\n";
+            text += std::to_string(code) + (isChina ? " China: " : " other: ") +
+                    testing::OneLine(DateErrorMessage(code, isChina)) + "\n";
         }
     }
     testing::ExpectGolden("date_error_messages.txt", text);

@@ -31,6 +31,14 @@ inline std::string FileText(const std::filesystem::path& path) {
     return text.str();
 }
 
+// Line breaks shown as \r and \n, so that a text with several lines is one
+// line of a golden file.
+inline std::string OneLine(const std::string& text) {
+    std::string line;
+    for (const char c : text) line += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    return line;
+}
+
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
     const std::string expected = FileText(GoldenPath(name));
     if (expected == actual) return;

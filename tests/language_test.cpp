@@ -16,10 +16,8 @@ namespace {
 TEST(Language, LoadMessagesByStatus) {
     std::string text;
     for (const int status : {0, -1, -2, -3, -4, -5, -6, -7, -8, -9, -500, -501, -1000, -1001, -1500, -1523}) {
-        text += std::to_string(status) + ": ";
-        for (const char c : ProgramTextLoadMessage(status, "/opt/orbel/orbel.dat"))
-            text += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-        text += "\n";
+        text += std::to_string(status) + ": " +
+                testing::OneLine(ProgramTextLoadMessage(status, "/opt/orbel/orbel.dat")) + "\n";
     }
     testing::ExpectGolden("program_text_messages.txt", text);
 }
