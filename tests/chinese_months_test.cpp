@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/chinese_calendar.h"
+#include "engine/cycles.h"
 
 using orbel::AssignMonths;
 using orbel::YearData;
@@ -139,12 +140,14 @@ TEST(CycleArithmetic, YearsCyclesAndPositions) {
     EXPECT_EQ(orbel::CycleOfYear(2003, -2636), 78);
     EXPECT_EQ(orbel::PositionOfYear(2003), 20);
     // From there every year round-trips and steps one position, wrapping from
-    // 60 to 1 of the next cycle, through the epochs and on before them.
+    // 60 to 1 of the next cycle, through the epochs and on before them; the
+    // linear count of years is the same under both epochs, 1 in -2696 CE.
     for (int32_t year = -3100; year <= 3100; ++year) {
         for (int32_t epoch : {-2696, -2636}) {
             const int32_t c = orbel::CycleOfYear(year, epoch);
             const int16_t p = orbel::PositionOfYear(year);
             ASSERT_EQ(orbel::YearOfCycle(c, p, epoch), year);
+            ASSERT_EQ(orbel::LinearYear(c, p, static_cast<int16_t>(epoch)), year + 2697) << year;
             const bool wraps = p == 60;
             ASSERT_EQ(orbel::PositionOfYear(year + 1), wraps ? 1 : p + 1) << year;
             ASSERT_EQ(orbel::CycleOfYear(year + 1, epoch), wraps ? c + 1 : c) << year;
