@@ -29,6 +29,7 @@ TEST(MoonData, AgeAndPhaseTexts) {
     orbel::testing::ExpectCaseTable(
         "moon_phase_cases.txt",
         {{"MoonAgeStr", [](Args a) { return MoonAgeStr(std::stod(a[0])); }},
+         {"GetPhaseErrorText", [](Args a) { return GetPhaseErrorText(int16_t(std::stoi(a[0]))); }},
          {"ShowMoonPhase", [&](Args a) {
               const auto view = ShowMoonPhase(std::stod(a[0]), a[1] == "1");
               return view.caption + " | " + view.name + " | " +
@@ -142,9 +143,4 @@ TEST(MoonData, MomentsNearANewYearDarkMoonHaveAPhase) {
     EXPECT_EQ(display.phase, 3);
     ASSERT_TRUE(display.phaseView.has_value());
     EXPECT_EQ(display.phaseView->caption.rfind("Dark moon", 0), 0u);
-}
-
-TEST(MoonData, GetPhaseErrorText) {
-    EXPECT_EQ(GetPhaseErrorTitle, "Error");
-    EXPECT_EQ(GetPhaseErrorText(-2), "Error-2 when calling GetPhase() in DisplayMoonData().");
 }
