@@ -8,16 +8,6 @@
 #include "engine/sol_eq.h"
 #include "services/astronomy.h"
 
-namespace {
-
-orbel::CalendarSettings AtLongitude(int16_t longitude) {
-    orbel::CalendarSettings s;
-    s.referenceLongitude = longitude;
-    return s;
-}
-
-}  // namespace
-
 TEST(QuarterPoints, MeeusWorkedExampleAndTheSeamAtYear1000) {
     // J. Meeus, Astronomical Algorithms, example 27.a: the June solstice of
     // 1962 at JDE 2437837.39245 (21:25:08 TD), from the mean JDE0 2437837.38589.
@@ -31,7 +21,7 @@ TEST(QuarterPoints, MeeusWorkedExampleAndTheSeamAtYear1000) {
 
 TEST(SuiOfDay, TheSolsticeDayBeginsTheNextSui) {
     for (int16_t longitude : {105, 120, 135}) {
-        const orbel::CalendarSettings s = AtLongitude(longitude);
+        const orbel::CalendarSettings s{.referenceLongitude = longitude};
         for (int32_t year : {-2999, -1234, 0, 1999, 2012, 2999}) {
             const double ds = orbel::ToReferenceCJD(orbel::DecemberSolstice(year), longitude);
             const double day = std::floor(ds);
@@ -44,7 +34,7 @@ TEST(SuiOfDay, TheSolsticeDayBeginsTheNextSui) {
 
 TEST(ComputeSolarTerms, TrueSunTermsAreWhereTheSunReachesTheirLongitude) {
     for (int16_t longitude : {105, 120, 135}) {
-        const orbel::CalendarSettings s = AtLongitude(longitude);
+        const orbel::CalendarSettings s{.referenceLongitude = longitude};
         for (int32_t year : {-2999, -1500, 700, 1950, 2024, 2998}) {
             const orbel::SolarTerms st = orbel::ComputeSolarTerms(orbel::GregorianDayNumber(year, 6, 1) + 0.5, orbel::TrueSunMethod, s);
             EXPECT_EQ(st.TermMoments[78], st.QuarterPoints[13]);
@@ -74,8 +64,8 @@ TEST(ComputeSolarTerms, ATermHasOneMomentWhicheverSuiAsksForIt) {
 
 TEST(ComputeSolarTerms, ReferenceLongitudeShiftsEveryTerm) {
     const double x = orbel::GregorianDayNumber(2020, 3, 1) + 0.5;
-    const orbel::SolarTerms at120 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, AtLongitude(120));
-    const orbel::SolarTerms at105 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, AtLongitude(105));
+    const orbel::SolarTerms at120 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, {.referenceLongitude = 120});
+    const orbel::SolarTerms at105 = orbel::ComputeSolarTerms(x, orbel::TrueSunMethod, {.referenceLongitude = 105});
     int movedDays = 0;
     for (int i = 0; i < 79; ++i) {
         ASSERT_NEAR(at120.TermMoments[i] - at105.TermMoments[i], 1.0 / 24.0, 1e-8) << i;
