@@ -253,17 +253,13 @@ TEST_F(LogTest, PreferencesWindowSetsClearsAndCloses) {
     preferences.cmdClose_Click();
     EXPECT_FALSE(preferences.visible);
     EXPECT_TRUE(main.cmdSaveState.enabled);
-    LogPreferences jcOnly;
-    jcOnly.jc = true;
-    EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), jcOnly);
+    EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), LogPreferences{.jc = true});
 
     // Closing with every box cleared ticks ChL.
     main.cmdLogPreferences_Click();
     preferences.cmdSetClear_Click(1);
     preferences.cmdClose_Click();
-    LogPreferences chlOnly;
-    chlOnly.chl = true;
-    EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), chlOnly);
+    EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), LogPreferences{.chl = true});
 }
 
 }  // namespace
