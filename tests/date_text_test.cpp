@@ -50,9 +50,6 @@ TEST(DateText, Cases) {
 }
 
 TEST(DateText, EpochMethod) {
-    CalendarSettings s;
-    EXPECT_EQ(EpochMethod(true, s), "Epoch = -2696, method = true sun");
-    s.epoch = -2636;
-    s.method = 1;
-    EXPECT_EQ(EpochMethod(false, s), "epoch = -2636, method = mean sun");
+    EXPECT_EQ(EpochMethod(true, {}), "Epoch = -2696, method = true sun");
+    EXPECT_EQ(EpochMethod(false, {.epoch = -2636, .method = 1}), "epoch = -2636, method = mean sun");
 }
