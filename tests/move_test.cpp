@@ -26,18 +26,13 @@ protected:
         std::erase_if(port.messages, [](const RecordedMessage& m) { return m.text == "Calendar dates unchanged."; });
         ASSERT_TRUE(port.messages.empty()) << text << ": " << port.messages[0].text;
     }
+    // Chooses the step and direction; what Move shows and logs is recorded from here.
     void ChooseStep(int step, bool forward) {
         model->cboMoveStep.listIndex = step;
         move->cboMoveStep_Click();
         move->optMoveDirection_Click(forward ? 0 : 1);
-    }
-    // Converts `text`, then moves once by `step`.
-    void MoveFrom(std::string_view text, int step, bool forward) {
-        Convert(text);
-        ChooseStep(step, forward);
         port.messages.clear();
         autoLogs.clear();
-        move->cmdMove_Click();
     }
 
     std::unique_ptr<MoveModel> move;
@@ -49,7 +44,8 @@ protected:
 
 // The label shown and the start of its text, and the calendar in force after the step.
 // (orbel-cli's transcript steps the same model a CE month back to 29 February,
-// lunar months on keeping the 30th, and a CE year back from the earliest year.)
+// lunar months from 2023-03-21 CE on keeping the 30th, and a CE year back from
+// the earliest year.)
 using Pair = std::array<Label, 2> MainWindowModel::*;
 constexpr Pair CE = &MainWindowModel::lblCommonEraDate, JC = &MainWindowModel::lblJulianCalendarDate,
                CHL = &MainWindowModel::lblChineseLunarDate, CHS = &MainWindowModel::lblChineseSolarDate,
@@ -71,8 +67,6 @@ const CalendarStepCase CalendarSteps[] = {
     {"2000-02-29 CE", MoveCECentury, false, CE, "1900-02-28 CE", CalendarCE},
     {"1999-03-01 JC", MoveJC80Years, true, JC, "2079-03-01 JC", CalendarJC},
     // 2023: month 2 has 30 days, its leap month 29, month 3 starts 2023-04-20.
-    {"2023-03-21 CE", MoveCHLMonth, true, CHL, "79-40-2*-29 CHL 20:00", CalendarCHL},
-    {"2023-04-19 CE", MoveCHLMonth, true, CHL, "79-40-03-29 CHL", CalendarCHL},
     {"2023-03-22 CE", MoveCHLMonth, false, CHL, "79-40-02-01 CHL", CalendarCHL},
     {"2023-03-21 CE", MoveCHLMonth, false, CHL, "79-40-01-29 CHL", CalendarCHL},
     {"2002-02-12 CE", MoveCHLMonth, false, CHL, "79-18-12-01 CHL", CalendarCHL},
@@ -86,6 +80,7 @@ const CalendarStepCase CalendarSteps[] = {
     {"2023-02-20 CE", MoveCHSCycle, false, CHS, "78-40-05-02 CHS", CalendarCHS},
     {"4699-1-1 PAN", MovePANMonth, true, PAN, "4699-02-01 PAN", CalendarPANCCT},
     {"4699-1-1 PAN", MovePANYear, true, PAN, "4700-01-01 PAN", CalendarPANCCT},
+    {"4699-1-1 PAN", MovePANYear, true, CE, "2003-02-02 CE", CalendarPANCCT},  // the Pantheon year 4700 begins
     // 4698 has thirteen months, 4699 twelve: month 13 falls back to 12, whose 29 days end it.
     {"4698-13-30 PAN", MovePANYear, true, PAN, "4699-12-29 PAN", CalendarPANCCT},
 };
@@ -93,7 +88,9 @@ const CalendarStepCase CalendarSteps[] = {
 TEST_F(MoveTest, StepsKeepTheTimeAndCalendarStepsFallBackToAValidDay) {
     for (const CalendarStepCase& c : CalendarSteps) {
         SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
-        MoveFrom(c.typed, c.step, c.forward);
+        Convert(c.typed);
+        ChooseStep(c.step, c.forward);
+        move->cmdMove_Click();
         EXPECT_TRUE(port.messages.empty());
         const Label& label = ((*model).*c.label)[1];
         EXPECT_EQ(label.caption.substr(0, std::string(c.expected).size()), c.expected) << label.caption;
@@ -101,9 +98,6 @@ TEST_F(MoveTest, StepsKeepTheTimeAndCalendarStepsFallBackToAValidDay) {
         EXPECT_EQ(autoLogs, std::vector<int16_t>{3});
         EXPECT_EQ(model->txbDate.text, "");
     }
-    // The Pantheon year 4700 begins on 2003-02-02 CE.
-    MoveFrom("4699-1-1 PAN", MovePANYear, true);
-    EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, 13), "2003-02-02 CE");
 }
 
 // Repeated lunar steps from a 30th or a leap month: the fall-backs give the
@@ -143,7 +137,6 @@ TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
         Convert(c.typed);
         const double before = model->state.CurrentAJD;
         ChooseStep(c.step, c.forward);
-        port.messages.clear();
         move->cmdMove_Click();
         ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
         EXPECT_EQ(model->state.CurrentAJD, before);
@@ -178,8 +171,6 @@ TEST_F(MoveTest, AFailedStepShowsItsMessageAndRedisplaysOrEnds) {
         const double before = model->state.CurrentAJD;
         ChooseStep(c.step, c.forward);
         model->chkRepeatedly.value = true;
-        port.messages.clear();
-        autoLogs.clear();
         port.onProcessEvents = [this](int) { move->Clock_Timer(); };  // would step on and on
         move->cmdMove_Click();
         ExpectOneMessage(c.title, c.text, c.title == std::string("Inability") ? MessageIcon::Exclamation : MessageIcon::None);
@@ -199,10 +190,8 @@ TEST_F(MoveTest, OneDayStopsAtTheEndsOfTheRange) {
         {-0.5, true, "Latest date reached."}, {-1.0, true, ""}, {0.5, false, "Earliest date reached."}, {1.0, false, ""}};
     for (const auto& c : cases) {
         model->state.CurrentAJD = (c.forward ? model->state.LatestAJD : model->state.EarliestAJD) + c.offset;
-        move->optMoveDirection_Click(c.forward ? 0 : 1);
+        ChooseStep(MoveDay, c.forward);
         model->chkRepeatedly.value = true;
-        port.messages.clear();
-        autoLogs.clear();
         const double before = model->state.CurrentAJD;
         move->cmdMoveOneDay_Click();
         EXPECT_FALSE(model->chkRepeatedly.value);

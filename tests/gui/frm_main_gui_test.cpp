@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QAbstractItemView>
-#include <QDate>
 #include <QScrollBar>
 #include <QTest>
 
@@ -37,19 +36,15 @@ QString ValueOf(const FrmMain::Pair& pair) { return pair.value->text(); }
 
 }  // namespace
 
-// The first start mirrors the model's defaults and the present moment; a
-// country recolours the window and renames the zone, captions and animals.
-// (Enter in the date box converts: the log window's test types a date.)
-TEST(FrmMainGui, FirstStartShowsThePresentMomentAndTheCountryRecolours) {
+// The first start mirrors the model's defaults; a country recolours the
+// window and renames the zone, captions and animals. (The present moment at
+// start: the program's test of a garbled state file; Enter in the date box:
+// the log window's test.)
+TEST(FrmMainGui, FirstStartMirrorsTheDefaultsAndTheCountryRecolours) {
     Started s;
     FrmMain& w = s.window;
     EXPECT_EQ(w.cboEpoch->currentText(), "-2696 = 2697 BC");
     EXPECT_TRUE(w.optForward->isChecked());
-    // The present moment: today's CE date (GMT), give or take midnight.
-    const QString ce = ValueOf(w.lblCommonEraDate);
-    const QDate today = QDateTime::currentDateTimeUtc().date();
-    EXPECT_TRUE(ce.startsWith(today.toString("yyyy-MM-dd")) || ce.startsWith(today.addDays(-1).toString("yyyy-MM-dd")))
-        << ce.toStdString();
     EXPECT_EQ(w.windowTitle(), "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ");
     EXPECT_TRUE(s.port.messages.empty());
     const struct {
@@ -166,22 +161,12 @@ TEST(FrmMainGuiKeys, TypingInTheTimeBoxKeepsTheFocusThere) {
     EXPECT_EQ(w.focusWidget(), w.txbTime);
 }
 
-TEST(FrmMainMoveGui, MoveAndOneDayChangeTheDisplay) {
+// A repeated move paced by the window's timer, with Pause, Resume and Stop;
+// then one day back, shown at once.
+TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStopsThenOneDayBack) {
     Started s("1", 2451545.0);
     FrmMain& w = s.window;
     EXPECT_FALSE(w.fraStopPauseResume->isVisible()) << "Stop and Pause are hidden at rest";
-    w.cmdMove->click();  // CHL month forward from 1999-12-25, in the eleventh month
-    EXPECT_EQ(ValueOf(w.lblChineseLunarDate).mid(6, 2), "12") << ValueOf(w.lblChineseLunarDate).toStdString();
-    w.optBack->click();
-    w.cmdMoveOneDay->click();
-    EXPECT_EQ(ValueOf(w.lblCommonEraDate).left(10), QString("2000-01-30"));
-    EXPECT_EQ(w.focusWidget(), w.cmdMove);
-}
-
-// A repeated move paced by the window's timer, with Pause, Resume and Stop.
-TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStops) {
-    Started s("1", 2451545.0);
-    FrmMain& w = s.window;
     Choose(w.cboMoveStep, MoveDay);
     w.chkRepeatedly->click();
     const double start = s.model.state.CurrentAJD;
@@ -198,8 +183,7 @@ TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStops) {
         }
         if (steps == 3) w.cmdStop->click();
     };
-    w.cboRefreshPeriod->setCurrentIndex(0);  // 0.5 s
-    s.model.cboRefreshPeriod.listIndex = 0;
+    Choose(w.cboRefreshPeriod, 0);  // 0.5 s
     w.cmdMove->click();
     EXPECT_TRUE(frameShown);
     EXPECT_TRUE(moveDisabled);
@@ -207,6 +191,10 @@ TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStops) {
     EXPECT_FALSE(w.fraStopPauseResume->isVisible());
     EXPECT_TRUE(w.cmdMove->isEnabled());
     EXPECT_FALSE(w.chkRepeatedly->isChecked());
+    w.optBack->click();
+    w.cmdMoveOneDay->click();
+    EXPECT_EQ(ValueOf(w.lblCommonEraDate).left(10), QString("2000-01-03"));
+    EXPECT_EQ(w.focusWidget(), w.cmdMove);
 }
 
 TEST(FrmSearchGui, TheMultipleSearchWindowOpensSearchesAndCloses) {
@@ -216,7 +204,6 @@ TEST(FrmSearchGui, TheMultipleSearchWindowOpensSearchesAndCloses) {
     QTest::mouseClick(s.window.cmdSearch, Qt::LeftButton);
     ASSERT_TRUE(w.isVisible());
     EXPECT_EQ(w.windowTitle(), "Search for multiple element-animal");
-    EXPECT_EQ(w.Label1[2]->text(), "Search for the next");
     // Only the day's animal (the day found is the model's test's): the main
     // window shows another moment.
     const QString before = ValueOf(s.window.lblAstronomicalJulianDate);

@@ -129,6 +129,8 @@ TEST_F(ProgramGui, SecondaryWindowsOpenFromTheMainWindowAndCloseOnEscape) {
     help->cmdCredits_Click();
     QTest::keyClick(help->txbHelp, Qt::Key_Escape);
     EXPECT_TRUE(!help->isVisible() && !help->credits()->isVisible());
+    QTest::mouseClick(w.cmdHelp, Qt::LeftButton);  // the same help window again
+    EXPECT_TRUE(w.findChild<FrmHelp*>() == help && help->isVisible() && help->parentWidget() == &w);
     ASSERT_TRUE(w.imgDayStem->isVisible());  // China shows the day's stem and branch
     QTest::mouseClick(w.imgDayStem, Qt::LeftButton);
     ASSERT_TRUE(program->stemBranch);
