@@ -294,7 +294,7 @@ MoveModel::StepOutcome MoveModel::StepLunar(int step, bool forward) {
             break;
     }
     if (!stepped) return Fail(InabilityTitle, InabilityText(forward, unit), MessageIcon::Exclamation, cycleStep);
-    if (ChLDateToJDN(date, settings) != 0)
+    if (ChLDateToJDN(date, settings) != ChlDateFound)
         return Fail(NoTitle, cycleStep ? std::string(InvalidLunarResultText) + "." : std::string(InvalidLunarResultText),
                     MessageIcon::None, cycleStep);
     return TakeMoment(FromReferenceCJD(date.jdn + reference.fraction, settings.referenceLongitude), CalendarCHL);

@@ -199,12 +199,12 @@ std::string ChsDateLongStr(ChsDate& r, const ChsLongTextOptions& options, const 
 std::string ChlDateLongStr(ChlDate& r, const ChlLongTextOptions& options, const CalendarSettings& settings,
                            int country) {
     ChlLongTextOptions found = options;
-    found.dayNames = options.full && options.dayNames && ChLDateToJDN(r, settings) == 0;
+    found.dayNames = options.full && options.dayNames && ChLDateToJDN(r, settings) == ChlDateFound;
     return ChlDateLongStrForJdn(r, found, settings, country);
 }
 
 std::string ChlDateStemBranchStr(ChlDate& r, const CalendarSettings& settings) {
-    if (ChLDateToJDN(r, settings) != 0) return {};
+    if (ChLDateToJDN(r, settings) != ChlDateFound) return {};
     return ChlDateStemBranchStrForJdn(r);
 }
 

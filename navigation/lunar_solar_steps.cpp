@@ -11,7 +11,7 @@ namespace orbel {
 namespace {
 
 
-bool IsValid(ChlDate& date, const CalendarSettings& settings) { return ChLDateToJDN(date, settings) == 0; }
+bool IsValid(ChlDate& date, const CalendarSettings& settings) { return ChLDateToJDN(date, settings) == ChlDateFound; }
 
 // Tries `day` in the date's month, then day 29 when that was a 30th. With
 // keep-30th a 29th that came from a fall-back aims at the 30th again.

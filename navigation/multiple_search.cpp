@@ -36,7 +36,7 @@ std::optional<int32_t> NewYearDay(int32_t year, const CalendarSettings& s) {
     r.position = PositionOfYear(year);
     r.month = 1;
     r.day = 1;
-    if (ChLDateToJDN(r, s) != 0) return std::nullopt;
+    if (ChLDateToJDN(r, s) != ChlDateFound) return std::nullopt;
     return r.jdn;
 }
 
@@ -130,7 +130,7 @@ private:
     std::optional<int32_t> SearchMonth(ChlDate r, int16_t monthPosition) {
         const CalendarSettings& s = q_.settings;
         r.day = 1;
-        if (ChLDateToJDN(r, s) != 0) return std::nullopt;  // no such (leap) month
+        if (ChLDateToJDN(r, s) != ChlDateFound) return std::nullopt;  // no such (leap) month
         const int32_t firstDay = r.jdn;
         const int16_t length = LunarMonthLength(r, s);
         if (length < 0) return std::nullopt;

@@ -119,7 +119,7 @@ void DataWindowModel::SetListBusy(bool on, std::string_view yearsCaption) {
 bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
-    if (ChLDateToJDN(date, s) != 0) {
+    if (ChLDateToJDN(date, s) != ChlDateFound) {
         if (!chkOmitInvalidDates.value)
             Append(ChlDateShortStr(date, 0, "CHL", s, country) + " is invalid" + std::string(CRLF));
         // A 30th the month lacks is tried as the 29th, a leap month that
