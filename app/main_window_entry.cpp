@@ -144,11 +144,7 @@ int16_t MainWindowModel::EuroDayNumber(const std::string& code, const std::strin
     } else {
         EuroDateToJDN(date);
     }
-    if (date.jdn < MinJDN) return DateErrorTooEarly;
-    jdn = date.jdn;
-    state.InputCalendar = GetCalendar(code);
-    if (cboTimeZone.listIndex < 0) SetZoneSelection(0);
-    return DateErrorNone;
+    return AcceptDay(date.jdn, GetCalendar(code), 0, jdn);
 }
 
 // A "?" position takes the element and animal chosen in the lists.
@@ -156,13 +152,14 @@ std::string MainWindowModel::WithChosenElementAnimal(const std::string& d) const
     return Contains(d, "-?-") ? d + ElementAnimalSuffix(cboElement.listIndex, cboAnimal.listIndex) : d;
 }
 
-// A lunar or solar date's day becomes the entry's calendar and, unless a
-// zone was chosen, is read in the reference meridian's zone.
-int16_t MainWindowModel::AcceptChineseDay(int32_t day, int16_t calendar, int32_t& jdn) {
+// The day of a date typed in `calendar` becomes the entry's calendar and,
+// unless a zone was chosen, is read in zone `zoneIfNone` (0 GMT for the
+// Western and Pantheon dates, 1 the reference meridian's for the Chinese).
+int16_t MainWindowModel::AcceptDay(int32_t day, int16_t calendar, int zoneIfNone, int32_t& jdn) {
     if (day < MinJDN) return DateErrorTooEarly;
     jdn = day;
     state.InputCalendar = calendar;
-    if (cboTimeZone.listIndex < 0) SetZoneSelection(1);
+    if (cboTimeZone.listIndex < 0) SetZoneSelection(zoneIfNone);
     return DateErrorNone;
 }
 
@@ -183,7 +180,7 @@ int16_t MainWindowModel::LunarDayNumber(std::string d, int32_t& jdn) {
     const int16_t status = ChLDateToJDN(r, settings);
     if (status == ChlDayBeyondMonth) return DateErrorDayBeyondMonth;
     if (status != ChlDateFound) return DateErrorBadCHL;
-    return AcceptChineseDay(r.jdn, CalendarCHL, jdn);
+    return AcceptDay(r.jdn, CalendarCHL, 1, jdn);
 }
 
 int16_t MainWindowModel::SolarDayNumber(std::string d, int32_t& jdn) {
@@ -193,7 +190,7 @@ int16_t MainWindowModel::SolarDayNumber(std::string d, int32_t& jdn) {
     r.epoch = settings.epoch;
     if (!parseChs(d, r)) return ParserFailure(DateErrorBadCHS);
     if (!ChSDateToJDN(r, settings)) return DateErrorBadCHS;
-    return AcceptChineseDay(r.jdn, CalendarCHS, jdn);
+    return AcceptDay(r.jdn, CalendarCHS, 1, jdn);
 }
 
 double MainWindowModel::DayCountMoment(const std::string& code, const std::string& d, int16_t& error) {

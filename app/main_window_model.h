@@ -289,7 +289,7 @@ private:
     int16_t EuroDayNumber(const std::string& code, const std::string& d, int32_t& jdn);
     int16_t LunarDayNumber(std::string d, int32_t& jdn);
     std::string WithChosenElementAnimal(const std::string& d) const;
-    int16_t AcceptChineseDay(int32_t day, int16_t calendar, int32_t& jdn);
+    int16_t AcceptDay(int32_t day, int16_t calendar, int zoneIfNone, int32_t& jdn);
     int16_t SolarDayNumber(std::string d, int32_t& jdn);
     double DayCountMoment(const std::string& code, const std::string& d, int16_t& error);
 };

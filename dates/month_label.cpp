@@ -1,12 +1,10 @@
 #include "dates/month_label.h"
 
+#include "dates/date_text.h"
+
 namespace orbel {
 
-std::string MonthLabel(int month, bool leap) {
-    std::string text = std::to_string(month);
-    if (leap) return text + "*";
-    return text.size() < 2 ? "0" + text : text;
-}
+std::string MonthLabel(int month, bool leap) { return leap ? std::to_string(month) + "*" : TwoDigits(month); }
 
 std::string MonthLabelStr(const LunarMonthLabel& label) {
     switch (label.state) {
