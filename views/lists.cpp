@@ -36,9 +36,6 @@ std::string EuroDateText(int32_t jdn, char letter) {
 
 std::string Plural(int n) { return n > 1 ? "s" : ""; }
 
-// The leading whole number of a text, as the CE date label starts with its year.
-int32_t LeadingInteger(const std::string& text) { return static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10)); }
-
 std::string_view CalOf(char letter) { return letter == 'J' ? "JC" : "CE"; }
 
 std::string AnniversaryHeading(bool newYearMode, const CalendarSettings& s, int country) {
@@ -220,7 +217,7 @@ void DataWindowModel::ListLeapMonths() {
     const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = std::clamp(main.country, 0, 2);
-    const int32_t c = LeadingInteger(main.ceText);
+    const int32_t c = LeadingWholeNumber(main.ceText);  // the CE label starts with its year
     const int n = std::atoi(txbNumYears.text.c_str());
     if (n < 1) {
         focus = "txbNumYears";

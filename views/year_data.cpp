@@ -19,7 +19,6 @@ namespace {
 constexpr std::string_view CRLF = "\r\n";
 constexpr std::array<std::string_view, 3> ZoneOfCountry = {"ICT", "CCT", "JST"};
 
-
 std::string_view LengthWord(int months) {
     switch (months) {
         case 11: return "short";
