@@ -22,6 +22,9 @@ namespace orbel {
 inline constexpr int CountryVietnam = 0;
 inline constexpr int CountryChina = 1;
 inline constexpr int CountryJapan = 2;
+// Korea (135 degrees East) comes after the three, so that stored country
+// values keep their meaning.
+inline constexpr int CountryKorea = 3;
 // Reference meridian of each country, whole degrees East.
 inline constexpr std::array<int16_t, 3> CountryMeridians = {105, 120, 135};
 
