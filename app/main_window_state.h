@@ -11,6 +11,7 @@
 #include "support/controls.h"
 #include "services/calendar_settings.h"
 #include "engine/cycles.h"
+#include "engine/names.h"
 
 namespace orbel {
 
@@ -124,6 +125,10 @@ struct MainWindowState {
     int16_t EpochYear = -2696;         // the number at the start of the epoch item
     std::string MoonImageSuffix;       // "_vn", "" or "_jp"
     std::array<std::string, 46> LongitudeLabels;  // zone labels of 100..145 degrees East
+
+    // Settings of the settings store that the state file does not hold.
+    Names ChosenNames = Names::English;  // the words of the calendar terms
+    bool AsObserved = false;             // China's calendar as it was observed
 };
 
 }  // namespace orbel
