@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/program_version.h"
 #include "dates/date_entry.h"
 #include "dates/date_string_library.h"
 #include "dates/date_text.h"
@@ -14,7 +15,8 @@ namespace orbel {
 
 namespace {
 
-constexpr std::string_view WindowTitle = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ";
+// Followed by the program's version and a blank.
+constexpr std::string_view WindowTitlePrefix = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.";
 
 // The masculine ordinal sign U+00BA, which the caption writes after the
 // longitude in place of a degree sign.
@@ -46,7 +48,7 @@ MainWindowModel::MainWindowModel(UserPort& userPort)
 // --- Start-up ------------------------------------------------------------------------
 
 void MainWindowModel::Load(std::string_view storedCountry) {
-    caption = std::string(WindowTitle);
+    caption = std::string(WindowTitlePrefix) + std::string(ProgramVersion) + " ";
     cboRefLong.SetItems({std::string(CountryNames[0]), std::string(CountryNames[1]), std::string(CountryNames[2])});
     cboRefLong.listIndex = CountryFromStoredText(storedCountry);
     Initialization();
