@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the Debian package orbel_<version>_amd64.deb into a build folder.
-# Without BUILD_DIR it installs what is missing and builds Release into build/
-# (or $ORBEL_BUILD_DIR) first; with BUILD_DIR it packages that build folder as
+# Without BUILD_DIR it installs what is missing and builds what the package
+# holds, in Release, into build/ (or $ORBEL_BUILD_DIR) first; with BUILD_DIR it packages that build folder as
 # it stands, so that a tree already built for the tests is not built again.
 # Usage: scripts/package.sh [BUILD_DIR]
 set -euo pipefail
@@ -11,7 +11,7 @@ if [ $# -ge 1 ]; then
 else
   "$root/scripts/deps.sh"
   build=${ORBEL_BUILD_DIR:-$root/build}
-  ORBEL_BUILD_DIR=$build ORBEL_BUILD_TYPE=Release "$root/scripts/build.sh"
+  ORBEL_BUILD_DIR=$build ORBEL_BUILD_TYPE=Release "$root/scripts/build.sh" --target orbel_package_contents
 fi
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 # The package's changelog must end at the version it carries.
