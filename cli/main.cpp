@@ -6,6 +6,7 @@
 
 #include "app/program_version.h"
 #include "cli/convert_command.h"
+#include "cli/ics_command.h"
 #include "cli/log_command.h"
 #include "cli/month_command.h"
 #include "cli/move_command.h"
@@ -31,6 +32,9 @@ void PrintUsage() {
                  "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"
                  "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
                  "                 list anniversaries|monthstarts|newyears [--] TEXT|now\n"
+                 "       orbel-cli [settings options] ics --kind KIND [--kind KIND ...] [--years N] [--from YEAR]\n"
+                 "                 [--title TEXT] [--note TEXT] [--alarm DAYS@HH:MM] [--missing before|ordinary|skip]\n"
+                 "                 --out FILE [--] TEXT|now\n"
                  "       orbel-cli --version\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
@@ -48,6 +52,7 @@ int main(int argc, char** argv) {
     if (orbel::IsMonthCommand(argc, argv)) return orbel::RunMonthCommand(argc, argv);
     if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
     if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
+    if (orbel::IsIcsCommand(argc, argv)) return orbel::RunIcsCommand(argc, argv);
     if (orbel::IsDataWindowCommand(argc, argv)) return orbel::RunDataWindowCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

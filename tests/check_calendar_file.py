@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Reads the calendar file of an anniversary list with an independent
-iCalendar parser and checks every event against the list's own lines."""
+"""Reads calendar files with an independent iCalendar parser: the file of an
+anniversary list, checked against the list's own lines, and the files of the
+ics command, of each kind and all together."""
+import datetime
 import re
 import subprocess
 import sys
@@ -50,6 +52,81 @@ def check(cli, date, years, extra=()):
     return len(events)
 
 
+def read_ics(raw):
+    lines = raw.split(b"\r\n")
+    assert lines[-1] == b"" and all(len(l) <= 75 for l in lines), "CRLF lines folded at 75 octets"
+    raw.decode("utf-8")  # folding never splits a character
+    return icalendar.Calendar.from_ical(raw)
+
+
+def export(cli, folder, name, date, *args):
+    path = Path(folder) / name
+    done = run(cli, *args, "--out", str(path), "ics", date)
+    assert done.returncode == 0, done.stderr
+    calendar = read_ics(path.read_bytes())
+    assert "meridian 120° E" in str(calendar["X-WR-CALDESC"]) and str(calendar["X-WR-CALNAME"])
+    return calendar, done.stdout.decode()
+
+
+def listed_days(cli, kind, date, years, *extra):
+    out = run(cli, "--years", years, *extra, "list", kind, date).stdout.decode()
+    return [f"{int(y):04d}{m}{d}" for y, m, d in re.findall(r"=\s+(-?\d+)-(\d\d)-(\d\d) CE", out)]
+
+
+def ymd(value):
+    return f"{value.year:04d}{value.month:02d}{value.day:02d}"
+
+
+def check_ics(cli):
+    title = "Mum's birthday, with a long title: 生日快乐 to see the folding of UTF-8 text at 75 octets"
+    kinds = ["--kind", "anniversary", "--kind", "terms", "--kind", "phases", "--kind", "monthstarts"]
+    options = [*kinds, "--years", "4", "--title", title, "--note", "Cake; flowers", "--alarm", "2@08:30"]
+    with tempfile.TemporaryDirectory() as folder:
+        first, _ = export(cli, folder, "a.ics", "2020-06-01 CE", *options)
+        again, _ = export(cli, folder, "b.ics", "2020-06-01 CE", *options)
+        events = list(first.walk("VEVENT"))
+        uids = [str(e["UID"]) for e in events]
+        assert len(set(uids)) == len(uids) and uids == [str(e["UID"]) for e in again.walk("VEVENT")]
+        by = {}
+        for e in events:
+            by.setdefault(str(e["UID"]).split("-")[0], []).append(e)
+        # The anniversary of a day of leap month 4 falls in the ordinary month where the year lacks it.
+        assert [ymd(e.decoded("DTSTART")) for e in by["anniversary"]] == listed_days(cli, "anniversaries", "2020-06-01 CE", "4")
+        months = listed_days(cli, "monthstarts", "2021-06-01 CE", "4")  # 2020 to 2023
+        assert [ymd(e.decoded("DTSTART")) for e in by["monthstart"]] == months
+        for e in by["anniversary"] + by["monthstart"]:
+            assert not hasattr(e.decoded("DTSTART"), "hour"), "all-day"
+        for e in by["anniversary"]:
+            assert str(e["SUMMARY"]) == title and "CHL" in str(e["DESCRIPTION"]) and "Cake; flowers" in str(e["DESCRIPTION"])
+            assert e.walk("VALARM")[0].decoded("TRIGGER") == datetime.timedelta(days=-2, hours=8, minutes=30)
+        assert "CHL" not in str(by["monthstart"][0]["SUMMARY"]), "date codes go to the description"
+        assert len(by["term"]) == 96 and not any(e.walk("VALARM") for e in by["term"] + by["phase"])
+        assert 4 * 49 <= len(by["phase"]) <= 4 * 50
+        for e in by["term"] + by["phase"]:
+            start = e.decoded("DTSTART")
+            assert start.utcoffset() == datetime.timedelta(0) and 2020 <= start.year <= 2023, "timed, UTC"
+        spring = [e.decoded("DTSTART") for e in by["term"] if str(e["SUMMARY"]) == "Beginning of spring"]
+        assert ymd(spring[-1]) == "20230204", spring  # Li chun 2023-02-04 02:42 UTC
+        phases = [str(e["SUMMARY"]) for e in by["phase"]]
+        assert all(phases[i] != phases[i + 1] for i in range(len(phases) - 1)), "the phases take turns"
+
+        # The year of a missing leap month left out; years before 1 CE left out and said.
+        skipped, _ = export(cli, folder, "c.ics", "2020-06-01 CE", "--kind", "anniversary", "--years", "10", "--missing", "skip")
+        assert len(list(skipped.walk("VEVENT"))) == 1
+        early, said = export(cli, folder, "d.ics", "-3-02-01 CE", "--kind", "anniversary", "--years", "10")
+        assert len(list(early.walk("VEVENT"))) < 10 and "outside 1–9999 CE left out" in said, said
+
+        # Bad input: exit 2 and no file.
+        (Path(folder) / "file").write_text("")
+        for bad in (["--kind", "birthdays"], ["--kind", "terms", "--years", "0"], ["--kind", "terms", "--years", "990"],
+                    ["--kind", "anniversary", "--alarm", "2@25:00"], ["--kind", "terms", "--out", f"{folder}/file/x.ics"]):
+            out = f"{folder}/bad.ics"
+            done = run(cli, "--out", out, *bad, "ics", "2020-06-01 CE")
+            assert done.returncode == 2 and done.stderr and not Path(out).exists(), (bad, done)
+            assert not any(p.name.startswith("x.ics") for p in Path(folder).rglob("*")), bad
+    return len(events)
+
+
 def main():
     cli = sys.argv[1]
     # A day of the leap fourth month of 2020, with its fall-backs; a day 30;
@@ -59,7 +136,8 @@ def main():
               check(cli, "2020-01-25 CE", "10"),
               check(cli, "-3-02-01 CE", "10")]
     assert counts[3] < 10, "years before 1 CE are left out"
-    print(f"{len(counts)} passed, 0 failed")
+    check_ics(cli)
+    print(f"{len(counts) + 1} passed, 0 failed")
 
 
 if __name__ == "__main__":

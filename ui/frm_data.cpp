@@ -62,6 +62,8 @@ void FrmData::BuildWidgets() {
     cmdStop = make.Button("cmdStop", m.cmdStop);
     cmdList = make.Button("cmdList", m.cmdList);
     cmdExport = make.Button("cmdExport", m.cmdExport);
+    cmdCalendarExport = new QPushButton(QStringLiteral("Export to calendar..."), this);
+    cmdCalendarExport->setObjectName("cmdCalendarExport");
     txbNumYears = make.LineEdit("txbNumYears", m.txbNumYears);
     txbNumYears->setMaximumWidth(80);
     lblYears = make.Label("lblYears", m.lblYears);
@@ -99,7 +101,7 @@ void FrmData::LayOutWidgets() {
     buttons->addWidget(fraEuroCal);
     buttons->addWidget(chkLargeWindow);
     buttons->addStretch();
-    for (QWidget* w : {cmdExport, cmdCopyToClipboard, cmdStop, cmdClose}) buttons->addWidget(w);
+    for (QWidget* w : {cmdCalendarExport, cmdExport, cmdCopyToClipboard, cmdStop, cmdClose}) buttons->addWidget(w);
     auto* all = new QVBoxLayout(this);
     all->addWidget(txbText, 1);
     all->addLayout(terms);
@@ -131,6 +133,7 @@ void FrmData::Connect() {
     onButton(cmdStop, &DataWindowModel::cmdStop_Click);
     onButton(cmdList, &DataWindowModel::cmdList_Click);
     onButton(cmdExport, &DataWindowModel::cmdExport_Click);
+    connect(cmdCalendarExport, &QPushButton::clicked, this, [this] { openCalendarExport(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] {
         Act([this] { model_.cmdClose_Click(); });
         if (!model_.visible) mirrorMainWindow();

@@ -31,9 +31,11 @@ public:
 
     // Called after the window hands the focus back to the main window.
     std::function<void()> mirrorMainWindow = [] {};
+    // Export to calendar: opens the window of calendar files.
+    std::function<void()> openCalendarExport = [] {};
 
     QPlainTextEdit* txbText;
-    QPushButton *cmdCopyToClipboard, *cmdClose, *cmdStop, *cmdList, *cmdExport;
+    QPushButton *cmdCopyToClipboard, *cmdClose, *cmdStop, *cmdList, *cmdExport, *cmdCalendarExport;
     QLineEdit* txbNumYears;
     QLabel* lblYears;
     QCheckBox *chkIncludeMajorSolarTerms, *chkIncludeMinorSolarTerms, *chkDisplaySolarTermNames, *chkLeapMonthsOnly,

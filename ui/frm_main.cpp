@@ -209,6 +209,8 @@ void FrmMain::MakeWindowButtons(WidgetMaker& make) {
     cmdViewLog = make.Button("cmdViewLog", m.cmdViewLog);
     cmdClearLog = make.Button("cmdClearLog", m.cmdClearLog);
     cmdLogPreferences = make.Button("cmdLogPreferences", m.cmdLogPreferences);
+    cmdCalendarExport = new QPushButton(QStringLiteral("Export to calendar..."), this);
+    cmdCalendarExport->setObjectName("cmdCalendarExport");
     cmdDisplayYearData = make.Button("cmdDisplayYearData", m.cmdDisplayYearData);
     cmdListLunarNewYears = make.Button("cmdListLunarNewYears", m.cmdListLunarNewYears);
     cmdListLeapMonths = make.Button("cmdListLeapMonths", m.cmdListLeapMonths);
@@ -400,7 +402,8 @@ QGridLayout* FrmMain::WindowButtonsLayout() {
     for (QPushButton* b : {cmdDisplayCalendar, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences})
         others->addWidget(b, 2, column++);
     column = 0;
-    for (QPushButton* b : {cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit}) others->addWidget(b, 3, column++);
+    for (QPushButton* b : {cmdSaveState, cmdRestoreState, cmdCalendarExport, cmdHelp, cmdQuit})
+        others->addWidget(b, 3, column++);
     return others;
 }
 
@@ -508,6 +511,7 @@ void FrmMain::ConnectButtons() {
     onButton(cmdListJulianCENewYears, &MainWindowModel::cmdListJulianCENewYears_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, [this] { emit calendarRequested(); });
+    connect(cmdCalendarExport, &QPushButton::clicked, this, [this] { emit calendarExportRequested(); });
 }
 
 // A value label clicked with a mouse button calls its procedure with the

@@ -69,7 +69,7 @@ public:
     QRadioButton *optPlus, *optMinus, *optNext, *optPrevious, *optForward, *optBack;
     QPushButton *cmdCompute, *cmdNow, *cmdClearDate, *cmdReset, *cmdMove, *cmdMoveOneDay, *cmdSearch, *cmdStop,
         *cmdPauseResume, *cmdSaveState, *cmdRestoreState, *cmdAddToLog, *cmdViewLog, *cmdClearLog,
-        *cmdLogPreferences, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
+        *cmdLogPreferences, *cmdCalendarExport, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
     QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod, *lblSearching;
@@ -95,6 +95,8 @@ signals:
     void acted();
     // Show lunar calendar month: open the month of the displayed date.
     void calendarRequested();
+    // Export to calendar: open the window of calendar files.
+    void calendarExportRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

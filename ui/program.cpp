@@ -53,6 +53,9 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
     });
     QObject::connect(&window, &FrmMain::calendarRequested, &window,
                      [session = session.get()] { OpenCalendarMonth(*session); });
+    QObject::connect(&window, &FrmMain::calendarExportRequested, &window,
+                     [session = session.get()] { OpenCalendarExport(*session, false); });
+    session->dataWindow.openCalendarExport = [session = session.get()] { OpenCalendarExport(*session, true); };
     ConnectDataWindow(model, session->dataModel);
     FrmData& data = session->dataWindow;
     data.mirrorMainWindow = [&window] { window.Mirror(); };

@@ -8,6 +8,7 @@
 #include "app/main_window_model.h"
 #include "support/now_loading_notice.h"
 #include "ui/frm_calendar.h"
+#include "ui/frm_calendar_export.h"
 #include "ui/frm_data.h"
 #include "ui/frm_main.h"
 #include "ui/frm_msg_now_loading.h"
@@ -24,7 +25,8 @@ struct ProgramPaths {
 // The running program: the main window and its model.
 struct ProgramSession {
     explicit ProgramSession(UserPort& port)
-        : model(port), window(model), logWindows(model, window, port), dataModel(port), dataWindow(dataModel) {}
+        : port(port), model(port), window(model), logWindows(model, window, port), dataModel(port), dataWindow(dataModel) {}
+    UserPort& port;
     MainWindowModel model;
     FrmMain window;
     LogWindows logWindows;
@@ -32,6 +34,8 @@ struct ProgramSession {
     FrmData dataWindow;
     std::unique_ptr<FrmStemBranch> stemBranch;  // made on first use
     std::unique_ptr<FrmCalendar> calendar;      // made, with its pictures, on first use
+    std::unique_ptr<CalendarExportWindowModel> calendarExportModel;  // made on first use
+    std::unique_ptr<FrmCalendarExport> calendarExport;
     NowLoadingNotice nowLoading;
     FrmMsgNowLoading nowLoadingWindow;
 };
@@ -40,6 +44,10 @@ struct ProgramSession {
 // of the displayed moment; the first time, the loading notice stands over the
 // move frame while the view loads its Moon pictures.
 void OpenCalendarMonth(ProgramSession& session);
+
+// Export to calendar: opens the window of calendar files at the displayed
+// date; from the data window with the anniversary alone ticked.
+void OpenCalendarExport(ProgramSession& session, bool anniversaryOnly);
 
 // Loads the program texts, reads the country from the settings store, starts
 // the main window (restoring the saved state or showing the present moment)

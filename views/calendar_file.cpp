@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QSaveFile>
 
+#include <cmath>
 #include <cstdio>
 
 #include "dates/day_numbers.h"
@@ -28,6 +29,19 @@ std::string CalendarDate(int32_t jdn) {
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.year, date.month, date.day);
     return buffer;
 }
+
+std::string CalendarMoment(int64_t utcSecond) {
+    const int64_t day = utcSecond >= 0 ? utcSecond / 86400 : -((-utcSecond + 86399) / 86400);
+    const std::string date = CalendarDate(static_cast<int32_t>(day));
+    if (date.empty()) return {};
+    const int64_t s = utcSecond - day * 86400;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "T%02d%02d%02dZ", static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
+                  static_cast<int>(s % 60));
+    return date + buffer;
+}
+
+int64_t UtcSecondOf(double ajd) { return std::llround((ajd + 0.5) * 86400.0); }
 
 std::string FoldLine(std::string_view line) {
     std::string out;
@@ -65,24 +79,53 @@ std::string EscapeText(std::string_view text) {
     return out;
 }
 
-std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::string_view stamp) {
+namespace {
+
+// A DURATION value of whole minutes: "-PT900M", "PT540M".
+std::string MinutesDuration(int32_t minutes) {
+    return (minutes < 0 ? "-PT" : "PT") + std::to_string(minutes < 0 ? -minutes : minutes) + "M";
+}
+
+void AppendEvent(std::string& out, const CalendarEvent& e, std::string_view stamp) {
+    std::string start, end;
+    if (e.utcSecond) {
+        start = end = CalendarMoment(*e.utcSecond);
+    } else {
+        start = CalendarDate(e.jdn);
+        end = CalendarDate(e.jdn + 1);
+    }
+    if (start.empty() || end.empty()) return;
+    const std::string_view value = e.utcSecond ? ":" : ";VALUE=DATE:";
+    out += FoldLine("BEGIN:VEVENT");
+    out += FoldLine("UID:" + EscapeText(e.uid));
+    out += FoldLine("DTSTAMP:" + std::string(stamp));
+    out += FoldLine("DTSTART" + std::string(value) + start);
+    out += FoldLine("DTEND" + std::string(value) + end);
+    out += FoldLine("SUMMARY:" + EscapeText(e.summary));
+    if (!e.description.empty()) out += FoldLine("DESCRIPTION:" + EscapeText(e.description));
+    out += FoldLine("TRANSP:TRANSPARENT");
+    if (e.alarmMinutes) {
+        out += FoldLine("BEGIN:VALARM");
+        out += FoldLine("ACTION:DISPLAY");
+        out += FoldLine("DESCRIPTION:" + EscapeText(e.summary));
+        out += FoldLine("TRIGGER:" + MinutesDuration(*e.alarmMinutes));
+        out += FoldLine("END:VALARM");
+    }
+    out += FoldLine("END:VEVENT");
+}
+
+}  // namespace
+
+std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::string_view stamp,
+                             const CalendarHeader& header) {
     std::string out;
+    out.reserve(events.size() * 300 + 256);
     for (std::string_view line : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Corvane Systems//Orbel//EN",
                                   "CALSCALE:GREGORIAN"})
         out += FoldLine(line);
-    for (const CalendarEvent& e : events) {
-        const std::string start = CalendarDate(e.jdn);
-        const std::string end = CalendarDate(e.jdn + 1);
-        if (start.empty() || end.empty()) continue;
-        out += FoldLine("BEGIN:VEVENT");
-        out += FoldLine("UID:" + EscapeText(e.uid));
-        out += FoldLine("DTSTAMP:" + std::string(stamp));
-        out += FoldLine("DTSTART;VALUE=DATE:" + start);
-        out += FoldLine("DTEND;VALUE=DATE:" + end);
-        out += FoldLine("SUMMARY:" + EscapeText(e.summary));
-        out += FoldLine("TRANSP:TRANSPARENT");
-        out += FoldLine("END:VEVENT");
-    }
+    if (!header.name.empty()) out += FoldLine("X-WR-CALNAME:" + EscapeText(header.name));
+    if (!header.description.empty()) out += FoldLine("X-WR-CALDESC:" + EscapeText(header.description));
+    for (const CalendarEvent& e : events) AppendEvent(out, e, stamp);
     out += FoldLine("END:VCALENDAR");
     return out;
 }
