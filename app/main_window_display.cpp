@@ -94,6 +94,7 @@ void MainWindowModel::DisplayChineseDates() {
         chl, {.dayNames = true, .monthNames = true, .stemBranch = state.IsChina, .full = true}, s, country);
     EraseAll(lunarLong, "\r\n");
     lblChineseLunarDate[1].toolTip = lunarLong;
+    DisplayFestivals();
 
     const int16_t day = DayPosition(static_cast<int32_t>(std::floor(cjdc)));
     imgDayStem.image = StemOfPosition(day);
