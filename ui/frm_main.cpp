@@ -386,8 +386,14 @@ QGroupBox* FrmMain::SearchGroup() {
     auto* search = new QGroupBox(tr("Search"), this);
     auto* searchLayout = new QGridLayout(search);
     searchLayout->addWidget(cboTarget, 0, 0, 1, 2);
-    searchLayout->addWidget(lblFestival, 1, 0);
-    searchLayout->addWidget(cboFestival, 1, 1);
+    // The festival chooser shares one row with its caption and is no wider
+    // than the target list, so the frame keeps its width for any names.
+    auto* festival = new QHBoxLayout;
+    festival->addWidget(lblFestival);
+    festival->addWidget(cboFestival, 1);
+    cboFestival->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboFestival->setMinimumContentsLength(12);
+    searchLayout->addLayout(festival, 1, 0, 1, 2);
     searchLayout->addWidget(optNext, 2, 0);
     searchLayout->addWidget(optPrevious, 2, 1);
     searchLayout->addWidget(cmdSearch, 3, 0, 1, 2);

@@ -84,10 +84,10 @@ void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarM
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, ToQString(cell.panText));
     }
     if (!cell.festivalText.empty()) {
-        line.translate(0, lineHeight);
+        // The name takes what is left of the cell, over two lines if it must.
+        const QRect room(line.left(), line.bottom() + 1, line.width(), box.bottom() - pad - line.bottom());
         painter.setPen(kFestivalColour);
-        const QString name = QFontMetrics(textFont).elidedText(ToQString(cell.festivalText), Qt::ElideRight, line.width());
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, ToQString(cell.festivalText));
     }
     if (cell.today) {
         const int width = std::max(2, box.width() / 40);
