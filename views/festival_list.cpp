@@ -99,7 +99,8 @@ void DataWindowModel::ListFestivals() {
     for (int i = 0; i < n; ++i) {
         const LunarYearDays days = LunarYearOf(year.cycle, year.position, s);
         if (!days.valid || days.first > MaxJDN) break;
-        Append(FestivalListLines(days.first, std::min(days.last, MaxJDN), request));
+        // Only the days of the program's range are listed.
+        Append(FestivalListLines(std::max(days.first, MinJDN), std::min(days.last, MaxJDN), request));
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
