@@ -209,6 +209,7 @@ void MainWindowModel::cmdReset_Click() {
     cboMoveStep.listIndex = DefaultMoveStep;
     cboRefreshPeriod.listIndex = DefaultRefreshPeriod;
     cboTarget.listIndex = DefaultTarget;
+    if (cboFestival.ListCount() > 0) cboFestival.listIndex = 0;  // any festival
     SetDateText("");
     txbTime.text.clear();
     CmdSaveStateEnabled(true);
