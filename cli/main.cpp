@@ -11,6 +11,7 @@
 #include "cli/move_command.h"
 #include "cli/search_command.h"
 #include "cli/data_window_command.h"
+#include "cli/festivals_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -31,6 +32,7 @@ void PrintUsage() {
                  "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"
                  "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
                  "                 list anniversaries|monthstarts|newyears [--] TEXT|now\n"
+                 "       orbel-cli [settings options] [--years N] [--country C] festivals [--] TEXT|now\n"
                  "       orbel-cli --version\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
@@ -49,6 +51,7 @@ int main(int argc, char** argv) {
     if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
     if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
     if (orbel::IsDataWindowCommand(argc, argv)) return orbel::RunDataWindowCommand(argc, argv);
+    if (orbel::IsFestivalsCommand(argc, argv)) return orbel::RunFestivalsCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();
