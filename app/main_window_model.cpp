@@ -140,6 +140,9 @@ void MainWindowModel::SetControlCaptions() {
     cmdListLeapMonths.caption = "List lunar month starts & leap months";
     cmdListJulianCENewYears.caption = "List Julian & Common Era new years";
     cmdDisplayCalendar.caption = "Show lunar calendar month";
+    cmdListFestivals.caption = "List festivals";
+    lblFestivals[0].caption = "Festivals:";
+    lblFestival.caption = "Festival:";
     cmdHelp.caption = "Help";
     cmdQuit.caption = "Quit";
     lblCorvaneSystems.caption = "Corvane Systems";
@@ -160,7 +163,8 @@ void MainWindowModel::ClearValueLabels() {
     for (auto* pair : {&lblAstronomicalJulianDate, &lblChronologicalJulianDateLondon, &lblCommonEraDate,
                        &lblJulianCalendarDate, &lblChronologicalJulianDateBeijing, &lblChineseSolarDate,
                        &lblChineseLunarDate, &lblPantheonCalendarGMT, &lblPantheonCalendarCCT,
-                       &lblElementAnimalOfDay, &lblElementAnimalOfMonth, &lblElementAnimalOfYear, &lblDeltaT}) {
+                       &lblElementAnimalOfDay, &lblElementAnimalOfMonth, &lblElementAnimalOfYear, &lblDeltaT,
+                       &lblFestivals}) {
         (*pair)[1].caption.clear();
         (*pair)[1].toolTip.clear();
     }

@@ -12,6 +12,7 @@
 #include "cli/move_command.h"
 #include "cli/search_command.h"
 #include "cli/data_window_command.h"
+#include "cli/festivals_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -35,6 +36,7 @@ void PrintUsage() {
                  "       orbel-cli [settings options] ics --kind KIND [--kind KIND ...] [--years N] [--from YEAR]\n"
                  "                 [--title TEXT] [--note TEXT] [--alarm DAYS@HH:MM] [--missing before|ordinary|skip]\n"
                  "                 --out FILE [--] TEXT|now\n"
+                 "       orbel-cli [settings options] [--years N] [--country C] festivals [--] TEXT|now\n"
                  "       orbel-cli --version\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
     if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
     if (orbel::IsIcsCommand(argc, argv)) return orbel::RunIcsCommand(argc, argv);
     if (orbel::IsDataWindowCommand(argc, argv)) return orbel::RunDataWindowCommand(argc, argv);
+    if (orbel::IsFestivalsCommand(argc, argv)) return orbel::RunFestivalsCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

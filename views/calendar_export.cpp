@@ -7,6 +7,7 @@
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/festivals.h"
 #include "engine/quenta_module.h"
 #include "engine/sol_eq.h"
 
@@ -54,8 +55,6 @@ std::string CheckExportChoice(const ExportChoice& c) {
     if (c.years < 1 || c.years > most)
         return "The number of years must lie between 1 and " + std::to_string(most) + " (from " +
                std::to_string(c.firstYear) + "; the calendars end in " + std::to_string(LastExportYear) + " CE).";
-    if (std::ranges::find(c.kinds, ExportKind::Festivals) != c.kinds.end())
-        return "Festivals cannot be written to a calendar file by this build.";
     const bool anniversary = std::ranges::find(c.kinds, ExportKind::Anniversary) != c.kinds.end();
     if (anniversary && (c.date.month < 1 || c.date.month > 12 || c.date.day < 1 || c.date.day > 30))
         return "Lunar date is invalid.";
@@ -94,9 +93,7 @@ std::string CeDateText(int32_t jdn) {
     return buffer;
 }
 
-std::string CountryName(int country) {
-    return country >= 0 && country < 3 ? std::string(CountryNames[country]) : std::string("Korea");
-}
+std::string CountryName(int country) { return std::string(FestivalsOf(country).name); }
 
 // The line every event and the file end with: which calendar, which meridian.
 std::string CalendarLine(const ExportChoice& c) {
@@ -234,6 +231,37 @@ void AddPhases(const ExportChoice& c, ExportResult& r) {
     }
 }
 
+// The lunar year a day belongs to, as a title names it (English only).
+std::string YearOfTheAnimal(const ChlDate& d, const ExportChoice& c) {
+    if (c.names != Names::English) return {};
+    return " · Year of the " + Capitalised(AnimalNameList(c.country)[AnimalOfPosition(d.position)]);
+}
+
+void AddFestivals(const ExportChoice& c, ExportResult& r) {
+    const CalendarSettings& s = c.settings;
+    const FestivalCountry& country = FestivalsOf(c.country);
+    const int32_t first = JdnOfJanuaryFirst(c.firstYear);
+    const int32_t last = JdnOfJanuaryFirst(c.firstYear + c.years) - 1;
+    for (const FestivalDay& day : FestivalDaysBetween(first, last, c.country, s)) {
+        if (CalendarDate(day.jdn).empty()) continue;
+        const Festival& f = country.festivals[static_cast<size_t>(day.festival)];
+        ChlDate d;
+        d.epoch = s.epoch;
+        d.jdn = day.jdn;
+        JDNToChlDate(d, s);
+        CalendarEvent e;
+        e.jdn = day.jdn;
+        e.uid = "festival-" + std::string(country.name) + "-" + std::to_string(day.festival) + "-" +
+                std::to_string(s.referenceLongitude) + "-" + std::to_string(day.jdn) + std::string(UidDomain);
+        e.summary = std::string(f.Name(c.names));
+        const bool newYear = f.rule == FestivalRule::LunarDate && f.month == 1 && f.day == 1;
+        if (newYear && d.month == 1 && !d.leap) e.summary += YearOfTheAnimal(d, c);
+        e.description = Join({ChlDateShortStr(d, 0, "CHL", s, c.country) + " = " + CeDateText(d.jdn),
+                              std::string(country.adjective) + " festival", CalendarLine(c)});
+        r.events.push_back(std::move(e));
+    }
+}
+
 void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
     const CalendarSettings& s = c.settings;
     for (int k = 0; k < c.years; ++k) {
@@ -284,6 +312,7 @@ ExportResult BuildCalendarExport(const ExportChoice& c) {
                 AddMonthStarts(c, r);
                 break;
             case ExportKind::Festivals:
+                AddFestivals(c, r);
                 break;
         }
         const auto row = std::ranges::find(ExportKindNames, kind, &ExportKindName::kind);
