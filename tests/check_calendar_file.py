@@ -110,6 +110,14 @@ def check_ics(cli):
         phases = [str(e["SUMMARY"]) for e in by["phase"]]
         assert all(phases[i] != phases[i + 1] for i in range(len(phases) - 1)), "the phases take turns"
 
+        festive, _ = export(cli, folder, "e.ics", "2024-03-01 CE", "--kind", "festivals", "--years", "2")
+        listed = run(cli, "--years", "2", "festivals", "2024-03-01 CE").stdout.decode()
+        days = re.findall(r"^(\d+)-(\d\d)-(\d\d) CE .* CHL  (.+)$", listed, re.M)
+        festivals = list(festive.walk("VEVENT"))
+        assert [(ymd(e.decoded("DTSTART")), str(e["SUMMARY"]).split(" · ")[0]) for e in festivals] == \
+            [(y + m + d, name) for y, m, d, name in days] and len(days) > 20
+        assert str(festivals[0]["SUMMARY"]) == "Spring Festival · Year of the Dragon"
+
         # The year of a missing leap month left out; years before 1 CE left out and said.
         skipped, _ = export(cli, folder, "c.ics", "2020-06-01 CE", "--kind", "anniversary", "--years", "10", "--missing", "skip")
         assert len(list(skipped.walk("VEVENT"))) == 1

@@ -231,6 +231,18 @@ void AddPhases(const ExportChoice& c, ExportResult& r) {
     }
 }
 
+// The first day of the nian that begins in CE year `year` (1 January where
+// the calendar cannot compute it).
+int32_t NewYearDay(int32_t year, const CalendarSettings& s) {
+    ChlDate d;
+    d.epoch = s.epoch;
+    d.cycle = CycleOfYear(year, s.epoch);
+    d.position = PositionOfYear(year);
+    d.month = 1;
+    d.day = 1;
+    return ChLDateToJDN(d, s) == ChlDateFound ? d.jdn : JdnOfJanuaryFirst(year);
+}
+
 // The lunar year a day belongs to, as a title names it (English only).
 std::string YearOfTheAnimal(const ChlDate& d, const ExportChoice& c) {
     if (c.names != Names::English) return {};
@@ -240,8 +252,9 @@ std::string YearOfTheAnimal(const ChlDate& d, const ExportChoice& c) {
 void AddFestivals(const ExportChoice& c, ExportResult& r) {
     const CalendarSettings& s = c.settings;
     const FestivalCountry& country = FestivalsOf(c.country);
-    const int32_t first = JdnOfJanuaryFirst(c.firstYear);
-    const int32_t last = JdnOfJanuaryFirst(c.firstYear + c.years) - 1;
+    // Lunar years, as the anniversaries and the festival list count them.
+    const int32_t first = NewYearDay(c.firstYear, s);
+    const int32_t last = NewYearDay(c.firstYear + c.years, s) - 1;
     for (const FestivalDay& day : FestivalDaysBetween(first, last, c.country, s)) {
         if (CalendarDate(day.jdn).empty()) continue;
         const Festival& f = country.festivals[static_cast<size_t>(day.festival)];
