@@ -103,6 +103,7 @@ int RunIcsCommand(int argc, char** argv) {
     window.Form_Load();
     for (size_t i = 0; i < window.chkKinds.size(); ++i)
         window.chkKinds[i].value = std::ranges::find(o.kinds, ExportKindNames[i].kind) != o.kinds.end();
+    window.chkKinds_Click();
     if (o.years) window.txbYears.text = *o.years;
     if (o.from) window.txbFirstYear.text = *o.from;
     window.txbTitle.text = o.title.value_or("");

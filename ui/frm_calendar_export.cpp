@@ -36,7 +36,10 @@ FrmCalendarExport::FrmCalendarExport(CalendarExportWindowModel& model)
     txbAlarmTime->setMaximumWidth(80);
 
     for (size_t i = 0; i < chkKinds.size(); ++i)
-        connect(chkKinds[i], &QCheckBox::clicked, this, [this, i](bool on) { Act([this, i, on] { model_.chkKinds[i].value = on; }); });
+        connect(chkKinds[i], &QCheckBox::clicked, this, [this, i](bool on) { Act([this, i, on] {
+            model_.chkKinds[i].value = on;
+            model_.chkKinds_Click();
+        }); });
     connect(chkAlarm, &QCheckBox::clicked, this, [this](bool on) {
         Act([this, on] {
             model_.chkAlarm.value = on;

@@ -96,10 +96,7 @@ std::string CeDateText(int32_t jdn) {
 std::string CountryName(int country) { return std::string(FestivalsOf(country).name); }
 
 // The line every event and the file end with: which calendar, which meridian.
-std::string CalendarLine(const ExportChoice& c) {
-    return "Chinese lunar calendar of " + CountryName(c.country) + ", meridian " +
-           std::to_string(c.settings.referenceLongitude) + "° E (Orbel)";
-}
+std::string CalendarLine(const ExportChoice& c) { return CalendarLine(c.settings, c.country); }
 
 std::string Capitalised(std::string_view word) {
     std::string s(word);
@@ -111,11 +108,6 @@ std::string MonthWords(const ChlDate& d) {
     return std::string(d.leap ? "leap month " : "month ") + std::to_string(d.month);
 }
 
-std::string DefaultAnniversaryTitle(const ChlDate& d, int country) {
-    if (d.month == 1 && d.day == 1 && !d.leap)
-        return "Lunar New Year · Year of the " + Capitalised(AnimalNameList(country)[AnimalOfPosition(d.position)]);
-    return "Lunar anniversary · " + MonthWords(d) + ", day " + std::to_string(d.day);
-}
 
 std::string Join(const std::vector<std::string>& lines) {
     std::string out;
@@ -138,7 +130,11 @@ bool AnniversaryDay(ChlDate& date, MissingDate missing, const CalendarSettings& 
         leapMonth.day = 1;
         if (ChLDateToJDN(leapMonth, s) != ChlDateFound) {
             date.leap = 0;
-            if (missing == MissingDate::DayBefore && LunarMonthLength(date, s) > 0) return true;
+            if (missing == MissingDate::DayBefore) {
+                const int16_t length = LunarMonthLength(date, s);
+                date.day = length;
+                if (length > 0 && ChLDateToJDN(date, s) == ChlDateFound) return true;
+            }
             date.day = day;
             if (ChLDateToJDN(date, s) == ChlDateFound) return true;
         }
@@ -172,7 +168,7 @@ void AddAnniversaries(const ExportChoice& c, ExportResult& r) {
         CalendarEvent e;
         e.jdn = d.jdn;
         e.uid = uidStem + std::to_string(year) + std::string(UidDomain);
-        e.summary = c.title.empty() ? DefaultAnniversaryTitle(d, c.country) : c.title;
+        e.summary = c.title.empty() ? AnniversaryTitle(d, c.country) : c.title;
         const std::string lunar = ChlDateShortStr(d, 0, "CHL", s, c.country);
         const bool moved = d.day != asked.day || d.leap != asked.leap;
         e.description = Join({lunar + " = " + CeDateText(d.jdn),
@@ -306,6 +302,17 @@ void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
 }
 
 }  // namespace
+
+std::string CalendarLine(const CalendarSettings& settings, int country) {
+    return "Chinese lunar calendar of " + CountryName(country) + ", meridian " +
+           std::to_string(settings.referenceLongitude) + "° E (Orbel)";
+}
+
+std::string AnniversaryTitle(const ChlDate& d, int country) {
+    if (d.month == 1 && d.day == 1 && !d.leap)
+        return "Lunar New Year · Year of the " + Capitalised(AnimalNameList(country)[AnimalOfPosition(d.position)]);
+    return "Lunar anniversary · " + MonthWords(d) + ", day " + std::to_string(d.day);
+}
 
 ExportResult BuildCalendarExport(const ExportChoice& c) {
     ExportResult r;

@@ -67,6 +67,14 @@ struct ExportChoice {
     Names names = Names::English;
 };
 
+// The title of an anniversary of `date` (its year position set) when the
+// user gave none: "Lunar New Year · Year of the Dragon" for the first day of
+// the first month, else "Lunar anniversary · month 4, day 11".
+std::string AnniversaryTitle(const ChlDate& date, int country);
+
+// The line that names the calendar and meridian a file was made for.
+std::string CalendarLine(const CalendarSettings& settings, int country);
+
 // The worded reason a choice cannot be exported, or empty.
 std::string CheckExportChoice(const ExportChoice& choice);
 

@@ -70,9 +70,18 @@ void CalendarExportWindowModel::Form_Load() {
 
 void CalendarExportWindowModel::ChooseAnniversaryOnly() {
     for (size_t i = 0; i < chkKinds.size(); ++i) chkKinds[i].value = i == 0;
+    chkKinds_Click();
 }
 
-void CalendarExportWindowModel::chkAlarm_Click() { txbAlarmDays.enabled = txbAlarmTime.enabled = chkAlarm.value; }
+void CalendarExportWindowModel::chkKinds_Click() {
+    const bool on = chkKinds[0].value;
+    txbTitle.enabled = txbNote.enabled = cboMissing.enabled = chkAlarm.enabled = on;
+    chkAlarm_Click();
+}
+
+void CalendarExportWindowModel::chkAlarm_Click() {
+    txbAlarmDays.enabled = txbAlarmTime.enabled = chkAlarm.value && chkAlarm.enabled;
+}
 
 ExportChoice CalendarExportWindowModel::Choice(std::string& error) const {
     ExportChoice c;

@@ -34,6 +34,9 @@ public:
     void Form_Load();
     // Ticks the anniversary alone (the data window opens the window so).
     void ChooseAnniversaryOnly();
+    // A kind ticked or unticked: the anniversary's own fields are enabled
+    // while it is ticked.
+    void chkKinds_Click();
     void chkAlarm_Click();
     // Asks for the file and writes it; the outcome goes to lblResult.
     void cmdExport_Click();

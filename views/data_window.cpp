@@ -9,6 +9,7 @@
 #include "dates/date_string_library.h"
 #include "engine/cycles.h"
 #include "support/language.h"
+#include "views/calendar_export.h"
 #include "views/calendar_file.h"
 #include "views/year_data.h"
 
@@ -289,11 +290,15 @@ void DataWindowModel::cmdExport_Click() {
         CalendarEvent e;
         e.jdn = day.date.jdn;
         const std::string lunar = ChlDateShortStr(day.date, 0, "CHL", main.settings, country);
+        const std::string calendar = CalendarLine(main.settings, main.country);
         if (newYearMode) {
-            e.summary = "Lunar New Year's Day " + lunar;
+            e.summary = AnniversaryTitle(day.date, country);
+            e.description = "Lunar New Year's Day " + lunar + "\n" + calendar;
             e.uid = "newyear-" + std::to_string(main.settings.referenceLongitude) + "-" + std::to_string(e.jdn);
         } else {
-            e.summary = "Lunar anniversary " + std::to_string(day.anniversary) + " of " + startText + ": " + lunar;
+            e.summary = AnniversaryTitle(start, country);
+            e.description = "Lunar anniversary " + std::to_string(day.anniversary) + " of " + startText + ": " + lunar +
+                            "\n" + calendar;
             e.uid = "anniversary-" + std::to_string(start.month) + (start.leap ? "L" : "") + "-" +
                     std::to_string(start.day) + "-" + std::to_string(main.settings.referenceLongitude) + "-" +
                     std::to_string(e.jdn);
