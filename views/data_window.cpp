@@ -54,7 +54,7 @@ DataWindowModel::DataWindowModel(UserPort& userPort)
     cmdClose.caption = CloseCaption;
     cmdStop.caption = DataStopCaption;
     cmdList.caption = "List";
-    cmdExport.caption = "Export to calendar file...";
+    cmdExport.caption = "Save the list as a calendar file...";
     cmdExport.visible = false;
     lblYears.caption = ProgramText(TextYears);
     fraEuroCal.caption = "European calendar:";
