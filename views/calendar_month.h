@@ -12,6 +12,7 @@
 
 #include "services/calendar_settings.h"
 #include "engine/cycles.h"
+#include "engine/names.h"
 #include "support/colour.h"
 
 namespace orbel {
@@ -46,6 +47,7 @@ inline std::string MoonDayPictureName(int element) { return "day" + std::to_stri
 struct CalendarMainWindow {
     CalendarSettings settings;
     int country = CountryChina;
+    Names names = Names::English;  // the words of the title and the day numerals
     bool showPan = true;       // chkShowPAN
     std::string lunarText;     // the CHL value label, "79-20-04-11 CHL 12:00 CCT"
     Rgb backColour{192, 0, 0}; // the main window's back colour

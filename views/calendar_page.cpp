@@ -90,6 +90,21 @@ void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarM
     }
 }
 
+// The numeral the numerals' font must fit: "30", or a day's words ("mùng 10",
+// "廿九") where they are wider.
+QString WidestNumeral(const CalendarMonthModel& model, int pixels) {
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(std::max(6, pixels));
+    const QFontMetrics metrics(font);
+    QString widest = QStringLiteral("30");
+    for (const CalendarCell& cell : model.cells) {
+        const QString numeral = ToQString(cell.numeral);
+        if (metrics.horizontalAdvance(numeral) > metrics.horizontalAdvance(widest)) widest = numeral;
+    }
+    return widest;
+}
+
 }  // namespace
 
 MoonDayPictures LoadMoonDayPictures(const QString& folder) {
@@ -118,7 +133,7 @@ void PaintCalendarPage(QPainter& painter, const CalendarPageGeometry& g, const C
     const QRect cell = ToQRect(g.cells[0]);
     const QRect moon = ToQRect(g.moons[0]);
     const int pad = std::max(2, cell.width() / 20);
-    const QFont numeralFont = FittedFont(moon.height() * 70 / 100, QStringLiteral("30"),
+    const QFont numeralFont = FittedFont(moon.height() * 70 / 100, WidestNumeral(model, moon.height() * 70 / 100),
                                          moon.left() - cell.left() - 2 * pad, true);
     // Below the Moon: two lines of text in what is left of the cell.
     const int textRoom = cell.bottom() - moon.bottom() - 2 * pad;
