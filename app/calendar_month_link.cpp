@@ -6,6 +6,7 @@ CalendarMainWindow CalendarMainWindowOf(const MainWindowModel& model) {
     CalendarMainWindow main;
     main.settings = model.Settings();
     main.country = model.Country();
+    main.names = model.state.ChosenNames;
     main.showPan = model.chkShowPAN.value;
     main.lunarText = model.lblChineseLunarDate[1].caption;
     main.backColour = model.backColour;

@@ -72,7 +72,7 @@ ChlDate MainWindowModel::DisplayedLunarDate() const {
 void MainWindowModel::DisplayChineseDates() {
     if (state.Initializing) return;
     const CalendarSettings s = Settings();
-    const int country = std::clamp(Country(), 0, 2);
+    const int country = KnownCountry(Country());
     const double cjdc = ToReferenceCJD(state.CurrentAJD, s.referenceLongitude);
     lblChronologicalJulianDateBeijing[0].caption =
         "Chronological JD " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " East";
@@ -108,13 +108,14 @@ void MainWindowModel::DisplayChineseDates() {
     imgYearBranch.image = AnimalOfPosition(chl.position) + 1;
     ShowYearElementAnimal();
     ShowMonthElementAnimal();
+    DisplayLunarDateWords(chs, chl);
 }
 
 void MainWindowModel::ShowYearElementAnimal() {
     for (Label& l : lblElementAnimalOfYear) l.visible = !chkShowCJDs.value;
     if (lblChineseLunarDate[1].caption.empty()) return;
     const ChlDate chl = DisplayedLunarDate();
-    lblElementAnimalOfYear[1].caption = ElementAnimalOfPositionStr(chl.position, std::clamp(Country(), 0, 2)) + " year";
+    lblElementAnimalOfYear[1].caption = ElementAnimalOfPositionStr(chl.position, KnownCountry(Country())) + " year";
 }
 
 void MainWindowModel::ShowMonthElementAnimal() {
@@ -122,7 +123,7 @@ void MainWindowModel::ShowMonthElementAnimal() {
     if (lblChineseLunarDate[1].caption.empty()) return;
     const ChlDate chl = DisplayedLunarDate();
     lblElementAnimalOfMonth[1].caption =
-        ElementAnimalOfPositionStr(MonthPosition(chl), std::clamp(Country(), 0, 2)) + " month";
+        ElementAnimalOfPositionStr(MonthPosition(chl), KnownCountry(Country())) + " month";
 }
 
 void MainWindowModel::DisplayPantheonDates() {

@@ -47,10 +47,12 @@ MainWindowModel::MainWindowModel(UserPort& userPort)
 
 // --- Start-up ------------------------------------------------------------------------
 
-void MainWindowModel::Load(std::string_view storedCountry) {
+void MainWindowModel::Load(std::string_view storedCountry, std::string_view storedNames) {
     caption = std::string(WindowTitlePrefix) + std::string(ProgramVersion) + " ";
-    cboRefLong.SetItems({std::string(CountryNames[0]), std::string(CountryNames[1]), std::string(CountryNames[2])});
+    cboRefLong.SetItems(CountryItems());
     cboRefLong.listIndex = CountryFromStoredText(storedCountry);
+    FillNamesList();
+    cboNames.listIndex = static_cast<int>(NamesFromStoredText(storedNames));
     Initialization();
     picMoon.visible = false;
     visible = true;
@@ -188,7 +190,7 @@ void MainWindowModel::HideUntilShown() {
 
 void MainWindowModel::FillDropDowns() {
     if (cboRefLong.items.empty()) {
-        cboRefLong.SetItems({std::string(CountryNames[0]), std::string(CountryNames[1]), std::string(CountryNames[2])});
+        cboRefLong.SetItems(CountryItems());
         cboRefLong.listIndex = CountryChina;
     }
     cboLongitude.SetItems(LongitudeItems());
@@ -216,12 +218,14 @@ void MainWindowModel::FillDropDowns() {
     cboAnimal.SetItems(std::move(animals));
     cboAnimal.listIndex = BlankAnimalIndex;
     // The longitude of the country; the country handler itself waits for Ready.
-    const int country = std::clamp(Country(), 0, 2);
+    const int country = KnownCountry(Country());
     cboLongitude.listIndex = Countries[static_cast<size_t>(country)].longitudeIndex;
     cboLongitude_Click();
     state.IsChina = country == CountryChina;
     state.MoonImageSuffix = std::string(Countries[static_cast<size_t>(country)].moonSuffix);
     SetAnimalWords();
+    FillNamesList();
+    cboNames_Click();
 }
 
 // --- Settings --------------------------------------------------------------------------
@@ -240,12 +244,12 @@ int MainWindowModel::Country() const { return cboRefLong.listIndex; }
 
 Rgb MainWindowModel::CountryColour() const {
     const int c = Country();
-    return Countries[static_cast<size_t>(c >= 0 && c <= 2 ? c : CountryChina)].colour;
+    return Countries[static_cast<size_t>(KnownCountry(c))].colour;
 }
 
 void MainWindowModel::cboRefLong_Click() {
     if (!state.Ready) return;
-    const int country = std::clamp(Country(), 0, 2);
+    const int country = KnownCountry(Country());
     const CountryInfo& info = Countries[static_cast<size_t>(country)];
     cboLongitude.listIndex = info.longitudeIndex;
     cboLongitude_Click();
@@ -361,8 +365,8 @@ void MainWindowModel::optPrevious_Click() {
 }
 
 void MainWindowModel::SetCountryCaptions() {
-    const int c = std::clamp(Country(), 0, 2);
-    const std::string adjective(CountryNames[static_cast<size_t>(c) + 3]);
+    const int c = KnownCountry(Country());
+    const std::string adjective(CountryAdjective(c));
     lblChineseSolarDate[0].caption = adjective + " Solar";
     lblChineseLunarDate[0].caption = adjective + " Lunar";
     for (Picture* p : {&imgDayStem, &imgDayBranch, &imgYearStem, &imgYearBranch}) p->visible = state.IsChina;
@@ -372,7 +376,7 @@ void MainWindowModel::SetCountryCaptions() {
 }
 
 void MainWindowModel::SetAnimalWords() {
-    const auto& words = AnimalNameList(std::clamp(Country(), 0, 2));
+    const auto& words = AnimalNameList(KnownCountry(Country()));
     for (size_t i : {size_t{3}, size_t{7}, size_t{11}}) {
         AnimalNames[i] = std::string(words[i]);
         if (cboAnimal.items.size() > i) cboAnimal.items[i] = AnimalNames[i];

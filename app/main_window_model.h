@@ -34,8 +34,10 @@ struct MainWindowLinks {
     std::function<void(int16_t& operation)> AutoLog = [](int16_t&) {};
     // The text of the log; View log and Clear log are shown when it has any.
     std::function<std::string()> LogText = [] { return std::string(); };
-    // Writes the country to the settings store (Save state and Quit).
+    // Writes the country and the names choice to the settings store (Save
+    // state and Quit).
     std::function<void(int country)> SaveCountry = [](int) {};
+    std::function<void(int names)> SaveNames = [](int) {};
     // Ends the program (Quit, after the state is saved).
     std::function<void()> EndProgram = [] {};
     // The lists window's calendar choice, 'G' (CE) or 'J' (JC).
@@ -69,8 +71,9 @@ public:
 
     // --- Start-up ----------------------------------------------------------------
     // The window's load event. `storedCountry` is the country value read from
-    // the settings store ("0", "1", "2"; anything else gives China).
-    void Load(std::string_view storedCountry);
+    // the settings store ("0" .. "3"; anything else gives China), `storedNames`
+    // the names value ("0" .. "5"; anything else gives English).
+    void Load(std::string_view storedCountry, std::string_view storedNames = {});
     void Initialization();
     void InitializeState();
     void FillDropDowns();
@@ -79,13 +82,16 @@ public:
     // The settings every engine call receives, as the lists hold them now.
     CalendarSettings Settings() const;
     int16_t Epoch() const;
-    int Country() const;  // index of cboRefLong: 0 Vietnam, 1 China, 2 Japan
+    int Country() const;  // index of cboRefLong: 0 Vietnam, 1 China, 2 Japan, 3 Korea
     Rgb CountryColour() const;
 
     void cboRefLong_Click();
     void cboLongitude_Click();
     void cboEpoch_Click();
     void cboMethod_Click();
+    // The names list: the words of the calendar terms (main_window_names.cpp).
+    void cboNames_Click();
+    void FillNamesList();
     void cboTimeZone_Click();
     void chkShowPAN_Click();
     void chkShowCJDs_Click();
@@ -125,6 +131,8 @@ public:
     // festival chooser first.
     void DisplayFestivals();
     void RefreshFestivalChoices();
+    // The lunar date in the chosen words, under the Chinese dates.
+    void DisplayLunarDateWords(const ChsDate& chs, const ChlDate& chl);
 
     void cmdCompute_Click();
     // Enter (13) in a non-empty date box converts.
@@ -224,7 +232,7 @@ public:
     std::string focus;  // name of the control that has the focus
 
     // Settings
-    ComboBox cboRefLong, cboLongitude, cboTimeZone, cboEpoch, cboMethod;
+    ComboBox cboRefLong, cboLongitude, cboTimeZone, cboEpoch, cboMethod, cboNames;
     TextBox txbCCT;
     CheckBox chkShowPAN, chkShowCJDs, chkAutoLog;
     // Date entry
@@ -255,6 +263,9 @@ public:
         lblPantheonCalendarGMT, lblPantheonCalendarCCT, lblElementAnimalOfDay, lblElementAnimalOfMonth,
         lblElementAnimalOfYear, lblDeltaT, lblFestivals;
     Label lblPantheonNote;  // the comparison of the Pantheon and lunar dates
+    // The lunar date in the chosen words, with the year's animal as its tip;
+    // shown for every choice but English.
+    Label lblLunarDateWords;
     Label lblPhaseOfMoon, lblAgeOfMoon;
     Picture picMoon;
     std::string moonPicture;  // file name of the Moon picture shown

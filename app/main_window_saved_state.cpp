@@ -37,6 +37,7 @@ SavedState MainWindowModel::CaptureSavedState() const {
 
 void MainWindowModel::cmdSaveState_Click() {
     links.SaveCountry(Country());
+    links.SaveNames(cboNames.listIndex);
     const StateFileWriteResult written = WriteStateFile(state.StateFilePath, CaptureSavedState());
     if (!written.ok) {
         port.ShowMessage(SaveStateTitle, written.message, MessageIcon::Exclamation);

@@ -51,7 +51,7 @@ void MainWindowModel::ConnectMultipleSearch() {
     w.host.displayedMoment = [this] { return state.CurrentAJD; };
     w.host.now = [this] { return clock(); };
     w.host.settings = [this] { return Settings(); };
-    w.host.country = [this] { return std::clamp(Country(), 0, 2); };
+    w.host.country = [this] { return KnownCountry(Country()); };
     w.host.showSearching = [this](const std::string& text) { ShowSearching(text); };
     w.host.running = [this](bool running) { SetMoveControlsEnabled(!running); };
     w.host.found = [this](int32_t day) { ShowFoundMoment(MiddayOfDay(day, Settings()), false); };

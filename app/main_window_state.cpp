@@ -10,10 +10,21 @@ int16_t GetCalendar(std::string_view code) {
     return -1;
 }
 
+std::vector<std::string> CountryItems() {
+    std::vector<std::string> items;
+    for (int c = 0; c < CountryCount; ++c) items.emplace_back(CountryName(c));
+    return items;
+}
+
 int CountryFromStoredText(std::string_view text) {
-    if (text == "0") return 0;
-    if (text == "2") return 2;
-    return 1;
+    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + CountryCount) return text[0] - '0';
+    return CountryChina;
+}
+
+Names NamesFromStoredText(std::string_view text) {
+    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + static_cast<int>(NamesChoices.size()))
+        return NamesChoices[static_cast<size_t>(text[0] - '0')].names;
+    return Names::English;
 }
 
 std::vector<std::string> LongitudeItems() {

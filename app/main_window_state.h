@@ -58,15 +58,24 @@ struct CountryInfo {
     Rgb colour;                   // back colour of the main window
 };
 
-// By country index: Vietnam, China, Japan.
-inline constexpr std::array<CountryInfo, 3> Countries = {
+// By country index: Vietnam, China, Japan, Korea. Korea keeps the label of
+// its meridian, 135 degrees East, as every country does.
+inline constexpr std::array<CountryInfo, CountryCount> Countries = {
     {{CountryMeridians[CountryVietnam] - 100, "_vn", "ICT", Rgb{0, 128, 0}},
      {CountryMeridians[CountryChina] - 100, "", "CCT", Rgb{192, 0, 0}},
-     {CountryMeridians[CountryJapan] - 100, "_jp", "JST", Rgb{64, 64, 224}}}};
+     {CountryMeridians[CountryJapan] - 100, "_jp", "JST", Rgb{64, 64, 224}},
+     {CountryMeridians[CountryKorea] - 100, "_kr", "JST", Rgb{112, 48, 160}}}};
 
-// The country index read from the settings store: "0", "1" or "2", anything
-// else China.
+// The items of the country list: "Vietnam", "China", "Japan", "Korea".
+std::vector<std::string> CountryItems();
+
+// The country index read from the settings store: "0", "1", "2" or "3",
+// anything else China.
 int CountryFromStoredText(std::string_view text);
+
+// The names index read from the settings store: "0" to "5", anything else
+// English.
+Names NamesFromStoredText(std::string_view text);
 
 // --- Drop-down lists -------------------------------------------------------------
 
@@ -124,7 +133,7 @@ struct MainWindowState {
     // Values the settings lists hold for the engine.
     int16_t ReferenceLongitude = 120;  // degrees East, 100 + longitude index
     int16_t EpochYear = -2696;         // the number at the start of the epoch item
-    std::string MoonImageSuffix;       // "_vn", "" or "_jp"
+    std::string MoonImageSuffix;       // "_vn", "", "_jp" or "_kr"
     std::array<std::string, 46> LongitudeLabels;  // zone labels of 100..145 degrees East
 
     // Settings of the settings store that the state file does not hold.

@@ -20,6 +20,7 @@ std::vector<std::pair<const char*, const Label*>> ValueLabels(const MainWindowMo
             {"lblChineseSolarDate", &m.lblChineseSolarDate[1]},
             {"lblChineseLunarDate", &m.lblChineseLunarDate[1]},
             {"lblFestivals", &m.lblFestivals[1]},
+            {"lblLunarDateWords", &m.lblLunarDateWords},
             {"lblPantheonCalendarGMT", &m.lblPantheonCalendarGMT[1]},
             {"lblPantheonCalendarCCT", &m.lblPantheonCalendarCCT[1]},
             {"lblElementAnimalOfDay", &m.lblElementAnimalOfDay[1]},
@@ -45,6 +46,10 @@ void ChooseSettings(MainWindowModel& model, const SettingsOptions& options) {
     if (chosen.method != model.Settings().method) {
         model.cboMethod.listIndex = chosen.method;
         model.cboMethod_Click();
+    }
+    if (options.names != model.state.ChosenNames) {
+        model.cboNames.listIndex = static_cast<int>(options.names);
+        model.cboNames_Click();
     }
 }
 
@@ -111,6 +116,7 @@ int PrintOutput(const std::string& text) {
 std::string ValueLabelsText(const MainWindowModel& model, bool tips) {
     std::string out;
     for (const auto& [name, label] : ValueLabels(model)) {
+        if (!label->visible && label == &model.lblLunarDateWords) continue;  // English
         out += name;
         out += '\t';
         out += label->caption;

@@ -58,9 +58,11 @@ const Option<Values>* FindOption(std::span<const Option<Values>> table, std::str
     return row == table.end() ? nullptr : &*row;
 }
 
+// Whether `arg` takes the next argument `next` (empty at the end) as its value.
 template <class Values>
-bool TakesValue(std::span<const Option<Values>> table, std::string_view arg) {
+bool TakesValue(std::span<const Option<Values>> table, std::string_view arg, std::string_view next) {
     const Option<Values>* row = FindOption(table, arg);
+    if (arg == NamesOption && row) return IsNamesCode(next);
     return IsSettingsOption(arg) || (row && row->takesValue);
 }
 
@@ -73,7 +75,7 @@ bool CommandIs(int argc, char** argv, std::span<const Option<Values>> table, con
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (words.commandMayFollowEnd && arg == "--") return i + 1 < argc && detail::IsCommandWord(words, argv[i + 1]);
-        if (detail::TakesValue(table, arg))
+        if (detail::TakesValue(table, arg, i + 1 < argc ? argv[i + 1] : ""))
             ++i;
         else if (!detail::FindOption(table, arg))
             return detail::IsCommandWord(words, arg);
@@ -98,12 +100,15 @@ bool ParseCommandLine(int argc, char** argv, std::span<const Option<Values>> tab
         const Option<Values>* row = optionsEnded ? nullptr : detail::FindOption(table, arg);
         if (!optionsEnded && (row || IsSettingsOption(arg))) {
             std::string_view value;
-            if (detail::TakesValue(table, arg)) {
+            const bool takesValue = detail::TakesValue(table, arg, i + 1 < argc ? argv[i + 1] : "");
+            if (takesValue) {
                 if (i + 1 >= argc) return detail::NeedsValue(arg, error);
                 value = argv[++i];
             }
-            if (!(row ? row->apply(values, arg, value, error) : ReadSettingsOption(arg, value, values.settings, error)))
-                return false;
+            const bool applied = row && !(arg == NamesOption && takesValue)
+                                     ? row->apply(values, arg, value, error)
+                                     : ReadSettingsOption(arg, value, values.settings, error);
+            if (!applied) return false;
         } else if (parsed.command.empty() && detail::IsCommandWord(words, arg)) {
             parsed.command = arg;
             optionsEnded = optionsEnded || !words.optionsAfterCommand;

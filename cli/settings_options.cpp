@@ -14,8 +14,10 @@ CalendarSettings SettingsOptions::Resolved() const {
 }
 
 bool IsSettingsOption(std::string_view arg) {
-    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method";
+    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method" || arg == NamesOption;
 }
+
+bool IsNamesCode(std::string_view arg) { return NamesFromCode(arg).has_value(); }
 
 std::optional<int64_t> ParseInteger(std::string_view text) {
     int64_t value = 0;
@@ -34,6 +36,8 @@ bool ReadSettingsOption(std::string_view option, std::string_view value, Setting
             options.country = CountryChina, options.countryLongitude = CountryMeridians[CountryChina];
         else if (value == "japan")
             options.country = CountryJapan, options.countryLongitude = CountryMeridians[CountryJapan];
+        else if (value == "korea")
+            options.country = CountryKorea, options.countryLongitude = CountryMeridians[CountryKorea];
         else
             return error = "unknown country '" + std::string(value) + "'", false;
     } else if (option == "--longitude") {
@@ -51,6 +55,14 @@ bool ReadSettingsOption(std::string_view option, std::string_view value, Setting
             options.settings.method = MeanSunMethod;
         else
             return error = "method must be true or mean", false;
+    } else if (option == NamesOption) {
+        const std::optional<Names> names = NamesFromCode(value);
+        if (!names) {
+            error = "unknown names '" + std::string(value) + "'; choose one of";
+            for (const NamesChoice& choice : NamesChoices) error += " " + std::string(choice.code);
+            return false;
+        }
+        options.names = *names;
     } else {
         return error = "unknown option " + std::string(option), false;
     }

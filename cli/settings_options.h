@@ -1,7 +1,8 @@
 #pragma once
 // The calendar settings options shared by the orbel-cli commands:
-// --country vietnam|china|japan, --longitude 100..145 (wins over the
-// country's meridian), --epoch -2696|-2636, --method true|mean.
+// --country vietnam|china|japan|korea, --longitude 100..145 (wins over the
+// country's meridian), --epoch -2696|-2636, --method true|mean, and
+// --names en|hans|hant|vi|ja|ko, the words of the calendar terms.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "services/calendar_settings.h"
 #include "engine/cycles.h"
+#include "engine/names.h"
 
 namespace orbel::cli {
 
@@ -17,12 +19,19 @@ struct SettingsOptions {
     std::optional<int16_t> countryLongitude;
     std::optional<int16_t> longitude;
     CalendarSettings settings;  // epoch and method as given
+    Names names = Names::English;
 
     // The settings with the reference longitude the options choose.
     CalendarSettings Resolved() const;
 };
 
 bool IsSettingsOption(std::string_view arg);
+
+// "--names": a settings option, except where a command has a "--names" flag
+// of its own (yeardata's term names); there it takes a value only when the
+// next argument is one of the codes.
+inline constexpr std::string_view NamesOption = "--names";
+bool IsNamesCode(std::string_view arg);
 
 // Applies one option and its value; false with `error` worded when the value
 // is not allowed.

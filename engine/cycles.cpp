@@ -38,6 +38,14 @@ const std::array<std::string_view, 12>& AnimalNameList(int country) {
     }
 }
 
+std::string_view CountryName(int country) {
+    return country == CountryKorea ? "Korea" : CountryNames[static_cast<size_t>(KnownCountry(country))];
+}
+
+std::string_view CountryAdjective(int country) {
+    return country == CountryKorea ? "Korean" : CountryNames[static_cast<size_t>(KnownCountry(country)) + 3];
+}
+
 const std::array<std::string, 46>& LongitudeLabels() {
     static const std::array<std::string, 46> labels = [] {
         std::array<std::string, 46> l;

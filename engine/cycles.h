@@ -25,8 +25,11 @@ inline constexpr int CountryJapan = 2;
 // Korea (135 degrees East) comes after the three, so that stored country
 // values keep their meaning.
 inline constexpr int CountryKorea = 3;
+inline constexpr int CountryCount = 4;
 // Reference meridian of each country, whole degrees East.
-inline constexpr std::array<int16_t, 3> CountryMeridians = {105, 120, 135};
+inline constexpr std::array<int16_t, CountryCount> CountryMeridians = {105, 120, 135, 135};
+// A country index as the tables take it: any index outside 0..3 is China.
+constexpr int KnownCountry(int country) { return country >= 0 && country < CountryCount ? country : CountryChina; }
 
 inline constexpr int16_t ElementCount = 5;
 inline constexpr int16_t AnimalCount = 12;
@@ -48,6 +51,10 @@ inline constexpr std::array<std::string_view, 12> BranchNames = {"zi", "chou", "
 // "Vietnam", "China", "Japan", then their adjectives at index country + 3.
 inline constexpr std::array<std::string_view, 6> CountryNames = {"Vietnam",    "China",   "Japan",
                                                                   "Vietnamese", "Chinese", "Japanese"};
+// The name and adjective of any country, Korea included ("Korea",
+// "Korean"); an index outside 0..3 names China.
+std::string_view CountryName(int country);
+std::string_view CountryAdjective(int country);
 
 // Labels of the reference longitudes 100..145 degrees East (index longitude
 // - 100): "L00".."L45" but "ICT" (105), "HAN" (106), "CHA" (109), "BEI"

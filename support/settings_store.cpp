@@ -138,12 +138,24 @@ bool SaveCountrySetting(int countryIndex) {
     return SaveRegistryString(OrbelRegistryKey, CountryValueName, std::to_string(countryIndex), false);
 }
 
-int StoredCountryIndex() {
+namespace {
+
+// The stored one-digit index `name`, or `fallback` when it is missing or
+// anything but "0" .. count - 1.
+int StoredIndex(std::string_view name, int count, int fallback) {
     std::string text;
-    GetRegistryString(OrbelRegistryKey, CountryValueName, text, false, "");
-    if (text == "0") return 0;
-    if (text == "2") return 2;
-    return 1;
+    GetRegistryString(OrbelRegistryKey, name, text, false, "");
+    return text.size() == 1 && text[0] >= '0' && text[0] < '0' + count ? text[0] - '0' : fallback;
 }
+
+}  // namespace
+
+int StoredCountryIndex() { return StoredIndex(CountryValueName, StoredCountryCount, 1); }
+
+bool SaveNamesSetting(int namesIndex) {
+    return SaveRegistryString(OrbelRegistryKey, NamesValueName, std::to_string(namesIndex), false);
+}
+
+int StoredNamesIndex() { return StoredIndex(NamesValueName, StoredNamesCount, 0); }
 
 }  // namespace orbel

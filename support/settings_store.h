@@ -18,6 +18,7 @@ namespace orbel {
 inline constexpr std::string_view RegistryBaseKey = "Software\\Corvane Systems";
 inline constexpr std::string_view OrbelRegistryKey = "\\ORBEL";
 inline constexpr std::string_view CountryValueName = "cboRefLong";
+inline constexpr std::string_view NamesValueName = "cboNames";
 
 // Status texts of WriteRegistryValue (the description of the value write
 // follows after two blanks).
@@ -67,8 +68,16 @@ bool GetRegistryString(std::string_view key, std::string_view name, std::string&
 // The country setting of the main window: "\ORBEL", "cboRefLong".
 // Writes the index as decimal text, silently; true on success.
 bool SaveCountrySetting(int countryIndex);
-// The stored country index 0 (Vietnam), 1 (China) or 2 (Japan); China (1)
-// when the value is missing, unreadable or anything but "0", "1" or "2".
+// The stored country index 0 (Vietnam), 1 (China), 2 (Japan) or 3 (Korea);
+// China (1) when the value is missing, unreadable or anything but "0" .. "3".
+inline constexpr int StoredCountryCount = 4;
 int StoredCountryIndex();
+
+// The names setting of the main window, beside the country: "\ORBEL",
+// "cboNames", the index of the names list as decimal text, written silently.
+// The stored index 0 (English) .. 5, English when missing or anything else.
+inline constexpr int StoredNamesCount = 6;
+bool SaveNamesSetting(int namesIndex);
+int StoredNamesIndex();
 
 }  // namespace orbel

@@ -40,4 +40,14 @@ mkdir "${png%.png}-folder.png"
 err=$("$cli" --png "${png%.png}-folder.png" month "2024-06-07 CE" 2>&1 >/dev/null); st=$?
 check "month --png onto a folder: exit 2 naming the BMP kept" '[ $st -eq 2 ] && printf "%s\n" "$err" | grep -q "saved instead in the BMP file" && [ -s "${png%.png}-folder.bmp" ]'
 rm -rf "$(dirname "$png")"
+
+# --names: the lunar date in the chosen words in every command; yeardata's own
+# --names flag stays; an unknown choice lists the choices.
+check "convert --names" '"$cli" --names hans convert "2024-02-10 CE" | grep -qP "^lblLunarDateWords\t甲辰年 正月初一 甲辰日$"'
+check "convert in English prints no words" '! "$cli" convert "2024-02-10 CE" | grep -q Words'
+check "month --names" '[ "$("$cli" --country japan --names ja month "2023-03-22 CE" | cut -f1 | sed -n "1p;3p;31p" | paste -sd" ")" = "癸卯年 旧暦閏2月 1日 29日" ]'
+check "yeardata --names" '"$cli" --names hant --major yeardata --names "2024-02-10 CE" | grep -q "M01 (1 zq) 正月" && "$cli" --names hant --major --names yeardata "2024-02-10 CE" | grep -q " ST 1 Z11 冬至"'
+check "log and list --names" '"$cli" --country vietnam --names vi log "1985-01-21 CE" | grep -qx "Mùng 1 tháng Giêng năm Ất Sửu, ngày Canh Thân" && "$cli" --country korea --names ko --years 1 list newyears "2024-02-10 CE" | grep -qx "계묘년 음력 11월 20일 갑자일"'
+err=$("$cli" --names xx convert now 2>&1); st=$?
+check "--names xx: exit 2 listing the choices" '[ $st -eq 2 ] && printf "%s\n" "$err" | grep -q "choose one of en hans hant vi ja ko"'
 exit $fail

@@ -27,7 +27,7 @@ check "liborbel2.so beside the programs exports the two parsers" 'nm -D --define
 if [ -f "$source/data/orbel.dat" ]; then
   check "orbel.dat in the program folder" 'cmp -s "$source/data/orbel.dat" "$folder/orbel.dat"'
 fi
-for picture in {darkmoon,1stquarter,fullmoon,lastquarter}{,_vn,_jp}.bmp day{0..31}.gif stem{1..10}.png branch{1..12}.png; do
+for picture in {darkmoon,1stquarter,fullmoon,lastquarter}{,_vn,_jp,_kr}.bmp day{0..31}.gif stem{1..10}.png branch{1..12}.png; do
   check "$picture" '[ -s "$folder/pictures/$picture" ]'
 done
 check "the icon in the hicolor theme" 'cmp -s "$folder/pictures/orbel.png" "$prefix/share/icons/hicolor/256x256/apps/orbel.png"'

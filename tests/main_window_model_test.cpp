@@ -145,11 +145,32 @@ TEST_F(MainWindowTest, StoredCountryChoosesTheCountryOrElseChina) {
     EXPECT_EQ(model->cboRefLong.Text(), "Vietnam");
     EXPECT_EQ(model->state.ReferenceLongitude, 105);
     EXPECT_EQ(model->state.ZoneName, "ICT");
-    for (const char* other : {"3", "", "x", "-1"}) {
+    Start("3");
+    EXPECT_EQ(model->cboRefLong.Text(), "Korea");
+    EXPECT_EQ(model->state.ReferenceLongitude, 135);
+    EXPECT_EQ(model->lblChineseLunarDate[0].caption, "Korean Lunar");
+    EXPECT_EQ(model->state.MoonImageSuffix, "_kr");
+    for (const char* other : {"4", "", "x", "-1"}) {
         Start(other);
         EXPECT_EQ(model->cboRefLong.Text(), "China") << other;
         EXPECT_EQ(model->state.ReferenceLongitude, 120) << other;
     }
+}
+
+// The stored names choice is restored at start, anything else is English
+// (whose label stays hidden); a change asks to be saved.
+TEST_F(MainWindowTest, StoredNamesChooseTheWordsOrElseEnglish) {
+    for (const auto& [stored, names] : {std::pair{"5", Names::Korean}, {"6", Names::English}, {"", Names::English}}) {
+        model = std::make_unique<MainWindowModel>(port);
+        model->clock = [] { return Y2000Noon; };
+        model->Load("1", stored);
+        EXPECT_EQ(model->lblLunarDateWords.visible, names != Names::English) << stored;
+    }
+    model->CmdSaveStateEnabled(false);
+    model->cboNames.listIndex = 1;
+    model->cboNames_Click();
+    EXPECT_TRUE(model->cmdSaveState.enabled);
+    EXPECT_EQ(model->lblLunarDateWords.caption, "己卯年 冬月廿五 戊午日");
 }
 
 // The element-animal target chosen shows the element and animal chosen, the

@@ -40,6 +40,7 @@ const Country kCountries[] = {
     {"", qRgb(192, 0, 0)},      // China
     {"_vn", qRgb(0, 128, 0)},   // Vietnam
     {"_jp", qRgb(64, 64, 224)}, // Japan
+    {"_kr", qRgb(112, 48, 160)}, // Korea
 };
 const char* const kMoonBases[] = {"darkmoon", "1stquarter", "fullmoon", "lastquarter"};
 

@@ -113,17 +113,22 @@ TEST(SettingsStore, KeyPathsThatNameNoPlaceFail) {
     }
 }
 
-TEST(SettingsStore, CountrySettingRoundTripsAndFallsBackToChina) {
+TEST(SettingsStore, CountryAndNamesSettingsRoundTripAndFallBack) {
     TemporarySettings settings;
     EXPECT_EQ(StoredCountryIndex(), 1);  // first run
-    for (int country : {0, 1, 2}) {
+    EXPECT_EQ(StoredNamesIndex(), 0);
+    for (int country : {0, 1, 2, 3}) {
         ASSERT_TRUE(SaveCountrySetting(country));
+        ASSERT_TRUE(SaveNamesSetting(country + 2));
         EXPECT_EQ(StoredCountryIndex(), country);
+        EXPECT_EQ(StoredNamesIndex(), country + 2);
     }
-    for (const std::string text : {"3", "", "-1", "01", "2 ", "Japan"}) {
+    for (const std::string text : {"4", "", "-1", "01", "2 ", "Japan"}) {
         SCOPED_TRACE(text);
         ASSERT_TRUE(SaveRegistryString("\\ORBEL", "cboRefLong", text, false));
+        ASSERT_TRUE(SaveRegistryString("\\ORBEL", "cboNames", text == "4" ? "6" : text, false));
         EXPECT_EQ(StoredCountryIndex(), 1);
+        EXPECT_EQ(StoredNamesIndex(), 0);
     }
 }
 

@@ -122,6 +122,7 @@ void FrmMain::MakeSettingsAndEntryWidgets(WidgetMaker& make) {
     txbCCT->setMaximumWidth(60);
     cboEpoch = MakeList(make, "cboEpoch", m.cboEpoch);
     cboMethod = MakeList(make, "cboMethod", m.cboMethod);
+    cboNames = MakeList(make, "cboNames", m.cboNames);
     chkShowPAN = Coloured(make.Check("chkShowPAN", m.chkShowPAN), m.chkShowPAN);
     chkShowCJDs = Coloured(make.Check("chkShowCJDs", m.chkShowCJDs), m.chkShowCJDs);
     chkAutoLog = Coloured(make.Check("chkAutoLog", m.chkAutoLog), m.chkAutoLog);
@@ -180,6 +181,7 @@ void FrmMain::MakeValueWidgets(WidgetMaker& make) {
     imgYearStem = make.Picture<ClickLabel>("imgYearStem", m.imgYearStem);
     imgYearBranch = make.Picture<ClickLabel>("imgYearBranch", m.imgYearBranch);
     lblYear = MakeLabel<QLabel>(make, "lblYear", m.lblYear);
+    lblLunarDateWords = MakeLabel<QLabel>(make, "lblLunarDateWords", m.lblLunarDateWords);
 }
 
 void FrmMain::MakeMoveAndSearchWidgets(WidgetMaker& make) {
@@ -285,6 +287,8 @@ QGroupBox* FrmMain::SettingsGroup() {
     sg->addWidget(chkShowPAN, 2, 0, 1, 2);
     sg->addWidget(chkShowCJDs, 2, 2, 1, 2);
     sg->addWidget(chkAutoLog, 2, 4);
+    sg->addWidget(Caption(tr("Names:")), 3, 0);
+    sg->addWidget(cboNames, 3, 1);
     return settings;
 }
 
@@ -322,7 +326,7 @@ QGroupBox* FrmMain::ValuesGroup() {
     int row = 0;
     for (const std::vector<Pair>& cell :
          std::initializer_list<std::vector<Pair>>{{lblCommonEraDate}, {lblJulianCalendarDate}, {lblChineseLunarDate},
-                                                  {lblFestivals}, {lblChineseSolarDate}, {lblElementAnimalOfDay},
+                                                  {lblChineseSolarDate}, {}, {lblFestivals}, {lblElementAnimalOfDay},
                                                   {lblElementAnimalOfMonth, lblChronologicalJulianDateLondon},
                                                   {lblElementAnimalOfYear, lblChronologicalJulianDateBeijing},
                                                   {lblPantheonCalendarGMT}, {lblPantheonCalendarCCT},
@@ -331,6 +335,9 @@ QGroupBox* FrmMain::ValuesGroup() {
             vg->addWidget(p.caption, row, 0);
             vg->addWidget(p.value, row, 1);
         }
+        // The row without a pair holds the lunar date in the chosen words,
+        // whose room stays while English hides it.
+        if (cell.empty()) vg->addWidget(lblLunarDateWords, row, 1);
         vg->setRowMinimumHeight(row, rowHeight);
         ++row;
     }
@@ -451,6 +458,7 @@ void FrmMain::ConnectLists() {
     onList(cboLongitude, m.cboLongitude, &MainWindowModel::cboLongitude_Click);
     onList(cboEpoch, m.cboEpoch, &MainWindowModel::cboEpoch_Click);
     onList(cboMethod, m.cboMethod, &MainWindowModel::cboMethod_Click);
+    onList(cboNames, m.cboNames, &MainWindowModel::cboNames_Click);
     onList(cboTimeZone, m.cboTimeZone, &MainWindowModel::cboTimeZone_Click);
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);

@@ -62,7 +62,7 @@ public:
     std::function<void(const std::string& address)> openAddress;
 
     // The widgets, for tests and for the later windows.
-    QComboBox *cboRefLong, *cboLongitude, *cboTimeZone, *cboEpoch, *cboMethod, *cboElement, *cboAnimal,
+    QComboBox *cboRefLong, *cboLongitude, *cboTimeZone, *cboEpoch, *cboMethod, *cboNames, *cboElement, *cboAnimal,
         *cboMoveStep, *cboRefreshPeriod, *cboTarget;
     QLineEdit *txbCCT, *txbDate, *txbTime, *txbPlusMinus;
     QCheckBox *chkShowPAN, *chkShowCJDs, *chkAutoLog, *chkRepeatedly, *chkKeep30th, *chkKeepLeap;
@@ -72,7 +72,7 @@ public:
         *cmdLogPreferences, *cmdCalendarExport, *cmdHelp, *cmdQuit, *cmdDisplayYearData, *cmdListLunarNewYears, *cmdListLeapMonths,
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
-    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod, *lblSearching;
+    QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod, *lblSearching, *lblLunarDateWords;
     QComboBox* cboFestival;  // the festival of target "Festival"
     QLabel* lblFestival;
     QPushButton* cmdListFestivals;

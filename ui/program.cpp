@@ -34,6 +34,7 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
     model.programFolder = paths.programFolder;
     model.stateFilePath = paths.stateFilePath;
     model.links.SaveCountry = [](int country) { SaveCountrySetting(country); };
+    model.links.SaveNames = [](int names) { SaveNamesSetting(names); };
     model.links.EndProgram = std::move(endProgram);
 
     FrmMain& window = session->window;
@@ -69,7 +70,7 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
         call(letter);
         data.Mirror();
     };
-    model.Load(std::to_string(StoredCountryIndex()));
+    model.Load(std::to_string(StoredCountryIndex()), std::to_string(StoredNamesIndex()));
     window.Mirror();
     window.show();
     window.Mirror();  // the focus needs the window on screen

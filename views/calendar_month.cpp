@@ -9,6 +9,7 @@
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "engine/festivals.h"
+#include "engine/lunar_date_words.h"
 
 namespace orbel {
 namespace {
@@ -62,7 +63,8 @@ void CalendarMonthModel::DrawMonth() {
     caption = chl == std::string::npos ? main.lunarText : main.lunarText.substr(0, chl + 3);
 
     ChlDate first = LunarDateOfDay(lngCJDN, s);
-    lblTitle = ChlDateLongStr(first, ChlLongTextOptions{}, s, main.country);  // the month's heading
+    lblTitle = main.names == Names::English ? ChlDateLongStr(first, ChlLongTextOptions{}, s, main.country)
+                                            : LunarMonthWords(main.names, first);  // the month's heading
 
     ChlDate probe = first;
     monthLength = LunarMonthLength(probe, s) == 30 ? 30 : 29;
@@ -82,7 +84,8 @@ void CalendarMonthModel::DrawMonth() {
         cell.day = CalendarCellDay(c, monthLength);
         if (cell.day > 0) {
             cell.jdn = lngCJDN + cell.day - 1;
-            cell.numeral = (cell.day < 10 ? " " : "") + std::to_string(cell.day);
+            cell.numeral = main.names == Names::English ? (cell.day < 10 ? " " : "") + std::to_string(cell.day)
+                                                        : DayWords(main.names, cell.day);
             const EuroDate ce = CommonEraDate(cell.jdn);
             const int16_t weekday = DayOfWeek(cell.jdn);
             cell.ceText = FirstThree(DayOfWeekName(weekday, false)) + " " + FirstThree(MonthName(ce.month)) + " " +

@@ -47,10 +47,10 @@ inline std::string MoonDayPictureName(int element) { return "day" + std::to_stri
 struct CalendarMainWindow {
     CalendarSettings settings;
     int country = CountryChina;
+    Names names = Names::English;  // the words of the title, the day numerals and the festivals
     bool showPan = true;       // chkShowPAN
     std::string lunarText;     // the CHL value label, "79-20-04-11 CHL 12:00 CCT"
     Rgb backColour{192, 0, 0}; // the main window's back colour
-    Names names = Names::English;  // the words of the festival names
 };
 
 struct CalendarCell {

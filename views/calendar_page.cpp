@@ -74,7 +74,7 @@ void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarM
     painter.setPen(cell.weekend ? ToQColor(CalendarHighlightColour) : kTextColour);
     painter.setFont(numeralFont);
     painter.drawText(QRect(box.left() + pad, box.top() + pad, moon.left() - box.left() - pad, moon.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, ToQString(cell.numeral));
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, ToQString(cell.numeral));
     painter.setFont(textFont);
     const int lineHeight = QFontMetrics(textFont).height();
     QRect line(box.left() + pad, moon.bottom() + 1 + pad, box.width() - 2 * pad, lineHeight);
@@ -95,6 +95,28 @@ void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarM
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(box).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
     }
+}
+
+// What the numerals' font must fit: the widest word of a numeral ("30", or a
+// day's words: "廿九", "mùng"), on as many lines as a numeral has words.
+struct NumeralSample {
+    QString widestWord = QStringLiteral("30");
+    int lines = 1;
+};
+
+NumeralSample NumeralSampleOf(const CalendarMonthModel& model) {
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(40);
+    const QFontMetrics metrics(font);
+    NumeralSample sample;
+    for (const CalendarCell& cell : model.cells) {
+        const QStringList words = ToQString(cell.numeral).split(' ', Qt::SkipEmptyParts);
+        sample.lines = std::max(sample.lines, static_cast<int>(words.size()));
+        for (const QString& word : words)
+            if (metrics.horizontalAdvance(word) > metrics.horizontalAdvance(sample.widestWord)) sample.widestWord = word;
+    }
+    return sample;
 }
 
 }  // namespace
@@ -125,7 +147,8 @@ void PaintCalendarPage(QPainter& painter, const CalendarPageGeometry& g, const C
     const QRect cell = ToQRect(g.cells[0]);
     const QRect moon = ToQRect(g.moons[0]);
     const int pad = std::max(2, cell.width() / 20);
-    const QFont numeralFont = FittedFont(moon.height() * 70 / 100, QStringLiteral("30"),
+    const NumeralSample sample = NumeralSampleOf(model);
+    const QFont numeralFont = FittedFont(moon.height() * 70 / 100 / sample.lines, sample.widestWord,
                                          moon.left() - cell.left() - 2 * pad, true);
     // Below the Moon: three lines of text (CE, Pantheon, festival) in what
     // is left of the cell.

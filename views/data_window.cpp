@@ -126,6 +126,7 @@ void DataWindowModel::DisplayYearData() {
     request.majorTerms = chkIncludeMajorSolarTerms.value;
     request.minorTerms = chkIncludeMinorSolarTerms.value;
     request.termNames = chkDisplaySolarTermNames.value;
+    request.names = main.names;
     Append(YearDataText(request));
     visible = true;
     FinishOutput();
@@ -278,7 +279,7 @@ void DataWindowModel::chkLargeWindow_Click() { SetWindowSize(); }
 void DataWindowModel::cmdExport_Click() {
     if (listedDays.empty() || running) return;
     const DisplayedMoment main = Readings();
-    const int country = std::clamp(main.country, 0, 2);
+    const int country = KnownCountry(main.country);
     const std::string suggested = newYearMode ? "lunar_new_years.ics" : "lunar_anniversaries.ics";
     const std::string path = port.AskSaveFileName(ExportTitle, suggested, CalendarFileFilter);
     if (path.empty()) return;

@@ -12,7 +12,7 @@ struct DisplayedMoment {
     double ajd = 0.0;  // GMT
     CalendarSettings settings;
     int country = 1;  // 0 Vietnam, 1 China, 2 Japan, 3 Korea
-    Names names = Names::English;  // the words of calendar terms
+    Names names = Names::English;  // the words of the calendar terms
     // The value labels: "79-37-04-01 CHL 12:00 CCT", "2020-05-23 CE 04:00 GMT Saturday"...
     std::string chsText, chlText, ceText, jcText;
     std::string phaseText;  // "Crescent moon (waxing), 23.4%"

@@ -10,6 +10,7 @@
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/lunar_date_words.h"
 #include "support/language.h"
 #include "views/data_window.h"
 #include "views/year_data.h"
@@ -40,18 +41,18 @@ std::string_view CalOf(char letter) { return letter == 'J' ? "JC" : "CE"; }
 
 std::string AnniversaryHeading(bool newYearMode, const CalendarSettings& s, int country) {
     std::string heading = newYearMode ? std::string("Lunar New Year's Day ")
-                                      : std::string(CountryNames[static_cast<size_t>(country) + 3]) +
+                                      : std::string(CountryAdjective(country)) +
                                             " Lunar Calendar anniversaries" + std::string(CRLF);
     heading += "with corresponding European date and JDN" + std::string(CRLF) + "(" + EpochMethod(false, s) +
                ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " E, " +
-               std::string(CountryNames[static_cast<size_t>(country)]) + ")";
+               std::string(CountryName(country)) + ")";
     if (newYearMode) heading += std::string(CRLF) + "plus number of months, J1's and Z1's in the nian";
     return heading + ":" + std::string(CRLF);
 }
 
 std::string MonthStartsHeading(bool leapOnly, int n, int32_t first, const CalendarSettings& s, int country,
                                char letter) {
-    const std::string countryName(CountryNames[static_cast<size_t>(country)]);
+    const std::string countryName(CountryName(country));
     const std::string span = "for " + std::to_string(n) + " year" + Plural(n) + " from " + std::to_string(first) +
                              " " + std::string(CalOf(letter));
     const std::string longitude = "longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E, ";
@@ -115,7 +116,7 @@ void DataWindowModel::SetListBusy(bool on, std::string_view yearsCaption) {
 
 bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
-    const int country = std::clamp(main.country, 0, 2);
+    const int country = KnownCountry(main.country);
     if (ChLDateToJDN(date, s) != ChlDateFound) {
         if (!chkOmitInvalidDates.value)
             Append(ChlDateShortStr(date, 0, "CHL", s, country) + " is invalid" + std::string(CRLF));
@@ -141,6 +142,7 @@ bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startD
     } else {
         line += " " + SignedNumberStr(index);
     }
+    if (main.names != Names::English) line += "  " + LunarDateWords(main.names, date, -1);
     Append(line + std::string(CRLF));
     listedDays.push_back({date, index});
     return true;
@@ -150,7 +152,7 @@ void DataWindowModel::ListLunarNewYears() {
     ShowListRow(false, true);
     const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
-    const int country = std::clamp(main.country, 0, 2);
+    const int country = KnownCountry(main.country);
     ChlDate date;
     if (!parseChl(main.chlText, date)) {
         port.ShowMessage(caption, LunarDateInvalidText, MessageIcon::Exclamation);
@@ -186,7 +188,7 @@ void DataWindowModel::ListLunarNewYears() {
 
 bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
-    const int country = std::clamp(main.country, 0, 2);
+    const int country = KnownCountry(main.country);
     for (int m = 1; m <= 12; ++m) {
         for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
             ChlDate date;
@@ -206,7 +208,8 @@ bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly, const Displ
                 if (status == ChlFieldOutOfRange) return false;
                 continue;
             }
-            Append(MonthStartLine(date, s, country, Letter()) + std::string(CRLF));
+            const std::string words = main.names == Names::English ? "" : "  " + LunarMonthWords(main.names, date);
+            Append(MonthStartLine(date, s, country, Letter()) + words + std::string(CRLF));
         }
     }
     return true;
@@ -216,7 +219,7 @@ void DataWindowModel::ListLeapMonths() {
     ShowListRow(true, false);
     const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
-    const int country = std::clamp(main.country, 0, 2);
+    const int country = KnownCountry(main.country);
     const int32_t c = LeadingWholeNumber(main.ceText);  // the CE label starts with its year
     const int n = std::atoi(txbNumYears.text.c_str());
     if (n < 1) {
@@ -247,7 +250,7 @@ void DataWindowModel::ListJCCENewYears() {
     ShowListRow(false, true);
     const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
-    const int country = std::clamp(main.country, 0, 2);
+    const int country = KnownCountry(main.country);
     const int n = std::atoi(txbNumYears.text.c_str());
     const char letter = Letter();
     EuroDate today;
@@ -259,7 +262,7 @@ void DataWindowModel::ListJCCENewYears() {
     Append("Lunar calendar dates of New Years Day in the " +
            std::string(letter == 'J' ? "Julian Calendar" : "Common Era Calendar") + std::string(CRLF) + "(" +
            EpochMethod(false, s) + ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) +
-           " E, " + std::string(CountryNames[static_cast<size_t>(country)]) + ")" + std::string(CRLF));
+           " E, " + std::string(CountryName(country)) + ")" + std::string(CRLF));
 
     const std::string code = letter == 'J' ? "-01-01 JC = " : "-01-01 CE = ";
     std::string pending;
@@ -278,8 +281,10 @@ void DataWindowModel::ListJCCENewYears() {
         chs.valid = ChsSkipSolarDate;
         ChlDate lunar;
         CJDateToChDates(d + 0.5, s.epoch, chs, lunar, s);
+        // In words other than English the second line names the date in them.
         pending += std::to_string(y) + code + ChlDateShortStr(lunar, 0, "CHL", s, country) + std::string(CRLF) +
-                   ChlDateStemBranchStr(lunar, s) + std::string(CRLF);
+                   (main.names == Names::English ? ChlDateStemBranchStr(lunar, s) : LunarDateWords(main.names, lunar, -1)) +
+                   std::string(CRLF);
         if ((i + 1) % 10 == 0) {
             Append(pending);
             txbText.selStart = static_cast<int>(txbText.text.size());

@@ -7,6 +7,7 @@
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/lunar_date_words.h"
 #include "engine/sol_eq.h"
 
 namespace orbel {
@@ -20,12 +21,10 @@ std::string ExpandedLine(std::string_view description) {
     return "= t" + std::string(description.empty() ? description : description.substr(1));
 }
 
-std::string CountryName(int country) {
-    return std::string(CountryNames[static_cast<size_t>(country >= 0 && country <= 2 ? country : CountryChina)]);
-}
+std::string CountryText(int country) { return std::string(CountryName(country)); }
 
 std::string LongitudeText(const DisplayedMoment& m) {
-    return std::to_string(m.settings.referenceLongitude) + std::string(OrdinalSign) + " E, " + CountryName(m.country);
+    return std::to_string(m.settings.referenceLongitude) + std::string(OrdinalSign) + " E, " + CountryText(m.country);
 }
 
 void AddLine(std::string& out, std::string_view line) {
@@ -64,6 +63,8 @@ void AddChineseLines(std::string& out, const DisplayedMoment& m, const LogPrefer
             AddLine(out, ExpandedLine(ChlDateLongStrForJdn(
                              chl, {.dayNames = true, .monthNames = true, .stemBranch = p.chineseTerms, .full = true},
                              m.settings, m.country)));
+        // The lunar date once more, in the chosen words.
+        if (m.names != Names::English) AddLine(out, LunarDateWords(m.names, chl, TermBeginningOn(chs)));
     }
     if (p.cjdc) {
         std::string line = DayCountStr(cjdc, "CJDC");

@@ -10,6 +10,7 @@
 #include "dates/month_label.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/lunar_date_words.h"
 #include "engine/sol_eq.h"
 
 namespace orbel {
@@ -17,7 +18,7 @@ namespace orbel {
 namespace {
 
 constexpr std::string_view CRLF = "\r\n";
-constexpr std::array<std::string_view, 3> ZoneOfCountry = {"ICT", "CCT", "JST"};
+constexpr std::array<std::string_view, CountryCount> ZoneOfCountry = {"ICT", "CCT", "JST", "JST"};
 
 std::string_view LengthWord(int months) {
     switch (months) {
@@ -76,15 +77,19 @@ std::string Heading(const YearDataRequest& r, int32_t year, const CyclePosition&
             std::to_string(year) + " " + std::string(c.cal) + ")," + std::string(CRLF);
     text += EpochMethod(true, s) + ".  Times are " + std::string(c.zone) + " times," + std::string(CRLF);
     text += "which assume longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
-            std::string(CountryNames[static_cast<size_t>(country)]) + ") as reference meridian." + std::string(CRLF);
+            std::string(CountryName(country)) + ") as reference meridian." + std::string(CRLF);
     return text;
 }
 
-std::string DarkMoonLine(const YearData& data, int i, const Columns& c) {
+// With names in words other than English the month's name ends the line.
+std::string DarkMoonLine(const YearData& data, int i, const Columns& c, const YearDataRequest& r) {
     const double moon = data.DarkMoonMoments[i];
-    return DateTimeColumns(data.DarkMoonDays[i], moon, c.letter, c.cal, c.zone) + "  " + DayCountStr(moon, nullptr) +
-           "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + MonthLabelStr(data.MonthLabels[static_cast<size_t>(i)]) + " (" +
-           std::to_string(data.MajorTermCount[i]) + " zq)" + std::string(CRLF);
+    const LunarMonthLabel& label = data.MonthLabels[static_cast<size_t>(i)];
+    std::string line = DateTimeColumns(data.DarkMoonDays[i], moon, c.letter, c.cal, c.zone) + "  " +
+                       DayCountStr(moon, nullptr) + "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" +
+                       MonthLabelStr(label) + " (" + std::to_string(data.MajorTermCount[i]) + " zq)";
+    if (r.termNames && r.names != Names::English) line += " " + MonthWords(r.names, label.number, label.leap);
+    return line + std::string(CRLF);
 }
 
 // The lines of the terms asked for from term `j` up to the day `before`;
@@ -98,7 +103,9 @@ std::string TermLines(const YearData& data, int& j, int32_t before, const YearDa
         text += DateTimeColumns(data.TermDays[j], data.TermMoments[j], c.letter, c.cal, c.zone) + " " +
                 DayCountStr(data.TermMoments[j], nullptr) + "  ST" + SignedNumberStr(j % 24 + 1) + " " +
                 std::string(TermCodes[code]);
-        if (r.termNames)
+        if (r.termNames && r.names != Names::English)
+            text += " " + TermWords(r.names, j % 24);
+        else if (r.termNames)
             text += " " + std::string(TermNames[code].pinyin) + " (" + std::string(TermNames[code].english) + ")";
         text += CRLF;
     }
@@ -109,7 +116,7 @@ std::string TermLines(const YearData& data, int& j, int32_t before, const YearDa
 
 std::string YearDataText(const YearDataRequest& r) {
     const CalendarSettings& s = r.settings;
-    const int country = std::clamp(r.country, 0, 2);
+    const int country = KnownCountry(r.country);
     const Columns columns{r.julian ? 'J' : 'G', r.julian ? "JC" : "CE", ZoneOfCountry[static_cast<size_t>(country)]};
     const bool terms = r.majorTerms || r.minorTerms;
 
@@ -152,7 +159,7 @@ std::string YearDataText(const YearDataRequest& r) {
             text += "Nian " + SignedNumberStr(nian.cycle) + "-" + std::to_string(nian.position);
         }
         if (suiStart || nianStart || terms) text += CRLF;
-        text += DarkMoonLine(data, i, columns);
+        text += DarkMoonLine(data, i, columns, r);
         text += TermLines(data, j, i + 1 < count ? data.DarkMoonDays[i + 1] : INT32_MAX, r, columns);
         ++suiMonths;
         ++nianMonths;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dates/date_entry.h"
+#include "engine/names.h"
 #include "services/calendar_settings.h"
 
 namespace orbel {
@@ -15,11 +16,12 @@ namespace orbel {
 struct YearDataRequest {
     double ajd = 0.0;  // the displayed moment, AJD (GMT)
     CalendarSettings settings;
-    int country = 1;        // index of the country list: 0 Vietnam, 1 China, 2 Japan
+    int country = 1;        // index of the country list: 0 Vietnam, 1 China, 2 Japan, 3 Korea
     bool julian = false;    // European dates in the Julian Calendar instead of CE
     bool majorTerms = true;
     bool minorTerms = false;
-    bool termNames = false;
+    bool termNames = false;  // and, in words other than English, month names
+    Names names = Names::English;
 };
 
 // The whole text, lines ending in CRLF.

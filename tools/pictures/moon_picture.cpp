@@ -148,11 +148,12 @@ QString MoonPictureBaseName(MoonPhasePicture phase) {
     return {};
 }
 
-const MoonCountry (&MoonCountries())[3] {
-    static const MoonCountry countries[3] = {
+const MoonCountry (&MoonCountries())[4] {
+    static const MoonCountry countries[4] = {
         {QString(), qRgb(192, 0, 0)},
         {QStringLiteral("_vn"), qRgb(0, 128, 0)},
         {QStringLiteral("_jp"), qRgb(64, 64, 224)},
+        {QStringLiteral("_kr"), qRgb(112, 48, 160)},
     };
     return countries;
 }

@@ -37,7 +37,7 @@ struct MoonCountry {
     QRgb colour;     // the country's back colour
 };
 // China RGB(192,0,0), Vietnam RGB(0,128,0), Japan RGB(64,64,224).
-const MoonCountry (&MoonCountries())[3];
+const MoonCountry (&MoonCountries())[4];
 
 // The picture of `phase` as seen from the northern hemisphere (waxing light on
 // the right), on `background`, in QImage::Format_RGB32.
