@@ -117,6 +117,10 @@ def check_ics(cli):
         assert [(ymd(e.decoded("DTSTART")), str(e["SUMMARY"]).split(" · ")[0]) for e in festivals] == \
             [(y + m + d, name) for y, m, d, name in days] and len(days) > 20
         assert str(festivals[0]["SUMMARY"]) == "Spring Festival · Year of the Dragon"
+        words, _ = export(cli, folder, "w.ics", "2024-02-10 CE", "--names", "hans", "--years", "1", "--kind", "anniversary",
+                          "--kind", "festivals", "--kind", "terms", "--kind", "monthstarts")
+        titles = [str(e["SUMMARY"]) for e in words.walk("VEVENT")]
+        assert titles.count("春节 甲辰年") == 2 and "正月初一" in titles and "立春" in titles, titles[:4]
 
         # The year of a missing leap month left out; years before 1 CE left out and said.
         skipped, _ = export(cli, folder, "c.ics", "2020-06-01 CE", "--kind", "anniversary", "--years", "10", "--missing", "skip")

@@ -8,6 +8,7 @@
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "engine/festivals.h"
+#include "engine/lunar_date_words.h"
 #include "engine/quenta_module.h"
 #include "engine/sol_eq.h"
 
@@ -93,7 +94,6 @@ std::string CeDateText(int32_t jdn) {
     return buffer;
 }
 
-std::string CountryName(int country) { return std::string(FestivalsOf(country).name); }
 
 // The line every event and the file end with: which calendar, which meridian.
 std::string CalendarLine(const ExportChoice& c) { return CalendarLine(c.settings, c.country); }
@@ -102,6 +102,37 @@ std::string Capitalised(std::string_view word) {
     std::string s(word);
     if (!s.empty()) s[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(s[0])));
     return s;
+}
+
+// The principal phases in the chosen words, by Names.
+constexpr std::array<std::array<std::string_view, 4>, 6> PhaseTitles = {{
+    {"New moon", "First quarter", "Full moon", "Last quarter"},
+    {"新月", "上弦月", "满月", "下弦月"},
+    {"新月", "上弦月", "滿月", "下弦月"},
+    {"Trăng mới", "Trăng thượng huyền", "Trăng tròn", "Trăng hạ huyền"},
+    {"新月", "上弦の月", "満月", "下弦の月"},
+    {"삭", "상현", "보름달", "하현"},
+}};
+
+// A lunar day as a title names it in the chosen words: 正月初一, Mùng 1
+// tháng Giêng, 旧暦1月1日, 음력 1월 1일; empty for English.
+std::string LunarDayTitle(Names names, const ChlDate& d) {
+    const std::string month = orbel::MonthWords(names, d.month, d.leap != 0);
+    const std::string day = DayWords(names, d.day);
+    if (month.empty() || day.empty()) return {};
+    switch (names) {
+        case Names::Vietnamese: return Capitalised(day + " " + month);
+        case Names::Japanese: return "旧暦" + month + day;
+        case Names::Korean: return "음력 " + month + " " + day;
+        default: return month + day;
+    }
+}
+
+// The name of the lunar new year's festival of a country in the chosen words.
+std::string NewYearName(int country, Names names) {
+    for (const Festival& f : FestivalsOf(country).festivals)
+        if (f.rule == FestivalRule::LunarDate && f.month == 1 && f.day == 1) return std::string(f.Name(names));
+    return {};
 }
 
 std::string MonthWords(const ChlDate& d) {
@@ -168,7 +199,7 @@ void AddAnniversaries(const ExportChoice& c, ExportResult& r) {
         CalendarEvent e;
         e.jdn = d.jdn;
         e.uid = uidStem + std::to_string(year) + std::string(UidDomain);
-        e.summary = c.title.empty() ? AnniversaryTitle(d, c.country) : c.title;
+        e.summary = c.title.empty() ? AnniversaryTitle(d, c.country, c.names) : c.title;
         const std::string lunar = ChlDateShortStr(d, 0, "CHL", s, c.country);
         const bool moved = d.day != asked.day || d.leap != asked.leap;
         e.description = Join({lunar + " = " + CeDateText(d.jdn),
@@ -195,7 +226,7 @@ void AddTerms(const ExportChoice& c, ExportResult& r) {
             const int code = i % 24;
             e.jdn = terms.TermDays[i];
             e.uid = "term-" + std::string(TermCodes[code]) + "-" + std::to_string(year) + std::string(UidDomain);
-            e.summary = std::string(TermNames[code].english);
+            e.summary = c.names == Names::English ? std::string(TermNames[code].english) : TermWords(c.names, code);
             e.description = Join({"Solar term " + std::string(TermCodes[code]) + ", " +
                                       std::string(TermNames[code].pinyin),
                                   CalendarLine(c)});
@@ -205,8 +236,6 @@ void AddTerms(const ExportChoice& c, ExportResult& r) {
 }
 
 void AddPhases(const ExportChoice& c, ExportResult& r) {
-    static constexpr std::array<std::string_view, 4> PhaseTitles = {"New moon", "First quarter", "Full moon",
-                                                                    "Last quarter"};
     const double start = JdnOfJanuaryFirst(c.firstYear) - 0.5;
     const double end = JdnOfJanuaryFirst(c.firstYear + c.years) - 0.5;
     int32_t k = LunationAt(start);
@@ -220,7 +249,7 @@ void AddPhases(const ExportChoice& c, ExportResult& r) {
             if (CalendarMoment(*e.utcSecond).empty()) continue;
             e.jdn = static_cast<int32_t>(std::floor(t + 0.5));
             e.uid = "phase-" + std::to_string(k) + "-" + std::to_string(p) + std::string(UidDomain);
-            e.summary = std::string(PhaseTitles[p]);
+            e.summary = std::string(PhaseTitles[static_cast<size_t>(c.names)][static_cast<size_t>(p)]);
             e.description = Join({"Lunation " + std::to_string(k), CalendarLine(c)});
             r.events.push_back(std::move(e));
         }
@@ -239,9 +268,10 @@ int32_t NewYearDay(int32_t year, const CalendarSettings& s) {
     return ChLDateToJDN(d, s) == ChlDateFound ? d.jdn : JdnOfJanuaryFirst(year);
 }
 
-// The lunar year a day belongs to, as a title names it (English only).
+// The lunar year of a day as a new year's title names it: " · Year of the
+// Dragon", " 甲辰年".
 std::string YearOfTheAnimal(const ChlDate& d, const ExportChoice& c) {
-    if (c.names != Names::English) return {};
+    if (c.names != Names::English) return " " + YearWords(c.names, d.position);
     return " · Year of the " + Capitalised(AnimalNameList(c.country)[AnimalOfPosition(d.position)]);
 }
 
@@ -289,7 +319,7 @@ void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
                 e.jdn = d.jdn;
                 e.uid = "monthstart-" + std::to_string(year) + "-" + std::to_string(m) + (leap ? "L" : "") + "-" +
                         std::to_string(s.referenceLongitude) + std::string(UidDomain);
-                e.summary = "1st day of lunar " + MonthWords(d);
+                e.summary = c.names == Names::English ? "1st day of lunar " + MonthWords(d) : LunarDayTitle(c.names, d);
                 ChlDate last = d;
                 const int length = LunarMonthLength(last, s);
                 e.description = Join({ChlDateShortStr(d, 0, "CHL", s, c.country) + " = " + CeDateText(d.jdn) +
@@ -304,11 +334,15 @@ void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
 }  // namespace
 
 std::string CalendarLine(const CalendarSettings& settings, int country) {
-    return "Chinese lunar calendar of " + CountryName(country) + ", meridian " +
+    return "Chinese lunar calendar of " + std::string(CountryName(country)) + ", meridian " +
            std::to_string(settings.referenceLongitude) + "° E (Orbel)";
 }
 
-std::string AnniversaryTitle(const ChlDate& d, int country) {
+std::string AnniversaryTitle(const ChlDate& d, int country, Names names) {
+    if (names != Names::English) {
+        if (d.month == 1 && d.day == 1 && !d.leap) return NewYearName(country, names) + " " + YearWords(names, d.position);
+        return LunarDayTitle(names, d);
+    }
     if (d.month == 1 && d.day == 1 && !d.leap)
         return "Lunar New Year · Year of the " + Capitalised(AnimalNameList(country)[AnimalOfPosition(d.position)]);
     return "Lunar anniversary · " + MonthWords(d) + ", day " + std::to_string(d.day);

@@ -69,8 +69,9 @@ struct ExportChoice {
 
 // The title of an anniversary of `date` (its year position set) when the
 // user gave none: "Lunar New Year · Year of the Dragon" for the first day of
-// the first month, else "Lunar anniversary · month 4, day 11".
-std::string AnniversaryTitle(const ChlDate& date, int country);
+// the first month, else "Lunar anniversary · month 4, day 11"; in other
+// words "春节 甲辰年", "四月十一".
+std::string AnniversaryTitle(const ChlDate& date, int country, Names names = Names::English);
 
 // The line that names the calendar and meridian a file was made for.
 std::string CalendarLine(const CalendarSettings& settings, int country);
