@@ -14,7 +14,7 @@ namespace orbel {
 
 namespace {
 
-constexpr std::string_view WindowTitle = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ";
+constexpr std::string_view WindowTitle = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0";
 
 // The masculine ordinal sign U+00BA, which the caption writes after the
 // longitude in place of a degree sign.
