@@ -32,7 +32,8 @@ constexpr const char* Usage =
     "the title, the year-and-month line, then each day's numeral, CE date and Pantheon date, tab-separated;\n"
     "with --weeks the page's weeks layout: its days under their weekdays, Monday first, as a grid\n";
 
-// The page of the saved image, in pixels: the window's page at its first size.
+// The page of the saved image, in pixels (the window saves its page at the
+// size it has on the screen).
 constexpr int PageWidth = 900;
 constexpr int PageHeight = 620;
 
