@@ -1,20 +1,18 @@
 #pragma once
+// The soft limit on the size of the files this process writes, lowered for
+// one scope; SIGXFSZ is ignored, so a write past it fails with EFBIG.
 #include <sys/resource.h>
 
 #include <csignal>
 
 namespace orbel::testing {
 
-// The soft limit on the size of the files this process writes, lowered for
-// one scope; SIGXFSZ is ignored, so a write past it fails with EFBIG.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
+        const rlimit lowered{bytes, saved_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &lowered);
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
     }
     ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &saved_);
@@ -22,8 +20,8 @@ public:
     }
 
 private:
+    void (*handler_)(int);
     rlimit saved_{};
-    void (*handler_)(int) = nullptr;
 };
 
 }  // namespace orbel::testing
