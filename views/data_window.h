@@ -49,6 +49,8 @@ public:
     std::function<bool(std::string_view, ChlDate&)> parseChl;
     // Called where a long list repaints its text.
     std::function<void()> repaint = [] {};
+    // Shows the text as it stands at once, before a message about it.
+    std::function<void()> showText = [] {};
     // The DTSTAMP of calendar files, "YYYYMMDDTHHMMSSZ"; the system clock by default.
     std::function<std::string()> calendarStamp;
 

@@ -90,6 +90,7 @@ bool MonthBeyondRange(ChlDate date, const CalendarSettings& s) {
 }  // namespace
 
 void DataWindowModel::SayOutsideRange() {
+    showText();
     port.ShowMessage(caption, OutsideRangeMessage, MessageIcon::Information);
 }
 
