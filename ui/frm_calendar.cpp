@@ -38,7 +38,8 @@ FrmCalendar::FrmCalendar(UserPort& port, const QString& pictureFolder, QWidget* 
     cmdSaveCalendarImage = button("cmdSaveCalendarImage", SaveCalendarImageCaption);
     for (size_t i = 0; i < optLayout.size(); ++i) {
         const std::string_view caption = CalendarLayoutCaptions[i];
-        optLayout[i] = new QRadioButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), this);
+        const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        optLayout[i] = new QRadioButton(text, this);
         optLayout[i]->setObjectName(QStringLiteral("optLayout%1").arg(i));
     }
 

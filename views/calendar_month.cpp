@@ -106,8 +106,10 @@ void CalendarMonthModel::DrawMonth() {
         cell.numeral = (day < 10 ? " " : "") + std::to_string(day);
         const EuroDate ce = CommonEraDate(cell.jdn);
         const int16_t weekday = DayOfWeek(cell.jdn);
+        // A column of the weeks layout is headed by its weekday already.
         cell.ceText = FirstThree(MonthName(ce.month)) + " " + std::to_string(ce.day);
-        if (layout == CalendarLayout::LunarDays) cell.ceText = FirstThree(DayOfWeekName(weekday, false)) + " " + cell.ceText;
+        if (layout == CalendarLayout::LunarDays)
+            cell.ceText = FirstThree(DayOfWeekName(weekday, false)) + " " + cell.ceText;
         cell.weekend = weekday == 0 || weekday == 6;
         if (main.showPan) {
             EuroDate pan;

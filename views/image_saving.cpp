@@ -46,7 +46,8 @@ bool ConvertImage(const std::string& source, const std::string& target, bool del
             std::array<char, PixeloErrorBufferSize> buffer{};
             const int length = convert_graphics_file_3(source.c_str(), temporary.c_str(), buffer.data());
             error.assign(buffer.data(), static_cast<size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()))));
-            for (size_t at; (at = error.find(temporary)) != std::string::npos;) error.replace(at, temporary.size(), target);
+            for (size_t at; (at = error.find(temporary)) != std::string::npos;)
+                error.replace(at, temporary.size(), target);
             converted = error == PixeloNoError;
             return converted;
         });

@@ -183,7 +183,8 @@ void DataWindowModel::ListLunarNewYears() {
     bool rangeEnd = false;
     for (int i = 0; i < n;) {
         const AnniversaryStep step = AppendAnniversary(date, i, start.day, main);
-        if ((rangeEnd = step == AnniversaryStep::RangeEnd)) break;
+        rangeEnd = step == AnniversaryStep::RangeEnd;
+        if (rangeEnd) break;
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
