@@ -1,14 +1,26 @@
 #include "ui/frm_calendar.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "views/image_saving.h"
 
 namespace orbel {
+namespace {
+
+// The save dialog opens in the pictures folder, or at home when there is none.
+std::string ImageFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return folder.toStdString() + "/";
+}
+
+}  // namespace
 
 CalendarPageBox::CalendarPageBox(const CalendarMonthModel& model, const MoonDayPictures& moons, QWidget* parent)
     : QWidget(parent), model_(model), moons_(moons) {
@@ -105,7 +117,7 @@ void FrmCalendar::cmdSaveCalendarImage_Click() {
         [this, width, height](const std::string& path) {
             return WriteCalendarPageBitmap(model_, moons_, width, height, path);
         },
-        SaveCalendarImageTitle, CalendarImageFileName(model_), errorText);
+        SaveCalendarImageTitle, ImageFolder() + CalendarImageFileName(model_), errorText);
 }
 
 void FrmCalendar::cmdClose_Click() {

@@ -94,7 +94,7 @@ TEST_F(CalendarWindow, SavesItsPageAsPngAtAnySizeInEitherLayout) {
         QTest::mouseClick(calendar.cmdSaveCalendarImage, Qt::LeftButton);
         ASSERT_FALSE(port->messages.empty());
         EXPECT_EQ(port->messages.back().text, "The image has been saved in the PNG file\r\n" + png.toStdString());
-        EXPECT_EQ(port->fileDialogs.back().suggestedPath, "lunar_month_2024-03-10.png");
+        EXPECT_TRUE(port->fileDialogs.back().suggestedPath.ends_with("/lunar_month_2024-03-10.png"));
         const QImage image(png, "PNG");
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), calendar.picBox->size());
