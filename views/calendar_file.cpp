@@ -1,7 +1,6 @@
 #include "views/calendar_file.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -28,6 +27,8 @@ std::string CalendarDate(int32_t jdn) {
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.year, date.month, date.day);
     return buffer;
 }
+
+bool IsCalendarFileDay(int32_t jdn) { return !CalendarDate(jdn).empty() && !CalendarDate(jdn + 1).empty(); }
 
 std::string FoldLine(std::string_view line) {
     std::string out;
@@ -71,14 +72,12 @@ std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::stri
                                   "CALSCALE:GREGORIAN"})
         out += FoldLine(line);
     for (const CalendarEvent& e : events) {
-        const std::string start = CalendarDate(e.jdn);
-        const std::string end = CalendarDate(e.jdn + 1);
-        if (start.empty() || end.empty()) continue;
+        if (!IsCalendarFileDay(e.jdn)) continue;
         out += FoldLine("BEGIN:VEVENT");
         out += FoldLine("UID:" + EscapeText(e.uid));
         out += FoldLine("DTSTAMP:" + std::string(stamp));
-        out += FoldLine("DTSTART;VALUE=DATE:" + start);
-        out += FoldLine("DTEND;VALUE=DATE:" + end);
+        out += FoldLine("DTSTART;VALUE=DATE:" + CalendarDate(e.jdn));
+        out += FoldLine("DTEND;VALUE=DATE:" + CalendarDate(e.jdn + 1));
         out += FoldLine("SUMMARY:" + EscapeText(e.summary));
         out += FoldLine("TRANSP:TRANSPARENT");
         out += FoldLine("END:VEVENT");
@@ -89,20 +88,6 @@ std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::stri
 
 std::string CurrentCalendarStamp() {
     return QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'").toStdString();
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace orbel
