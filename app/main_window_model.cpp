@@ -15,7 +15,7 @@ namespace orbel {
 
 namespace {
 
-// Followed by the program's version and a blank.
+// Followed by the program's version.
 constexpr std::string_view WindowTitlePrefix = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.";
 
 // The masculine ordinal sign U+00BA, which the caption writes after the
@@ -48,7 +48,7 @@ MainWindowModel::MainWindowModel(UserPort& userPort)
 // --- Start-up ------------------------------------------------------------------------
 
 void MainWindowModel::Load(std::string_view storedCountry, std::string_view storedNames) {
-    caption = std::string(WindowTitlePrefix) + std::string(ProgramVersion) + " ";
+    caption = std::string(WindowTitlePrefix) + std::string(ProgramVersion);
     cboRefLong.SetItems(CountryItems());
     cboRefLong.listIndex = CountryFromStoredText(storedCountry);
     FillNamesList();

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <charconv>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "dates/date_entry.h"
+#include "support/checked_writer.h"
 
 namespace orbel {
 namespace {
@@ -240,14 +240,8 @@ StateFileWriteResult WriteStateFile(const std::string& path, const SavedState& s
     if (!check.ok() || !(check.state == state))
         return WriteFailure("the value for line " + std::to_string(check.line) + " cannot be stored.");
 
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return WriteFailure(file.errorString().toStdString());
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return WriteFailure(reason);
-    }
-    if (!file.commit()) return WriteFailure(file.errorString().toStdString());
+    const FileWriteResult written = WriteFileChecked(path, text);
+    if (!written.ok) return WriteFailure(written.error);
     return StateFileWriteResult{true, {}};
 }
 

@@ -93,9 +93,19 @@ void ShowData(DataWindowModel& data, int16_t kind, const Options& o) {
     }
 }
 
+// Prints the window's messages on stderr; true when one of them is more
+// than information (a list that ends at the range end has done its work).
+bool ReportFailures(ScriptedUserPort& port) {
+    const bool failed = std::any_of(port.messages.begin(), port.messages.end(),
+                                    [](const RecordedMessage& m) { return m.icon != MessageIcon::Information; });
+    cli::PrintMessages(port);
+    port.messages.clear();
+    return failed;
+}
+
 // Exports the listed days through Export as a person would.
 int ExportList(DataWindowModel& data, ScriptedUserPort& port, const std::string& file) {
-    if (cli::ReportMessages(port)) return 2;
+    if (ReportFailures(port)) return 2;
     if (data.listedDays.empty()) {
         std::fprintf(stderr, "orbel-cli: the list has no days to export\n");
         return 2;
@@ -136,7 +146,7 @@ int RunDataWindowCommand(int argc, char** argv) {
     std::string out = data.txbText.text;
     std::erase(out, '\r');
     const int status = cli::PrintOutput(out);
-    return cli::ReportMessages(port) ? 2 : status;
+    return ReportFailures(port) ? 2 : status;
 }
 
 }  // namespace orbel

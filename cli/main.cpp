@@ -27,7 +27,7 @@ void PrintUsage() {
                  "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
                  "       orbel-cli [settings and entry options] convert [--] TEXT|now\n"
                  "       orbel-cli [settings options] [--include LIST] [--expanded] [--chinese-terms] log [--] TEXT|now\n"
-                 "       orbel-cli [settings options] [--no-pan] [--png FILE] month [--] TEXT|now\n"
+                 "       orbel-cli [settings options] [--no-pan] [--weeks] [--png FILE] month [--] TEXT|now\n"
                  "       orbel-cli [settings and move options] move STEP [--] TEXT|now\n"
                  "       orbel-cli [settings and search options] search TARGET [--] TEXT|now\n"
                  "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"

@@ -27,11 +27,13 @@ namespace {
 constexpr const char* Usage =
     "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
-    "                 [--no-pan] [--png FILE] month [--] TEXT|now\n"
+    "                 [--no-pan] [--weeks] [--png FILE] month [--] TEXT|now\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the page of its lunar month is printed:\n"
-    "the title, the year-and-month line, then each day's numeral, CE date and Pantheon date, tab-separated\n";
+    "the title, the year-and-month line, then each day's numeral, CE date and Pantheon date, tab-separated;\n"
+    "with --weeks the page's weeks layout: its days under their weekdays, Monday first, as a grid\n";
 
-// The page of the saved image, in pixels: the window's page at its first size.
+// The page of the saved image, in pixels (the window saves its page at the
+// size it has on the screen).
 constexpr int PageWidth = 900;
 constexpr int PageHeight = 620;
 
@@ -39,11 +41,12 @@ struct MonthOptions {
     cli::SettingsOptions settings;
     std::optional<std::string> png;
     bool showPan = true;
+    bool weeks = false;
 };
 
 using Row = cli::Option<MonthOptions>;
 
-constexpr std::array<Row, 2> Options = {{
+constexpr std::array<Row, 3> Options = {{
     {"--png", true,
      [](MonthOptions& o, std::string_view, std::string_view value, std::string& error) {
          if (value.empty()) return error = "--png needs a file name", false;
@@ -53,6 +56,11 @@ constexpr std::array<Row, 2> Options = {{
     {"--no-pan", false,
      [](MonthOptions& o, std::string_view, std::string_view, std::string&) {
          o.showPan = false;
+         return true;
+     }},
+    {"--weeks", false,
+     [](MonthOptions& o, std::string_view, std::string_view, std::string&) {
+         o.weeks = true;
          return true;
      }},
 }};
@@ -75,7 +83,7 @@ bool SavePng(const CalendarMonthModel& month, const std::string& path, const cha
     const bool saved = SaveWindowImage(
         port,
         [&](const std::string& bmp) { return WriteCalendarPageBitmap(month, moons, PageWidth, PageHeight, bmp); },
-        SaveCalendarImageTitle, errorText);
+        SaveCalendarImageTitle, CalendarImageFileName(month), errorText);
     const bool png = saved && errorText == PixeloNoError;
     if (!png) cli::PrintMessages(port);
     return png;
@@ -105,8 +113,9 @@ int RunMonthCommand(int argc, char** argv) {
     CalendarMonthModel month;
     month.mainWindow = [&model] { return CalendarMainWindowOf(model); };
     month.lngCJDN = LunarMonthStart(model.state.CurrentAJD, model.Settings());
+    month.layout = options.weeks ? CalendarLayout::Weeks : CalendarLayout::LunarDays;
     month.DrawMonth();
-    if (cli::PrintOutput(CalendarMonthText(month)) != 0) return 2;
+    if (cli::PrintOutput(options.weeks ? CalendarGridText(month) : CalendarMonthText(month)) != 0) return 2;
     if (options.png && !SavePng(month, *options.png, argv[0])) return 2;
     return 0;
 }

@@ -178,7 +178,7 @@ std::string ChlDateLongStrForJdn(const ChlDate& r, const ChlLongTextOptions& opt
         if (options.stemBranchFirst)
             names = (options.stemBranch ? sb + " " : "") + words;
         else
-            names = words + (options.stemBranch ? " " + sb + " " : "");
+            names = words + (options.stemBranch ? " " + sb : "");
         s += "(" + names + ") ";
     }
     s += options.full ? "\r\n" : " ";

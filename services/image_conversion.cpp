@@ -1,5 +1,6 @@
 #include "services/image_conversion.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -29,9 +30,16 @@ int convert_graphics_file_3(const char* source, const char* target, char* errorT
     if (image.isNull())
         return Report("Cannot read the BMP file " + std::string(source) + ": " + reader.errorString().toStdString(),
                       errorText);
-    QImageWriter writer(QString::fromUtf8(target), "png");
-    if (!writer.write(image))
-        return Report("Cannot write the PNG file " + std::string(target) + ": " + writer.errorString().toStdString(),
+    // Every write is checked, the last buffered bytes included: a full disk
+    // or a file-size limit may first show when the file is flushed.
+    QFile file(QString::fromUtf8(target));
+    QImageWriter writer(&file, "png");
+    const bool written = file.open(QIODevice::WriteOnly) && writer.write(image) && file.flush();
+    const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError)
+        return Report("Cannot write the PNG file " + std::string(target) + ": " +
+                          (written ? file.errorString() : reason).toStdString(),
                       errorText);
     return Report(PixeloNoError, errorText);
 }

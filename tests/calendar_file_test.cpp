@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "tests/data_window_fixture.h"
+#include "tests/file_size_limit.h"
 #include "views/calendar_file.h"
 
 namespace orbel::testing {
@@ -45,11 +46,32 @@ TEST_F(DataWindowTest, ExportWritesTheListedAnniversaries) {
     ExpectWindowGolden("anniversaries_leap_month.ics", FileText(path));
     EXPECT_TRUE(port.messages.empty());
 
+    // A disk too full for the new file: the failure is said, the old file stays.
+    const std::string before = FileText(path);
+    port.fileNames.push_back(path);
+    {
+        FileSizeLimit full(100);
+        data->cmdExport_Click();
+    }
+    EXPECT_EQ(FileText(path), before);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text, "The calendar file " + path + " could not be written: File too large.");
+    port.messages.clear();
+
     port.fileNames.push_back(dir.path().toStdString() + "/no such folder/x.ics");
     data->cmdExport_Click();
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].title, "Export to calendar file");
     EXPECT_NE(port.messages[0].text.find("could not be written"), std::string::npos);
+
+    // Nothing to export from a list before 1 CE (its message: cli_transcript.txt): no dialog, no file.
+    port.messages.clear();
+    port.fileDialogs.clear();
+    Show("-500-06-01 CE");
+    List(ListLunarNewYearsKind, "4");
+    data->cmdExport_Click();
+    EXPECT_TRUE(port.fileDialogs.empty());
+    EXPECT_EQ(port.messages.size(), 1u);
 
     // Other lists have nothing to export.
     List(ListLeapMonthsKind, "3");

@@ -13,8 +13,10 @@ using namespace orbel;
 namespace {
 
 // The month of CE day `jdn` (noon GMT), drawn as the main window would have it.
-CalendarMonthModel MonthOf(int32_t jdn, bool showPan, int32_t today = 0) {
+CalendarMonthModel MonthOf(int32_t jdn, bool showPan, int32_t today = 0,
+                           CalendarLayout layout = CalendarLayout::LunarDays) {
     CalendarMonthModel m;
+    m.layout = layout;
     m.mainWindow = [showPan] {
         CalendarMainWindow main;
         main.showPan = showPan;
@@ -56,6 +58,9 @@ TEST(CalendarMonth, GridWeekendsCaptionAndToday) {
     for (const int32_t jdn : {2460421, 2460469}) {
         const CalendarMonthModel m = MonthOf(jdn, true, jdn);
         EXPECT_EQ(m.caption, "79-20-04-11 CHL");
+        // Rows begin on lunar days 1, 8, 16 and 23 whatever their weekday:
+        // no weekday heads a column.
+        EXPECT_EQ(m.headings, (std::vector<std::string>{"", "", "", "", "", "", "", "Lunaday"}));
         EXPECT_EQ(m.cells[15].day, 15);
         EXPECT_EQ(m.cells[31].day, m.monthLength == 30 ? 30 : 0);
         int todays = 0;
@@ -104,4 +109,28 @@ TEST(CalendarMonth, NavigationStopsAtTheEndsOfTheRange) {
     CalendarMonthModel last = MonthOf(MaxJDN, false);
     EXPECT_FALSE(last.navigationEnabled[1]);
     EXPECT_TRUE(last.navigationEnabled[0]);
+}
+
+// A year of months in the weeks layout: every day stands under its own
+// weekday, the days follow cell by cell from the first row to the last of
+// five or six, each with the Moon of its lunar day.
+TEST(CalendarMonth, WeeksLayoutPutsEveryDayUnderItsWeekday) {
+    const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};  // (jdn + 1) mod 7
+    std::set<int> rows;
+    for (int32_t jdn = 2460351; jdn < 2460351 + 13 * 30; jdn += 30) {
+        const CalendarMonthModel m = MonthOf(jdn, false, 0, CalendarLayout::Weeks);
+        rows.insert(m.rows);
+        const size_t first = static_cast<size_t>((m.lngCJDN + 1) % 7 + 6) % 7;  // Monday 0
+        ASSERT_EQ(m.cells.size(), static_cast<size_t>(m.rows * 7));
+        EXPECT_GE(first + static_cast<size_t>(m.monthLength), static_cast<size_t>(m.rows - 1) * 7 + 1);
+        for (size_t c = 0; c < m.cells.size(); ++c) {
+            const CalendarCell& cell = m.cells[c];
+            const bool holds = c >= first && c < first + static_cast<size_t>(m.monthLength);
+            ASSERT_EQ(cell.day, holds ? static_cast<int>(c - first) + 1 : 0) << c;
+            if (!holds) continue;
+            EXPECT_EQ(m.headings[c % 7], weekdays[(cell.jdn + 1) % 7]) << cell.jdn;
+            EXPECT_EQ(CalendarCellDay(cell.moonPicture, 30), cell.day);
+        }
+    }
+    EXPECT_EQ(rows, (std::set<int>{5, 6}));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <regex>
 
 #include "tests/data_window_fixture.h"
 
@@ -152,10 +153,20 @@ TEST_F(DataWindowTest, WindowSession) {
     main->lblChineseLunarDate[1].caption = "no date";
     List(ListLunarNewYearsKind, "3");
     note("Lunar new years of a lunar date the library cannot read");
-    Show("2999-06-01 CE");
-    List(ListLeapMonthsKind, "20");
-    note("Month starts past the computable years");
-    EXPECT_NE(data->txbText.text.find("95-59-12-01  CHL =  3002-12-26 CE"), std::string::npos) << "the years before stay";
+    // Each list stops at the ends of the range, lists nothing outside it and says so.
+    const std::regex outside(R"((^|[^-\d])(-30(0[1-9]|[1-9]\d)-|3000-(0[2-9]|1[0-2])|3000-01-(0[2-9]|[1-3]\d)|)"
+                             R"(30(0[1-9]|[1-9]\d)-))");
+    const std::pair<int16_t, const char*> lists[] = {
+        {ListLeapMonthsKind, "2999-06-01 CE"}, {ListLeapMonthsKind, "-3000-01-05 CE"},
+        {ListLunarNewYearsKind, "2990-06-01 CE"}, {ListJCCENewYearsKind, "2995-06-01 CE"}};
+    for (const auto& [kind, date] : lists) {
+        Show(date);
+        List(kind, "20");
+        note(std::string("List of kind ") + std::to_string(kind) + " from " + date);
+        EXPECT_FALSE(std::regex_search(data->txbText.text, outside)) << data->txbText.text;
+        EXPECT_EQ(data->chkOmitInvalidDates.visible, kind == ListLunarNewYearsKind);
+        for (const ListedDay& day : data->listedDays) EXPECT_LE(day.date.jdn, MaxJDN);  // nor exported
+    }
     // The Julian and CE list ends after the block of ten that fills the window.
     Show("-2000-06-01 CE");
     List(ListJCCENewYearsKind, "5000");

@@ -35,7 +35,7 @@ protected:
                 image.fill(qRgb(198, 0, 0));
                 return writable && image.save(QString::fromStdString(bmp), "BMP");
             },
-            "Save image of this calendar month as a PNG file", errorText_);
+            "Save image of this calendar month as a PNG file", "lunar_month_2024-02-10.png", errorText_);
     }
 
     // One line for a save: its result, the bitmaps written, pixelo's text,

@@ -1,13 +1,26 @@
 #include "ui/frm_calendar.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QRadioButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "views/image_saving.h"
 
 namespace orbel {
+namespace {
+
+// The save dialog opens in the pictures folder, or at home when there is none.
+std::string ImageFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return folder.toStdString() + "/";
+}
+
+}  // namespace
 
 CalendarPageBox::CalendarPageBox(const CalendarMonthModel& model, const MoonDayPictures& moons, QWidget* parent)
     : QWidget(parent), model_(model), moons_(moons) {
@@ -18,7 +31,8 @@ CalendarPageBox::CalendarPageBox(const CalendarMonthModel& model, const MoonDayP
 
 void CalendarPageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintCalendarPage(painter, ComputeCalendarPageGeometry(width(), height()), model_, moons_);
+    PaintCalendarPage(painter, ComputeCalendarPageGeometry(width(), height(), model_.rows, model_.columns), model_,
+                      moons_);
 }
 
 FrmCalendar::FrmCalendar(UserPort& port, const QString& pictureFolder, QWidget* parent)
@@ -34,12 +48,20 @@ FrmCalendar::FrmCalendar(UserPort& port, const QString& pictureFolder, QWidget* 
     cmdShowPreviousOrNext[1] = button("cmdShowPreviousOrNext1", ShowNextMonthCaption);
     cmdClose = button("cmdClose", "Close");
     cmdSaveCalendarImage = button("cmdSaveCalendarImage", SaveCalendarImageCaption);
+    for (size_t i = 0; i < optLayout.size(); ++i) {
+        const std::string_view caption = CalendarLayoutCaptions[i];
+        const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        optLayout[i] = new QRadioButton(text, this);
+        optLayout[i]->setObjectName(QStringLiteral("optLayout%1").arg(i));
+    }
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdShowPreviousOrNext[0]);
     buttons->addWidget(cmdShowPreviousOrNext[1]);
     buttons->addWidget(cmdClose);
     buttons->addStretch();
+    for (QRadioButton* option : optLayout) buttons->addWidget(option);
+    buttons->addSpacing(12);
     buttons->addWidget(cmdSaveCalendarImage);
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(0, 0, 0, 6);
@@ -51,6 +73,11 @@ FrmCalendar::FrmCalendar(UserPort& port, const QString& pictureFolder, QWidget* 
     for (int index : {0, 1})
         connect(cmdShowPreviousOrNext[static_cast<size_t>(index)], &QPushButton::clicked, this, [this, index] {
             model_.cmdShowPreviousOrNext_Click(index);
+            Mirror();
+        });
+    for (size_t i = 0; i < optLayout.size(); ++i)
+        connect(optLayout[i], &QRadioButton::clicked, this, [this, i] {
+            model_.optLayout_Click(static_cast<CalendarLayout>(i));
             Mirror();
         });
     connect(cmdSaveCalendarImage, &QPushButton::clicked, this, [this] { cmdSaveCalendarImage_Click(); });
@@ -66,6 +93,8 @@ void FrmCalendar::Mirror() {
     setWindowTitle(QString::fromStdString(model_.caption));
     for (size_t i = 0; i < cmdShowPreviousOrNext.size(); ++i)
         cmdShowPreviousOrNext[i]->setEnabled(model_.navigationEnabled[i]);
+    for (size_t i = 0; i < optLayout.size(); ++i)
+        optLayout[i]->setChecked(static_cast<size_t>(model_.layout) == i);
     picBox->update();
 }
 
@@ -88,7 +117,7 @@ void FrmCalendar::cmdSaveCalendarImage_Click() {
         [this, width, height](const std::string& path) {
             return WriteCalendarPageBitmap(model_, moons_, width, height, path);
         },
-        SaveCalendarImageTitle, errorText);
+        SaveCalendarImageTitle, ImageFolder() + CalendarImageFileName(model_), errorText);
 }
 
 void FrmCalendar::cmdClose_Click() {

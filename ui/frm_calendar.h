@@ -3,6 +3,7 @@
 // is painted by PaintCalendarPage, the routine that also draws the saved
 // image; the buttons stand in a row below it.
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <array>
@@ -44,6 +45,7 @@ public:
     CalendarPageBox* picBox;
     std::array<QPushButton*, 2> cmdShowPreviousOrNext{};
     QPushButton *cmdSaveCalendarImage, *cmdClose;
+    std::array<QRadioButton*, 2> optLayout{};  // "Lunar days", "Weeks"
 
 protected:
     void changeEvent(QEvent* event) override;

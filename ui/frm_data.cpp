@@ -43,6 +43,7 @@ FrmData::FrmData(DataWindowModel& model, QWidget* parent) : QWidget(parent, Qt::
         Mirror();
         sinceRepaint_.restart();
     };
+    model_.showText = [this] { Mirror(); };
     Mirror();
 }
 

@@ -22,6 +22,8 @@ void OpenCalendarMonth(ProgramSession& session) {
                                                          QString::fromStdString(session.model.PictureFolder()));
         session.calendar->setWindowIcon(main.windowIcon());
         session.calendar->model().mainWindow = [&model = session.model] { return CalendarMainWindowOf(model); };
+        session.calendar->model().layout = StoredCalendarLayout();
+        session.calendar->model().layoutChosen = StoreCalendarLayout;
         session.calendar->showMainWindow = [&main] {
             main.raise();
             main.activateWindow();

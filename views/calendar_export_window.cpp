@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dates/day_numbers.h"
+#include "support/checked_writer.h"
 #include "engine/chinese_calendar.h"
 #include "views/calendar_file.h"
 
@@ -119,11 +120,17 @@ void CalendarExportWindowModel::cmdExport_Click() {
         port.ShowMessage(CalendarExportTitle, error, MessageIcon::Exclamation);
         return;
     }
+    const ExportResult result = BuildCalendarExport(choice);
+    if (result.events.empty()) {
+        lblResult.caption = "No event of this choice lies in the years 1 to 9999 CE; no file was written.";
+        port.ShowMessage(CalendarExportTitle, lblResult.caption, MessageIcon::Exclamation);
+        return;
+    }
     const std::string path = port.AskSaveFileName(CalendarExportTitle, "orbel.ics", CalendarFileFilter);
     if (path.empty()) return;
-    const ExportResult result = BuildCalendarExport(choice);
-    if (!WriteFileAtomically(path, CalendarExportText(result, calendarStamp()), error)) {
-        const std::string text = "The calendar file " + path + " could not be written: " + error + ".";
+    const FileWriteResult written = WriteFileChecked(path, CalendarExportText(result, calendarStamp()));
+    if (!written.ok) {
+        const std::string text = "The calendar file " + path + " could not be written: " + written.error + ".";
         lblResult.caption = text;
         port.ShowMessage(CalendarExportTitle, text, MessageIcon::Exclamation);
         return;

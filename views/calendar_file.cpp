@@ -1,7 +1,6 @@
 #include "views/calendar_file.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstdio>
@@ -29,6 +28,8 @@ std::string CalendarDate(int32_t jdn) {
     std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.year, date.month, date.day);
     return buffer;
 }
+
+bool IsCalendarFileDay(int32_t jdn) { return !CalendarDate(jdn).empty() && !CalendarDate(jdn + 1).empty(); }
 
 std::string CalendarMoment(int64_t utcSecond) {
     const int64_t day = utcSecond >= 0 ? utcSecond / 86400 : -((-utcSecond + 86399) / 86400);
@@ -132,20 +133,6 @@ std::string CalendarFileText(const std::vector<CalendarEvent>& events, std::stri
 
 std::string CurrentCalendarStamp() {
     return QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'").toStdString();
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace orbel

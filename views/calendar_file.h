@@ -41,6 +41,10 @@ std::string CalendarMoment(int64_t utcSecond);
 // The whole seconds of an AJD (GMT) moment, as CalendarEvent::utcSecond.
 int64_t UtcSecondOf(double ajd);
 
+// True when the all-day event of day `jdn` can be written: the day and the
+// day after it lie in the years 1..9999 CE.
+bool IsCalendarFileDay(int32_t jdn);
+
 // `line` folded after every 75 octets with CRLF and a blank, never inside a
 // UTF-8 sequence, and ended with CRLF.
 std::string FoldLine(std::string_view line);
@@ -50,9 +54,5 @@ std::string EscapeText(std::string_view text);
 
 // The present moment as a DTSTAMP value.
 std::string CurrentCalendarStamp();
-
-// Writes `text` to `path` through a temporary file and a rename; false with
-// `error` set when that fails.
-bool WriteFileAtomically(const std::string& path, std::string_view text, std::string& error);
 
 }  // namespace orbel

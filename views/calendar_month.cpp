@@ -10,12 +10,13 @@
 #include "engine/cycles.h"
 #include "engine/festivals.h"
 #include "engine/lunar_date_words.h"
+#include "support/settings_store.h"
 
 namespace orbel {
 namespace {
 
-constexpr std::array<std::string_view, 7> kHeadingDays = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                           "Friday", "Saturday", "Sunday"};
+constexpr std::string_view LayoutValueName = "CalendarLayout";
+constexpr std::array<std::string_view, 2> LayoutValues = {"LunarDays", "Weeks"};
 
 ChlDate LunarDateOfDay(int32_t jdn, const CalendarSettings& settings) {
     ChsDate chs;
@@ -47,12 +48,30 @@ std::string YearAndMonthLine(const EuroDate& first, const EuroDate& last) {
     return "Common Era year " + y1 + ", month of " + MonthName(first.month);
 }
 
+// Monday to Sunday: the weekday numbers (0 Sunday) of the weeks layout's columns.
+int WeekdayOfColumn(int column) { return (column + 1) % 7; }
+
 }  // namespace
 
-CalendarMonthModel::CalendarMonthModel() : today([] { return TodayJDN(); }) {
-    for (size_t i = 0; i < kHeadingDays.size(); ++i) headings[i] = FirstThree(kHeadingDays[i]) + "   ";
-    headings[7] = LunadayHeading;
+CalendarGrid CalendarGridOf(CalendarLayout layout, int monthLength, int firstWeekday) {
+    CalendarGrid grid;
+    if (layout == CalendarLayout::Weeks) {
+        grid.columns = 7;
+        grid.rows = (firstWeekday + monthLength + 6) / 7;
+        for (int column = 0; column < grid.columns; ++column)
+            grid.headings.push_back(FirstThree(DayOfWeekName(WeekdayOfColumn(column), false)));
+        for (int day = 1; day <= 30; ++day) grid.cellOfDay[static_cast<size_t>(day)] = firstWeekday + day - 1;
+    } else {
+        grid.columns = CalendarColumns;
+        grid.rows = CalendarRows;
+        grid.headings.assign(CalendarColumns, "");
+        grid.headings.back() = LunadayHeading;
+        for (int day = 1; day <= 30; ++day) grid.cellOfDay[static_cast<size_t>(day)] = LunarDayCell(day);
+    }
+    return grid;
 }
+
+CalendarMonthModel::CalendarMonthModel() : today([] { return TodayJDN(); }) {}
 
 void CalendarMonthModel::DrawMonth() {
     if (lngCJDN < FirstComputableDay || lngCJDN > LastComputableDay) return;  // no month given yet
@@ -76,36 +95,42 @@ void CalendarMonthModel::DrawMonth() {
 
     lblYearAndMonth = YearAndMonthLine(CommonEraDate(lngCJDN), CommonEraDate(lngCJDN + monthLength - 1));
 
+    const int firstWeekday = (DayOfWeek(lngCJDN) + 6) % 7;  // 0 Monday
+    const CalendarGrid grid = CalendarGridOf(layout, monthLength, firstWeekday);
+    rows = grid.rows;
+    columns = grid.columns;
+    headings = grid.headings;
+    cells.assign(static_cast<size_t>(rows * columns), CalendarCell{});
     const int32_t todayJdn = today();
     const std::vector<FestivalDay> festivals =
         FestivalDaysBetween(lngCJDN, lngCJDN + monthLength - 1, main.country, s);
-    for (int c = 0; c < CalendarCellCount; ++c) {
-        CalendarCell cell;
-        cell.day = CalendarCellDay(c, monthLength);
-        if (cell.day > 0) {
-            cell.jdn = lngCJDN + cell.day - 1;
-            cell.numeral = main.names == Names::English ? (cell.day < 10 ? " " : "") + std::to_string(cell.day)
-                                                        : DayWords(main.names, cell.day);
-            const EuroDate ce = CommonEraDate(cell.jdn);
-            const int16_t weekday = DayOfWeek(cell.jdn);
-            cell.ceText = FirstThree(DayOfWeekName(weekday, false)) + " " + FirstThree(MonthName(ce.month)) + " " +
-                          std::to_string(ce.day);
-            cell.weekend = weekday == 0 || weekday == 6;
-            if (main.showPan) {
-                EuroDate pan;
-                pan.jdn = cell.jdn;
-                JDNToPanDate(pan);
-                cell.panText = PanDateStr(pan, 1);
-            }
-            for (const FestivalDay& f : festivals) {
-                if (f.jdn != cell.jdn) continue;
-                if (!cell.festivalText.empty()) cell.festivalText += ", ";
-                cell.festivalText += FestivalsOf(main.country).festivals[static_cast<size_t>(f.festival)].Name(main.names);
-            }
-            cell.moonVisible = true;
-            cell.today = cell.jdn == todayJdn;
+    for (int day = 1; day <= monthLength; ++day) {
+        CalendarCell& cell = cells[static_cast<size_t>(grid.cellOfDay[static_cast<size_t>(day)])];
+        cell.day = day;
+        cell.jdn = lngCJDN + day - 1;
+        cell.numeral = main.names == Names::English ? (day < 10 ? " " : "") + std::to_string(day)
+                                                    : DayWords(main.names, day);
+        const EuroDate ce = CommonEraDate(cell.jdn);
+        const int16_t weekday = DayOfWeek(cell.jdn);
+        // A column of the weeks layout is headed by its weekday already.
+        cell.ceText = FirstThree(MonthName(ce.month)) + " " + std::to_string(ce.day);
+        if (layout == CalendarLayout::LunarDays)
+            cell.ceText = FirstThree(DayOfWeekName(weekday, false)) + " " + cell.ceText;
+        cell.weekend = weekday == 0 || weekday == 6;
+        if (main.showPan) {
+            EuroDate pan;
+            pan.jdn = cell.jdn;
+            JDNToPanDate(pan);
+            cell.panText = PanDateStr(pan, 1);
         }
-        cells[static_cast<size_t>(c)] = std::move(cell);
+        for (const FestivalDay& f : festivals) {
+            if (f.jdn != cell.jdn) continue;
+            if (!cell.festivalText.empty()) cell.festivalText += ", ";
+            cell.festivalText += FestivalsOf(main.country).festivals[static_cast<size_t>(f.festival)].Name(main.names);
+        }
+        cell.moonVisible = true;
+        cell.moonPicture = LunarDayCell(day);
+        cell.today = cell.jdn == todayJdn;
     }
 }
 
@@ -115,15 +140,24 @@ void CalendarMonthModel::cmdShowPreviousOrNext_Click(int index) {
     DrawMonth();
 }
 
+void CalendarMonthModel::optLayout_Click(CalendarLayout chosen) {
+    if (chosen == layout) return;
+    layout = chosen;
+    layoutChosen(chosen);
+    DrawMonth();
+}
+
 int32_t LunarMonthStart(double ajd, const CalendarSettings& settings) {
     const auto day = static_cast<int32_t>(std::floor(ToReferenceCJD(ajd, settings.referenceLongitude)));
     return day - LunarDateOfDay(day, settings).day + 1;
 }
 
-CalendarPageGeometry ComputeCalendarPageGeometry(int width, int height) {
+CalendarPageGeometry ComputeCalendarPageGeometry(int width, int height, int rows, int columns) {
     CalendarPageGeometry g;
     g.width = width;
     g.height = height;
+    rows = std::max(1, rows);
+    columns = std::max(1, columns);
     const int margin = std::max(4, width / 100);
     const int titleHeight = std::max(24, height * 9 / 100);
     const int lineHeight = std::max(20, height * 7 / 100);
@@ -131,20 +165,19 @@ CalendarPageGeometry ComputeCalendarPageGeometry(int width, int height) {
     g.title = {0, 0, width, titleHeight};
     g.yearAndMonth = {margin, titleHeight, width - 2 * margin, lineHeight};
     const int gridTop = titleHeight + lineHeight + headingHeight;
-    const int cellWidth = std::max(1, (width - 2 * margin) / CalendarColumns);
-    const int cellHeight = std::max(1, (height - margin - gridTop) / CalendarRows);
+    const int cellWidth = std::max(1, (width - 2 * margin) / columns);
+    const int cellHeight = std::max(1, (height - margin - gridTop) / rows);
     // Spare pixels of the division go to the margins, so the grid is centred.
-    const int left = (width - CalendarColumns * cellWidth) / 2;
-    for (int column = 0; column < CalendarColumns; ++column)
-        g.headings[static_cast<size_t>(column)] = {left + column * cellWidth, gridTop - headingHeight, cellWidth,
-                                                   headingHeight};
+    const int left = (width - columns * cellWidth) / 2;
+    for (int column = 0; column < columns; ++column)
+        g.headings.push_back({left + column * cellWidth, gridTop - headingHeight, cellWidth, headingHeight});
     const int pad = std::max(2, cellHeight / 20);
     const int moonSide = std::max(1, std::min(cellHeight / 2, cellWidth * 45 / 100));
-    for (int c = 0; c < CalendarCellCount; ++c) {
-        const PageRect cell{left + (c % CalendarColumns) * cellWidth, gridTop + (c / CalendarColumns) * cellHeight,
-                            cellWidth, cellHeight};
-        g.cells[static_cast<size_t>(c)] = cell;
-        g.moons[static_cast<size_t>(c)] = {cell.x + cell.width - pad - moonSide, cell.y + pad, moonSide, moonSide};
+    for (int c = 0; c < rows * columns; ++c) {
+        const PageRect cell{left + (c % columns) * cellWidth, gridTop + (c / columns) * cellHeight, cellWidth,
+                            cellHeight};
+        g.cells.push_back(cell);
+        g.moons.push_back({cell.x + cell.width - pad - moonSide, cell.y + pad, moonSide, moonSide});
     }
     return g;
 }
@@ -161,6 +194,43 @@ std::string CalendarMonthText(const CalendarMonthModel& model) {
         }
     }
     return text;
+}
+
+std::string CalendarGridText(const CalendarMonthModel& model) {
+    std::vector<std::string> texts;
+    size_t width = 0;
+    for (const std::string& heading : model.headings) width = std::max(width, heading.size());
+    for (const CalendarCell& cell : model.cells) {
+        texts.push_back(cell.day > 0 ? cell.numeral + " " + cell.ceText : "");
+        width = std::max(width, texts.back().size());
+    }
+    width += 2;
+    const auto line = [width](const std::vector<std::string>& row) {
+        std::string out;
+        for (const std::string& text : row) out += text + std::string(width - text.size(), ' ');
+        while (out.ends_with(' ')) out.pop_back();
+        return out + "\n";
+    };
+    std::string text = model.lblTitle + "\n" + model.lblYearAndMonth + "\n" + line(model.headings);
+    for (size_t row = 0; row * static_cast<size_t>(model.columns) < texts.size(); ++row) {
+        const auto first = texts.begin() + static_cast<std::ptrdiff_t>(row * static_cast<size_t>(model.columns));
+        text += line(std::vector<std::string>(first, first + model.columns));
+    }
+    return text;
+}
+
+std::string CalendarImageFileName(const CalendarMonthModel& model) {
+    return "lunar_month_" + EuroDateToStr(CommonEraDate(model.lngCJDN)) + ".png";
+}
+
+CalendarLayout StoredCalendarLayout() {
+    std::string value;
+    GetRegistryString(OrbelRegistryKey, LayoutValueName, value, false, LayoutValues[0]);
+    return value == LayoutValues[1] ? CalendarLayout::Weeks : CalendarLayout::LunarDays;
+}
+
+void StoreCalendarLayout(CalendarLayout layout) {
+    SaveRegistryString(OrbelRegistryKey, LayoutValueName, LayoutValues[static_cast<size_t>(layout)], false);
 }
 
 }  // namespace orbel

@@ -1,14 +1,18 @@
 #pragma once
-// frmCalendar without the toolkit: one lunar month as a page of 32 day cells
-// in 4 rows of 8 columns. Columns 0 to 6 are the days of the week, column 7
-// ("Lunaday") holds only day 15 (cell 15) and day 30 (cell 31), so cells 7
-// and 23 never hold a day. The Qt window and the saved image both paint this
-// model with PaintCalendarPage.
+// frmCalendar without the toolkit: one lunar month as a page of day cells,
+// in one of two layouts. Lunar days: 32 cells in 4 rows of 8 columns; the
+// rows begin on lunar days 1, 8, 16 and 23 whatever their weekday, so the
+// columns have no weekday headings; column 7 ("Lunaday") holds only day 15
+// (cell 15) and day 30 (cell 31), and cells 7 and 23 never hold a day.
+// Weeks: a wall calendar, Monday to Sunday, each day under its weekday, in
+// five or six rows. The Qt window and the saved image both paint this model
+// with PaintCalendarPage.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "services/calendar_settings.h"
 #include "engine/cycles.h"
@@ -17,7 +21,7 @@
 
 namespace orbel {
 
-inline constexpr int CalendarCellCount = 32;
+inline constexpr int CalendarCellCount = 32;  // of the lunar-days layout, and imgMoon elements
 inline constexpr int CalendarColumns = 8;
 inline constexpr int CalendarRows = 4;
 
@@ -30,8 +34,12 @@ inline constexpr std::string_view SaveCalendarImageCaption = "Save as PNG image"
 inline constexpr std::string_view SaveCalendarImageTitle = "Save image of this calendar month as a PNG file";
 inline constexpr std::string_view LunadayHeading = "Lunaday";
 
-// The lunar day (1..30) that cell `c` holds in a month of `monthLength` days,
-// or 0 for a cell without a day.
+enum class CalendarLayout { LunarDays, Weeks };
+// The captions of the window's layout choice, in the order of the enum.
+inline constexpr std::array<std::string_view, 2> CalendarLayoutCaptions = {"Lunar days", "Weeks"};
+
+// The lunar day (1..30) that cell `c` of the lunar-days layout holds in a
+// month of `monthLength` days, or 0 for a cell without a day.
 constexpr int CalendarCellDay(int c, int monthLength) {
     if (c < 0 || c >= CalendarCellCount || c == 7 || c == 23) return 0;
     if (c < 7) return c + 1;
@@ -39,6 +47,21 @@ constexpr int CalendarCellDay(int c, int monthLength) {
     if (c == 31) return monthLength == 30 ? 30 : 0;
     return c - 1;
 }
+
+// The cell of lunar day `day` (1..30) in the lunar-days layout, which is
+// also the imgMoon element showing that day's Moon in either layout.
+constexpr int LunarDayCell(int day) { return day <= 7 ? day - 1 : day <= 22 ? day : day + 1; }
+
+// Where a layout puts the days of one month: its size, the heading of each
+// column (empty for none) and the cell (row * columns + column) of each
+// lunar day 1..30.
+struct CalendarGrid {
+    int rows = 0, columns = 0;
+    std::vector<std::string> headings;
+    std::array<int, 31> cellOfDay{};  // element 0 unused
+};
+// `firstWeekday` is the weekday of the month's first day, 0 Monday to 6 Sunday.
+CalendarGrid CalendarGridOf(CalendarLayout layout, int monthLength, int firstWeekday);
 
 // The file of imgMoon element `element` in the picture folder: "day7.gif".
 inline std::string MoonDayPictureName(int element) { return "day" + std::to_string(element) + ".gif"; }
@@ -57,12 +80,13 @@ struct CalendarCell {
     int day = 0;  // lunar day 1..30; 0 when the cell holds none
     int32_t jdn = 0;
     std::string numeral;  // " 1" .. "30"
-    std::string ceText;   // "Wed Dec 31"
+    std::string ceText;   // "Wed Dec 31"; "Dec 31" in the weeks layout, under the weekday's heading
     std::string panText;  // empty unless the Pantheon Calendar is shown
     std::string festivalText;  // the day's festivals of the country, or empty
     bool weekend = false;
     bool today = false;
-    bool moonVisible = false;  // imgMoon element of this cell
+    bool moonVisible = false;  // the Moon of the cell's day
+    int moonPicture = 0;       // the imgMoon element that shows it
 };
 
 // A rectangle of the page in pixels, right and bottom edges excluded.
@@ -71,17 +95,18 @@ struct PageRect {
     bool Contains(int px, int py) const { return px >= x && px < x + width && py >= y && py < y + height; }
 };
 
-// Where everything stands on a page of the given size: the title band, the
-// year-and-month line, the column headings and the cells, each cell with the
-// square of its Moon picture at its top right; the numeral stands beside the
-// Moon, the CE and Pantheon texts below them.
+// Where everything stands on a page of the given size with a grid of
+// `rows` and `columns`: the title band, the year-and-month line, the column
+// headings and the cells (row by row), each cell with the square of its Moon
+// picture at its top right; the numeral stands beside the Moon, the CE and
+// Pantheon texts below them.
 struct CalendarPageGeometry {
     int width = 0, height = 0;
     PageRect title, yearAndMonth;
-    std::array<PageRect, CalendarColumns> headings;
-    std::array<PageRect, CalendarCellCount> cells, moons;
+    std::vector<PageRect> headings, cells, moons;
 };
-CalendarPageGeometry ComputeCalendarPageGeometry(int width, int height);
+CalendarPageGeometry ComputeCalendarPageGeometry(int width, int height, int rows = CalendarRows,
+                                                 int columns = CalendarColumns);
 
 class CalendarMonthModel {
 public:
@@ -93,11 +118,15 @@ public:
     void DrawMonth();
     // Index 0 goes to the previous month, 1 to the next; both redraw.
     void cmdShowPreviousOrNext_Click(int index);
+    // The layout chosen in the window: redraws, and tells layoutChosen.
+    void optLayout_Click(CalendarLayout chosen);
 
     // Sources of the main window's state and of today's day number (the
     // system clock); the owner may replace them.
     std::function<CalendarMainWindow()> mainWindow = [] { return CalendarMainWindow{}; };
     std::function<int32_t()> today;
+    // Keeps the layout chosen for the next run (the settings store).
+    std::function<void(CalendarLayout)> layoutChosen = [](CalendarLayout) {};
 
     int32_t lngCJDN = 0;         // first day of the month shown
     int32_t previousStart = 0;   // first day of the month before
@@ -107,8 +136,10 @@ public:
     std::string caption;  // window title
     std::string lblTitle = "Title";
     std::string lblYearAndMonth = "Year and month";
-    std::array<std::string, CalendarColumns> headings;
-    std::array<CalendarCell, CalendarCellCount> cells;
+    CalendarLayout layout = CalendarLayout::LunarDays;
+    int rows = CalendarRows, columns = CalendarColumns;
+    std::vector<std::string> headings;  // one per column, empty where there is none
+    std::vector<CalendarCell> cells;    // rows * columns, row by row
     Rgb backColour{};
     std::array<bool, 2> navigationEnabled{true, true};  // cmdShowPreviousOrNext elements
 };
@@ -120,5 +151,19 @@ int32_t LunarMonthStart(double ajd, const CalendarSettings& settings);
 // day: numeral, CE text, (when shown) the Pantheon date and (on a festival)
 // the festival's name, tab-separated.
 std::string CalendarMonthText(const CalendarMonthModel& model);
+
+// The page as a grid of text: the title, the year-and-month line, the
+// column headings, then one line per row of cells, each cell its numeral and
+// CE text, in columns of equal width.
+std::string CalendarGridText(const CalendarMonthModel& model);
+
+// The name the save dialog suggests for the page's image:
+// "lunar_month_2024-02-10.png", after the CE date of the month's first day.
+std::string CalendarImageFileName(const CalendarMonthModel& model);
+
+// The layout kept in the settings store ("\ORBEL", "CalendarLayout");
+// lunar days when none is kept.
+CalendarLayout StoredCalendarLayout();
+void StoreCalendarLayout(CalendarLayout layout);
 
 }  // namespace orbel

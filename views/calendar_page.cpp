@@ -1,5 +1,6 @@
 #include "views/calendar_page.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
@@ -7,6 +8,8 @@
 #include <QImageWriter>
 
 #include <algorithm>
+
+#include "support/checked_writer.h"
 
 namespace orbel {
 namespace {
@@ -48,13 +51,13 @@ void PaintTitle(QPainter& painter, const CalendarPageGeometry& g, const Calendar
 }
 
 void PaintHeadings(QPainter& painter, const CalendarPageGeometry& g, const CalendarMonthModel& model) {
+    if (g.headings.empty()) return;
     const QFont font = FittedFont(g.headings[0].height * 55 / 100, ToQString(std::string(LunadayHeading)),
                                   g.headings[0].width * 90 / 100, true);
     painter.setFont(font);
     painter.setPen(kTextColour);
-    for (size_t column = 0; column < g.headings.size(); ++column) {
-        painter.drawText(ToQRect(g.headings[column]), Qt::AlignCenter, ToQString(model.headings[column]).trimmed());
-    }
+    for (size_t column = 0; column < g.headings.size() && column < model.headings.size(); ++column)
+        painter.drawText(ToQRect(g.headings[column]), Qt::AlignCenter, ToQString(model.headings[column]));
 }
 
 void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarMonthModel& model,
@@ -67,7 +70,7 @@ void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarM
     if (cell.day == 0) return;
 
     const QRect moon = ToQRect(g.moons[c]);
-    const QImage& picture = moons.images[c];
+    const QImage& picture = moons.images[static_cast<size_t>(std::clamp(cell.moonPicture, 0, CalendarCellCount - 1))];
     if (cell.moonVisible && !picture.isNull()) painter.drawImage(moon, picture);
 
     const int pad = std::max(2, box.width() / 20);
@@ -143,6 +146,10 @@ void PaintCalendarPage(QPainter& painter, const CalendarPageGeometry& g, const C
     painter.fillRect(QRect(0, 0, g.width, g.height), kPageColour);
     PaintTitle(painter, g, model);
     PaintHeadings(painter, g, model);
+    if (g.cells.size() < model.cells.size() || g.cells.empty()) {
+        painter.restore();
+        return;  // a geometry for another grid
+    }
 
     const QRect cell = ToQRect(g.cells[0]);
     const QRect moon = ToQRect(g.moons[0]);
@@ -162,15 +169,20 @@ void PaintCalendarPage(QPainter& painter, const CalendarPageGeometry& g, const C
 QImage RenderCalendarPage(const CalendarMonthModel& model, const MoonDayPictures& moons, int width, int height) {
     QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
     QPainter painter(&image);
-    PaintCalendarPage(painter, ComputeCalendarPageGeometry(image.width(), image.height()), model, moons);
+    PaintCalendarPage(painter, ComputeCalendarPageGeometry(image.width(), image.height(), model.rows, model.columns),
+                      model, moons);
     painter.end();
     return image;
 }
 
 bool WriteCalendarPageBitmap(const CalendarMonthModel& model, const MoonDayPictures& moons, int width, int height,
                              const std::string& path) {
-    QImageWriter writer(QString::fromStdString(path), "bmp");
-    return writer.write(RenderCalendarPage(model, moons, width, height));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    return writer.write(RenderCalendarPage(model, moons, width, height)) &&
+           WriteFileChecked(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))).ok;
 }
 
 }  // namespace orbel

@@ -23,7 +23,8 @@ struct MoonDayPictures {
 MoonDayPictures LoadMoonDayPictures(const QString& folder);
 
 // Paints the page of `model` into the rectangle (0, 0, geometry.width,
-// geometry.height) of `painter`.
+// geometry.height) of `painter`; the geometry is that of the model's grid
+// (its rows and columns).
 void PaintCalendarPage(QPainter& painter, const CalendarPageGeometry& geometry, const CalendarMonthModel& model,
                        const MoonDayPictures& moons);
 

@@ -8,6 +8,7 @@
 
 #include "dates/date_string_library.h"
 #include "engine/cycles.h"
+#include "support/checked_writer.h"
 #include "support/language.h"
 #include "views/calendar_export.h"
 #include "views/calendar_file.h"
@@ -22,6 +23,9 @@ constexpr std::string_view CloseCaption = "Close";
 constexpr std::string_view YearDataCaption = "Dates, times and CJDs of dark moons and solar terms";
 constexpr std::string_view ExportTitle = "Export to calendar file";
 constexpr std::string_view CalendarFileFilter = "iCalendar file (*.ics)";
+constexpr std::string_view NoEventExportedText =
+    "No event could be exported: a calendar file holds days from 1 CE on, and every day of this list lies "
+    "before 1 CE.";
 
 // The window's design size in pixels; "Large window" and the solar-term
 // names take the larger shares of the screen.
@@ -280,10 +284,6 @@ void DataWindowModel::cmdExport_Click() {
     if (listedDays.empty() || running) return;
     const DisplayedMoment main = Readings();
     const int country = KnownCountry(main.country);
-    const std::string suggested = newYearMode ? "lunar_new_years.ics" : "lunar_anniversaries.ics";
-    const std::string path = port.AskSaveFileName(ExportTitle, suggested, CalendarFileFilter);
-    if (path.empty()) return;
-
     std::vector<CalendarEvent> events;
     const ChlDate& start = listedDays.front().date;
     const std::string startText = ChlDateShortStr(start, 0, "CHL", main.settings, country);
@@ -307,9 +307,17 @@ void DataWindowModel::cmdExport_Click() {
         e.uid += "@orbel.corvane-systems";
         events.push_back(std::move(e));
     }
-    std::string error;
-    if (!WriteFileAtomically(path, CalendarFileText(events, calendarStamp()), error))
-        port.ShowMessage(ExportTitle, "The calendar file " + path + " could not be written: " + error + ".",
+    if (std::none_of(events.begin(), events.end(), [](const CalendarEvent& e) { return IsCalendarFileDay(e.jdn); })) {
+        port.ShowMessage(ExportTitle, NoEventExportedText, MessageIcon::Exclamation);
+        focus = "cmdClose";
+        return;
+    }
+    const std::string suggested = newYearMode ? "lunar_new_years.ics" : "lunar_anniversaries.ics";
+    const std::string path = port.AskSaveFileName(ExportTitle, suggested, CalendarFileFilter);
+    if (path.empty()) return;
+    const FileWriteResult written = WriteFileChecked(path, CalendarFileText(events, calendarStamp()));
+    if (!written.ok)
+        port.ShowMessage(ExportTitle, "The calendar file " + path + " could not be written: " + written.error + ".",
                          MessageIcon::Exclamation);
     focus = "cmdClose";
 }

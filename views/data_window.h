@@ -50,6 +50,8 @@ public:
     std::function<bool(std::string_view, ChlDate&)> parseChl;
     // Called where a long list repaints its text.
     std::function<void()> repaint = [] {};
+    // Shows the text as it stands at once, before a message about it.
+    std::function<void()> showText = [] {};
     // The DTSTAMP of calendar files, "YYYYMMDDTHHMMSSZ"; the system clock by default.
     std::function<std::string()> calendarStamp;
 
@@ -127,11 +129,19 @@ private:
     void ShowListRow(bool leapMonthsOnly, bool omitInvalid);
     // A long list shows its progress caption and turns Close into Stop.
     void SetListBusy(bool on, std::string_view yearsCaption = {});
-    // One anniversary's line; false when the date did not exist and was
-    // changed to be tried again. `main` is read once, as the list starts.
-    bool AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main);
-    // The month starts of one year; false when the year cannot be computed.
-    bool AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main);
+    // One anniversary's line: the year is counted, or the date did not
+    // exist and was changed to be tried again, or it lies past the range
+    // and the list ends. `main` is read once, as the list starts.
+    enum class AnniversaryStep { Counted, Retry, RangeEnd };
+    AnniversaryStep AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main);
+    // The month starts of one year that lie in the range; whether any were
+    // left out, and whether the range ended within the year.
+    struct MonthStartsOfYear {
+        bool leftOut = false, rangeEnd = false;
+    };
+    MonthStartsOfYear AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main);
+    // The message of a list that left out days outside the range.
+    void SayOutsideRange();
     std::string_view Cal() const { return optJC.value ? "JC" : "CE"; }
     char Letter() const { return optJC.value ? 'J' : 'G'; }
     size_t textCharacters_ = 0;  // characters (not bytes) in txbText

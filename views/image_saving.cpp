@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "services/image_conversion.h"
+#include "support/checked_writer.h"
 
 namespace orbel {
 namespace {
@@ -35,16 +36,27 @@ void DeleteFile(const std::string& path) {
 
 }  // namespace
 
-bool ConvertImage(const std::string& source, const std::string& target, bool deleteSource, bool deleteTarget,
+bool ConvertImage(const std::string& source, const std::string& target, bool deleteSource, bool /*deleteTarget*/,
                   std::string& errorText) {
-    std::array<char, PixeloErrorBufferSize> buffer{};
-    const int length = convert_graphics_file_3(source.c_str(), target.c_str(), buffer.data());
-    errorText.assign(buffer.data(), static_cast<size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()))));
-    if (errorText == PixeloNoError) {
+    // pixelo writes the PNG under the checked writer's temporary name, which
+    // becomes the target only when the whole file is on the disk.
+    bool converted = false;
+    const FileWriteResult written =
+        WriteFileChecked(target, [&](const std::string& temporary, std::string& error) {
+            std::array<char, PixeloErrorBufferSize> buffer{};
+            const int length = convert_graphics_file_3(source.c_str(), temporary.c_str(), buffer.data());
+            error.assign(buffer.data(), static_cast<size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()))));
+            for (size_t at; (at = error.find(temporary)) != std::string::npos;)
+                error.replace(at, temporary.size(), target);
+            converted = error == PixeloNoError;
+            return converted;
+        });
+    if (written.ok) {
+        errorText = PixeloNoError;
         if (deleteSource) DeleteFile(source);
         return true;
     }
-    if (deleteTarget) DeleteFile(target);
+    errorText = converted ? "Cannot write the PNG file " + target + ": " + written.error : written.error;
     return false;
 }
 
@@ -58,8 +70,8 @@ ImagePaths ImagePathsForChosenName(const std::string& chosen) {
 }
 
 bool SaveWindowImage(UserPort& port, const std::function<bool(const std::string& bmpPath)>& writeBitmap,
-                     std::string_view title, std::string& errorText) {
-    const std::string chosen = port.AskSaveFileName(title, "", PngFileFilter);
+                     std::string_view title, std::string_view suggestedName, std::string& errorText) {
+    const std::string chosen = port.AskSaveFileName(title, suggestedName, PngFileFilter);
     if (chosen.empty()) return false;
     const ImagePaths paths = ImagePathsForChosenName(chosen);
 

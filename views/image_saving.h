@@ -17,10 +17,12 @@ inline constexpr std::string_view ImageSavedAsBitmapText =
     "Save error.  The image has been saved instead in the BMP file";
 inline constexpr std::string_view ImageSaveErrorText = "Error when attempting to save image.  Please try again.";
 
-// Converts the BMP file `source` to the PNG file `target` with pixelo. On
-// success (error text "No Error") deletes the source when asked; on failure
-// deletes what was written of the target when asked. `errorText` receives
-// pixelo's text.
+// Converts the BMP file `source` to the PNG file `target` with pixelo,
+// through the checked writer. On success (error text "No Error") deletes
+// the source when asked. A failed conversion never leaves part of a PNG
+// (the writer removes its temporary file, which is what `deleteTarget`
+// asks for), and a file that was at `target` stays as it was. `errorText`
+// receives pixelo's text, or why the PNG could not be put in place.
 bool ConvertImage(const std::string& source, const std::string& target, bool deleteSource, bool deleteTarget,
                   std::string& errorText);
 
@@ -34,12 +36,12 @@ struct ImagePaths {
 };
 ImagePaths ImagePathsForChosenName(const std::string& chosen);
 
-// Asks for a file name with the save dialog titled `title`; nothing happens
-// when it is cancelled. Otherwise `writeBitmap` writes the window's image as
+// Asks for a file name with the save dialog titled `title`, suggesting
+// `suggestedName`; nothing happens when it is cancelled. Otherwise `writeBitmap` writes the window's image as
 // drawn, less its button row, to the BMP path, which is converted, and a
 // message says where the image is. True when a file was saved; `errorText`
 // then holds pixelo's text.
 bool SaveWindowImage(UserPort& port, const std::function<bool(const std::string& bmpPath)>& writeBitmap,
-                     std::string_view title, std::string& errorText);
+                     std::string_view title, std::string_view suggestedName, std::string& errorText);
 
 }  // namespace orbel

@@ -23,6 +23,7 @@ constexpr std::string_view CRLF = "\r\n";
 constexpr std::string_view BusyYearsCaption = "years     ";
 constexpr std::string_view CalculatingCaption = "years     Calculating ...";
 constexpr std::string_view OutputFullMessage = "Output window is full.";
+constexpr std::string_view OutsideRangeMessage = "Only days from -3000-01-01 CE to 3000-01-01 CE are listed.";
 constexpr size_t ShortChlTextLength = 15;  // "12-34-56-78 CHL"
 constexpr int J1Code = 3;
 constexpr int Z1Code = 4;
@@ -79,7 +80,20 @@ std::string MonthStartLine(const ChlDate& date, const CalendarSettings& s, int c
     return line;
 }
 
+// True when the month of `date` (the ordinary month of its number) begins
+// after the last day of the range, or lies where nothing is computed.
+bool MonthBeyondRange(ChlDate date, const CalendarSettings& s) {
+    date.day = 1;
+    date.leap = 0;
+    return ChLDateToJDN(date, s) != ChlDateFound || date.jdn > MaxJDN;
+}
+
 }  // namespace
+
+void DataWindowModel::SayOutsideRange() {
+    showText();
+    port.ShowMessage(caption, OutsideRangeMessage, MessageIcon::Information);
+}
 
 int DataWindowModel::NianCounts(const ChlDate& date) {
     const CalendarSettings s = Readings().settings;
@@ -114,10 +128,13 @@ void DataWindowModel::SetListBusy(bool on, std::string_view yearsCaption) {
     cmdClose.caption = on ? std::string(DataStopCaption) : ProgramText(TextClose);
 }
 
-bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay, const DisplayedMoment& main) {
+DataWindowModel::AnniversaryStep DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startDay,
+                                                                    const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
     const int country = KnownCountry(main.country);
-    if (ChLDateToJDN(date, s) != ChlDateFound) {
+    const int16_t status = ChLDateToJDN(date, s);
+    if (status == ChlDateFound ? date.jdn > MaxJDN : MonthBeyondRange(date, s)) return AnniversaryStep::RangeEnd;
+    if (status != ChlDateFound) {
         if (!chkOmitInvalidDates.value)
             Append(ChlDateShortStr(date, 0, "CHL", s, country) + " is invalid" + std::string(CRLF));
         // A 30th the month lacks is tried as the 29th, a leap month that
@@ -126,12 +143,12 @@ bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startD
             date.day = 29;
         } else if (date.leap == 0) {
             Append("Anomaly" + std::string(CRLF));
-            return true;
+            return AnniversaryStep::Counted;
         } else {
             date.leap = 0;
             if (startDay == 30) date.day = 30;
         }
-        return false;
+        return AnniversaryStep::Retry;
     }
     std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateText(date.jdn, Letter()) + " " +
                        std::string(Cal()) + " = " + SignedNumberStr(date.jdn) + " JDN";
@@ -145,7 +162,7 @@ bool DataWindowModel::AppendAnniversary(ChlDate& date, int index, int32_t startD
     if (main.names != Names::English) line += "  " + LunarDateWords(main.names, date, -1);
     Append(line + std::string(CRLF));
     listedDays.push_back({date, index});
-    return true;
+    return AnniversaryStep::Counted;
 }
 
 void DataWindowModel::ListLunarNewYears() {
@@ -165,12 +182,15 @@ void DataWindowModel::ListLunarNewYears() {
 
     const bool long_ = n > 30;
     if (long_) SetListBusy(true, BusyYearsCaption);
+    bool rangeEnd = false;
     for (int i = 0; i < n;) {
-        const bool counted = AppendAnniversary(date, i, start.day, main);
+        const AnniversaryStep step = AppendAnniversary(date, i, start.day, main);
+        rangeEnd = step == AnniversaryStep::RangeEnd;
+        if (rangeEnd) break;
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
-        if (counted) {
+        if (step == AnniversaryStep::Counted) {
             ++i;
             CyclePosition year{date.cycle, date.position};
             year.Advance();
@@ -184,11 +204,14 @@ void DataWindowModel::ListLunarNewYears() {
     SetListBusy(false);
     cmdExport.visible = !listedDays.empty();
     FinishOutput();
+    if (rangeEnd) SayOutsideRange();
 }
 
-bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly, const DisplayedMoment& main) {
+DataWindowModel::MonthStartsOfYear DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly,
+                                                                      const DisplayedMoment& main) {
     const CalendarSettings& s = main.settings;
     const int country = KnownCountry(main.country);
+    MonthStartsOfYear result;
     for (int m = 1; m <= 12; ++m) {
         for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
             ChlDate date;
@@ -200,19 +223,25 @@ bool DataWindowModel::AppendMonthStarts(int32_t year, bool leapOnly, const Displ
             date.day = 1;
             const int16_t status = ChLDateToJDN(date, s);
             if (status == ChlMonthNotInYear) continue;  // no such leap month
+            // A year the calendar cannot compute lies outside the range too.
+            const bool outside = status == ChlFieldOutOfRange || (status == ChlDateFound && (date.jdn < MinJDN ||
+                                                                                              date.jdn > MaxJDN));
+            if (outside) {
+                result.leftOut = true;
+                result.rangeEnd = year > 0;  // past its end: no later month is in it
+                if (result.rangeEnd) return result;
+                continue;
+            }
             if (status < 0) {
                 port.ShowMessage(caption, "intM =" + SignedNumberStr(m) + "  Error code =" + SignedNumberStr(status),
                                  MessageIcon::Exclamation);
-                // A year the calendar cannot compute fails in every month
-                // alike: one message ends the list.
-                if (status == ChlFieldOutOfRange) return false;
                 continue;
             }
             const std::string words = main.names == Names::English ? "" : "  " + LunarMonthWords(main.names, date);
             Append(MonthStartLine(date, s, country, Letter()) + words + std::string(CRLF));
         }
     }
-    return true;
+    return result;
 }
 
 void DataWindowModel::ListLeapMonths() {
@@ -234,20 +263,23 @@ void DataWindowModel::ListLeapMonths() {
         chkLeapMonthsOnly.visible = false;
         SetListBusy(true, CalculatingCaption);
     }
+    bool leftOut = false;
     for (int32_t y = first; y < first + n; ++y) {
-        const bool computable = AppendMonthStarts(y, leapOnly, main);
+        const MonthStartsOfYear year = AppendMonthStarts(y, leapOnly, main);
+        leftOut = leftOut || year.leftOut;
+        if (year.rangeEnd) break;
         port.ProcessEvents();
         if (StopRequested) break;
         repaint();
-        if (!computable) break;
     }
     chkLeapMonthsOnly.visible = true;
     SetListBusy(false);
     FinishOutput();
+    if (leftOut) SayOutsideRange();
 }
 
 void DataWindowModel::ListJCCENewYears() {
-    ShowListRow(false, true);
+    ShowListRow(false, false);  // every year has a 1 January: nothing to omit
     const DisplayedMoment main = Readings();
     const CalendarSettings& s = main.settings;
     const int country = KnownCountry(main.country);
@@ -266,7 +298,7 @@ void DataWindowModel::ListJCCENewYears() {
 
     const std::string code = letter == 'J' ? "-01-01 JC = " : "-01-01 CE = ";
     std::string pending;
-    bool full = false;
+    bool full = false, leftOut = false;
     for (int i = 0; i < n; ++i) {
         const int32_t y = y0 + i;
         EuroDate newYear;
@@ -275,8 +307,11 @@ void DataWindowModel::ListJCCENewYears() {
         newYear.day = 1;
         newYear.letter = letter;
         const int32_t d = EuroDateToJDN(newYear);
-        // Past the computable days there is no lunar date to give.
-        if (d < FirstComputableDay || d > LastComputableDay) break;
+        if (d < MinJDN || d > MaxJDN) {
+            leftOut = true;
+            if (d > MaxJDN) break;
+            continue;
+        }
         ChsDate chs;
         chs.valid = ChsSkipSolarDate;
         ChlDate lunar;
@@ -300,6 +335,7 @@ void DataWindowModel::ListJCCENewYears() {
     if (full) port.ShowMessage(caption, OutputFullMessage, MessageIcon::Exclamation);
     Append(pending);
     FinishOutput();
+    if (leftOut && !full) SayOutsideRange();
 }
 
 }  // namespace orbel

@@ -27,8 +27,13 @@ std::string LongitudeText(const DisplayedMoment& m) {
     return std::to_string(m.settings.referenceLongitude) + std::string(OrdinalSign) + " E, " + CountryText(m.country);
 }
 
+// The line and its end; no line of the log ends in a blank, not even one
+// inside a description that breaks its text ("... (water-tiger) \r\nin the").
 void AddLine(std::string& out, std::string_view line) {
-    out += line;
+    std::string text(line);
+    for (size_t at; (at = text.find(" " + std::string(LogLineEnd))) != std::string::npos;) text.erase(at, 1);
+    while (text.ends_with(' ')) text.pop_back();
+    out += text;
     out += LogLineEnd;
 }
 
@@ -137,7 +142,7 @@ std::string AutoLogOperationLine(int16_t operation, const LogOperationControls& 
     }
     case 3: return std::string("Move ") + (c.forward ? "forward 1 " : "back 1 ") + c.moveStep;
     case 4: return std::string("Search for ") + (c.next ? "next " : "previous ") + c.target;
-    case 5: return std::string("Move ") + (c.forward ? "forward one day " : "back one day");
+    case 5: return std::string("Move ") + (c.forward ? "forward one day" : "back one day");
     default: return {};
     }
 }

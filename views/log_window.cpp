@@ -1,8 +1,6 @@
 #include "views/log_window.h"
 
-#include <QSaveFile>
-#include <QString>
-
+#include "support/checked_writer.h"
 #include "support/language.h"
 
 namespace orbel {
@@ -17,19 +15,6 @@ std::string WithPlatformLineEnds(std::string_view text) {
     for (size_t i = 0; i < text.size(); ++i)
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
     return out;
-}
-
-// Empty on success, else the reason the file could not be written.
-std::string WriteTextFile(const std::string& path, const std::string& text) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString().toStdString();
-    return {};
 }
 
 }  // namespace
@@ -123,9 +108,9 @@ bool LogWindowModel::cmdSaveLog_Click() {
     const std::string path =
         port_.AskSaveFileName(LogSaveTitle, saveFolder + std::string(LogFileName), LogFileFilter);
     if (path.empty()) return false;
-    const std::string failure = WriteTextFile(path, WithPlatformLineEnds(txbText.text));
-    if (!failure.empty()) {
-        port_.ShowMessage(LogSaveTitle, "The log could not be saved to " + path + ":\r\n" + failure,
+    const FileWriteResult written = WriteFileChecked(path, WithPlatformLineEnds(txbText.text));
+    if (!written.ok) {
+        port_.ShowMessage(LogSaveTitle, "The log could not be saved to " + path + ":\r\n" + written.error,
                           MessageIcon::Exclamation);
         return false;
     }

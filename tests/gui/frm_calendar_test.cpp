@@ -77,24 +77,29 @@ TEST_F(CalendarWindow, OpensWithTheNoticeTheFirstTimeOnlyAndSteps) {
     EXPECT_EQ(notices.shows, 1);
 }
 
-// The saved PNG is the page at the window's size, its cells where the
-// model's geometry puts them: the numerals of weekend days in the highlight
-// colour, of other days not, and a Moon in every day cell.
-TEST_F(CalendarWindow, SavesItsPageAsPngAtAnySize) {
+// The saved PNG is the page at the window's size, in the layout chosen, its
+// cells where the model's geometry puts them: the numerals of weekend days in
+// the highlight colour, of other days not, and a Moon in every day cell. The
+// layout chosen is kept for the next run.
+TEST_F(CalendarWindow, SavesItsPageAsPngAtAnySizeInEitherLayout) {
     Open();
     FrmCalendar& calendar = *program->calendar;
+    EXPECT_TRUE(calendar.optLayout[0]->isChecked());
     for (const QSize size : {QSize(900, 680), QSize(1300, 760)}) {
         calendar.resize(size);
+        if (size.width() > 900) QTest::mouseClick(calendar.optLayout[1], Qt::LeftButton);
         QApplication::processEvents();
         const QString png = dir.filePath(QStringLiteral("page%1.png").arg(size.width()));
         port->fileNames.push_back(png.toStdString());
         QTest::mouseClick(calendar.cmdSaveCalendarImage, Qt::LeftButton);
         ASSERT_FALSE(port->messages.empty());
         EXPECT_EQ(port->messages.back().text, "The image has been saved in the PNG file\r\n" + png.toStdString());
+        EXPECT_TRUE(port->fileDialogs.back().suggestedPath.ends_with("/lunar_month_2024-03-10.png"));
         const QImage image(png, "PNG");
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), calendar.picBox->size());
-        const CalendarPageGeometry g = ComputeCalendarPageGeometry(image.width(), image.height());
+        const CalendarPageGeometry g =
+            ComputeCalendarPageGeometry(image.width(), image.height(), calendar.model().rows, calendar.model().columns);
         for (size_t c = 0; c < g.cells.size(); ++c) {
             const CalendarCell& cell = calendar.model().cells[c];
             if (cell.day == 0) continue;
@@ -104,4 +109,6 @@ TEST_F(CalendarWindow, SavesItsPageAsPngAtAnySize) {
         }
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("page900.bmp")));
+    EXPECT_EQ(calendar.model().columns, 7);
+    EXPECT_EQ(StoredCalendarLayout(), CalendarLayout::Weeks);
 }

@@ -45,7 +45,7 @@ TEST(FrmMainGui, FirstStartMirrorsTheDefaultsAndTheCountryRecolours) {
     FrmMain& w = s.window;
     EXPECT_EQ(w.cboEpoch->currentText(), "-2696 = 2697 BC");
     EXPECT_TRUE(w.optForward->isChecked());
-    EXPECT_EQ(w.windowTitle(), "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ");
+    EXPECT_EQ(w.windowTitle(), "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0");
     EXPECT_TRUE(s.port.messages.empty());
     const struct {
         int country;
