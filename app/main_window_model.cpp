@@ -342,6 +342,7 @@ void MainWindowModel::optMinus_Click() {
 
 void MainWindowModel::optNext_Click() {
     SetOptionColours(optNext, optPrevious);
+    if (frmMultiple_El_An.visible) frmMultiple_El_An.ShowDirection();
     if (!visible) return;
     CmdSaveStateEnabled(true);
     FocusSearch();
@@ -349,6 +350,7 @@ void MainWindowModel::optNext_Click() {
 
 void MainWindowModel::optPrevious_Click() {
     SetOptionColours(optPrevious, optNext);
+    if (frmMultiple_El_An.visible) frmMultiple_El_An.ShowDirection();
     if (!visible) return;
     CmdSaveStateEnabled(true);
     FocusSearch();

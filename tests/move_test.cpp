@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/move_model.h"
+#include "navigation/event_search.h"
 #include "tests/main_window_fixture.h"
 
 namespace orbel {
@@ -73,11 +74,15 @@ const CalendarStepCase CalendarSteps[] = {
     {"2024-01-05 CE", MoveCHLMonth, true, CHL, "79-40-12-24 CHL", CalendarCHL},
     {"2023-03-22 CE", MoveCHLYear, true, CHL, "79-41-02-01 CHL", CalendarCHL},
     {"2023-02-20 CE", MoveCHLCycle, true, CHL, "80-40-02-01 CHL", CalendarCHL},
+    // Cycles before the first read back as the program writes them.
+    {"-2900-06-01 CE", MoveCHLMonth, false, CHL, "-3-37-03-12 CHL", CalendarCHL},
+    {"-2999-06-01 CE", MoveCHLYear, false, CHL, "-5-57-04-29 CHL", CalendarCHL},
     // Term 2 of that solar year (Xiao han, 2024-01-06) has 14 days.
     {"2024-01-05 CE", MoveCHSTerm, true, CHS, "79-41-02-14 CHS", CalendarCHS},
     {"2024-01-19 CE", MoveCHSTerm, false, CHS, "79-41-01-14 CHS", CalendarCHS},
     {"2023-02-20 CE", MoveCHSYear, true, CHS, "79-41-05-02 CHS", CalendarCHS},
     {"2023-02-20 CE", MoveCHSCycle, false, CHS, "78-40-05-02 CHS", CalendarCHS},
+    {"-2900-06-01 CE", MoveCHSTerm, true, CHS, "-3-37-12-09 CHS", CalendarCHS},
     {"4699-1-1 PAN", MovePANMonth, true, PAN, "4699-02-01 PAN", CalendarPANCCT},
     {"4699-1-1 PAN", MovePANYear, true, PAN, "4700-01-01 PAN", CalendarPANCCT},
     {"4699-1-1 PAN", MovePANYear, true, CE, "2003-02-02 CE", CalendarPANCCT},  // the Pantheon year 4700 begins
@@ -124,16 +129,32 @@ TEST_F(MoveTest, KeepBoxesReturnToThe30thAndTheLeapMonth) {
 
 // --- Limits and failures -----------------------------------------------------------
 
-TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
-    const struct { const char* typed; int step; bool forward; const char* text; } cases[] = {
-        {"3000-01-01 CE", MoveCEMonth, true, "Latest admissible date reached."},
-        {"-3000-06-01 JC", MoveJC80Years, false, "Earliest admissible date reached."},
-        {"-2750-06-01 CE", MoveCHLMonth, false, "Earliest admissible date reached."},  // cycle 0
-        {"-2750-06-01 CE", MoveCHSYear, false, "Earliest admissible date reached."},
-        {"2999-06-01 CE", MoveCECentury, true, "Latest date exceeded."},  // beyond the computed years
+// No step leaves -3000-01-01 00:00 .. 3000-01-01 23:59:59 GMT: one message, nothing moves.
+TEST_F(MoveTest, StepsThatWouldLeaveTheRangeAreRefused) {
+    constexpr const char *Earliest = "Earliest date reached.", *Latest = "Latest date reached.";
+    const struct { const char* typed; const char* time; int step; bool forward; const char* text; } cases[] = {
+        {"3000-01-01 CE", "12:00", MoveCEMonth, true, "Latest admissible date reached."},
+        {"-3000-06-01 JC", "12:00", MoveJC80Years, false, "Earliest admissible date reached."},
+        {"2999-06-01 CE", "12:00", MoveCECentury, true, Latest},
+        {"-3000-01-01 CE", "12:00", MoveDay, false, Earliest},
+        {"-3000-01-01 CE", "00:00", MoveMinute, false, Earliest},
+        {"-3000-01-20 CE", "12:00", MoveCHLMonth, false, Earliest},
+        {"-2990-06-01 CE", "12:00", MoveCHLCycle, false, Earliest},
+        {"-2990-06-01 CE", "12:00", MoveCHSCycle, false, Earliest},
+        {"3000-01-01 CE", "23:59", MoveMinute, true, Latest},
+        {"3000-01-01 CE", "23:59", MoveHour, true, Latest},
+        {"3000-01-01 CE", "23:59", MoveDay, true, Latest},
+        {"3000-01-01 CE", "23:59", MoveCHLMonth, true, Latest},
+        {"3000-01-01 CE", "23:59", MoveCHLYear, true, Latest},
+        {"3000-01-01 CE", "23:59", MoveCHSTerm, true, Latest},
+        {"3000-01-01 CE", "23:59", MoveCHSYear, true, Latest},
+        {"3000-01-01 CE", "23:59", Move60Days, true, Latest},
+        {"3000-01-01 CE", "23:59", MovePANMonth, true, Latest},
+        {"2990-06-01 CE", "12:00", MoveCHLCycle, true, Latest},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
+        model->txbTime.text = c.time;
         Convert(c.typed);
         const double before = model->state.CurrentAJD;
         ChooseStep(c.step, c.forward);
@@ -217,6 +238,7 @@ TEST_F(MoveTest, ATypedDateWithinAMinuteOfTheDisplayedMomentIsNotTaken) {
     EXPECT_DOUBLE_EQ(model->state.CurrentAJD, shown + 1.0 / 1440);
 
     model->SetDateText("  2000-06-03 CE ");  // two days away: taken, then stepped
+    model->txbTime.text = "12:00";
     move->cmdMove_Click();
     EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2451699.0 + 1.0 / 1440);
 
@@ -226,6 +248,33 @@ TEST_F(MoveTest, ATypedDateWithinAMinuteOfTheDisplayedMomentIsNotTaken) {
     ASSERT_EQ(port.messages.size(), 1u);
     EXPECT_EQ(port.messages[0].title, "Invalid date or time entry");
     EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2451699.0 + 1.0 / 1440);
+}
+
+// A date typed and not converted is where Move starts, displayed first, so
+// that the lunar and solar steps read it; typed without a time it keeps the
+// time of day shown. Both boxes are emptied for the next press.
+TEST_F(MoveTest, MoveStartsFromATypedDateAtTheTimeOfDayShown) {
+    const struct { const char *shown, *shownTime, *typed, *time; int step; const char* expected; } cases[] = {
+        {"2023-01-01 CE", "12:00", "2023-06-15 CE", "", MoveCHLMonth, "2023-07-15 CE 12:00"},
+        {"2023-01-01 CE", "12:00", "2023-06-15 CE", "", MoveCHSYear, "2024-06-14 CE 12:00"},
+        {"2025-02-27 CE", "22:59", "2025-02-27 CE", "", MoveCHLMonth, "2025-03-28 CE 22:59"},
+        {"2025-02-27 CE", "22:59", "2024-02-10 CE", "", MoveDay, "2024-02-11 CE 22:59"},
+        {"2025-02-27 CE", "22:59", "2024-02-10 CE", "06:00", MoveMinute, "2024-02-10 CE 06:01"},
+        {"2025-02-27 CE", "22:59", "2451545 AJD", "", MoveMinute, "2000-01-01 CE 12:01"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        model->txbTime.text = c.shownTime;
+        Convert(c.shown);
+        model->SetDateText(c.typed);
+        model->txbTime.text = c.time;
+        model->cboTimeZone.listIndex = -1;
+        ChooseStep(c.step, true);
+        move->cmdMove_Click();
+        EXPECT_TRUE(port.messages.empty());
+        EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, std::string(c.expected).size()), c.expected);
+        EXPECT_TRUE(model->txbDate.text.empty() && model->txbTime.text.empty());
+    }
 }
 
 // --- The repeated move ------------------------------------------------------------------
@@ -280,17 +329,30 @@ TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
     EXPECT_EQ(model->focus, "cmdMove");
 }
 
-TEST_F(MoveTest, RepeatedMinutesStopPastTheLatestDateWithTheLastStepShown) {
-    model->state.CurrentAJD = model->state.LatestAJD - 1.5 / 1440;
-    ChooseStep(MoveMinute, true);
-    model->chkRepeatedly.value = true;
-    port.onProcessEvents = [this](int) { move->Clock_Timer(); };
-    move->cmdMove_Click();
-    EXPECT_EQ(steps, 2);
-    ExpectOneMessage("Out of range", "Latest date exceeded.", MessageIcon::Exclamation);
-    EXPECT_GT(model->state.CurrentAJD, model->state.LatestAJD);
-    EXPECT_FALSE(model->state.Repeating);
-    EXPECT_FALSE(model->fraStopPauseResume.visible);
+// A repeated move ends on its last step inside the range, from which Search goes on.
+TEST_F(MoveTest, RepeatedMovesStopOnTheLastStepInsideTheRange) {
+    for (const bool forward : {true, false}) {
+        model->state.CurrentAJD = forward ? model->state.LatestAJD - 2.5 : model->state.EarliestAJD + 2.5;
+        ChooseStep(MoveDay, forward);
+        model->chkRepeatedly.value = true;
+        port.onProcessEvents = [this](int) { move->Clock_Timer(); };
+        steps = 0;
+        move->cmdMove_Click();
+        EXPECT_EQ(steps, 2);
+        ExpectOneMessage("Out of range", forward ? "Latest date reached." : "Earliest date reached.",
+                         MessageIcon::Exclamation);
+        EXPECT_TRUE(model->state.CurrentAJD >= model->state.EarliestAJD && model->state.CurrentAJD <= model->state.LatestAJD);
+        EXPECT_FALSE(model->state.Repeating || model->fraStopPauseResume.visible);
+        // Searching back into the range starts from the moment reached.
+        port.messages.clear();
+        model->cboTarget.listIndex = TargetFullMoon;
+        forward ? model->optPrevious_Click() : model->optNext_Click();
+        const double reached = model->state.CurrentAJD;
+        model->cmdSearch_Click();
+        EXPECT_TRUE(port.messages.empty());
+        EXPECT_NEAR(model->state.CurrentAJD, reached, 30.0);
+        EXPECT_NE(model->state.CurrentAJD, reached);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -135,6 +136,15 @@ bool FrmMultipleElAn::event(QEvent* e) {
 void FrmMultipleElAn::closeEvent(QCloseEvent* event) {
     Act([this] { model_.cmdClose_Click(); });
     event->accept();
+}
+
+// Escape is Close, as in a dialog; during a search it stops it first.
+void FrmMultipleElAn::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Act([this] { model_.cmdClose_Click(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace orbel
