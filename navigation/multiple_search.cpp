@@ -340,6 +340,7 @@ void MultipleElementAnimalWindow::cmdSearch_Click() {
     notFound = outcome.status == MultipleSearchStatus::NotFound || outcome.status == MultipleSearchStatus::OutOfRange;
     SetRunning(false);
     if (stopped) return;
+    Refresh();
     // Without a day found the window stays open, so that the rows can be changed.
     if (outcome.status == MultipleSearchStatus::NotFound)
         port.ShowMessage(NotFoundTitle,

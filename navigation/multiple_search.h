@@ -106,6 +106,8 @@ public:
 
     UserPort& port;
     MultipleSearchHost host;
+    // Lets the window show the ended search before a message box holds it.
+    std::function<void()> Refresh = [] {};
 
     std::string caption{MultipleSearchCaption};
     bool visible = false;

@@ -77,10 +77,16 @@ FrmMultipleElAn::FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* pa
             model_.chkStartingFromToday_Click();
         });
     });
+    model_.Refresh = [this] {
+        Mirror();
+        afterEvent();
+    };
     connect(cmdSearch, &QPushButton::clicked, this, [this] { Act([this] { model_.cmdSearch_Click(); }); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { Act([this] { model_.cmdClear_Click(); }); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Act([this] { model_.cmdClose_Click(); }); });
 }
+
+FrmMultipleElAn::~FrmMultipleElAn() { model_.Refresh = [] {}; }
 
 void FrmMultipleElAn::Act(const std::function<void()>& procedure) {
     if (mirroring_) return;

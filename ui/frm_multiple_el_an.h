@@ -20,6 +20,7 @@ class FrmMultipleElAn : public QWidget {
     Q_OBJECT
 public:
     FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* parent);
+    ~FrmMultipleElAn() override;
 
     // Shows, hides and fills the widgets as the model says.
     void Mirror();
