@@ -212,11 +212,14 @@ TEST(FrmSearchGui, TheMultipleSearchWindowOpensSearchesAndCloses) {
     EXPECT_FALSE(w.isVisible());
     const QString shown = ValueOf(s.window.lblAstronomicalJulianDate);
     EXPECT_NE(shown, before);
-    // Open again: the choice is kept; Close hides the window and moves nothing.
+    // Open again: the choice is kept and the heading follows the direction
+    // chosen in the main window; Escape closes the window and moves nothing.
     QTest::mouseClick(s.window.cmdSearch, Qt::LeftButton);
     ASSERT_TRUE(w.isVisible());
     EXPECT_EQ(w.cboAnimal[0]->currentIndex(), 8);
-    QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+    s.window.optPrevious->click();
+    EXPECT_EQ(w.Label1[2]->text(), "Search for the previous");
+    QTest::keyClick(w.cboWithin, Qt::Key_Escape);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(ValueOf(s.window.lblAstronomicalJulianDate), shown);
 }
