@@ -8,6 +8,7 @@ CalendarMainWindow CalendarMainWindowOf(const MainWindowModel& model) {
     main.country = model.Country();
     main.showPan = model.chkShowPAN.value;
     main.lunarText = model.lblChineseLunarDate[1].caption;
+    main.ajd = model.state.CurrentAJD;
     main.backColour = model.backColour;
     return main;
 }

@@ -48,6 +48,7 @@ struct CalendarMainWindow {
     int country = CountryChina;
     bool showPan = true;       // chkShowPAN
     std::string lunarText;     // the CHL value label, "79-20-04-11 CHL 12:00 CCT"
+    double ajd = 0;            // the displayed moment
     Rgb backColour{192, 0, 0}; // the main window's back colour
 };
 

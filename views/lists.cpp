@@ -282,7 +282,6 @@ void DataWindowModel::ListJCCENewYears() {
                    ChlDateStemBranchStr(lunar, s) + std::string(CRLF);
         if ((i + 1) % 10 == 0) {
             Append(pending);
-            txbText.selStart = static_cast<int>(txbText.text.size());
             pending.clear();
         }
         port.ProcessEvents();
