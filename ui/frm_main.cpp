@@ -175,7 +175,6 @@ void FrmMain::MakeValueWidgets(WidgetMaker& make) {
         p.caption = MakeLabel<QLabel>(make, name, labels[0]);
         p.value = MakeLabel<ClickLabel>(make, name, labels[1]);
         p.value->setCursor(Qt::PointingHandCursor);
-        p.value->setFocusPolicy(Qt::TabFocus);
         SizeLabelByRoom(p.value, 260);
         return p;
     };
@@ -378,7 +377,11 @@ QVBoxLayout* FrmMain::MoonColumn() {
     pictures->addWidget(imgDayStem, 1, 0);
     pictures->addWidget(imgDayBranch, 1, 1);
     pictures->addWidget(lblYear, 2, 0, 1, 2);
-    moon->addLayout(pictures);
+    auto* centred = new QHBoxLayout;  // the pictures side by side under the Moon
+    centred->addStretch();
+    centred->addLayout(pictures);
+    centred->addStretch();
+    moon->addLayout(centred);
     moon->addStretch();
     return moon;
 }
@@ -548,6 +551,7 @@ void FrmMain::ConnectButtons() {
 // button; the pictures open the stem and branch window.
 void FrmMain::ConnectValueLabels() {
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
+        w->setFocusPolicy(Qt::TabFocus);  // Tab reaches it; Return or Space clicks it
         connect(w, &ClickLabel::clicked, this, [this, handler](int b) { Act([this, handler, b] { (model_.*handler)(b); }); });
     };
     onValue(lblCommonEraDate.value, &MainWindowModel::lblCommonEraDate_Click);
