@@ -134,8 +134,8 @@ int LineWith(const std::string& text, std::string_view part) {
 }
 
 // Each output opens at its top. Written again in other words (a solar-term
-// box, CE or JC), it keeps at the top the moment the reader had there, or
-// the next one where that line is gone; a list keeps the line number.
+// box, CE or JC), it keeps at the top the moment the reader had there; a
+// list keeps the line number.
 TEST_F(DataWindowTest, OutputsOpenAtTheTopAndRewritesKeepTheReadersPlace) {
     Show("2020-05-23 CE");
     data->DisplayYearData();
@@ -153,14 +153,6 @@ TEST_F(DataWindowTest, OutputsOpenAtTheTopAndRewritesKeepTheReadersPlace) {
     }
     EXPECT_NE(LineOf(text, data->topLine).find(" JC "), std::string::npos);
     EXPECT_EQ(data->txbText.selStart, static_cast<int>(text.find(LineOf(text, data->topLine))));
-    // A minor term's line goes: the next moment takes its place.
-    data->topLine = LineWith(text, "ST 6 J2");
-    const std::string term = MomentOf(LineOf(text, data->topLine));
-    data->chkIncludeMinorSolarTerms.value = false;
-    data->chkIncludeMinorSolarTerms_Click();
-    EXPECT_GT(MomentOf(LineOf(text, data->topLine)), term);
-    EXPECT_LT(MomentOf(LineOf(text, data->topLine - 1)), term);
-
     data->ShowList(ListLunarNewYearsKind);
     EXPECT_EQ(data->topLine, 0);
     data->topLine = 5;
