@@ -9,6 +9,7 @@ CalendarMainWindow CalendarMainWindowOf(const MainWindowModel& model) {
     main.names = model.state.ChosenNames;
     main.showPan = model.chkShowPAN.value;
     main.lunarText = model.lblChineseLunarDate[1].caption;
+    main.ajd = model.state.CurrentAJD;
     main.backColour = model.backColour;
     main.names = model.state.ChosenNames;
     return main;

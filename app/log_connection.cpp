@@ -70,8 +70,11 @@ void ConnectLog(MainWindowModel& main, LogWindowModel& log, LogPreferencesModel&
     log.onEntryAdded = logButtons;
     log.onEmptied = logButtons;
     log.onClosed = [&main] { main.SetTheFocus(); };
-    preferences.onClosed = [&main, &preferences] {
+    preferences.onChanged = [&main, &preferences] {
         main.logPreferenceTicks = LogTicksOf(preferences.Preferences());
+        main.CmdSaveStateEnabled(true);
+    };
+    preferences.onClosed = [&main] {
         main.CmdSaveStateEnabled(true);
         main.SetTheFocus();
     };

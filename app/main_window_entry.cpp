@@ -75,11 +75,11 @@ void MainWindowModel::ShowDateError(int16_t code) {
 
 bool MainWindowModel::CheckDateRange(double ajd) {
     if (ajd < state.EarliestAJD) {
-        port.ShowMessage(DateOutOfRangeTitle, "Date is earlier than -3000-01-01 CE.", MessageIcon::Exclamation);
+        port.ShowMessage(DateOutOfRangeTitle, DateTooEarlyText, MessageIcon::Exclamation);
         return true;
     }
     if (ajd > state.LatestAJD) {
-        port.ShowMessage(DateOutOfRangeTitle, "Date is later than 3000-01-01 CE.", MessageIcon::Exclamation);
+        port.ShowMessage(DateOutOfRangeTitle, DateTooLateText, MessageIcon::Exclamation);
         return true;
     }
     return false;

@@ -352,6 +352,7 @@ void MainWindowModel::optMinus_Click() {
 
 void MainWindowModel::optNext_Click() {
     SetOptionColours(optNext, optPrevious);
+    if (frmMultiple_El_An.visible) frmMultiple_El_An.ShowDirection();
     if (!visible) return;
     CmdSaveStateEnabled(true);
     FocusSearch();
@@ -359,6 +360,7 @@ void MainWindowModel::optNext_Click() {
 
 void MainWindowModel::optPrevious_Click() {
     SetOptionColours(optPrevious, optNext);
+    if (frmMultiple_El_An.visible) frmMultiple_El_An.ShowDirection();
     if (!visible) return;
     CmdSaveStateEnabled(true);
     FocusSearch();

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "dates/date_entry.h"
 #include "support/controls.h"
 #include "app/saved_state_file.h"
 #include "app/main_window_state.h"
@@ -20,9 +21,7 @@
 
 namespace orbel {
 
-// The message title of a date entered outside the program's range, and the
-// notice of a conversion that changes nothing.
-inline constexpr std::string_view DateOutOfRangeTitle = "Date out of range";
+// The notice of a conversion that changes nothing.
 inline constexpr std::string_view DatesUnchangedText = "Calendar dates unchanged.";
 
 // Calls from the main window into windows and stores built by later work

@@ -7,7 +7,7 @@
 #include "dates/day_numbers.h"
 #include "engine/cycles.h"
 #include "navigation/event_search.h"
-#include "app/move_model.h"
+#include "app/typed_date.h"
 
 namespace orbel {
 
@@ -55,6 +55,7 @@ void MainWindowModel::ConnectMultipleSearch() {
     w.host.showSearching = [this](const std::string& text) { ShowSearching(text); };
     w.host.running = [this](bool running) { SetMoveControlsEnabled(!running); };
     w.host.found = [this](int32_t day) { ShowFoundMoment(MiddayOfDay(day, Settings()), false); };
+    w.host.applyTypedDate = [this] { return ApplyTypedDate(*this); };
     w.host.choicesChanged = [this] {
         for (int row = 0; row < 3; ++row) {
             multipleSearchRows[static_cast<size_t>(row)].elementIndex =

@@ -122,8 +122,6 @@ struct MainWindowState {
     bool Restoring = false;
     double EarliestAJD = EarliestMomentAJD;  // -3000-01-01 00:00 GMT
     double LatestAJD = LatestMomentAJD;      // 3000-01-01 23:59:59 GMT
-    int16_t MinCycle = 0;
-    int16_t MaxCycle = 96;
     int16_t MinYear = -3000;
     int16_t MaxYear = 3000;
     Rgb SelectedColour{255, 255, 255};

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "app/typed_date.h"
 #include "dates/day_numbers.h"
 #include "dates/pantheon_calendar.h"
 #include "engine/chinese_calendar.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int16_t MoveOperation = 3;    // the log's code for a move
 constexpr int16_t OneDayOperation = 5;  // and for the one-day button
-constexpr double SameMomentDays = 0.0007;  // about a minute: a typed date this close is the displayed one
 constexpr int PausedPassMs = 100;
 // A running move waits this long between passes that made no step, so that
 // the loop yields the processor between the timer's ticks; Stop and Pause
@@ -29,8 +29,6 @@ constexpr int IdlePassMs = 10;
 
 constexpr std::string_view NoTitle = "";
 constexpr std::string_view InvalidTitle = "Invalid";
-constexpr std::string_view EarliestExceededText = "Earliest date exceeded.";
-constexpr std::string_view LatestExceededText = "Latest date exceeded.";
 constexpr std::string_view EarliestReachedText = "Earliest date reached.";
 constexpr std::string_view LatestReachedText = "Latest date reached.";
 constexpr std::string_view SolarDateInvalidText = "Solar date is invalid.";
@@ -57,27 +55,6 @@ bool IsValidEuroDate(EuroDate date) {
 
 }  // namespace
 
-bool ApplyTypedDate(MainWindowModel& main) {
-    std::string text = main.txbDate.text;
-    const size_t first = text.find_first_not_of(" \t");
-    text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    if (text != main.txbDate.text) main.SetDateText(text);
-    if (text.empty()) return true;
-    int16_t error = 0;
-    const double ajd = main.ParseDate(main.txbDate.text, error);
-    if (error >= 1) {
-        main.ShowDateError(error);
-        main.SetTheFocus();
-        return false;
-    }
-    if (main.CheckDateRange(ajd)) {
-        main.SetTheFocus();
-        return false;
-    }
-    if (std::abs(ajd - main.state.CurrentAJD) >= SameMomentDays) main.state.CurrentAJD = ajd;
-    return true;
-}
-
 MoveModel::MoveModel(MainWindowModel& main)
     : Sleep([](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }), main_(main) {
     main_.links.UpdateKeep30th = [this] {
@@ -95,9 +72,6 @@ MoveModel::~MoveModel() {
 void MoveModel::cmdMove_Click() {
     if (running_) return;
     if (!ApplyTypedDate(main_)) return;
-    main_.SetDateText("");
-    main_.txbTime.text.clear();
-    main_.cboTimeZone.listIndex = -1;
 
     MainWindowState& state = main_.state;
     running_ = true;
@@ -114,15 +88,6 @@ void MoveModel::cmdMove_Click() {
             const StepOutcome outcome = PerformStep(step, forward);
             if (outcome == StepOutcome::EndMove) break;
             if (outcome == StepOutcome::Moved) Stepped();
-        }
-        if (state.Repeating) {
-            const bool early = state.CurrentAJD < state.EarliestAJD;
-            if (early || state.CurrentAJD > state.LatestAJD) {
-                cmdStop_Click();
-                main_.port.ShowMessage(OutOfRangeTitle, early ? EarliestExceededText : LatestExceededText,
-                                       MessageIcon::Exclamation);
-                break;
-            }
         }
         ProcessEvents();
         while (state.Paused) {
@@ -214,14 +179,10 @@ MoveModel::StepOutcome MoveModel::PerformStep(int step, bool forward) {
 
 MoveModel::StepOutcome MoveModel::TakeMoment(double ajd, int16_t calendar) {
     MainWindowState& state = main_.state;
-    // A century or cycle step near either end may land years beyond the
-    // range, where the calendars are not computed: such a step is refused.
-    const double referenceDay = std::floor(ToReferenceCJD(ajd, state.ReferenceLongitude));
-    if (!std::isfinite(ajd) || referenceDay < FirstComputableDay || referenceDay > LastComputableDay) {
-        main_.port.ShowMessage(OutOfRangeTitle, ajd < state.EarliestAJD ? EarliestExceededText : LatestExceededText,
-                               MessageIcon::Exclamation);
-        return StepOutcome::EndMove;
-    }
+    // The moment never leaves the range: a step that would is refused, and
+    // a repeated move ends there.
+    if (!(ajd >= state.EarliestAJD)) return RefuseBeyondRange(false);
+    if (!(ajd <= state.LatestAJD)) return RefuseBeyondRange(true);
     state.CurrentAJD = ajd;
     if (calendar >= 0) {
         state.InputCalendar = calendar;
@@ -230,6 +191,11 @@ MoveModel::StepOutcome MoveModel::TakeMoment(double ajd, int16_t calendar) {
     int16_t operation = MoveOperation;
     main_.Recalculate(operation);
     return StepOutcome::Moved;
+}
+
+MoveModel::StepOutcome MoveModel::RefuseBeyondRange(bool forward) {
+    main_.port.ShowMessage(OutOfRangeTitle, forward ? LatestReachedText : EarliestReachedText, MessageIcon::Exclamation);
+    return StepOutcome::EndMove;
 }
 
 MoveModel::StepOutcome MoveModel::Fail(std::string_view title, std::string_view text, MessageIcon icon, bool endMove) {
@@ -274,7 +240,6 @@ MoveModel::StepOutcome MoveModel::StepLunar(int step, bool forward) {
     ChlDate date;
     if (!main_.parseChl(main_.lblChineseLunarDate[1].caption, date))
         return Fail(cycleStep ? InvalidTitle : NoTitle, LunarDateInvalidText, MessageIcon::None, cycleStep);
-    if (CheckStepLimit(date.cycle, forward, main_.state.MinCycle, main_.state.MaxCycle, main_.port)) return StepOutcome::EndMove;
 
     const LunarKeep keep{.keep30th = KeepBoxFlag(main_.chkKeep30th), .keepLeap = KeepBoxFlag(main_.chkKeepLeap)};
     bool stepped = false;
@@ -293,6 +258,7 @@ MoveModel::StepOutcome MoveModel::StepLunar(int step, bool forward) {
             unit = "60-year cycle (CHL)";
             break;
     }
+    if (!stepped && YearBeyondRange(date.cycle, date.position, settings.epoch) != 0) return RefuseBeyondRange(forward);
     if (!stepped) return Fail(InabilityTitle, InabilityText(forward, unit), MessageIcon::Exclamation, cycleStep);
     if (ChLDateToJDN(date, settings) != ChlDateFound)
         return Fail(NoTitle, cycleStep ? std::string(InvalidLunarResultText) + "." : std::string(InvalidLunarResultText),
@@ -307,10 +273,10 @@ MoveModel::StepOutcome MoveModel::StepSolar(int step, bool forward) {
     ChsDate date;
     if (!main_.parseChs(main_.lblChineseSolarDate[1].caption, date))
         return Fail(NoTitle, SolarDateInvalidText, MessageIcon::None, cycleStep);
-    if (CheckStepLimit(date.cycle, forward, main_.state.MinCycle, main_.state.MaxCycle, main_.port)) return StepOutcome::EndMove;
 
     const bool stepped = step == MoveCHSYear ? StepSolarYear(date, forward, settings)
                                              : StepSolarTermOrCycle(date, forward, cycleStep, settings);
+    if (!stepped && YearBeyondRange(date.cycle, date.position, settings.epoch) != 0) return RefuseBeyondRange(forward);
     if (!stepped) {
         const std::string_view unit = step == MoveCHSTerm ? "solar term" : step == MoveCHSYear ? "solar year"
                                                                                                 : "60-year cycle (CHS)";

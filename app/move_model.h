@@ -40,12 +40,6 @@ enum MoveStep : int {
 };
 inline constexpr int MoveStepCount = 16;
 
-// The typed date, if any, made the displayed moment before a move or a
-// search: the date box is trimmed; a text that is not a date, or a moment out
-// of range, is reported and false returned (the caller ends); a moment that
-// differs from the displayed one by 0.0007 day or more replaces it.
-bool ApplyTypedDate(MainWindowModel& main);
-
 class MoveModel {
 public:
     // Connects the keep boxes to the main window's display; `main` must
@@ -91,9 +85,11 @@ private:
     StepOutcome StepLunar(int step, bool forward);
     StepOutcome StepSolar(int step, bool forward);
     StepOutcome StepPantheon(int step, bool forward);
-    // Takes the new moment and the calendar of the step; EndMove when the
-    // moment lies beyond the days the calendars can be computed for.
+    // Takes the new moment and the calendar of the step; refused when the
+    // moment lies outside the range.
     StepOutcome TakeMoment(double ajd, int16_t calendar);
+    // "Earliest date reached." or "Latest date reached."; the move ends.
+    StepOutcome RefuseBeyondRange(bool forward);
     // A failed step: the message, then the unchanged moment redisplayed and
     // the repeated move stopped, or (`endMove`) the move ended.
     StepOutcome Fail(std::string_view title, std::string_view text, MessageIcon icon, bool endMove);

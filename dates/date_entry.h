@@ -36,6 +36,11 @@ inline constexpr std::string_view DateErrorTitle = "Invalid date or time entry";
 // broken with CR LF. The CHL message mentions the overseas Chinese year only
 // for China.
 std::string DateErrorMessage(int code, bool isChina);
+// A moment outside -3000-01-01 00:00 GMT .. 3000-01-01 23:59:59 GMT, typed
+// or found by a search.
+inline constexpr std::string_view DateOutOfRangeTitle = "Date out of range";
+inline constexpr std::string_view DateTooEarlyText = "Date is earlier than -3000-01-01 CE.";
+inline constexpr std::string_view DateTooLateText = "Date is later than 3000-01-01 CE.";
 // A displayed lunar date that cannot be read back (a move, a search, a list).
 inline constexpr std::string_view LunarDateInvalidText = "Lunar date is invalid.";
 

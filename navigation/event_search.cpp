@@ -43,8 +43,10 @@ SearchResult ConversionError(int16_t status) {
                    "Error " + std::to_string(status) + " in search process when converting lunar date to JDN.", true);
 }
 
+// The words of the main window's range check, so that every search that
+// reaches an end of the range says the same.
 SearchResult OutOfRange(bool next) {
-    return Message(OutOfRangeTitle, std::string(next ? LatestAdmissibleText : EarliestAdmissibleText), true);
+    return Message(DateOutOfRangeTitle, std::string(next ? DateTooLateText : DateTooEarlyText), true);
 }
 
 bool InRange(int32_t day) { return day >= MinJDN && day <= MaxJDN; }
@@ -192,6 +194,7 @@ SearchResult FindElementAnimalYear(const SearchRequest& q) {
     ChlDate r = *q.displayedLunar;
     do StepYearPosition(r, q.next);
     while (!q.choice.Matches(r.position));
+    if (YearBeyondRange(r.cycle, r.position, q.settings.epoch) != 0) return OutOfRange(q.next);
     r.month = 1;
     r.day = 1;
     r.leap = 0;
@@ -200,15 +203,22 @@ SearchResult FindElementAnimalYear(const SearchRequest& q) {
 
 // --- Stepping lunar months ----------------------------------------------------------------------
 
-SearchResult Inability(bool next, std::string_view unit) {
-    return Message(InabilityTitle, InabilityText(next, unit), true);
+// One lunar month on or back for a search: a step that leaves the range (or
+// fails beyond it) ends the search with the range's message, any other
+// failure with the inability to step.
+std::optional<SearchResult> StepMonthInRange(ChlDate& r, const SearchRequest& q, bool keep30th, std::string_view unit) {
+    const bool stepped = StepLunarMonth(r, q.next, keep30th, q.settings);
+    if (stepped ? !InRange(r.jdn) : YearBeyondRange(r.cycle, r.position, q.settings.epoch) != 0)
+        return OutOfRange(q.next);
+    if (!stepped) return Message(InabilityTitle, InabilityText(q.next, unit), true);
+    return std::nullopt;
 }
 
 SearchResult FindElementAnimalMonth(const SearchRequest& q, SearchProgress& progress) {
     if (!q.displayedLunar) return LunarDateInvalid();
     ChlDate r = *q.displayedLunar;
     for (;;) {
-        if (!StepLunarMonth(r, q.next, false, q.settings)) return Inability(q.next, "lunar month");
+        if (std::optional<SearchResult> end = StepMonthInRange(r, q, false, "lunar month")) return *end;
         progress.Append(" .");
         const ElementAnimal ea = MonthElementAnimal(r);
         if (q.choice.Matches(PositionOfElementAnimal(ea.element, ea.animal))) break;
@@ -220,7 +230,7 @@ SearchResult FindIntercalaryMonth(const SearchRequest& q) {
     if (!q.displayedLunar) return LunarDateInvalid();
     ChlDate r = *q.displayedLunar;
     do {
-        if (!StepLunarMonth(r, q.next, q.keep30th, q.settings)) return Inability(q.next, IntercalaryUnit);
+        if (std::optional<SearchResult> end = StepMonthInRange(r, q, q.keep30th, IntercalaryUnit)) return *end;
     } while (r.leap != 1);
     SearchResult found = LunarDateResult(r, q.settings);
     found.lunarCalendar = found.moment.has_value();

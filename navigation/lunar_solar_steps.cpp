@@ -151,6 +151,11 @@ bool StepSolarYear(ChsDate& date, bool forward, const CalendarSettings& settings
     return false;
 }
 
+int YearBeyondRange(int32_t cycle, int32_t position, int32_t epoch) {
+    const int32_t year = YearOfCycle(cycle, position, epoch);
+    return year < FirstRangeYear ? -1 : year > LastRangeYear ? 1 : 0;
+}
+
 bool CheckStepLimit(int32_t value, bool forward, int32_t lowest, int32_t highest, UserPort& port) {
     if (!forward && value <= lowest) {
         port.ShowMessage(OutOfRangeTitle, EarliestAdmissibleText, MessageIcon::Exclamation);

@@ -35,8 +35,14 @@ bool FitLunarDate(ChlDate& date, LunarKeep keep, const CalendarSettings& setting
 bool StepSolarTermOrCycle(ChsDate& date, bool forward, bool cycle, const CalendarSettings& settings);
 bool StepSolarYear(ChsDate& date, bool forward, const CalendarSettings& settings);
 
-// True, after the "Out of range" message, when a step from `value` (a cycle,
-// or a CE or JC year) in the given direction would leave [lowest, highest].
+// Where the lunar or solar year of a cycle and position lies: -1 before the
+// first year of the range (-3000), 1 after its last (3000), else 0. A step
+// that lands there fails because the range ends, not because the calendar
+// lacks the day.
+int YearBeyondRange(int32_t cycle, int32_t position, int32_t epoch);
+
+// True, after the "Out of range" message, when a step from `value` (a CE or
+// JC year) in the given direction would leave [lowest, highest].
 bool CheckStepLimit(int32_t value, bool forward, int32_t lowest, int32_t highest, UserPort& port);
 
 // "Unable to add a lunar month." / "Unable to subtract a solar year."

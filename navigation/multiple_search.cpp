@@ -40,9 +40,11 @@ std::optional<int32_t> NewYearDay(int32_t year, const CalendarSettings& s) {
     return r.jdn;
 }
 
-// The days the search may examine, [first, last] in increasing order.
+// The days the search may examine, [first, last] in increasing order;
+// `cut` when the range ends before the span does.
 struct DaySpan {
     int32_t first = 0, last = -1;
+    bool cut = false;
 };
 
 DaySpan SpanOfSearch(const MultipleSearchQuery& q, int32_t startYear) {
@@ -57,12 +59,13 @@ DaySpan SpanOfSearch(const MultipleSearchQuery& q, int32_t startYear) {
         if (from && to)
             limit = int64_t{*to} + (q.startDay - *from);
         else
-            limit = q.forward ? MaxJDN : MinJDN;
+            limit = q.forward ? int64_t{MaxJDN} + 1 : int64_t{MinJDN} - 1;
     }
     const int64_t next = int64_t{q.startDay} + dir;
     DaySpan span;
     span.first = static_cast<int32_t>(std::max<int64_t>(std::min(next, limit), MinJDN));
     span.last = static_cast<int32_t>(std::min<int64_t>(std::max(next, limit), MaxJDN));
+    span.cut = limit > MaxJDN || limit < MinJDN;
     return span;
 }
 
@@ -73,7 +76,8 @@ public:
 
     MultipleSearchOutcome Run() {
         const CalendarSettings& s = q_.settings;
-        if (q_.startDay < MinJDN || q_.startDay > MaxJDN) return {};
+        constexpr MultipleSearchOutcome OutOfRange{MultipleSearchStatus::OutOfRange, 0};
+        if (q_.startDay + dir_ < MinJDN || q_.startDay + dir_ > MaxJDN) return OutOfRange;
         const ChlDate start = LunarDateOfDay(q_.startDay, s);
         if (start.position == 0) return {};
         const int32_t startYear = YearOfCycle(start.cycle, start.position, s.epoch);
@@ -90,6 +94,7 @@ public:
             if (std::optional<int32_t> day = SearchYear(year)) return {MultipleSearchStatus::Found, *day};
             if (stopped_) return Stopped();
         }
+        if (span_.cut) return OutOfRange;
         return {};
     }
 
@@ -197,9 +202,13 @@ void MultipleElementAnimalWindow::Show(bool same) {
 }
 
 void MultipleElementAnimalWindow::Form_Activate() {
+    ShowDirection();
+    focus = "cmdClose";
+}
+
+void MultipleElementAnimalWindow::ShowDirection() {
     Label1[2].caption = std::string("Search for the ") + (host.searchForward() ? "next" : "previous");
     if (sameDayAndMonth) Label1[2].caption += " same element-animal day and month";
-    focus = "cmdClose";
 }
 
 void MultipleElementAnimalWindow::cmdClear_Click() {
@@ -301,6 +310,8 @@ void MultipleElementAnimalWindow::cmdSearch_Click() {
         port.ShowMessage(NothingChosenTitle, NothingChosenText, MessageIcon::Exclamation);
         return;
     }
+    if (!host.applyTypedDate()) return;
+    ShowDirection();
     SetRunning(true);
     stopRequested = false;
     port.SetBusy(true);
@@ -326,19 +337,23 @@ void MultipleElementAnimalWindow::cmdSearch_Click() {
     port.SetBusy(false);
     host.running(false);
     const bool stopped = outcome.status == MultipleSearchStatus::Stopped || stopRequested;
-    notFound = outcome.status == MultipleSearchStatus::NotFound;
-    if (!stopped && notFound)
+    notFound = outcome.status == MultipleSearchStatus::NotFound || outcome.status == MultipleSearchStatus::OutOfRange;
+    SetRunning(false);
+    if (stopped) return;
+    Refresh();
+    // Without a day found the window stays open, so that the rows can be changed.
+    if (outcome.status == MultipleSearchStatus::NotFound)
         port.ShowMessage(NotFoundTitle,
                          "There is no such day " + cboWithin.Text() +
                              (chkStartingFromToday.value ? " of today" : "") + ".",
                          MessageIcon::None);
-    SetRunning(false);
-    if (stopped) return;
+    if (outcome.status == MultipleSearchStatus::OutOfRange)
+        port.ShowMessage(DateOutOfRangeTitle, query.forward ? DateTooLateText : DateTooEarlyText,
+                         MessageIcon::Exclamation);
+    if (outcome.status != MultipleSearchStatus::Found) return;
     visible = false;
-    if (outcome.status == MultipleSearchStatus::Found) {
-        foundDay = outcome.day;
-        host.found(foundDay);
-    }
+    foundDay = outcome.day;
+    host.found(foundDay);
 }
 
 void MultipleElementAnimalWindow::cmdClose_Click() {

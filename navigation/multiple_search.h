@@ -27,7 +27,8 @@ struct MultipleSearchQuery {
     CalendarSettings settings;
 };
 
-enum class MultipleSearchStatus { Found, NotFound, Stopped };
+// OutOfRange: nothing found before the range ends, short of the span.
+enum class MultipleSearchStatus { Found, NotFound, Stopped, OutOfRange };
 
 struct MultipleSearchOutcome {
     MultipleSearchStatus status = MultipleSearchStatus::NotFound;
@@ -66,6 +67,9 @@ struct MultipleSearchHost {
     std::function<void(bool running)> running = [](bool) {};
     // A row's lists were changed by the user (or cleared).
     std::function<void()> choicesChanged = [] {};
+    // A date typed into the main window and not yet converted becomes the
+    // displayed moment, as before any search; false when it is not a date.
+    std::function<bool()> applyTypedDate = [] { return true; };
 };
 
 inline constexpr std::string_view MultipleSearchCaption = "Search for multiple element-animal";
@@ -80,6 +84,8 @@ public:
     // target "Same element-animal day and month".
     void Show(bool sameDayAndMonth);
     void Form_Activate();
+    // The heading follows the main window's next/previous choice.
+    void ShowDirection();
     void cmdClear_Click();
     void cboElement_Click(int row);
     void cboAnimal_Click(int row);
@@ -100,6 +106,8 @@ public:
 
     UserPort& port;
     MultipleSearchHost host;
+    // Lets the window show the ended search before a message box holds it.
+    std::function<void()> Refresh = [] {};
 
     std::string caption{MultipleSearchCaption};
     bool visible = false;

@@ -109,14 +109,19 @@ bool Store(int32_t& field, Number number) {
 
 // Returns the verdict; the caller stores it in the valid flag.
 bool Parse(const char* text, Target r) {
-    if (text == nullptr || text[0] == '\0' || text[0] == '-') return false;
+    if (text == nullptr || text[0] == '\0') return false;
+    // Cycles before the first are written with a minus sign ("-3-37-04-12"
+    // is the 37th year of cycle -3): that dash is the cycle's sign, not a
+    // separator, and digits must follow it.
+    const char* body = text[0] == '-' ? text + 1 : text;
+    if (body != text && !IsDigit(body[0])) return false;
     const bool lunar = r.leap != nullptr;
     if (!lunar && Find(text, '*') != nullptr) return false;
 
-    const int dashes = CountDashes(text);
+    const int dashes = CountDashes(body);
     if (dashes != 3 && dashes != 4) return false;
     // Three dashes at least, so these exist.
-    const char* dash1 = Find(text, '-');
+    const char* dash1 = Find(body, '-');
     const char* dash2 = Find(dash1 + 1, '-');
     const char* monthField = dash2 + 1;
     const char* dash3 = Find(monthField, '-');

@@ -9,6 +9,9 @@
  *   CHL  cycle-position-month[*]-day      79-20-9*-12  (leap month 9)
  *   CHS  cycle-position-term-day          2-1-1-1
  *
+ * A cycle before the first carries a minus sign: -3-37-04-12 is month 4,
+ * day 12 of the 37th year of cycle -3.
+ *
  * A position of 0 (or "?", which reads as 0) asks for the element and animal
  * after the day, one blank, then element-animal: 70-?-12-30 water-dog.
  * Element and animal names are compared without regard to letter case.

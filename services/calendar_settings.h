@@ -15,6 +15,8 @@ struct CalendarSettings {
 // CE, both included.
 inline constexpr int32_t MinJDN = 625333;   // -3000-01-01 CE
 inline constexpr int32_t MaxJDN = 2816788;  //  3000-01-01 CE
+inline constexpr int32_t FirstRangeYear = -3000;  // the CE years of MinJDN and MaxJDN
+inline constexpr int32_t LastRangeYear = 3000;
 
 // The same range as moments (AJD, GMT). A civil day n begins at CJD n, that
 // is at AJD n - 1/2, so the range runs from -3000-01-01 00:00 GMT to the

@@ -17,9 +17,10 @@ CalendarMonthModel MonthOf(int32_t jdn, bool showPan, int32_t today = 0,
                            CalendarLayout layout = CalendarLayout::LunarDays) {
     CalendarMonthModel m;
     m.layout = layout;
-    m.mainWindow = [showPan] {
+    m.mainWindow = [showPan, jdn] {
         CalendarMainWindow main;
         main.showPan = showPan;
+        main.ajd = jdn;
         main.lunarText = "79-20-04-11 CHL 12:00 CCT";
         return main;
     };
@@ -95,6 +96,25 @@ TEST(CalendarMonth, StepsMoveByTheMonthLengths) {
         m.cmdShowPreviousOrNext_Click(0);
         EXPECT_EQ(m.lngCJDN, starts[static_cast<size_t>(i)]);
         EXPECT_EQ(m.nextStart - m.lngCJDN, m.monthLength);
+    }
+}
+
+// The title is the main window's date while its month is shown, and the day
+// of the same number (or the month's last) in the month the buttons go to.
+TEST(CalendarMonth, TheTitleFollowsTheMonthShown) {
+    const struct {
+        int32_t jdn;
+        int button;
+        const char* caption;
+    } cases[] = {{2460421, 1, "79-41-04-12 CHL"},   // 2024-04-20, 79-41-03-12
+                 {2460421, 0, "79-41-02-12 CHL"},
+                 {2460497, 1, "79-41-06-29 CHL"}};  // 2024-07-05, 79-41-05-30; month 6 has 29 days
+    for (const auto& c : cases) {
+        CalendarMonthModel m = MonthOf(c.jdn, false);
+        m.cmdShowPreviousOrNext_Click(c.button);
+        EXPECT_EQ(m.caption, c.caption) << c.jdn;
+        m.cmdShowPreviousOrNext_Click(1 - c.button);
+        EXPECT_EQ(m.caption, "79-20-04-11 CHL") << "the main window's month again";
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <regex>
+#include <sstream>
 
 #include "tests/data_window_fixture.h"
 
@@ -115,6 +116,54 @@ TEST_F(DataWindowTest, NumberOfYearsIsCleanedDefaultedAndKeptPerList) {
 // Copying, the messages of the lists, Stop and Close during a long list and
 // closing: after each step data_window/session.txt holds what the window
 // shows and every message.
+// The text's line `n` and the chronological Julian date it carries, if any
+// (the fifth word of a month or solar-term line).
+std::string LineOf(const std::string& text, int n) {
+    std::istringstream lines(text);
+    std::string line;
+    for (int i = 0; i <= n; ++i) std::getline(lines, line);
+    return line;
+}
+std::string MomentOf(const std::string& line) {
+    std::istringstream words(line);
+    std::string word;
+    for (int i = 0; i < 5; ++i) words >> word;
+    return word.find('.') == std::string::npos ? "" : word;
+}
+int LineWith(const std::string& text, std::string_view part) {
+    return static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(text.find(part)), '\n'));
+}
+
+// Each output opens at its top. Written again in other words (a solar-term
+// box, CE or JC), it keeps at the top the moment the reader had there; a
+// list keeps the line number.
+TEST_F(DataWindowTest, OutputsOpenAtTheTopAndRewritesKeepTheReadersPlace) {
+    Show("2020-05-23 CE");
+    data->DisplayYearData();
+    EXPECT_EQ(data->topLine, 0);
+    EXPECT_EQ(data->txbText.selStart, 0);
+    const std::string& text = data->txbText.text;
+    data->topLine = LineWith(text, "LN 250");
+    const std::string month = MomentOf(LineOf(text, data->topLine));
+    data->chkIncludeMinorSolarTerms.value = data->chkDisplaySolarTermNames.value = true;
+    for (void (DataWindowModel::*click)() : {&DataWindowModel::chkIncludeMinorSolarTerms_Click,
+                                             &DataWindowModel::chkDisplaySolarTermNames_Click,
+                                             &DataWindowModel::optJC_Click}) {
+        ((*data).*click)();
+        EXPECT_EQ(MomentOf(LineOf(text, data->topLine)), month);
+    }
+    EXPECT_NE(LineOf(text, data->topLine).find(" JC "), std::string::npos);
+    EXPECT_EQ(data->txbText.selStart, static_cast<int>(text.find(LineOf(text, data->topLine))));
+    data->ShowList(ListLunarNewYearsKind);
+    EXPECT_EQ(data->topLine, 0);
+    data->topLine = 5;
+    data->optCE_Click();
+    EXPECT_EQ(data->caption, "Lunar new years & anniversaries");
+    EXPECT_NE(LineOf(text, 5).find(" CE = "), std::string::npos) << "the list is written again in CE";
+    EXPECT_EQ(data->topLine, 5);
+    EXPECT_TRUE(data->optJC.enabled);
+}
+
 TEST_F(DataWindowTest, WindowSession) {
     bool focused = false;
     data->focusMainWindow = [&] { focused = true; };

@@ -138,6 +138,7 @@ TEST_F(EventSearchTest, CalendricalTargetsLandOnTheEngineDay) {
         bool next;
         int element, animal;
         std::string_view lunar, ce;  // starts of the CHL and CE values found
+        std::string_view typed = "";  // typed after the conversion and searched from
     };
     const Case cases[] = {
         {"79-29-05-10 CHL", TargetLunarNewYear, true, 5, 12, "79-30-01-01 CHL", "2013-02-10 CE"},
@@ -146,10 +147,15 @@ TEST_F(EventSearchTest, CalendricalTargetsLandOnTheEngineDay) {
         {"79-29-01-01 CHL", TargetElementAnimalYear, false, 0, 8, "79-21-01-01 CHL", "2004-01-22 CE"},
         {"79-29-03-05 CHL", TargetElementAnimalMonth, true, 1, 6, "79-29-05-05 CHL", ""},
         {"79-29-03-05 CHL", TargetElementAnimalMonth, false, 5, 2, "79-29-01-05 CHL", ""},
+        {"-3-37-04-12 CHL", TargetLunarNewYear, false, 5, 12, "-3-37-01-01 CHL", "-2900-01-22 CE"},
+        {"-3-37-04-12 CHL", TargetIntercalaryMonth, true, 5, 12, "-3-39-11*-12 CHL", "-2897-01-01 CE"},
+        {"2023-01-01 CE", TargetLunarNewYear, true, 5, 12, "79-41-01-01 CHL", "2024-02-10 CE", "2023-06-15 CE"},
+        {"2023-01-01 CE", TargetElementAnimalMonth, false, 5, 2, "79-40-01-28 CHL", "2023-02-18 CE", "2023-06-15 CE"},
+        {"2023-01-01 CE", TargetIntercalaryMonth, true, 5, 12, "79-42-6*-28 CHL", "2025-08-21 CE", "2023-06-15 CE"},
     };
     for (const Case& c : cases) {
         Convert(c.from);
-        model->SetDateText("");
+        model->SetDateText(c.typed);
         Search(c.target, c.next, c.element, c.animal);
         EXPECT_TRUE(port.messages.empty()) << c.from << " " << c.target;
         EXPECT_EQ(Lunar().substr(0, c.lunar.size()), c.lunar) << c.from << " " << c.target;
@@ -200,6 +206,18 @@ TEST_F(EventSearchTest, FestivalsChosenOrAnyOfTheCountry) {
     EXPECT_EQ(model->cboFestival.items[7], "Mid-Autumn Festival");
 }
 
+// Search goes on from the moment it reached: the text converted last, or a
+// date typed and not converted, is taken once and the boxes emptied.
+TEST_F(EventSearchTest, RepeatedSearchesWalkFromEventToEvent) {
+    Convert("2024-01-25 CE");  // its text stays in the Date box
+    const double full = PhaseMomentGMT(LunationAt(Search(TargetFullMoon, true)), 2);
+    EXPECT_NEAR(model->state.CurrentAJD, full, Second);
+    EXPECT_TRUE(model->txbDate.text.empty() && model->txbTime.text.empty());
+    EXPECT_NEAR(Search(TargetFullMoon, true), PhaseMomentGMT(LunationAt(full) + 1, 2), Second);
+    EXPECT_NEAR(Search(TargetFullMoon, false), full, Second);
+    EXPECT_NEAR(Search(TargetDarkMoon, true), PhaseMomentGMT(LunationAt(full) + 1, 0), Second);
+}
+
 // --- Messages --------------------------------------------------------------------------------
 
 TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
@@ -208,13 +226,19 @@ TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
         int target;
         bool next, unreadableLunarDate;
         std::string_view title, text;
+        int element = BlankElementIndex, animal = BlankAnimalIndex;
     };
     const Case cases[] = {
         {"2000-01-01 CE", TargetElementAnimalYear, false, false, "Error", "You must specify an element, an animal or both."},
         {"2000-01-01 CE", TargetLunarNewYear, true, true, "", "Lunar date is invalid."},
         {"2999-12-01 CE", TargetIntercalaryMonth, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
-        {"2999-12-31 CE", TargetTripleCoincidence, true, false, "Out of range", "Latest admissible date reached."},
+        {"2999-12-31 CE", TargetTripleCoincidence, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
         {"2999-12-31 CE", TargetFestival, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
+        // The ends of the range lie before the next wood-rat month, rat year, and the sheep year before.
+        {"2999-10-01 CE", TargetElementAnimalMonth, true, false, "Date out of range", "Date is later than 3000-01-01 CE.", 0, 0},
+        {"2995-06-01 CE", TargetElementAnimalYear, true, false, "Date out of range", "Date is later than 3000-01-01 CE.", 5, 0},
+        {"-2999-03-01 CE", TargetElementAnimalMonth, false, false, "Date out of range", "Date is earlier than -3000-01-01 CE.", 0, 0},
+        {"-2995-06-01 CE", TargetElementAnimalYear, false, false, "Date out of range", "Date is earlier than -3000-01-01 CE.", 5, 7},
     };
     const auto reader = model->parseChl;
     for (const Case& c : cases) {
@@ -223,7 +247,7 @@ TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
         model->parseChl = reader;
         if (c.unreadableLunarDate) model->parseChl = [](std::string_view, ChlDate&) { return false; };
         const double before = model->state.CurrentAJD;
-        Search(c.target, c.next);
+        Search(c.target, c.next, c.element, c.animal);
         ExpectOneMessage(c.title, c.text);
         EXPECT_EQ(model->state.CurrentAJD, before) << c.text;
         EXPECT_FALSE(model->lblSearching.visible);

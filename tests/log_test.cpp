@@ -235,24 +235,29 @@ TEST_F(LogTest, WindowSession) {
     orbel::testing::ExpectGolden("log_window.txt", transcript);
 }
 
-TEST_F(LogTest, PreferencesWindowSetsClearsAndCloses) {
+// Every tick holds at once, for Add to log and Save state, while the window
+// is still open.
+TEST_F(LogTest, PreferencesWindowTicksSetsClearsAndCloses) {
     main.cmdLogPreferences_Click();
     EXPECT_TRUE(preferences.visible);
     EXPECT_EQ(preferences.focus, "cmdClose");
     EXPECT_EQ(preferences.Preferences(), LogPreferencesOfTicks(main.logPreferenceTicks));
-    preferences.chkVerbose.value = false;
-    preferences.chkVerbose_Click();
+    preferences.CheckBox_Click(preferences.chkVerbose, false);
     EXPECT_FALSE(preferences.chkIncludeGanzhi.enabled);
     preferences.cmdSetClear_Click(0);
     for (CheckBox* box : preferences.CheckBoxes()) EXPECT_TRUE(box->value) << box->caption;
     EXPECT_TRUE(preferences.chkIncludeGanzhi.enabled);
+    EXPECT_TRUE(LogPreferencesOfTicks(main.logPreferenceTicks).lunation);
     preferences.cmdSetClear_Click(1);
     for (CheckBox* box : preferences.CheckBoxes()) EXPECT_FALSE(box->value) << box->caption;
-    preferences.chkIncludeJC.value = true;
     main.CmdSaveStateEnabled(false);
+    preferences.CheckBox_Click(preferences.chkIncludeJC, true);
+    EXPECT_TRUE(main.cmdSaveState.enabled);
+    EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), LogPreferences{.jc = true});
+    main.cmdAddToLog_Click();
+    EXPECT_NE(log.Text().find(" JC "), std::string::npos) << log.Text();
     preferences.cmdClose_Click();
     EXPECT_FALSE(preferences.visible);
-    EXPECT_TRUE(main.cmdSaveState.enabled);
     EXPECT_EQ(LogPreferencesOfTicks(main.logPreferenceTicks), LogPreferences{.jc = true});
 
     // Closing with every box cleared ticks ChL.

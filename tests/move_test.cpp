@@ -73,11 +73,13 @@ const CalendarStepCase CalendarSteps[] = {
     {"2024-01-05 CE", MoveCHLMonth, true, CHL, "79-40-12-24 CHL", CalendarCHL},
     {"2023-03-22 CE", MoveCHLYear, true, CHL, "79-41-02-01 CHL", CalendarCHL},
     {"2023-02-20 CE", MoveCHLCycle, true, CHL, "80-40-02-01 CHL", CalendarCHL},
+    {"-2900-06-01 CE", MoveCHLMonth, false, CHL, "-3-37-03-12 CHL", CalendarCHL},
     // Term 2 of that solar year (Xiao han, 2024-01-06) has 14 days.
     {"2024-01-05 CE", MoveCHSTerm, true, CHS, "79-41-02-14 CHS", CalendarCHS},
     {"2024-01-19 CE", MoveCHSTerm, false, CHS, "79-41-01-14 CHS", CalendarCHS},
     {"2023-02-20 CE", MoveCHSYear, true, CHS, "79-41-05-02 CHS", CalendarCHS},
     {"2023-02-20 CE", MoveCHSCycle, false, CHS, "78-40-05-02 CHS", CalendarCHS},
+    {"-2900-06-01 CE", MoveCHSTerm, true, CHS, "-3-37-12-09 CHS", CalendarCHS},
     {"4699-1-1 PAN", MovePANMonth, true, PAN, "4699-02-01 PAN", CalendarPANCCT},
     {"4699-1-1 PAN", MovePANYear, true, PAN, "4700-01-01 PAN", CalendarPANCCT},
     {"4699-1-1 PAN", MovePANYear, true, CE, "2003-02-02 CE", CalendarPANCCT},  // the Pantheon year 4700 begins
@@ -124,16 +126,21 @@ TEST_F(MoveTest, KeepBoxesReturnToThe30thAndTheLeapMonth) {
 
 // --- Limits and failures -----------------------------------------------------------
 
-TEST_F(MoveTest, AdmissibleLimitsStopTheStepAndMoveNothing) {
-    const struct { const char* typed; int step; bool forward; const char* text; } cases[] = {
-        {"3000-01-01 CE", MoveCEMonth, true, "Latest admissible date reached."},
-        {"-3000-06-01 JC", MoveJC80Years, false, "Earliest admissible date reached."},
-        {"-2750-06-01 CE", MoveCHLMonth, false, "Earliest admissible date reached."},  // cycle 0
-        {"-2750-06-01 CE", MoveCHSYear, false, "Earliest admissible date reached."},
-        {"2999-06-01 CE", MoveCECentury, true, "Latest date exceeded."},  // beyond the computed years
-    };
+// No step leaves -3000-01-01 00:00 .. 3000-01-01 23:59:59 GMT: one message, nothing moves.
+TEST_F(MoveTest, StepsThatWouldLeaveTheRangeAreRefused) {
+    constexpr const char *Earliest = "Earliest date reached.", *Latest = "Latest date reached.";
+    struct Case { const char *typed, *time; int step; bool forward; const char* text; };
+    std::vector<Case> cases = {
+        {"3000-01-01 CE", "12:00", MoveCEMonth, true, "Latest admissible date reached."},
+        {"-3000-06-01 JC", "12:00", MoveJC80Years, false, "Earliest admissible date reached."},
+        {"2999-06-01 CE", "12:00", MoveCECentury, true, Latest}, {"2990-06-01 CE", "12:00", MoveCHLCycle, true, Latest},
+        {"-3000-01-01 CE", "12:00", MoveDay, false, Earliest}, {"-3000-01-01 CE", "00:00", MoveMinute, false, Earliest},
+        {"-3000-01-20 CE", "12:00", MoveCHLMonth, false, Earliest}, {"-2990-06-01 CE", "12:00", MoveCHSCycle, false, Earliest}};
+    for (int step : {MoveMinute, MoveHour, MoveDay, MoveCHLMonth, MoveCHLYear, MoveCHSTerm, MoveCHSYear, Move60Days, MovePANMonth})
+        cases.push_back({"3000-01-01 CE", "23:59", step, true, Latest});
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
+        model->txbTime.text = c.time;
         Convert(c.typed);
         const double before = model->state.CurrentAJD;
         ChooseStep(c.step, c.forward);
@@ -207,25 +214,33 @@ TEST_F(MoveTest, OneDayStopsAtTheEndsOfTheRange) {
     }
 }
 
-TEST_F(MoveTest, ATypedDateWithinAMinuteOfTheDisplayedMomentIsNotTaken) {
-    Convert("2000-06-01 CE");
-    const double shown = model->state.CurrentAJD + 0.0005;
-    model->state.CurrentAJD = shown;
-    model->SetDateText("2000-06-01 CE");
-    ChooseStep(MoveMinute, true);
-    move->cmdMove_Click();
-    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, shown + 1.0 / 1440);
-
-    model->SetDateText("  2000-06-03 CE ");  // two days away: taken, then stepped
-    move->cmdMove_Click();
-    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2451699.0 + 1.0 / 1440);
-
-    model->SetDateText("2000-13-03 CE");
-    port.messages.clear();
-    move->cmdMove_Click();
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].title, "Invalid date or time entry");
-    EXPECT_DOUBLE_EQ(model->state.CurrentAJD, 2451699.0 + 1.0 / 1440);
+// A date typed and not converted is where Move starts, displayed first, so
+// that the lunar and solar steps read it; typed without a time it keeps the
+// time of day shown. Both boxes are emptied for the next press.
+TEST_F(MoveTest, MoveStartsFromATypedDateAtTheTimeOfDayShown) {
+    const struct { const char *shown, *shownTime, *typed, *time; int step; const char* expected; } cases[] = {
+        {"2023-01-01 CE", "12:00", "2023-06-15 CE", "", MoveCHLMonth, "2023-07-15 CE 12:00"},
+        {"2023-01-01 CE", "12:00", "2023-06-15 CE", "", MoveCHSYear, "2024-06-14 CE 12:00"},
+        {"2025-02-27 CE", "22:59", "2025-02-27 CE", "", MoveCHLMonth, "2025-03-28 CE 22:59"},
+        {"2025-02-27 CE", "22:59", "2024-02-10 CE", "06:00", MoveMinute, "2024-02-10 CE 06:01"},
+        {"2000-06-01 CE", "12:00", "  2000-06-03 CE ", "12:00", MoveMinute, "2000-06-03 CE 12:01"},
+        {"2000-06-01 CE", "12:00", "2000-06-01 CE", "12:01", MoveMinute, "2000-06-01 CE 12:01"},  // within a minute
+        {"2000-06-01 CE", "12:00", "2000-13-03 CE", "", MoveMinute, "2000-06-01 CE 12:00"},  // an entry error
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        model->txbTime.text = c.shownTime;
+        Convert(c.shown);
+        model->SetDateText(c.typed);
+        model->txbTime.text = c.time;
+        model->cboTimeZone.listIndex = -1;
+        ChooseStep(c.step, true);
+        move->cmdMove_Click();
+        const bool error = std::string(c.typed).find("-13-") != std::string::npos;
+        EXPECT_EQ(port.messages.size(), error ? 1u : 0u);
+        EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, std::string(c.expected).size()), c.expected);
+        EXPECT_EQ(model->txbDate.text.empty(), !error);
+    }
 }
 
 // --- The repeated move ------------------------------------------------------------------
@@ -280,17 +295,24 @@ TEST_F(MoveTest, RepeatedMoveRunsPausesResumesAndStops) {
     EXPECT_EQ(model->focus, "cmdMove");
 }
 
-TEST_F(MoveTest, RepeatedMinutesStopPastTheLatestDateWithTheLastStepShown) {
-    model->state.CurrentAJD = model->state.LatestAJD - 1.5 / 1440;
-    ChooseStep(MoveMinute, true);
-    model->chkRepeatedly.value = true;
-    port.onProcessEvents = [this](int) { move->Clock_Timer(); };
-    move->cmdMove_Click();
-    EXPECT_EQ(steps, 2);
-    ExpectOneMessage("Out of range", "Latest date exceeded.", MessageIcon::Exclamation);
-    EXPECT_GT(model->state.CurrentAJD, model->state.LatestAJD);
-    EXPECT_FALSE(model->state.Repeating);
-    EXPECT_FALSE(model->fraStopPauseResume.visible);
+// A repeated move ends on its last step inside the range, from which a search goes on.
+TEST_F(MoveTest, RepeatedMovesStopOnTheLastStepInsideTheRange) {
+    for (const bool forward : {true, false}) {
+        model->state.CurrentAJD = forward ? model->state.LatestAJD - 2.5 : model->state.EarliestAJD + 2.5;
+        ChooseStep(MoveDay, forward);
+        model->chkRepeatedly.value = true;
+        port.onProcessEvents = [this](int) { move->Clock_Timer(); };
+        steps = 0;
+        move->cmdMove_Click();
+        EXPECT_EQ(steps, 2);
+        ExpectOneMessage("Out of range", forward ? "Latest date reached." : "Earliest date reached.");
+        EXPECT_FALSE(model->state.Repeating || model->fraStopPauseResume.visible);
+        forward ? model->optPrevious_Click() : model->optNext_Click();
+        const double reached = model->state.CurrentAJD;
+        port.messages.clear();
+        model->cmdSearch_Click();
+        EXPECT_TRUE(port.messages.empty() && model->state.CurrentAJD != reached);
+    }
 }
 
 }  // namespace

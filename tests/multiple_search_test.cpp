@@ -73,7 +73,10 @@ TEST(MultipleSearch, ImpossibleCombinationsAreNotFoundInAnySpanAndTheSpanIsKept)
         for (bool forward : {true, false}) {
             q.withinYears = within;
             q.forward = forward;
-            EXPECT_EQ(FindMultipleElementAnimalDay(q, nullptr).status, MultipleSearchStatus::NotFound) << within;
+            // 1000 years on from 2000 reach beyond the range.
+            EXPECT_EQ(FindMultipleElementAnimalDay(q, nullptr).status,
+                      within == 1000 && forward ? MultipleSearchStatus::OutOfRange : MultipleSearchStatus::NotFound)
+                << within;
         }
     }
     // A wood-rat year day 100 days apart: found within 1000 years, the
@@ -114,6 +117,8 @@ protected:
 };
 
 TEST_F(MultipleSearchWindowTest, OpensFromTheTargetListAndShowsTheFoundDay) {
+    Convert("2000-01-01 CE");  // the text stays in the Date box
+    port.messages.clear();
     MultipleElementAnimalWindow& w = Open(TargetMultipleElementAnimal);
     EXPECT_TRUE(w.visible);
     EXPECT_EQ(w.Label1[2].caption, "Search for the next");
@@ -132,9 +137,15 @@ TEST_F(MultipleSearchWindowTest, OpensFromTheTargetListAndShowsTheFoundDay) {
     EXPECT_EQ(autoLogs.back(), 4);
     EXPECT_TRUE(model->cmdSearch.enabled);
 
-    // The choices come back when the window opens again, previous this time.
-    model->optPrevious_Click();
+    // Searching again goes on from the day found.
+    const double first = model->state.CurrentAJD;
+    Open(TargetMultipleElementAnimal).cmdSearch_Click();
+    EXPECT_EQ(model->state.CurrentAJD - first, 12.0);
+    EXPECT_TRUE(model->txbDate.text.empty());
+
+    // The choices come back when the window opens again; its heading follows the direction.
     MultipleElementAnimalWindow& again = Open(TargetSameDayAndMonth);
+    model->optPrevious_Click();
     EXPECT_EQ(again.Label1[2].caption, "Search for the previous same element-animal day and month");
     EXPECT_EQ(again.cboAnimal[DayRow].listIndex, Monkey);
 }
@@ -155,6 +166,16 @@ TEST_F(MultipleSearchWindowTest, MessagesForNothingChosenAndNothingFound) {
     w.cmdSearch_Click();
     ExpectOneMessage("Not found", "There is no such day within 10 years of today.");
     EXPECT_EQ(model->state.CurrentAJD, Y2000Noon);
+    EXPECT_TRUE(w.visible) << "open for the rows to be changed";
+
+    // The range ends within the span.
+    Show(MaxJDN - 100);
+    port.messages.clear();
+    w.chkStartingFromToday.value = false;
+    w.cboWithin.listIndex = 2;
+    w.cmdSearch_Click();
+    ExpectOneMessage("Date out of range", "Date is later than 3000-01-01 CE.", MessageIcon::Exclamation);
+    EXPECT_TRUE(w.visible);
 }
 
 TEST_F(MultipleSearchWindowTest, StopDuringASearchLeavesEverythingAsItWas) {

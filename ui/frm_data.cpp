@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -159,6 +160,11 @@ void FrmData::Connect() {
             [this](const QString& text) { Act([this, text] { model_.txbNumYears.text = text.toUtf8().toStdString(); }); });
     connect(txbNumYears, &QLineEdit::returnPressed, this, [this] { Act([this] { model_.txbNumYears_KeyPress(13); }); });
     connect(txbText, &QPlainTextEdit::selectionChanged, this, [this] { ReadSelection(); });
+    // The reader's place: without wrapping, the scroll bar counts lines.
+    connect(txbText->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int line) {
+        if (mirroring_) return;
+        model_.topLine = shownTopLine_ = line;
+    });
 }
 
 bool FrmData::eventFilter(QObject* watched, QEvent* event) {
@@ -181,19 +187,20 @@ void FrmData::MirrorText() {
     if (shownGeneration_ != model_.textGeneration || text.size() < shownBytes_) {
         txbText->setPlainText(ShownText(text));
         shownGeneration_ = model_.textGeneration;
+        shownTopLine_ = -1;
     } else if (text.size() > shownBytes_) {
+        // A list growing under the reader's eyes leaves them where they are.
         QTextCursor end(txbText->document());
         end.movePosition(QTextCursor::End);
         end.insertText(ShownText(std::string_view(text).substr(shownBytes_)));
-    } else {
-        return;
     }
     shownBytes_ = text.size();
-    // The caret at the end of the text, as the model leaves it.
-    QTextCursor caret = txbText->textCursor();
-    caret.movePosition(QTextCursor::End);
-    txbText->setTextCursor(caret);
-    txbText->ensureCursorVisible();
+    if (shownTopLine_ != model_.topLine) {
+        // The model's first line at the top, the caret at its start.
+        txbText->setTextCursor(QTextCursor(txbText->document()->findBlockByLineNumber(model_.topLine)));
+        txbText->verticalScrollBar()->setValue(model_.topLine);
+        shownTopLine_ = model_.topLine;
+    }
 }
 
 void FrmData::Mirror() {

@@ -60,6 +60,7 @@ private:
     bool mirroring_ = false;
     int shownGeneration_ = -1;
     size_t shownBytes_ = 0;
+    int shownTopLine_ = -1;
     int appliedWidth_ = 0, appliedHeight_ = 0;
     QElapsedTimer sinceRepaint_;
 };

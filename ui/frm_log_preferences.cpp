@@ -35,10 +35,7 @@ FrmLogPreferences::FrmLogPreferences(LogPreferencesModel& model, QWidget* mainWi
         checkBoxes[i] = w;
         CheckBox* control = boxes[i];
         connect(w, &QCheckBox::clicked, this, [this, control](bool checked) {
-            Act([this, control, checked] {
-                control->value = checked;
-                if (control == &model_.chkVerbose) model_.chkVerbose_Click();
-            });
+            Act([this, control, checked] { model_.CheckBox_Click(*control, checked); });
         });
     }
     fraChinese = Frame("fraChinese", {0, 1, 2, 3});

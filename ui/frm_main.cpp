@@ -7,8 +7,11 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <QStyle>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -16,8 +19,10 @@
 #include "engine/moon_data.h"
 #include "support/web_link.h"
 
+#include "ui/choice_list.h"
 #include "ui/mirror.h"
 #include "ui/widget_maker.h"
+#include "ui/window_layout.h"
 
 namespace orbel {
 namespace {
@@ -52,6 +57,24 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 void ClickLabel::enterEvent(QEnterEvent* event) {
     emit hovered();
     QLabel::enterEvent(event);
+}
+
+// A label reached by Tab is clicked by Return or Space, as a left click.
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        emit clicked(LeftButton);
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = contentsRect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 FrmMain::FrmMain(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model), move_(model) {
@@ -153,7 +176,7 @@ void FrmMain::MakeValueWidgets(WidgetMaker& make) {
         p.caption = MakeLabel<QLabel>(make, name, labels[0]);
         p.value = MakeLabel<ClickLabel>(make, name, labels[1]);
         p.value->setCursor(Qt::PointingHandCursor);
-        p.value->setMinimumWidth(260);
+        SizeLabelByRoom(p.value, 260);
         return p;
     };
     lblAstronomicalJulianDate = pair("lblAstronomicalJulianDate", m.lblAstronomicalJulianDate);
@@ -174,6 +197,12 @@ void FrmMain::MakeValueWidgets(WidgetMaker& make) {
     lblPantheonNote = MakeLabel<ClickLabel>(make, "lblPantheonNote", m.lblPantheonNote);
     lblPhaseOfMoon = MakeLabel<ClickLabel>(make, "lblPhaseOfMoon", m.lblPhaseOfMoon);
     lblAgeOfMoon = MakeLabel<ClickLabel>(make, "lblAgeOfMoon", m.lblAgeOfMoon);
+    // Room for the longest texts of the range, so that the Moon stays put.
+    for (QLabel* l : {static_cast<QLabel*>(lblPhaseOfMoon), static_cast<QLabel*>(lblAgeOfMoon)}) {
+        SizeLabelByRoom(l, fontMetrics().horizontalAdvance("[-61825] 29 days, 23 hrs, 59 mins (100.0%)"));
+        l->setAlignment(Qt::AlignCenter);
+    }
+    SizeLabelByRoom(lblPantheonNote, 0);
     picMoon = make.Picture<ClickLabel>("picMoon", m.picMoon);  // a ClickLabel that nothing listens to
     picMoon->setFixedSize(96, 99);
     imgDayStem = make.Picture<ClickLabel>("imgDayStem", m.imgDayStem);
@@ -205,6 +234,7 @@ void FrmMain::MakeMoveAndSearchWidgets(WidgetMaker& make) {
     optPrevious = Coloured(make.Option("optPrevious", m.optPrevious), m.optPrevious);
     cmdSearch = make.Button("cmdSearch", m.cmdSearch);
     lblSearching = MakeLabel<QLabel>(make, "lblSearching", m.lblSearching);
+    SizeLabelByRoom(lblSearching, 0);
 }
 
 void FrmMain::MakeWindowButtons(WidgetMaker& make) {
@@ -264,6 +294,7 @@ void FrmMain::LayOutWidgets() {
         mirrors_.push_back([group, frame] {
             if (group->isEnabled() != frame->enabled) group->setEnabled(frame->enabled);
         });
+    readingSections_ = {settings, entry, values, move, fraStopPauseResume, search};
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addWidget(values, 1);
@@ -341,7 +372,8 @@ QGroupBox* FrmMain::ValuesGroup() {
         vg->setRowMinimumHeight(row, rowHeight);
         ++row;
     }
-    vg->addWidget(lblPantheonNote, row++, 0, 1, 2);
+    vg->addWidget(lblPantheonNote, row, 0, 1, 2);
+    vg->setRowMinimumHeight(row++, rowHeight);
     vg->addLayout(MoonColumn(), 0, 2, row, 1);
     vg->setColumnStretch(1, 1);
     return values;
@@ -351,15 +383,19 @@ QGroupBox* FrmMain::ValuesGroup() {
 QVBoxLayout* FrmMain::MoonColumn() {
     auto* moon = new QVBoxLayout;
     moon->addWidget(picMoon, 0, Qt::AlignHCenter);
-    moon->addWidget(lblPhaseOfMoon, 0, Qt::AlignHCenter);
-    moon->addWidget(lblAgeOfMoon, 0, Qt::AlignHCenter);
+    moon->addWidget(lblPhaseOfMoon);
+    moon->addWidget(lblAgeOfMoon);
     auto* pictures = new QGridLayout;
     pictures->addWidget(imgYearStem, 0, 0);
     pictures->addWidget(imgYearBranch, 0, 1);
     pictures->addWidget(imgDayStem, 1, 0);
     pictures->addWidget(imgDayBranch, 1, 1);
     pictures->addWidget(lblYear, 2, 0, 1, 2);
-    moon->addLayout(pictures);
+    auto* centred = new QHBoxLayout;  // the pictures side by side under the Moon
+    centred->addStretch();
+    centred->addLayout(pictures);
+    centred->addStretch();
+    moon->addLayout(centred);
     moon->addStretch();
     return moon;
 }
@@ -447,10 +483,11 @@ void FrmMain::Connect() {
 void FrmMain::ConnectLists() {
     MainWindowModel& m = model_;
     auto onList = [this](QComboBox* w, ComboBox& control, void (MainWindowModel::*handler)()) {
-        connect(w, &QComboBox::activated, this, [this, &control, handler](int index) {
-            Act([this, &control, handler, index] {
+        connect(w, &QComboBox::activated, this, [this, w, &control, handler](int index) {
+            Act([this, w, &control, handler, index] {
                 control.listIndex = index;
                 (model_.*handler)();
+                KeepFocusOnSteppedList(w);
             });
         });
     };
@@ -541,6 +578,7 @@ void FrmMain::ConnectButtons() {
 // button; the pictures open the stem and branch window.
 void FrmMain::ConnectValueLabels() {
     auto onValue = [this](ClickLabel* w, void (MainWindowModel::*handler)(int)) {
+        w->setFocusPolicy(Qt::TabFocus);  // Tab reaches it; Return or Space clicks it
         connect(w, &ClickLabel::clicked, this, [this, handler](int b) { Act([this, handler, b] { (model_.*handler)(b); }); });
     };
     onValue(lblCommonEraDate.value, &MainWindowModel::lblCommonEraDate_Click);
@@ -587,10 +625,11 @@ void FrmMain::ConnectMove() {
     onButton(cmdStop, &MoveModel::cmdStop_Click);
     onButton(cmdPauseResume, &MoveModel::cmdPauseResume_Click);
     auto onList = [this](QComboBox* w, ComboBox& control, void (MoveModel::*handler)()) {
-        connect(w, &QComboBox::activated, this, [this, &control, handler](int index) {
-            Act([this, &control, handler, index] {
+        connect(w, &QComboBox::activated, this, [this, w, &control, handler](int index) {
+            Act([this, w, &control, handler, index] {
                 control.listIndex = index;
                 (move_.*handler)();
+                KeepFocusOnSteppedList(w);
             });
         });
     };
@@ -626,16 +665,27 @@ void FrmMain::ConnectMove() {
     connect(cmdQuit, &QPushButton::clicked, this, [this] {
         if (move_.Running()) move_.cmdStop_Click();
     });
-    // What a repeated move hides or shows keeps its room, so that nothing,
-    // Stop least of all, moves under the pointer while it runs.
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdNow, cboEpoch, cmdDisplayYearData, cmdListLunarNewYears,
-                                                      cmdListLeapMonths, cmdListJulianCENewYears, cmdListFestivals,
-                                                      fraStopPauseResume,
-                                                      lblRefreshPeriod, cboRefreshPeriod, chkKeep30th, chkKeepLeap}) {
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-    }
+    // Escape stops a repeated move, as Stop does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (move_.Running()) Act([this] { move_.cmdStop_Click(); });
+    });
+}
+
+void FrmMain::KeepFocusOnSteppedList(QComboBox* w) {
+    if (const auto* list = dynamic_cast<const ChoiceList*>(w); list && list->ChangingInPlace()) model_.focus.clear();
+}
+
+// Laid out once on screen, the window is pinned: what a repeated move or a
+// search hides or shows keeps its room, so that nothing, Stop least of all,
+// moves under the pointer, and the window keeps the size its contents ask for.
+void FrmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (pinned_) return;
+    pinned_ = true;
+    KeepRoomOfHiddenControls(this);
+    FixSizeToContents(this);
+    SetReadingTabOrder(this, readingSections_);
 }
 
 // Timer1: the web labels back to white, not underlined, with their tool tips.

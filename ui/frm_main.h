@@ -40,6 +40,8 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class FrmMain : public QWidget {
@@ -105,6 +107,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildWidgets();
@@ -142,6 +145,9 @@ private:
     void RestoreWebLabels();
 
     void ConnectMove();
+    // A list stepped through while closed keeps the focus: the focus its
+    // procedure asks for is given only when the list is closed by a choice.
+    void KeepFocusOnSteppedList(QComboBox* w);
 
     MainWindowModel& model_;
     MoveModel move_;
@@ -150,6 +156,9 @@ private:
     // One mirror function per widget, filled as the widgets are made.
     std::vector<std::function<void()>> mirrors_;
     bool mirroring_ = false;
+    // The groups in the order a reader takes them; Tab follows it.
+    std::vector<QWidget*> readingSections_;
+    bool pinned_ = false;  // size and places fixed at the first show
 };
 
 }  // namespace orbel

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -76,10 +77,16 @@ FrmMultipleElAn::FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* pa
             model_.chkStartingFromToday_Click();
         });
     });
+    model_.Refresh = [this] {
+        Mirror();
+        afterEvent();
+    };
     connect(cmdSearch, &QPushButton::clicked, this, [this] { Act([this] { model_.cmdSearch_Click(); }); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { Act([this] { model_.cmdClear_Click(); }); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Act([this] { model_.cmdClose_Click(); }); });
 }
+
+FrmMultipleElAn::~FrmMultipleElAn() { model_.Refresh = [] {}; }
 
 void FrmMultipleElAn::Act(const std::function<void()>& procedure) {
     if (mirroring_) return;
@@ -135,6 +142,15 @@ bool FrmMultipleElAn::event(QEvent* e) {
 void FrmMultipleElAn::closeEvent(QCloseEvent* event) {
     Act([this] { model_.cmdClose_Click(); });
     event->accept();
+}
+
+// Escape is Close, as in a dialog; during a search it stops it first.
+void FrmMultipleElAn::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Act([this] { model_.cmdClose_Click(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace orbel

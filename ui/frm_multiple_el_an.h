@@ -20,6 +20,7 @@ class FrmMultipleElAn : public QWidget {
     Q_OBJECT
 public:
     FrmMultipleElAn(MultipleElementAnimalWindow& model, QWidget* parent);
+    ~FrmMultipleElAn() override;
 
     // Shows, hides and fills the widgets as the model says.
     void Mirror();
@@ -36,6 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Act(const std::function<void()>& procedure);

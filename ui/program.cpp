@@ -10,6 +10,7 @@
 #include "support/language.h"
 #include "support/settings_store.h"
 #include "support/web_link.h"
+#include "ui/button_keys.h"
 #include "ui/desktop_web_launcher.h"
 #include "ui/frm_help.h"
 #include "ui/frm_stem_branch.h"
@@ -45,6 +46,7 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
         });
     };
     new SecondaryWindowKeys(&window);  // owned by the window
+    new ReturnPressesButtons(&window);
     QObject::connect(&window, &FrmMain::helpRequested, &window, [&window] { ShowHelp(&window); });
     QObject::connect(&window, &FrmMain::stemBranchRequested, &window, [session = session.get()] {
         if (!session->stemBranch)

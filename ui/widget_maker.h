@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "support/controls.h"
+#include "ui/choice_list.h"
 #include "ui/mirror.h"
 
 namespace orbel {
@@ -26,7 +27,7 @@ public:
     WidgetMaker(QWidget* parent, Mirrors& mirrors) : parent_(parent), mirrors_(mirrors) {}
 
     QComboBox* Combo(const QString& name, ComboBox& m) {
-        auto* w = Named(new QComboBox(parent_), name);
+        auto* w = Named(new ChoiceList(parent_), name);
         mirrors_.push_back([w, &m] { MirrorComboBox(m, w); });
         return w;
     }

@@ -51,6 +51,21 @@ std::string YearAndMonthLine(const EuroDate& first, const EuroDate& last) {
 // Monday to Sunday: the weekday numbers (0 Sunday) of the weeks layout's columns.
 int WeekdayOfColumn(int column) { return (column + 1) % 7; }
 
+// The window's title: the main window's lunar date while its month is shown;
+// in another month the day of the same number there (the month's last day
+// when it is shorter), so that the title follows the navigation buttons.
+std::string MonthCaption(const CalendarMainWindow& main, int32_t start, int monthLength) {
+    const size_t chl = main.lunarText.find("CHL");
+    const std::string mainText = chl == std::string::npos ? main.lunarText : main.lunarText.substr(0, chl + 3);
+    const CalendarSettings& s = main.settings;
+    const double day = std::floor(ToReferenceCJD(main.ajd, s.referenceLongitude));
+    if (!IsComputable(day)) return mainText;
+    const int lunarDay = LunarDateOfDay(static_cast<int32_t>(day), s).day;
+    if (static_cast<int32_t>(day) - lunarDay + 1 == start) return mainText;
+    const ChlDate shown = LunarDateOfDay(start + std::min(lunarDay, monthLength) - 1, s);
+    return ChlDateShortStr(shown, 0, "CHL", s, main.country);
+}
+
 }  // namespace
 
 CalendarGrid CalendarGridOf(CalendarLayout layout, int monthLength, int firstWeekday) {
@@ -78,8 +93,6 @@ void CalendarMonthModel::DrawMonth() {
     const CalendarMainWindow main = mainWindow();
     const CalendarSettings& s = main.settings;
     backColour = main.backColour;
-    const size_t chl = main.lunarText.find("CHL");
-    caption = chl == std::string::npos ? main.lunarText : main.lunarText.substr(0, chl + 3);
 
     ChlDate first = LunarDateOfDay(lngCJDN, s);
     lblTitle = main.names == Names::English ? ChlDateLongStr(first, ChlLongTextOptions{}, s, main.country)
@@ -88,6 +101,7 @@ void CalendarMonthModel::DrawMonth() {
     ChlDate probe = first;
     monthLength = LunarMonthLength(probe, s) == 30 ? 30 : 29;
     nextStart = lngCJDN + monthLength;
+    caption = MonthCaption(main, lngCJDN, monthLength);
     previousStart = LunarDateOfDay(lngCJDN - 29, s).day == 1 ? lngCJDN - 29 : lngCJDN - 30;
     // The engine computes a few years past the supported range; going further
     // would leave it, so the buttons stop at the months that touch the range.

@@ -73,6 +73,7 @@ struct CalendarMainWindow {
     Names names = Names::English;  // the words of the title, the day numerals and the festivals
     bool showPan = true;       // chkShowPAN
     std::string lunarText;     // the CHL value label, "79-20-04-11 CHL 12:00 CCT"
+    double ajd = 0;            // the displayed moment
     Rgb backColour{192, 0, 0}; // the main window's back colour
 };
 

@@ -92,10 +92,23 @@ void DataWindowModel::Append(std::string_view text) {
     textCharacters_ += Utf8Length(text);
 }
 
-// The caret at the end of the text, the focus on Close.
+// The caret at the start of the first line shown, the focus on Close.
 void DataWindowModel::FinishOutput() {
-    txbText.selStart = static_cast<int>(txbText.text.size());
+    size_t caret = 0;
+    for (int line = 0; line < topLine && caret != std::string::npos; ++line) {
+        caret = txbText.text.find('\n', caret);
+        if (caret != std::string::npos) ++caret;
+    }
+    txbText.selStart = static_cast<int>(caret == std::string::npos ? txbText.text.size() : caret);
     if (visible) focus = "cmdClose";
+}
+
+void DataWindowModel::Rewrite(void (DataWindowModel::*write)()) {
+    const std::string before = txbText.text;
+    const int top = topLine;
+    (this->*write)();
+    topLine = KeptTopLine(before, top, txbText.text);
+    FinishOutput();
 }
 
 void DataWindowModel::SetWindowSize() {
@@ -108,6 +121,12 @@ void DataWindowModel::SetWindowSize() {
 // --- Year data -------------------------------------------------------------------
 
 void DataWindowModel::DisplayYearData() {
+    if (running) return;
+    topLine = 0;
+    WriteYearData();
+}
+
+void DataWindowModel::WriteYearData() {
     if (running) return;
     running = true;
     ListKind = YearDataKind;
@@ -171,11 +190,14 @@ void DataWindowModel::cmdList_Click() {
         c->visible = false;
     cmdList.visible = txbNumYears.visible = lblYears.visible = true;
     ClearText();
+    topLine = 0;
     listedDays.clear();
     cmdCopyToClipboard.caption = CopyCaption;
     cmdClose.caption = CloseCaption;
     StopRequested = false;
     running = true;
+    // A list is written in one calendar: the choice waits until it ends.
+    optCE.enabled = optJC.enabled = false;
     switch (ListKind) {
         case ListLunarNewYearsKind:
             caption = "Lunar new years & anniversaries";
@@ -199,6 +221,7 @@ void DataWindowModel::cmdList_Click() {
             break;
         default: break;
     }
+    optCE.enabled = optJC.enabled = true;
     running = false;
 }
 
@@ -255,26 +278,28 @@ void DataWindowModel::ChooseCalendar(char letter) {
     optJC.value = letter == 'J';
 }
 
+// The text shown is written again in the calendar chosen: the year data, or
+// the list, while the window shows one.
 void DataWindowModel::optCE_Click() {
     ChooseCalendar('G');
     if (ListKind == YearDataKind)
-        DisplayYearData();
+        Rewrite(&DataWindowModel::WriteYearData);
     else if (visible)
-        focus = "cmdClose";
+        Rewrite(&DataWindowModel::cmdList_Click);
 }
 
 void DataWindowModel::optJC_Click() {
     ChooseCalendar('J');
     if (ListKind == YearDataKind)
-        DisplayYearData();
+        Rewrite(&DataWindowModel::WriteYearData);
     else if (visible)
-        focus = "cmdClose";
+        Rewrite(&DataWindowModel::cmdList_Click);
 }
 
-void DataWindowModel::chkIncludeMajorSolarTerms_Click() { DisplayYearData(); }
-void DataWindowModel::chkIncludeMinorSolarTerms_Click() { DisplayYearData(); }
+void DataWindowModel::chkIncludeMajorSolarTerms_Click() { Rewrite(&DataWindowModel::WriteYearData); }
+void DataWindowModel::chkIncludeMinorSolarTerms_Click() { Rewrite(&DataWindowModel::WriteYearData); }
 
-void DataWindowModel::chkDisplaySolarTermNames_Click() { DisplayYearData(); }
+void DataWindowModel::chkDisplaySolarTermNames_Click() { Rewrite(&DataWindowModel::WriteYearData); }
 
 void DataWindowModel::chkLargeWindow_Click() { SetWindowSize(); }
 

@@ -112,6 +112,10 @@ public:
     bool running = false;  // a list or the year data is being written
 
     TextBox txbText;
+    // The first line the reader sees. Each new output opens at the top; the
+    // same output written again (a solar-term box, CE or JC) keeps the
+    // reader's place. The view reports the reader's scrolling here.
+    int topLine = 0;
     int textGeneration = 0;  // counts the times txbText was emptied, so a view can append only what is new
     std::string txbTextSelection;  // the selected text, as the view reports it
     Button cmdCopyToClipboard, cmdClose, cmdStop, cmdList, cmdExport;
@@ -126,6 +130,9 @@ private:
     void Append(std::string_view text);
     void ClearText();
     void FinishOutput();
+    // Writes the output again with `write`, keeping the reader's place.
+    void Rewrite(void (DataWindowModel::*write)());
+    void WriteYearData();
     void ShowListRow(bool leapMonthsOnly, bool omitInvalid);
     // A long list shows its progress caption and turns Close into Stop.
     void SetListBusy(bool on, std::string_view yearsCaption = {});
@@ -149,5 +156,11 @@ private:
 
 // The number of years a list of `kind` uses when none is given.
 int16_t DefaultNumYears(int16_t kind, bool leapMonthsOnly);
+
+// The line of `after` that shows what line `top` of `before` showed, when a
+// text is written again in other words: year-data lines are matched by the
+// moment they carry (the next one where that line is gone), other texts keep
+// the line number.
+int KeptTopLine(std::string_view before, int top, std::string_view after);
 
 }  // namespace orbel

@@ -322,7 +322,6 @@ void DataWindowModel::ListJCCENewYears() {
                    std::string(CRLF);
         if ((i + 1) % 10 == 0) {
             Append(pending);
-            txbText.selStart = static_cast<int>(txbText.text.size());
             pending.clear();
         }
         port.ProcessEvents();

@@ -72,16 +72,25 @@ void LogPreferencesModel::SetPreferences(const LogPreferences& p) {
 
 void LogPreferencesModel::chkVerbose_Click() { chkIncludeGanzhi.enabled = chkVerbose.value; }
 
+void LogPreferencesModel::CheckBox_Click(CheckBox& box, bool ticked) {
+    box.value = ticked;
+    if (&box == &chkVerbose) chkVerbose_Click();
+    onChanged();
+}
+
 void LogPreferencesModel::cmdSetClear_Click(int index) {
     for (CheckBox* box : CheckBoxes()) box->value = index == 0;
     chkVerbose_Click();
+    onChanged();
 }
 
 void LogPreferencesModel::cmdClose_Click() {
     visible = false;
     const auto boxes = CheckBoxes();
-    if (std::none_of(boxes.begin(), boxes.end(), [](const CheckBox* box) { return box->value; }))
+    if (std::none_of(boxes.begin(), boxes.end(), [](const CheckBox* box) { return box->value; })) {
         chkIncludeChL.value = true;
+        onChanged();
+    }
     onClosed();
 }
 

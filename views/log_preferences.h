@@ -21,6 +21,8 @@ public:
     void SetPreferences(const LogPreferences& preferences);
 
     void chkVerbose_Click();
+    // A box ticked or unticked: the preference holds at once.
+    void CheckBox_Click(CheckBox& box, bool ticked);
     // Index 0 "Set all", 1 "Clear all".
     void cmdSetClear_Click(int index);
     // Hides the window; with no box ticked at all ChL is ticked.
@@ -31,8 +33,10 @@ public:
     // Every check box, in the order of the window.
     std::array<CheckBox*, 13> CheckBoxes();
 
-    // The program state has changed (Close) and the main window takes the
-    // focus back.
+    // A tick changed (a box, Set all, Clear all, or ChL ticked by Close):
+    // the main window takes the preferences and the program state has changed.
+    std::function<void()> onChanged = [] {};
+    // The main window takes the focus back.
     std::function<void()> onClosed = [] {};
 
     std::string caption;  // "Configure log entries"

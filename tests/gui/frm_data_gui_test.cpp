@@ -1,6 +1,11 @@
 // The data window of the running program, driven through its widgets.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
 #include "tests/gui/program_run.h"
 
 using namespace orbel;
@@ -45,6 +50,25 @@ TEST_F(DataWindowRun, EachButtonOpensItsList) {
     emit Data().txbNumYears->textEdited("2");
     emit Data().txbNumYears->returnPressed();
     EXPECT_EQ(Data().txbText->toPlainText().count("-01-01 CE = "), 2);
+}
+
+// The year data opens at its top; a tick keeps the month the reader had at
+// the top of the box there.
+TEST_F(DataWindowRun, TheTextOpensAtTheTopAndATickKeepsTheReadersPlace) {
+    program->window.cmdDisplayYearData->click();
+    QPlainTextEdit* text = Data().txbText;
+    Data().resize(Data().width(), 300);  // a box shorter than the text
+    QApplication::processEvents();
+    QScrollBar* bar = text->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 20);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(text->textCursor().position(), 0);
+    const QString month = "LN 246 ";
+    bar->setValue(text->toPlainText().left(text->toPlainText().indexOf(month)).count('\n'));
+    QTest::mouseClick(Data().chkIncludeMinorSolarTerms, Qt::LeftButton);
+    EXPECT_TRUE(text->document()->findBlockByLineNumber(bar->value()).text().contains(month))
+        << bar->value();
+    EXPECT_GT(bar->value(), 0);
 }
 
 TEST_F(DataWindowRun, CloseBecomesStopDuringALongListAndThenHidesTheWindow) {

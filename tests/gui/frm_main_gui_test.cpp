@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <map>
+
 #include "support/scripted_user_port.h"
 #include "tests/gui/program_run.h"
 #include "ui/frm_main.h"
@@ -81,22 +83,6 @@ TEST(FrmMainGui, OnlyALeftClickOnAValueLabelFillsTheEntryBoxes) {
     }
 }
 
-// Show chronological JDs swaps rows in place: the window keeps its size.
-TEST(FrmMainGui, ShowChronologicalJDsKeepsTheWindowsSize) {
-    Started s;
-    FrmMain& w = s.window;
-    for (int country : {0, 1, 2}) {
-        Choose(w.cboRefLong, country);
-        QApplication::processEvents();
-        const QSize before = w.size();
-        for (int click = 0; click < 2; ++click) {
-            QTest::mouseClick(w.chkShowCJDs, Qt::LeftButton);
-            QApplication::processEvents();
-            EXPECT_EQ(w.size(), before) << "country " << country << ", click " << click;
-        }
-    }
-}
-
 TEST(FrmMainGui, TheLongitudeListOpensWithFifteenRowsAndAScrollBar) {
     Started s;
     s.window.cboLongitude->showPopup();
@@ -105,27 +91,65 @@ TEST(FrmMainGui, TheLongitudeListOpensWithFifteenRowsAndAScrollBar) {
     EXPECT_TRUE(list->verticalScrollBar()->isVisible());
 }
 
-TEST(FrmMainGui, TheWindowResizesWithoutOverlappingControls) {
-    Started s;
+// Where every named control of the window stands, hidden ones included
+// (those inside a hidden frame are not laid out yet).
+std::map<std::string, std::string> Places(FrmMain& w) {
+    std::map<std::string, std::string> places;
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+        if (c->window() != &w || c->objectName().isEmpty() || !c->parentWidget()->isVisible()) continue;
+        const QPoint at = c->mapTo(&w, QPoint());
+        places[c->objectName().toStdString() + (qobject_cast<ClickLabel*>(c) ? "" : " ")] =
+            QString("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(c->width()).arg(c->height()).toStdString();
+    }
+    return places;
+}
+
+// The window keeps the size its contents ask for, whatever shows or hides:
+// a search's progress, the multiple search, a repeated move (which hides the
+// epoch, Now and the list buttons and shows Stop). No control covers another,
+// and the Pantheon note keeps the rows' pitch below Delta T.
+TEST(FrmMainGui, TheWindowKeepsItsSizeAndEveryControlItsPlace) {
+    Started s("", 2451545.0);
     FrmMain& w = s.window;
+    const QSize size = w.size();
+    const std::map<std::string, std::string> places = Places(w);
+    w.resize(size + QSize(300, 200));
+    QTest::mouseClick(w.cmdSearch, Qt::LeftButton);
+    EXPECT_EQ(w.size(), size) << "after a search";
+    Choose(w.cboTarget, 20);
+    QTest::mouseClick(w.cmdSearch, Qt::LeftButton);
+    Choose(w.frmMultiple->cboAnimal[0], 8);
+    QTest::mouseClick(w.frmMultiple->cmdSearch, Qt::LeftButton);
+    w.frmMultiple->close();
+    EXPECT_EQ(w.size(), size) << "after a multiple search";
+    w.chkRepeatedly->click();
+    int steps = 0;
+    w.moveModel().Stepped = [&] {
+        if (++steps < 2) return;
+        EXPECT_TRUE(w.fraStopPauseResume->isVisible());
+        const std::map<std::string, std::string> now = Places(w);
+        for (const auto& [name, place] : places) EXPECT_EQ(now.at(name), place) << name << " during a repeated move";
+        w.cmdStop->click();
+    };
+    s.port.onProcessEvents = [](int) { QCoreApplication::processEvents(); };
+    Choose(w.cboRefreshPeriod, 0);
+    w.cmdMove->click();
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(w.size(), size);
+
     const QList<QWidget*> all = w.findChildren<QWidget*>();
     int pairs = 0;
-    for (QSize size : {w.minimumSizeHint(), QSize(1400, 1000), QSize(2000, 1300)}) {
-        w.resize(size);
-        QApplication::processEvents();
-        EXPECT_GE(w.width(), w.minimumSizeHint().width());
-        // Siblings shown side by side must not cover each other.
-        for (QWidget* a : all)
-            for (QWidget* b : all) {
-                if (a >= b || a->parentWidget() != b->parentWidget() || !a->isVisible() || !b->isVisible()) continue;
-                if (a->objectName().isEmpty() && b->objectName().isEmpty()) continue;  // parts of one widget
-                ++pairs;
-                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString() << " at "
-                    << size.width() << "x" << size.height();
-            }
-    }
+    for (QWidget* a : all)
+        for (QWidget* b : all) {
+            if (a >= b || a->parentWidget() != b->parentWidget() || !a->isVisible() || !b->isVisible()) continue;
+            if (a->objectName().isEmpty() && b->objectName().isEmpty()) continue;  // parts of one widget
+            ++pairs;
+            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+        }
     EXPECT_GT(pairs, 100);
+    const int pitch = w.lblDeltaT.value->y() - w.lblAstronomicalJulianDate.value->y();
+    EXPECT_EQ(w.lblPantheonNote->y() - w.lblDeltaT.value->y(), pitch);
 }
 
 TEST(FrmMainGuiKeys, F1InTheDateBoxOnNowOrOnHelpAsksForHelp) {
@@ -141,6 +165,51 @@ TEST(FrmMainGuiKeys, F1InTheDateBoxOnNowOrOnHelpAsksForHelp) {
     w.txbTime->setFocus();
     QTest::keyRelease(w.txbTime, Qt::Key_F1);  // not from the Time box
     EXPECT_EQ(requests, 3);
+}
+
+// Tab goes through the settings, the date, the values, the move and search
+// controls and the buttons, each row by row from the left, and round again.
+TEST(FrmMainGuiKeys, TabFollowsTheReadingOrder) {
+    Started s("", 2451545.0);
+    FrmMain& w = s.window;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.cboRefLong->setFocus();
+    QStringList order;
+    for (int i = 0; i < 60 && (order.empty() || w.focusWidget() != w.cboRefLong); ++i) {
+        order << w.focusWidget()->objectName();
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order.join(' ').toStdString(),
+              "cboRefLong cboLongitude txbCCT cboEpoch cboMethod chkShowPAN chkShowCJDs chkAutoLog cboNames "
+              "txbDate txbTime cboTimeZone txbPlusMinus optPlus optMinus cboElement cboAnimal "
+              "cmdCompute cmdNow cmdClearDate cmdReset "
+              "lblCommonEraDate lblJulianCalendarDate lblChineseLunarDate lblChineseSolarDate "
+              "lblPantheonCalendarGMT lblPantheonCalendarCCT lblAstronomicalJulianDate "
+              "cboMoveStep optForward optBack chkRepeatedly cmdMove cmdMoveOneDay cboTarget cboFestival optNext optPrevious "
+              "cmdSearch cmdDisplayYearData cmdListLunarNewYears cmdListLeapMonths cmdListJulianCENewYears cmdListFestivals "
+              "cmdDisplayCalendar cmdAddToLog cmdLogPreferences cmdSaveState cmdRestoreState cmdHelp cmdQuit");
+}
+
+// Arrowing through a closed list looks at its items and keeps the focus
+// there; closing the list by a choice sends the focus on.
+TEST(FrmMainGuiKeys, AClosedListKeepsTheFocusUntilAChoiceClosesIt) {
+    Started s("", 2451545.0);
+    FrmMain& w = s.window;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (auto [list, next] : {std::pair{w.cboMoveStep, w.cmdMove}, {w.cboTarget, w.cmdSearch}, {w.cboEpoch, w.cmdNow}}) {
+        list->setFocus();
+        const int first = list->currentIndex();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex(), first + 1) << list->objectName().toStdString();
+        EXPECT_EQ(w.focusWidget(), list) << list->objectName().toStdString();
+        Choose(list, first);
+        EXPECT_EQ(w.focusWidget(), next) << list->objectName().toStdString();
+    }
+    EXPECT_EQ(s.model.cboMoveStep.listIndex, MoveCHLMonth);
 }
 
 TEST(FrmMainGuiKeys, TypingInTheTimeBoxKeepsTheFocusThere) {
@@ -161,11 +230,13 @@ TEST(FrmMainGuiKeys, TypingInTheTimeBoxKeepsTheFocusThere) {
     EXPECT_EQ(w.focusWidget(), w.txbTime);
 }
 
-// A repeated move paced by the window's timer, with Pause, Resume and Stop;
-// then one day back, shown at once.
+// A repeated move paced by the window's timer, with Pause, Resume and Stop
+// (Escape); then one day back, shown at once.
 TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStopsThenOneDayBack) {
     Started s("1", 2451545.0);
     FrmMain& w = s.window;
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_FALSE(w.fraStopPauseResume->isVisible()) << "Stop and Pause are hidden at rest";
     Choose(w.cboMoveStep, MoveDay);
     w.chkRepeatedly->click();
@@ -181,7 +252,7 @@ TEST(FrmMainMoveGui, RepeatedMoveRunsPausesResumesAndStopsThenOneDayBack) {
             w.cmdPauseResume->click();
             w.cmdPauseResume->click();
         }
-        if (steps == 3) w.cmdStop->click();
+        if (steps == 3) QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
     };
     Choose(w.cboRefreshPeriod, 0);  // 0.5 s
     w.cmdMove->click();
@@ -212,11 +283,14 @@ TEST(FrmSearchGui, TheMultipleSearchWindowOpensSearchesAndCloses) {
     EXPECT_FALSE(w.isVisible());
     const QString shown = ValueOf(s.window.lblAstronomicalJulianDate);
     EXPECT_NE(shown, before);
-    // Open again: the choice is kept; Close hides the window and moves nothing.
+    // Open again: the choice is kept and the heading follows the direction
+    // chosen in the main window; Escape closes the window and moves nothing.
     QTest::mouseClick(s.window.cmdSearch, Qt::LeftButton);
     ASSERT_TRUE(w.isVisible());
     EXPECT_EQ(w.cboAnimal[0]->currentIndex(), 8);
-    QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+    s.window.optPrevious->click();
+    EXPECT_EQ(w.Label1[2]->text(), "Search for the previous");
+    QTest::keyClick(w.cboWithin, Qt::Key_Escape);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(ValueOf(s.window.lblAstronomicalJulianDate), shown);
 }

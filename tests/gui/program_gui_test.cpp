@@ -141,3 +141,27 @@ TEST_F(ProgramGui, SecondaryWindowsOpenFromTheMainWindowAndCloseOnEscape) {
     QTest::keyClick(w.txbDate, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible() && !ended);
 }
+
+// Return presses the focused button in the main window, the data window and
+// the month view, as Space does; the month view's title follows its month.
+TEST_F(ProgramGui, ReturnPressesTheFocusedButtonInEveryWindow) {
+    FrmMain& w = Main();
+    QTest::keyClicks(w.txbDate, "2024-04-20 CE");
+    const auto press = [](QPushButton* button) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+    };
+    press(w.cmdCompute);
+    EXPECT_TRUE(w.lblCommonEraDate.value->text().startsWith("2024-04-20 CE"));
+    press(w.cmdDisplayYearData);
+    EXPECT_TRUE(program->dataWindow.isVisible());
+    press(program->dataWindow.cmdClose);
+    EXPECT_FALSE(program->dataWindow.isVisible());
+    press(w.cmdDisplayCalendar);
+    ASSERT_TRUE(program->calendar && program->calendar->isVisible());
+    EXPECT_EQ(program->calendar->windowTitle(), "79-41-03-12 CHL");
+    press(program->calendar->cmdShowPreviousOrNext[1]);
+    EXPECT_EQ(program->calendar->windowTitle(), "79-41-04-12 CHL");
+    press(program->calendar->cmdClose);
+    EXPECT_FALSE(program->calendar->isVisible());
+}
