@@ -188,7 +188,7 @@ TEST(FrmMainGuiKeys, TabFollowsTheReadingOrder) {
               "lblPantheonCalendarGMT lblPantheonCalendarCCT lblAstronomicalJulianDate "
               "cboMoveStep optForward optBack chkRepeatedly cmdMove cmdMoveOneDay cboTarget cboFestival optNext optPrevious "
               "cmdSearch cmdDisplayYearData cmdListLunarNewYears cmdListLeapMonths cmdListJulianCENewYears cmdListFestivals "
-              "cmdDisplayCalendar cmdAddToLog cmdLogPreferences cmdSaveState cmdRestoreState cmdHelp cmdQuit");
+              "cmdDisplayCalendar cmdAddToLog cmdLogPreferences cmdSaveState cmdRestoreState cmdCalendarExport cmdHelp cmdQuit");
 }
 
 // Arrowing through a closed list looks at its items and keeps the focus
