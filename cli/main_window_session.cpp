@@ -45,6 +45,10 @@ void ChooseSettings(MainWindowModel& model, const SettingsOptions& options) {
         model.cboMethod.listIndex = chosen.method;
         model.cboMethod_Click();
     }
+    if (chosen.asObserved != model.state.AsObserved) {
+        model.chkAsObserved.value = chosen.asObserved;
+        model.chkAsObserved_Click();
+    }
 }
 
 bool CheckZone(std::string_view value, std::string& error) {

@@ -61,7 +61,7 @@ const Option<Values>* FindOption(std::span<const Option<Values>> table, std::str
 template <class Values>
 bool TakesValue(std::span<const Option<Values>> table, std::string_view arg) {
     const Option<Values>* row = FindOption(table, arg);
-    return IsSettingsOption(arg) || (row && row->takesValue);
+    return (IsSettingsOption(arg) && !IsSettingsFlag(arg)) || (row && row->takesValue);
 }
 
 }  // namespace detail
@@ -75,7 +75,7 @@ bool CommandIs(int argc, char** argv, std::span<const Option<Values>> table, con
         if (words.commandMayFollowEnd && arg == "--") return i + 1 < argc && detail::IsCommandWord(words, argv[i + 1]);
         if (detail::TakesValue(table, arg))
             ++i;
-        else if (!detail::FindOption(table, arg))
+        else if (!detail::FindOption(table, arg) && !IsSettingsFlag(arg))
             return detail::IsCommandWord(words, arg);
     }
     return false;
@@ -114,7 +114,8 @@ bool ParseCommandLine(int argc, char** argv, std::span<const Option<Values>> tab
             return detail::Unexpected(arg, error);
         }
     }
-    return !parsed.command.empty() || detail::NoCommand(words, error);
+    if (parsed.command.empty()) return detail::NoCommand(words, error);
+    return CheckSettingsOptions(values.settings, error);
 }
 
 // The same for a table kept in an array.

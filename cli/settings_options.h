@@ -1,7 +1,8 @@
 #pragma once
 // The calendar settings options shared by the orbel-cli commands:
 // --country vietnam|china|japan, --longitude 100..145 (wins over the
-// country's meridian), --epoch -2696|-2636, --method true|mean.
+// country's meridian), --epoch -2696|-2636, --method true|mean, and the flag
+// --observed (China's calendar as it was observed).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,11 @@ struct SettingsOptions {
 };
 
 bool IsSettingsOption(std::string_view arg);
+// A settings option without a value.
+bool IsSettingsFlag(std::string_view arg);
+// False with `error` worded when the options do not go together: --observed
+// with a country other than China.
+bool CheckSettingsOptions(const SettingsOptions& options, std::string& error);
 
 // Applies one option and its value; false with `error` worded when the value
 // is not allowed.

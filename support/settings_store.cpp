@@ -146,4 +146,14 @@ int StoredCountryIndex() {
     return 1;
 }
 
+bool SaveAsObservedSetting(bool asObserved) {
+    return SaveRegistryString(OrbelRegistryKey, AsObservedValueName, asObserved ? "1" : "0", false);
+}
+
+bool StoredAsObserved() {
+    std::string text;
+    GetRegistryString(OrbelRegistryKey, AsObservedValueName, text, false, "");
+    return text == "1";
+}
+
 }  // namespace orbel

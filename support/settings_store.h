@@ -18,6 +18,7 @@ namespace orbel {
 inline constexpr std::string_view RegistryBaseKey = "Software\\Corvane Systems";
 inline constexpr std::string_view OrbelRegistryKey = "\\ORBEL";
 inline constexpr std::string_view CountryValueName = "cboRefLong";
+inline constexpr std::string_view AsObservedValueName = "chkAsObserved";
 
 // Status texts of WriteRegistryValue (the description of the value write
 // follows after two blanks).
@@ -70,5 +71,10 @@ bool SaveCountrySetting(int countryIndex);
 // The stored country index 0 (Vietnam), 1 (China) or 2 (Japan); China (1)
 // when the value is missing, unreadable or anything but "0", "1" or "2".
 int StoredCountryIndex();
+
+// The main window's "As observed" tick: "\ORBEL", "chkAsObserved", "1" or "0".
+bool SaveAsObservedSetting(bool asObserved);
+// True only when the stored value is "1".
+bool StoredAsObserved();
 
 }  // namespace orbel

@@ -125,6 +125,7 @@ void FrmMain::MakeSettingsAndEntryWidgets(WidgetMaker& make) {
     chkShowPAN = Coloured(make.Check("chkShowPAN", m.chkShowPAN), m.chkShowPAN);
     chkShowCJDs = Coloured(make.Check("chkShowCJDs", m.chkShowCJDs), m.chkShowCJDs);
     chkAutoLog = Coloured(make.Check("chkAutoLog", m.chkAutoLog), m.chkAutoLog);
+    chkAsObserved = Coloured(make.Check("chkAsObserved", m.chkAsObserved), m.chkAsObserved);
 
     txbDate = make.LineEdit("txbDate", m.txbDate);
     txbDate->setMinimumWidth(220);
@@ -271,6 +272,7 @@ QGroupBox* FrmMain::SettingsGroup() {
     sg->addWidget(Caption(tr("Longitude (East):")), 0, 2);
     sg->addWidget(cboLongitude, 0, 3);
     sg->addWidget(txbCCT, 0, 4);
+    sg->addWidget(chkAsObserved, 0, 5);
     sg->addWidget(Caption(tr("Epoch:")), 1, 0);
     sg->addWidget(cboEpoch, 1, 1);
     sg->addWidget(Caption(tr("Solar terms:")), 1, 2);
@@ -456,6 +458,7 @@ void FrmMain::ConnectTicks() {
     onCheck(chkShowPAN, m.chkShowPAN, &MainWindowModel::chkShowPAN_Click);
     onCheck(chkShowCJDs, m.chkShowCJDs, &MainWindowModel::chkShowCJDs_Click);
     onCheck(chkAutoLog, m.chkAutoLog, &MainWindowModel::chkAutoLog_Click);
+    onCheck(chkAsObserved, m.chkAsObserved, &MainWindowModel::chkAsObserved_Click);
 
     auto onOption = [this](QRadioButton* w, OptionButton& chosen, OptionButton& other, void (MainWindowModel::*handler)()) {
         connect(w, &QRadioButton::clicked, this, [this, &chosen, &other, handler] {
