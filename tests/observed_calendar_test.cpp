@@ -89,19 +89,3 @@ TEST(ObservedCalendar, NewYearsTheTablesGiveAndTodaysRuleDoesNot) {
         EXPECT_NE(computed.jdn, observed.jdn) << year;
     }
 }
-
-TEST(ObservedCalendar, EveryDay1640To1935RoundTripsAndMatchesItsYearData) {
-    for (int32_t d = orbel::GregorianDayNumber(1640, 1, 1); d <= orbel::GregorianDayNumber(1935, 12, 31); ++d) {
-        orbel::ChsDate chs;
-        orbel::ChlDate chl;
-        orbel::CJDateToChDates(d + 0.5, Observed.epoch, chs, chl, Observed);
-        orbel::ChlDate back = chl;
-        ASSERT_EQ(orbel::ChLDateToJDN(back, Observed), orbel::ChlDateFound) << d;
-        ASSERT_EQ(back.jdn, d);
-        const orbel::YearData yd = orbel::ComputeYearData(d + 0.5, Observed);
-        const int m = MonthIndexOfDay(yd, d);
-        ASSERT_GE(m, 0) << d;
-        ASSERT_EQ(yd.MonthLabels[m], orbel::LunarMonthLabel::Month(chl.month, chl.leap == 1)) << d;
-        ASSERT_EQ(d - yd.DarkMoonDays[m] + 1, chl.day) << d;
-    }
-}
