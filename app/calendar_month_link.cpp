@@ -9,6 +9,7 @@ CalendarMainWindow CalendarMainWindowOf(const MainWindowModel& model) {
     main.showPan = model.chkShowPAN.value;
     main.lunarText = model.lblChineseLunarDate[1].caption;
     main.backColour = model.backColour;
+    main.names = model.state.ChosenNames;
     return main;
 }
 

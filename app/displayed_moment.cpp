@@ -7,6 +7,7 @@ DisplayedMoment DisplayedMomentOf(const MainWindowModel& main) {
     m.ajd = main.state.CurrentAJD;
     m.settings = main.Settings();
     m.country = main.Country();
+    m.names = main.state.ChosenNames;
     m.chsText = main.lblChineseSolarDate[1].caption;
     m.chlText = main.lblChineseLunarDate[1].caption;
     m.ceText = main.lblCommonEraDate[1].caption;

@@ -6,6 +6,7 @@
 
 #include "support/controls.h"
 #include "app/help_texts.h"
+#include "app/program_version.h"
 
 namespace orbel {
 
@@ -20,9 +21,10 @@ struct HelpWindowModel {
     Button cmdCredits, cmdClose;
 };
 
+// The credits begin with the program's name and version.
 struct CreditsWindowModel {
     CreditsWindowModel() {
-        txbCredits.text = CreditsText;
+        txbCredits.text = "Orbel " + std::string(ProgramVersion) + "\n\n" + std::string(CreditsText);
         cmdClose.caption = CloseButtonCaption;
     }
     std::string caption{CreditsCaption};

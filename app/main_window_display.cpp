@@ -94,6 +94,7 @@ void MainWindowModel::DisplayChineseDates() {
         chl, {.dayNames = true, .monthNames = true, .stemBranch = state.IsChina, .full = true}, s, country);
     EraseAll(lunarLong, "\r\n");
     lblChineseLunarDate[1].toolTip = lunarLong;
+    DisplayFestivals();
 
     const int16_t day = DayPosition(static_cast<int32_t>(std::floor(cjdc)));
     imgDayStem.image = StemOfPosition(day);
@@ -208,6 +209,7 @@ void MainWindowModel::cmdReset_Click() {
     cboMoveStep.listIndex = DefaultMoveStep;
     cboRefreshPeriod.listIndex = DefaultRefreshPeriod;
     cboTarget.listIndex = DefaultTarget;
+    if (cboFestival.ListCount() > 0) cboFestival.listIndex = 0;  // any festival
     SetDateText("");
     txbTime.text.clear();
     CmdSaveStateEnabled(true);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/observed_setting.h"
+#include "app/program_version.h"
 #include "dates/date_entry.h"
 #include "dates/date_string_library.h"
 #include "dates/date_text.h"
@@ -15,7 +16,8 @@ namespace orbel {
 
 namespace {
 
-constexpr std::string_view WindowTitle = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.18.0 ";
+// Followed by the program's version and a blank.
+constexpr std::string_view WindowTitlePrefix = "The Chinese Calendar: New Years, Dark Moons and Solar Terms V.";
 
 // The masculine ordinal sign U+00BA, which the caption writes after the
 // longitude in place of a degree sign.
@@ -47,7 +49,7 @@ MainWindowModel::MainWindowModel(UserPort& userPort)
 // --- Start-up ------------------------------------------------------------------------
 
 void MainWindowModel::Load(std::string_view storedCountry) {
-    caption = std::string(WindowTitle);
+    caption = std::string(WindowTitlePrefix) + std::string(ProgramVersion) + " ";
     cboRefLong.SetItems({std::string(CountryNames[0]), std::string(CountryNames[1]), std::string(CountryNames[2])});
     cboRefLong.listIndex = CountryFromStoredText(storedCountry);
     Initialization();
@@ -143,6 +145,9 @@ void MainWindowModel::SetControlCaptions() {
     cmdListLeapMonths.caption = "List lunar month starts & leap months";
     cmdListJulianCENewYears.caption = "List Julian & Common Era new years";
     cmdDisplayCalendar.caption = "Show lunar calendar month";
+    cmdListFestivals.caption = "List festivals";
+    lblFestivals[0].caption = "Festivals:";
+    lblFestival.caption = "Festival:";
     cmdHelp.caption = "Help";
     cmdQuit.caption = "Quit";
     lblCorvaneSystems.caption = "Corvane Systems";
@@ -163,7 +168,8 @@ void MainWindowModel::ClearValueLabels() {
     for (auto* pair : {&lblAstronomicalJulianDate, &lblChronologicalJulianDateLondon, &lblCommonEraDate,
                        &lblJulianCalendarDate, &lblChronologicalJulianDateBeijing, &lblChineseSolarDate,
                        &lblChineseLunarDate, &lblPantheonCalendarGMT, &lblPantheonCalendarCCT,
-                       &lblElementAnimalOfDay, &lblElementAnimalOfMonth, &lblElementAnimalOfYear, &lblDeltaT}) {
+                       &lblElementAnimalOfDay, &lblElementAnimalOfMonth, &lblElementAnimalOfYear, &lblDeltaT,
+                       &lblFestivals}) {
         (*pair)[1].caption.clear();
         (*pair)[1].toolTip.clear();
     }

@@ -124,6 +124,10 @@ public:
     void FillEntryFromInputCalendar();
     void ShowYearElementAnimal();
     void ShowMonthElementAnimal();
+    // The day's festivals of the country, in the names chosen; refreshes the
+    // festival chooser first.
+    void DisplayFestivals();
+    void RefreshFestivalChoices();
 
     void cmdCompute_Click();
     // Enter (13) in a non-empty date box converts.
@@ -150,10 +154,12 @@ public:
     void cmdListLunarNewYears_Click() { links.ShowList(1); }
     void cmdListLeapMonths_Click() { links.ShowList(2); }
     void cmdListJulianCENewYears_Click() { links.ShowList(5); }
+    void cmdListFestivals_Click() { links.ShowList(6); }
 
     // --- Event search ----------------------------------------------------------------
     void cmdSearch_Click();
     void cboTarget_Click();
+    void cboFestival_Click();
     // The item text of element-animal target kind 0 day, 1 month, 2 year.
     std::string TargetItemText(int kind) const;
 
@@ -234,6 +240,8 @@ public:
     Button cmdCompute, cmdNow, cmdClearDate, cmdReset;
     // Move and search
     ComboBox cboMoveStep, cboRefreshPeriod, cboTarget;
+    ComboBox cboFestival;  // "any", then the country's festivals: the choice of target "Festival"
+    Label lblFestival;     // its caption
     std::array<OptionButton, 2> optMoveDirection;  // 0 forward, 1 back
     CheckBox chkRepeatedly, chkKeep30th, chkKeepLeap;
     OptionButton optNext, optPrevious;
@@ -245,11 +253,12 @@ public:
     // Other buttons
     Button cmdSaveState, cmdRestoreState, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences, cmdHelp, cmdQuit;
     Button cmdDisplayYearData, cmdListLunarNewYears, cmdListLeapMonths, cmdListJulianCENewYears, cmdDisplayCalendar;
+    Button cmdListFestivals;
     // Value labels: index 0 the caption, index 1 the value.
     std::array<Label, 2> lblAstronomicalJulianDate, lblChronologicalJulianDateLondon, lblCommonEraDate,
         lblJulianCalendarDate, lblChronologicalJulianDateBeijing, lblChineseSolarDate, lblChineseLunarDate,
         lblPantheonCalendarGMT, lblPantheonCalendarCCT, lblElementAnimalOfDay, lblElementAnimalOfMonth,
-        lblElementAnimalOfYear, lblDeltaT;
+        lblElementAnimalOfYear, lblDeltaT, lblFestivals;
     Label lblPantheonNote;  // the comparison of the Pantheon and lunar dates
     Label lblPhaseOfMoon, lblAgeOfMoon;
     Picture picMoon;
@@ -283,6 +292,7 @@ private:
     void ShowSearching(const std::string& text);
     void ConnectMultipleSearch();
     void ShowFoundMoment(double ajd, bool lunarCalendar);
+    int festivalChoicesCountry_ = -1;  // whose festivals cboFestival lists
     // The status to report for a text the date-string library could not
     // read: its own failure, when it could not be loaded, comes first.
     int16_t ParserFailure(int16_t code);

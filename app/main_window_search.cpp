@@ -95,6 +95,8 @@ void MainWindowModel::cmdSearch_Click() {
     request.choice.animal = a >= 0 && a < AnimalCount ? a : -1;
     if (target == TargetFullMoon || target == TargetDarkMoon) request.phase = cboTarget.itemData[static_cast<size_t>(target)];
     request.keep30th = chkKeep30th.value && chkKeep30th.visible;
+    request.festivalCountry = Country();
+    request.festival = cboFestival.listIndex - 1;
 
     SearchProgress progress;
     progress.text = state.SearchProgressPrefix;

@@ -78,13 +78,14 @@ inline constexpr std::array<std::string_view, 16> MoveStepItems = {
     "60-year cycle (CHL)", "CHS solar term", "CHS year", "60-year cycle (CHS)", "60-day cycle",
     "80-year cycle (JC)", "PAN month (CCT)", "PAN year (CCT)"};
 inline constexpr std::array<std::string_view, 4> RefreshPeriodItems = {"0.5", "1", "2", "5"};
-inline constexpr std::array<std::string_view, 22> TargetItems = {
+inline constexpr std::array<std::string_view, 23> TargetItems = {
     "Full moon", "Dark moon", "Lunar quarter", "Lunar new year", "Winter solstice", "Vernal equinox",
     "Summer solstice", "Autumnal equinox", "Solstice or equinox", "Solar term", "Solar term + dark moon",
     "Solar term + full moon", "Winter solstice + dark moon", "Solstice/equinox + dark moon",
     "Solstice/equinox + full moon", "Element-animal day", "Element-animal month", "Element-animal year",
     "Triple coincidence day", "Same element-animal day and month", "Multiple element-animal day",
-    "Intercalary month"};
+    "Intercalary month", "Festival"};
+inline constexpr std::string_view AnyFestivalItem = "any";  // first item of the festival chooser
 
 inline constexpr int DefaultMoveStep = 6;       // CHL month
 inline constexpr int DefaultRefreshPeriod = 1;  // 1 s

@@ -177,7 +177,7 @@ void MoveModel::EndMove() {
 void MoveModel::ShowListButtons(bool show) {
     for (Control* c : std::initializer_list<Control*>{&main_.cmdListLunarNewYears, &main_.cmdListLeapMonths,
                                                       &main_.cmdListJulianCENewYears, &main_.cmdDisplayYearData,
-                                                      &main_.cmdNow, &main_.cboEpoch})
+                                                      &main_.cmdListFestivals, &main_.cmdNow, &main_.cboEpoch})
         c->visible = show;
 }
 

@@ -22,7 +22,7 @@ constexpr qint64 MaxStateFileBytes = 1 << 20;
 // Highest index of each list (all lists start at 0).
 constexpr int MaxCalendarRow = 8;
 constexpr int MaxMoveStep = 15;
-constexpr int MaxTarget = 21;
+constexpr int MaxTarget = 22;
 constexpr int MaxRefreshPeriod = 3;
 constexpr int MaxMethod = 1;
 constexpr int MaxLongitude = 45;

@@ -66,7 +66,7 @@ struct SavedState {
     bool plusChosen = true;                                   // 4  else minus
     bool nextChosen = true;                                   // 5  else previous
     int16_t moveStepIndex = 6;                                // 6  cboMoveStep, 0..15
-    int16_t targetIndex = 0;                                  // 7  cboTarget, 0..21
+    int16_t targetIndex = 0;                                  // 7  cboTarget, 0..22
     int16_t refreshPeriodIndex = 1;                           // 8  cboRefreshPeriod, 0..3
     int16_t methodIndex = 0;                                  // 9  cboMethod, 0..1
     int16_t epochYear = -2696;                                // 10 -2696 or -2636

@@ -1,14 +1,17 @@
 // orbel-cli: the calendar engine from the command line.
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/program_version.h"
 #include "cli/convert_command.h"
 #include "cli/log_command.h"
 #include "cli/month_command.h"
 #include "cli/move_command.h"
 #include "cli/search_command.h"
 #include "cli/data_window_command.h"
+#include "cli/festivals_command.h"
 #include "cli/table_command.h"
 
 namespace orbel::cli {
@@ -29,12 +32,18 @@ void PrintUsage() {
                  "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"
                  "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
                  "                 list anniversaries|monthstarts|newyears [--] TEXT|now\n"
+                 "       orbel-cli [settings options] [--years N] [--country C] festivals [--] TEXT|now\n"
+                 "       orbel-cli --version\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("orbel-cli %.*s\n", static_cast<int>(orbel::ProgramVersion.size()), orbel::ProgramVersion.data());
+        return 0;
+    }
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
     if (orbel::IsLogCommand(argc, argv)) return orbel::RunLogCommand(argc, argv);
@@ -42,6 +51,7 @@ int main(int argc, char** argv) {
     if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
     if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
     if (orbel::IsDataWindowCommand(argc, argv)) return orbel::RunDataWindowCommand(argc, argv);
+    if (orbel::IsFestivalsCommand(argc, argv)) return orbel::RunFestivalsCommand(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage();

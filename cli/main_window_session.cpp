@@ -19,6 +19,7 @@ std::vector<std::pair<const char*, const Label*>> ValueLabels(const MainWindowMo
             {"lblChronologicalJulianDateBeijing", &m.lblChronologicalJulianDateBeijing[1]},
             {"lblChineseSolarDate", &m.lblChineseSolarDate[1]},
             {"lblChineseLunarDate", &m.lblChineseLunarDate[1]},
+            {"lblFestivals", &m.lblFestivals[1]},
             {"lblPantheonCalendarGMT", &m.lblPantheonCalendarGMT[1]},
             {"lblPantheonCalendarCCT", &m.lblPantheonCalendarCCT[1]},
             {"lblElementAnimalOfDay", &m.lblElementAnimalOfDay[1]},

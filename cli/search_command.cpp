@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "dates/date_entry.h"
 #include "engine/cycles.h"
+#include "engine/festivals.h"
 #include "navigation/event_search.h"
 
 namespace orbel {
@@ -23,12 +24,13 @@ constexpr const char* Usage =
     "[--method true|mean]\n"
     "                 [--time HH:MM] [--zone gmt|local] [--previous] [--element E] [--animal A]\n"
     "                 [--day-element E] [--day-animal A] [--month-element E] [--month-animal A]\n"
-    "                 [--year-element E] [--year-animal A] [--within 1|10|100|1000] [--tips]\n"
+    "                 [--year-element E] [--year-animal A] [--within 1|10|100|1000] [--festival NAME] [--tips]\n"
     "                 search TARGET [--] TEXT|now\n"
-    "TARGET is an item of the target list (\"Full moon\") or its index 0..21; TEXT is typed into the Date\n"
+    "TARGET is an item of the target list (\"Full moon\") or its index 0..22; TEXT is typed into the Date\n"
     "box and converted (\"now\" presses Now), then Search is pressed; the value labels of the moment found\n"
     "are printed. --element and --animal choose for targets 15 to 17; the --day-, --month- and --year-\n"
-    "options and --within fill the multiple element-animal search of targets 19 and 20\n";
+    "options and --within fill the multiple element-animal search of targets 19 and 20; --festival chooses\n"
+    "the festival of target 22 (\"Festival\"), by its name in any words, or any\n";
 
 struct SearchOptions {
     cli::SettingsOptions settings;
@@ -41,7 +43,8 @@ using cli::KeepForLater;
 using cli::SetFlag;
 using Row = cli::Option<SearchOptions>;
 
-constexpr std::array<Row, 13> Options = {{
+constexpr std::array<Row, 14> Options = {{
+    {"--festival", true, KeepForLater<SearchOptions>},
     {"--time", true, KeepForLater<SearchOptions>},
     {"--zone", true, KeepForLater<SearchOptions>},
     {"--element", true, KeepForLater<SearchOptions>},
@@ -69,7 +72,19 @@ struct Choices {
     std::array<int, 3> rowElements{BlankElementIndex, BlankElementIndex, BlankElementIndex};
     std::array<int, 3> rowAnimals{BlankAnimalIndex, BlankAnimalIndex, BlankAnimalIndex};
     std::optional<int> within;
+    int festival = 0;  // item of the festival chooser: 0 any
 };
+
+// The festival chooser's item of a festival name of the country; false with
+// the choices listed when the country has no festival of that name.
+bool ReadFestival(const MainWindowModel& model, const std::string& name, Choices& choices, std::string& error) {
+    if (name == AnyFestivalItem) return choices.festival = 0, true;
+    const int index = FestivalIndexOfName(model.Country(), name);
+    if (index >= 0) return choices.festival = index + 1, true;
+    error = "unknown festival '" + name + "'; the festivals are: " + std::string(AnyFestivalItem);
+    for (const Festival& f : FestivalsOf(model.Country()).festivals) error += ", " + std::string(f.Name(Names::English));
+    return false;
+}
 
 // Reads an element or animal option into `choices`.
 bool ReadElementOrAnimal(const MainWindowModel& model, const std::string& option, const std::string& value,
@@ -100,6 +115,8 @@ bool ReadChoices(MainWindowModel& model, const SearchOptions& options, Choices& 
         } else if (option == "--zone") {
             if (!cli::CheckZone(value, error)) return false;
             cli::ChooseTimeZone(model, value);
+        } else if (option == "--festival") {
+            if (!ReadFestival(model, value, choices, error)) return false;
         } else if (option == "--within") {
             choices.within = cli::ItemIndex({"1", "10", "100", "1000"}, value, false);
             if (!choices.within) return error = "within must be 1, 10, 100 or 1000", false;
@@ -117,6 +134,7 @@ void Search(MainWindowModel& model, int target, const Choices& choices, bool pre
     model.cboAnimal.listIndex = choices.animal;
     model.cboTarget.listIndex = target;
     model.cboTarget_Click();
+    model.cboFestival.listIndex = choices.festival;
     if (previous)
         model.optPrevious_Click();
     else

@@ -7,6 +7,7 @@
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
 #include "engine/quenta_module.h"
+#include "navigation/festival_search.h"
 #include "navigation/lunar_solar_steps.h"
 
 namespace orbel {
@@ -320,6 +321,7 @@ SearchResult FindEvent(const SearchRequest& q, SearchProgress& progress) {
     case TargetSolsticeEquinoxFullMoon: return FindCoincidence(q, progress);
     case TargetTripleCoincidence: return FindTripleCoincidence(q, progress);
     case TargetIntercalaryMonth: return FindIntercalaryMonth(q);
+    case TargetFestival: return FindFestival(q);
     default: break;
     }
     const bool elementAnimal = q.target >= TargetElementAnimalDay && q.target <= TargetElementAnimalYear;

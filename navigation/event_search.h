@@ -40,7 +40,8 @@ enum SearchTarget : int {
     TargetSameDayAndMonth = 19,
     TargetMultipleElementAnimal = 20,
     TargetIntercalaryMonth = 21,
-    SearchTargetCount = 22
+    TargetFestival = 22,
+    SearchTargetCount = 23
 };
 
 // The item text of an element-animal target (kind 0 day, 1 month, 2 year)
@@ -76,6 +77,8 @@ struct SearchRequest {
     ElementAnimalRow choice;  // targets 15 to 17
     int phase = 2;            // the item data of "Full moon" and "Dark moon"
     bool keep30th = false;    // target 21: the keep-30th box, ticked and shown
+    int festivalCountry = 1;  // target 22: whose festivals (engine/festivals.h)
+    int festival = -1;        // target 22: the festival's index in that table, -1 any
 };
 
 struct SearchResult {
@@ -93,7 +96,7 @@ struct SearchProgress {
     void Append(std::string_view piece);
 };
 
-// Targets 0 to 18 and 21. Targets 19 and 20 belong to the multiple
+// Targets 0 to 18, 21 and 22. Targets 19 and 20 belong to the multiple
 // element-animal search window.
 SearchResult FindEvent(const SearchRequest& request, SearchProgress& progress);
 

@@ -177,6 +177,29 @@ TEST_F(EventSearchTest, ElementAnimalDaysAndTheTripleCoincidence) {
     }
 }
 
+// --- Festivals ---------------------------------------------------------------------------
+
+TEST_F(EventSearchTest, FestivalsChosenOrAnyOfTheCountry) {
+    struct Case {
+        int item;  // of the festival chooser: 0 any
+        bool next;
+        int32_t year, month, day;
+        std::string_view label;
+    };
+    const Case cases[] = {
+        {0, true, 2024, 6, 10, "Dragon Boat Festival"}, {0, false, 2024, 4, 4, "Qingming"},
+        {7, true, 2024, 9, 17, "Mid-Autumn Festival"},  {1, false, 2024, 2, 10, "Spring Festival"},
+    };
+    for (const Case& c : cases) {
+        Show(GregorianDayNumber(2024, 6, 1));
+        model->cboFestival.listIndex = c.item;
+        const double found = Search(TargetFestival, c.next);
+        EXPECT_EQ(std::floor(ToReferenceCJD(found, 120)), GregorianDayNumber(c.year, c.month, c.day)) << c.label;
+        EXPECT_EQ(model->lblFestivals[1].caption, c.label);
+    }
+    EXPECT_EQ(model->cboFestival.items[7], "Mid-Autumn Festival");
+}
+
 // --- Messages --------------------------------------------------------------------------------
 
 TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
@@ -191,6 +214,7 @@ TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
         {"2000-01-01 CE", TargetLunarNewYear, true, true, "", "Lunar date is invalid."},
         {"2999-12-01 CE", TargetIntercalaryMonth, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
         {"2999-12-31 CE", TargetTripleCoincidence, true, false, "Out of range", "Latest admissible date reached."},
+        {"2999-12-31 CE", TargetFestival, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
     };
     const auto reader = model->parseChl;
     for (const Case& c : cases) {

@@ -214,7 +214,7 @@ TEST(SavedStateFile, AWrongValueOnAnyLineFailsAtThatLine) {
 TEST(SavedStateFile, ListIndexesUpToTheLastItemAreAccepted) {
     const std::vector<std::string> lines = Lines(StateFileText(SampleState()));
     const std::vector<std::pair<int, std::string>> highest = {
-        {2, "8"}, {6, "15"}, {7, "21"}, {8, "3"}, {9, "1"}, {73, "45"}, {74, "5"}, {75, "12"}};
+        {2, "8"}, {6, "15"}, {7, "22"}, {8, "3"}, {9, "1"}, {73, "45"}, {74, "5"}, {75, "12"}};
     for (const auto& [line, value] : highest) {
         std::vector<std::string> changed = lines;
         changed[static_cast<size_t>(line - 1)] = value;

@@ -169,6 +169,8 @@ void FrmMain::MakeValueWidgets(WidgetMaker& make) {
     lblElementAnimalOfMonth = pair("lblElementAnimalOfMonth", m.lblElementAnimalOfMonth);
     lblElementAnimalOfYear = pair("lblElementAnimalOfYear", m.lblElementAnimalOfYear);
     lblDeltaT = pair("lblDeltaT", m.lblDeltaT);
+    lblFestivals = pair("lblFestivals", m.lblFestivals);
+    lblFestivals.value->setCursor(Qt::ArrowCursor);  // a name to read, nothing to copy back
     lblPantheonNote = MakeLabel<ClickLabel>(make, "lblPantheonNote", m.lblPantheonNote);
     lblPhaseOfMoon = MakeLabel<ClickLabel>(make, "lblPhaseOfMoon", m.lblPhaseOfMoon);
     lblAgeOfMoon = MakeLabel<ClickLabel>(make, "lblAgeOfMoon", m.lblAgeOfMoon);
@@ -196,6 +198,8 @@ void FrmMain::MakeMoveAndSearchWidgets(WidgetMaker& make) {
     cmdPauseResume = make.Button("cmdPauseResume", m.cmdPauseResume);
     lblRefreshPeriod = MakeLabel<QLabel>(make, "lblRefreshPeriod", m.lblRefreshPeriod);
     cboTarget = MakeList(make, "cboTarget", m.cboTarget);
+    lblFestival = MakeLabel<QLabel>(make, "lblFestival", m.lblFestival);
+    cboFestival = MakeList(make, "cboFestival", m.cboFestival);
     optNext = Coloured(make.Option("optNext", m.optNext), m.optNext);
     optPrevious = Coloured(make.Option("optPrevious", m.optPrevious), m.optPrevious);
     cmdSearch = make.Button("cmdSearch", m.cmdSearch);
@@ -215,6 +219,7 @@ void FrmMain::MakeWindowButtons(WidgetMaker& make) {
     cmdListLeapMonths = make.Button("cmdListLeapMonths", m.cmdListLeapMonths);
     cmdListJulianCENewYears = make.Button("cmdListJulianCENewYears", m.cmdListJulianCENewYears);
     cmdDisplayCalendar = make.Button("cmdDisplayCalendar", m.cmdDisplayCalendar);
+    cmdListFestivals = make.Button("cmdListFestivals", m.cmdListFestivals);
     cmdHelp = make.Button("cmdHelp", m.cmdHelp);
     cmdQuit = make.Button("cmdQuit", m.cmdQuit);
     lblCorvaneSystems = MakeLabel<ClickLabel>(make, "lblCorvaneSystems", m.lblCorvaneSystems);
@@ -317,7 +322,7 @@ QGroupBox* FrmMain::ValuesGroup() {
     int row = 0;
     for (const std::vector<Pair>& cell :
          std::initializer_list<std::vector<Pair>>{{lblCommonEraDate}, {lblJulianCalendarDate}, {lblChineseLunarDate},
-                                                  {lblChineseSolarDate}, {lblElementAnimalOfDay},
+                                                  {lblFestivals}, {lblChineseSolarDate}, {lblElementAnimalOfDay},
                                                   {lblElementAnimalOfMonth, lblChronologicalJulianDateLondon},
                                                   {lblElementAnimalOfYear, lblChronologicalJulianDateBeijing},
                                                   {lblPantheonCalendarGMT}, {lblPantheonCalendarCCT},
@@ -383,10 +388,18 @@ QGroupBox* FrmMain::SearchGroup() {
     auto* search = new QGroupBox(tr("Search"), this);
     auto* searchLayout = new QGridLayout(search);
     searchLayout->addWidget(cboTarget, 0, 0, 1, 2);
-    searchLayout->addWidget(optNext, 1, 0);
-    searchLayout->addWidget(optPrevious, 1, 1);
-    searchLayout->addWidget(cmdSearch, 2, 0, 1, 2);
-    searchLayout->addWidget(lblSearching, 3, 0, 1, 2);
+    // The festival chooser shares one row with its caption and is no wider
+    // than the target list, so the frame keeps its width for any names.
+    auto* festival = new QHBoxLayout;
+    festival->addWidget(lblFestival);
+    festival->addWidget(cboFestival, 1);
+    cboFestival->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboFestival->setMinimumContentsLength(12);
+    searchLayout->addLayout(festival, 1, 0, 1, 2);
+    searchLayout->addWidget(optNext, 2, 0);
+    searchLayout->addWidget(optPrevious, 2, 1);
+    searchLayout->addWidget(cmdSearch, 3, 0, 1, 2);
+    searchLayout->addWidget(lblSearching, 4, 0, 1, 2);
     return search;
 }
 
@@ -399,7 +412,7 @@ QGridLayout* FrmMain::WindowButtonsLayout() {
     others->addWidget(cmdListLeapMonths, 1, 0, 1, 3);
     others->addWidget(cmdListJulianCENewYears, 1, 3, 1, 3);
     int column = 0;
-    for (QPushButton* b : {cmdDisplayCalendar, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences})
+    for (QPushButton* b : {cmdListFestivals, cmdDisplayCalendar, cmdAddToLog, cmdViewLog, cmdClearLog, cmdLogPreferences})
         others->addWidget(b, 2, column++);
     column = 0;
     for (QPushButton* b : {cmdSaveState, cmdRestoreState, cmdHelp, cmdQuit}) others->addWidget(b, 3, column++);
@@ -441,6 +454,7 @@ void FrmMain::ConnectLists() {
     onList(cboElement, m.cboElement, &MainWindowModel::cboElement_Click);
     onList(cboAnimal, m.cboAnimal, &MainWindowModel::cboAnimal_Click);
     onList(cboTarget, m.cboTarget, &MainWindowModel::cboTarget_Click);
+    onList(cboFestival, m.cboFestival, &MainWindowModel::cboFestival_Click);
 }
 
 // Check boxes and option buttons set their ticks; of a pair of option
@@ -509,6 +523,7 @@ void FrmMain::ConnectButtons() {
     onButton(cmdListLunarNewYears, &MainWindowModel::cmdListLunarNewYears_Click);
     onButton(cmdListLeapMonths, &MainWindowModel::cmdListLeapMonths_Click);
     onButton(cmdListJulianCENewYears, &MainWindowModel::cmdListJulianCENewYears_Click);
+    onButton(cmdListFestivals, &MainWindowModel::cmdListFestivals_Click);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { emit helpRequested(); });
     connect(cmdDisplayCalendar, &QPushButton::clicked, this, [this] { emit calendarRequested(); });
 }
@@ -605,7 +620,8 @@ void FrmMain::ConnectMove() {
     // What a repeated move hides or shows keeps its room, so that nothing,
     // Stop least of all, moves under the pointer while it runs.
     for (QWidget* w : std::initializer_list<QWidget*>{cmdNow, cboEpoch, cmdDisplayYearData, cmdListLunarNewYears,
-                                                      cmdListLeapMonths, cmdListJulianCENewYears, fraStopPauseResume,
+                                                      cmdListLeapMonths, cmdListJulianCENewYears, cmdListFestivals,
+                                                      fraStopPauseResume,
                                                       lblRefreshPeriod, cboRefreshPeriod, chkKeep30th, chkKeepLeap}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);

@@ -73,6 +73,9 @@ public:
         *cmdListJulianCENewYears, *cmdDisplayCalendar;
     ClickLabel *lblPhaseOfMoon, *lblAgeOfMoon, *lblPantheonNote, *lblCorvaneSystems, *lblOnlineDocumentation;
     QLabel *lblElement, *lblAnimal, *picMoon, *lblYear, *lblRefreshPeriod, *lblSearching;
+    QComboBox* cboFestival;  // the festival of target "Festival"
+    QLabel* lblFestival;
+    QPushButton* cmdListFestivals;
     FrmMultipleElAn* frmMultiple;  // opened by Search for its two targets
     // Stop, Pause/Resume and the refresh period, shown while a repeated move runs.
     QWidget* fraStopPauseResume;
@@ -85,6 +88,7 @@ public:
     Pair lblAstronomicalJulianDate, lblChronologicalJulianDateLondon, lblCommonEraDate, lblJulianCalendarDate,
         lblChronologicalJulianDateBeijing, lblChineseSolarDate, lblChineseLunarDate, lblPantheonCalendarGMT,
         lblPantheonCalendarCCT, lblElementAnimalOfDay, lblElementAnimalOfMonth, lblElementAnimalOfYear, lblDeltaT;
+    Pair lblFestivals;  // the day's festivals
 
 signals:
     void helpRequested();

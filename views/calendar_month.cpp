@@ -8,6 +8,7 @@
 #include "dates/pantheon_calendar.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/festivals.h"
 
 namespace orbel {
 namespace {
@@ -74,6 +75,8 @@ void CalendarMonthModel::DrawMonth() {
     lblYearAndMonth = YearAndMonthLine(CommonEraDate(lngCJDN), CommonEraDate(lngCJDN + monthLength - 1));
 
     const int32_t todayJdn = today();
+    const std::vector<FestivalDay> festivals =
+        FestivalDaysBetween(lngCJDN, lngCJDN + monthLength - 1, main.country, s);
     for (int c = 0; c < CalendarCellCount; ++c) {
         CalendarCell cell;
         cell.day = CalendarCellDay(c, monthLength);
@@ -90,6 +93,11 @@ void CalendarMonthModel::DrawMonth() {
                 pan.jdn = cell.jdn;
                 JDNToPanDate(pan);
                 cell.panText = PanDateStr(pan, 1);
+            }
+            for (const FestivalDay& f : festivals) {
+                if (f.jdn != cell.jdn) continue;
+                if (!cell.festivalText.empty()) cell.festivalText += ", ";
+                cell.festivalText += FestivalsOf(main.country).festivals[static_cast<size_t>(f.festival)].Name(main.names);
             }
             cell.moonVisible = true;
             cell.today = cell.jdn == todayJdn;
@@ -145,6 +153,7 @@ std::string CalendarMonthText(const CalendarMonthModel& model) {
             if (cell.day != day) continue;
             text += cell.numeral + "\t" + cell.ceText;
             if (!cell.panText.empty()) text += "\t" + cell.panText;
+            if (!cell.festivalText.empty()) text += "\t" + cell.festivalText;
             text += "\n";
         }
     }

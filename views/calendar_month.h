@@ -12,6 +12,7 @@
 
 #include "services/calendar_settings.h"
 #include "engine/cycles.h"
+#include "engine/names.h"
 #include "support/colour.h"
 
 namespace orbel {
@@ -49,6 +50,7 @@ struct CalendarMainWindow {
     bool showPan = true;       // chkShowPAN
     std::string lunarText;     // the CHL value label, "79-20-04-11 CHL 12:00 CCT"
     Rgb backColour{192, 0, 0}; // the main window's back colour
+    Names names = Names::English;  // the words of the festival names
 };
 
 struct CalendarCell {
@@ -57,6 +59,7 @@ struct CalendarCell {
     std::string numeral;  // " 1" .. "30"
     std::string ceText;   // "Wed Dec 31"
     std::string panText;  // empty unless the Pantheon Calendar is shown
+    std::string festivalText;  // the day's festivals of the country, or empty
     bool weekend = false;
     bool today = false;
     bool moonVisible = false;  // imgMoon element of this cell
@@ -114,7 +117,8 @@ public:
 int32_t LunarMonthStart(double ajd, const CalendarSettings& settings);
 
 // The page as text: the title, the year-and-month line, then one line per
-// day: numeral, CE text and (when shown) the Pantheon date, tab-separated.
+// day: numeral, CE text, (when shown) the Pantheon date and (on a festival)
+// the festival's name, tab-separated.
 std::string CalendarMonthText(const CalendarMonthModel& model);
 
 }  // namespace orbel

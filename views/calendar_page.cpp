@@ -17,6 +17,7 @@ const QColor kEmptyCellColour(226, 224, 216);
 const QColor kGridColour(150, 150, 150);
 const QColor kTextColour(20, 20, 20);
 const QColor kTodayColour(0, 90, 200);
+const QColor kFestivalColour(0, 110, 60);
 
 QColor ToQColor(Rgb c) { return QColor(c.red, c.green, c.blue); }
 QRect ToQRect(const PageRect& r) { return QRect(r.x, r.y, r.width, r.height); }
@@ -82,6 +83,12 @@ void PaintCell(QPainter& painter, const CalendarPageGeometry& g, const CalendarM
         line.translate(0, lineHeight);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, ToQString(cell.panText));
     }
+    if (!cell.festivalText.empty()) {
+        // The name takes what is left of the cell, over two lines if it must.
+        const QRect room(line.left(), line.bottom() + 1, line.width(), box.bottom() - pad - line.bottom());
+        painter.setPen(kFestivalColour);
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, ToQString(cell.festivalText));
+    }
     if (cell.today) {
         const int width = std::max(2, box.width() / 40);
         painter.setPen(QPen(kTodayColour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -120,9 +127,10 @@ void PaintCalendarPage(QPainter& painter, const CalendarPageGeometry& g, const C
     const int pad = std::max(2, cell.width() / 20);
     const QFont numeralFont = FittedFont(moon.height() * 70 / 100, QStringLiteral("30"),
                                          moon.left() - cell.left() - 2 * pad, true);
-    // Below the Moon: two lines of text in what is left of the cell.
+    // Below the Moon: three lines of text (CE, Pantheon, festival) in what
+    // is left of the cell.
     const int textRoom = cell.bottom() - moon.bottom() - 2 * pad;
-    const QFont textFont = FittedFont(textRoom * 40 / 100, QStringLiteral("4696-11-25 PAN"), cell.width() - 2 * pad,
+    const QFont textFont = FittedFont(textRoom * 30 / 100, QStringLiteral("4696-11-25 PAN"), cell.width() - 2 * pad,
                                       false);
     for (size_t c = 0; c < model.cells.size(); ++c) PaintCell(painter, g, model, moons, c, numeralFont, textFont);
     painter.restore();

@@ -40,6 +40,7 @@ int16_t DefaultNumYears(int16_t kind, bool leapMonthsOnly) {
         case ListLeapMonthsKind: return leapMonthsOnly ? 30 : 3;
         case ListLunarNewYearsKind:
         case ListJCCENewYearsKind: return 20;
+        case ListFestivalsKind: return 3;
         default: return 0;
     }
 }
@@ -133,7 +134,7 @@ void DataWindowModel::DisplayYearData() {
 // --- Lists -----------------------------------------------------------------------
 
 void DataWindowModel::CheckNumYears(int16_t kind) {
-    const size_t k = static_cast<size_t>(std::clamp<int16_t>(kind, 0, 5));
+    const size_t k = static_cast<size_t>(std::clamp<int16_t>(kind, 0, ListFestivalsKind));
     const int16_t fallback = DefaultNumYears(kind, chkLeapMonthsOnly.value);
     if (!txbNumYears.text.empty()) {
         std::string digits;
@@ -184,6 +185,11 @@ void DataWindowModel::cmdList_Click() {
             caption = "Julian and CE new years";
             visible = true;
             ListJCCENewYears();
+            break;
+        case ListFestivalsKind:
+            caption = "Festivals";
+            visible = true;
+            ListFestivals();
             break;
         default: break;
     }

@@ -27,6 +27,7 @@ inline constexpr int16_t ListLunarNewYearsKind = 1;
 inline constexpr int16_t ListLeapMonthsKind = 2;
 inline constexpr int16_t YearDataKind = 3;
 inline constexpr int16_t ListJCCENewYearsKind = 5;
+inline constexpr int16_t ListFestivalsKind = 6;
 
 // The window text stops growing at this many characters.
 inline constexpr size_t OutputCharacterLimit = 0xFC00;
@@ -60,6 +61,9 @@ public:
     void ListLunarNewYears();
     void ListLeapMonths();
     void ListJCCENewYears();
+    // The festivals of the main window's country for a number of lunar years
+    // from the lunar year of its moment.
+    void ListFestivals();
     // The number of months of the nian that begins on the lunar new year's
     // day `date` (its jdn set); fills termCounts with its solar terms per code.
     int NianCounts(const ChlDate& date);
@@ -90,7 +94,7 @@ public:
     UserPort& port;
     int16_t ListKind = 0;
     bool StopRequested = false;
-    std::array<int16_t, 6> NumYearsByKind{};
+    std::array<int16_t, 7> NumYearsByKind{};
     std::array<int, 24> termCounts{};  // of the nian last counted by NianCounts
     std::vector<ListedDay> listedDays;   // of the last lunar new-year or anniversary list
     bool newYearMode = false;            // that list was of lunar new years

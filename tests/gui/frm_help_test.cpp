@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "app/help_texts.h"
+#include "app/program_version.h"
 #include "support/qt_text.h"
 #include "ui/frm_help.h"
 
@@ -24,7 +25,8 @@ TEST(FrmHelpGui, ShowsItsTextAndOpensTheCreditsOnce) {
     ASSERT_NE(credits, nullptr);
     EXPECT_TRUE(credits->isVisible() && credits->isWindow());
     EXPECT_EQ(credits->windowTitle(), "Orbel credits");
-    EXPECT_EQ(credits->txbCredits->toPlainText(), ToQString(CreditsText));
+    EXPECT_EQ(credits->txbCredits->toPlainText(),
+              ToQString("Orbel " + std::string(ProgramVersion) + "\n\n" + std::string(CreditsText)));
     QTest::mouseClick(credits->cmdClose, Qt::LeftButton);
     EXPECT_FALSE(credits->isVisible());
     QTest::mouseClick(help.cmdCredits, Qt::LeftButton);

@@ -3,6 +3,7 @@
 // by the stem-branch window and, for China, beside the day and the year in
 // the main window; and the program's icon. All need a font with CJK glyphs,
 // so a QGuiApplication must exist before any of these are called.
+#include <QByteArray>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -12,6 +13,8 @@ namespace orbel::pictures {
 
 inline constexpr int kGlyphPictureSize = 48;   // pixels, square
 inline constexpr int kProgramIconSize = 256;   // pixels, square
+// The sizes the desktops' icon theme looks for, besides kProgramIconSize.
+inline constexpr int kThemeIconSizes[] = {48, 128, 256};  // pixels, square
 
 // Stem number 1 to 10: 甲乙丙丁戊己庚辛壬癸; branch number 1 to 12:
 // 子丑寅卯辰巳午未申酉戌亥.
@@ -28,8 +31,14 @@ std::optional<QFont> FindCjkFont();
 QImage DrawGlyphPicture(const QString& character, const QFont& font);
 
 // The icon: a crescent Moon over a night-blue rounded square, with the
-// character 曆 (calendar) beside it; transparent outside the square.
-QImage DrawProgramIcon(const QFont& font);
+// character 曆 (calendar) beside it; transparent outside the square. Drawn
+// afresh at each size rather than scaled, so that small icons stay sharp.
+QImage DrawProgramIcon(const QFont& font, int side = kProgramIconSize);
+
+// The same icon as an SVG document of kProgramIconSize units, for the
+// scalable icons of the desktops. The character is written as its outline,
+// so the document needs no font.
+QByteArray ProgramIconSvg(const QFont& font);
 
 // The character the icon carries.
 QString ProgramIconCharacter();

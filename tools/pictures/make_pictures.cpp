@@ -1,11 +1,15 @@
 // Draws the program's pictures into the program's picture folder at build
 // time: the Moon pictures of every country, the Moon of every cell of the
-// calendar month view, the stem and branch characters and the program icon. Usage: make_pictures FOLDER
+// calendar month view, the stem and branch characters and the program icon;
+// with ICON_FOLDER also the icon in the sizes of the desktops' icon theme,
+// laid out as the theme is (48x48/apps/orbel.png ... scalable/apps/orbel.svg).
+// Usage: make_pictures FOLDER [ICON_FOLDER]
 // Runs under the offscreen platform; fails when no font has the characters.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <QSaveFile>
 #include <QString>
 #include <cstdio>
 
@@ -44,12 +48,31 @@ bool Save(const QImage& image, const QDir& folder, const QString& name, const ch
     return true;
 }
 
+bool SaveThemeIcons(const QFont& font, const QDir& themeFolder) {
+    bool ok = true;
+    for (const int side : kThemeIconSizes) {
+        const QDir apps(themeFolder.filePath(QStringLiteral("%1x%1/apps").arg(side)));
+        ok = QDir().mkpath(apps.path()) && Save(DrawProgramIcon(font, side), apps, QStringLiteral("orbel.png"), "png") &&
+             ok;
+    }
+    const QDir scalable(themeFolder.filePath(QStringLiteral("scalable/apps")));
+    QSaveFile svg(scalable.filePath(QStringLiteral("orbel.svg")));
+    const QByteArray document = ProgramIconSvg(font);
+    if (!QDir().mkpath(scalable.path()) || !svg.open(QIODevice::WriteOnly) ||
+        svg.write(document) != document.size() || !svg.commit()) {
+        std::fprintf(stderr, "make_pictures: cannot write %s: %s\n", qPrintable(svg.fileName()),
+                     qPrintable(svg.errorString()));
+        return false;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_pictures FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make_pictures FOLDER [ICON_FOLDER]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -90,5 +113,6 @@ int main(int argc, char** argv) {
                   QStringLiteral("branch%1.png").arg(branch), "png") && ok;
     }
     ok = Save(DrawProgramIcon(*font), folder, QStringLiteral("orbel.png"), "png") && ok;
+    if (argc == 3) ok = SaveThemeIcons(*font, QDir(QString::fromLocal8Bit(argv[2]))) && ok;
     return ok ? 0 : 1;
 }
