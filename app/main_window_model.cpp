@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/observed_setting.h"
 #include "app/program_version.h"
 #include "dates/date_entry.h"
 #include "dates/date_string_library.h"
@@ -87,6 +88,8 @@ void MainWindowModel::InitializeState() {
     state.ProgramFolder = programFolder;
     state.StateFilePath = stateFilePath;
     state.LongitudeLabels = LongitudeLabels();
+    state.AsObserved = storedAsObserved;
+    chkAsObserved.value = storedAsObserved;
     optNext.value = true;
     optPrevious.value = false;
     optPlus.value = true;
@@ -120,6 +123,8 @@ void MainWindowModel::SetControlCaptions() {
     chkShowPAN.caption = "Show Pantheon Calendar";
     chkShowCJDs.caption = "Show chronological JDs";
     chkAutoLog.caption = "Auto log";
+    chkAsObserved.caption = std::string(AsObservedCaption);
+    chkAsObserved.toolTip = std::string(AsObservedTip);
     cmdCompute.caption = "Convert";
     cmdNow.caption = "Now";
     cmdMove.caption = "Move";
@@ -235,6 +240,7 @@ CalendarSettings MainWindowModel::Settings() const {
     s.referenceLongitude = state.ReferenceLongitude;
     s.epoch = Epoch();
     s.method = cboMethod.listIndex == 1 ? MeanSunMethod : TrueSunMethod;
+    s.asObserved = state.AsObserved && state.IsChina;
     return s;
 }
 
@@ -257,6 +263,7 @@ void MainWindowModel::cboRefLong_Click() {
     cboMoveStep.items[14] = "PAN month (" + std::string(info.zone) + ")";
     cboMoveStep.items[15] = "PAN year (" + std::string(info.zone) + ")";
     state.IsChina = country == CountryChina;
+    chkAsObserved.enabled = state.IsChina;
     SetCountryCaptions();
     SetTargetAnimalWords();
     DisplayDatesAndTimes();
@@ -404,7 +411,7 @@ void MainWindowModel::ApplyCountryColours() {
     backColour = colour;
     for (Control* c : std::initializer_list<Control*>{
              &cboRefLong, &cboLongitude, &cboTimeZone, &cboEpoch, &cboMethod, &txbCCT, &chkShowPAN, &chkShowCJDs,
-             &chkAutoLog, &optPlus, &optMinus, &lblElement, &lblAnimal, &cboMoveStep, &cboRefreshPeriod, &cboTarget,
+             &chkAutoLog, &chkAsObserved, &optPlus, &optMinus, &lblElement, &lblAnimal, &cboMoveStep, &cboRefreshPeriod, &cboTarget,
              &optMoveDirection[0], &optMoveDirection[1], &chkRepeatedly, &chkKeep30th, &chkKeepLeap, &optNext,
              &optPrevious, &fraMove, &fraConvert, &fraSearch, &fraStopPauseResume, &lblPantheonNote,
              &lblPhaseOfMoon, &lblAgeOfMoon, &picMoon, &imgDayStem, &imgDayBranch, &imgYearStem, &imgYearBranch,

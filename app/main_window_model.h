@@ -37,6 +37,8 @@ struct MainWindowLinks {
     // state and Quit).
     std::function<void(int country)> SaveCountry = [](int) {};
     std::function<void(int names)> SaveNames = [](int) {};
+    // Writes the "As observed" tick to the settings store when it changes.
+    std::function<void(bool asObserved)> SaveAsObserved = [](bool) {};
     // Ends the program (Quit, after the state is saved).
     std::function<void()> EndProgram = [] {};
     // The lists window's calendar choice, 'G' (CE) or 'J' (JC).
@@ -95,6 +97,7 @@ public:
     void chkShowPAN_Click();
     void chkShowCJDs_Click();
     void chkAutoLog_Click();
+    void chkAsObserved_Click();
     void optPlus_Click();
     void optMinus_Click();
     void optNext_Click();
@@ -214,6 +217,7 @@ public:
     // The folder of the program and its files, ending in "/", given by the
     // program before Load; start-up copies it into the state.
     std::string programFolder;
+    bool storedAsObserved = false;  // the settings store's "As observed", read before Load
     // The state file, given by the program before Load (start-up copies it).
     std::string stateFilePath;
     MainWindowState state;
@@ -234,6 +238,7 @@ public:
     ComboBox cboRefLong, cboLongitude, cboTimeZone, cboEpoch, cboMethod, cboNames;
     TextBox txbCCT;
     CheckBox chkShowPAN, chkShowCJDs, chkAutoLog;
+    CheckBox chkAsObserved;  // China's calendar as observed; enabled for China only
     // Date entry
     TextBox txbDate, txbTime, txbPlusMinus;
     OptionButton optPlus, optMinus;

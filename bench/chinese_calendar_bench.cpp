@@ -93,4 +93,47 @@ void BM_ChLDateToJDNWarm(benchmark::State& state) {
 }
 BENCHMARK(BM_ChLDateToJDNWarm);
 
+// A lunar date from a day and the day back from it, in years the calendar as
+// observed takes from the Qing table (1880-1910) and reckons on the Beijing
+// meridian (1912-1928): arg 0 is the first year, arg 1 is 1 for the calendar
+// as observed and 0 for today's rule in the same years. Warm: the memos hold
+// every year; each iteration takes the next day of a 31-year walk.
+void BM_LunarDateWarm(benchmark::State& state) {
+    orbel::CalendarSettings settings;
+    settings.asObserved = state.range(1) == 1;
+    const int32_t first = orbel::GregorianDayNumber(static_cast<int32_t>(state.range(0)), 1, 1);
+    const int32_t days = 17 * 365;
+    int32_t i = 0;
+    for (auto _ : state) {
+        orbel::ChlDate r;
+        r.jdn = first + i;
+        r.epoch = settings.epoch;
+        orbel::JDNToChlDate(r, settings);
+        benchmark::DoNotOptimize(orbel::ChLDateToJDN(r, settings));
+        i = (i + 1) % days;
+    }
+}
+BENCHMARK(BM_LunarDateWarm)->ArgsProduct({{1880, 1912}, {0, 1}});
+
+// The same from empty memos of the engine: each call takes a day a year
+// after the last, so a new sui every time.
+void BM_LunarDateCold(benchmark::State& state) {
+    orbel::CalendarSettings settings;
+    settings.asObserved = state.range(1) == 1;
+    const int32_t first = orbel::GregorianDayNumber(static_cast<int32_t>(state.range(0)), 6, 1);
+    int32_t i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        orbel::ClearCalendarCaches();
+        state.ResumeTiming();
+        orbel::ChlDate r;
+        r.jdn = first + 365 * i;
+        r.epoch = settings.epoch;
+        orbel::JDNToChlDate(r, settings);
+        benchmark::DoNotOptimize(orbel::ChLDateToJDN(r, settings));
+        i = (i + 1) % 17;
+    }
+}
+BENCHMARK(BM_LunarDateCold)->ArgsProduct({{1880, 1912}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -51,6 +51,10 @@ void ChooseSettings(MainWindowModel& model, const SettingsOptions& options) {
         model.cboNames.listIndex = static_cast<int>(options.names);
         model.cboNames_Click();
     }
+    if (chosen.asObserved != model.state.AsObserved) {
+        model.chkAsObserved.value = chosen.asObserved;
+        model.chkAsObserved_Click();
+    }
 }
 
 bool CheckZone(std::string_view value, std::string& error) {

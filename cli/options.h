@@ -63,7 +63,7 @@ template <class Values>
 bool TakesValue(std::span<const Option<Values>> table, std::string_view arg, std::string_view next) {
     const Option<Values>* row = FindOption(table, arg);
     if (arg == NamesOption && row) return IsNamesCode(next);
-    return IsSettingsOption(arg) || (row && row->takesValue);
+    return (IsSettingsOption(arg) && !IsSettingsFlag(arg)) || (row && row->takesValue);
 }
 
 }  // namespace detail
@@ -77,7 +77,7 @@ bool CommandIs(int argc, char** argv, std::span<const Option<Values>> table, con
         if (words.commandMayFollowEnd && arg == "--") return i + 1 < argc && detail::IsCommandWord(words, argv[i + 1]);
         if (detail::TakesValue(table, arg, i + 1 < argc ? argv[i + 1] : ""))
             ++i;
-        else if (!detail::FindOption(table, arg))
+        else if (!detail::FindOption(table, arg) && !IsSettingsFlag(arg))
             return detail::IsCommandWord(words, arg);
     }
     return false;
@@ -119,7 +119,8 @@ bool ParseCommandLine(int argc, char** argv, std::span<const Option<Values>> tab
             return detail::Unexpected(arg, error);
         }
     }
-    return !parsed.command.empty() || detail::NoCommand(words, error);
+    if (parsed.command.empty()) return detail::NoCommand(words, error);
+    return CheckSettingsOptions(values.settings, error);
 }
 
 // The same for a table kept in an array.

@@ -14,7 +14,16 @@ CalendarSettings SettingsOptions::Resolved() const {
 }
 
 bool IsSettingsOption(std::string_view arg) {
-    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method" || arg == NamesOption;
+    return arg == "--country" || arg == "--longitude" || arg == "--epoch" || arg == "--method" || arg == NamesOption ||
+           IsSettingsFlag(arg);
+}
+
+bool IsSettingsFlag(std::string_view arg) { return arg == "--observed"; }
+
+bool CheckSettingsOptions(const SettingsOptions& options, std::string& error) {
+    if (options.settings.asObserved && options.country != CountryChina)
+        return error = "--observed needs the country china: the calendar as observed is China's", false;
+    return true;
 }
 
 bool IsNamesCode(std::string_view arg) { return NamesFromCode(arg).has_value(); }
@@ -48,6 +57,8 @@ bool ReadSettingsOption(std::string_view option, std::string_view value, Setting
         const auto n = ParseInteger(value);
         if (!n || (*n != -2696 && *n != -2636)) return error = "epoch must be -2696 or -2636", false;
         options.settings.epoch = static_cast<int16_t>(*n);
+    } else if (option == "--observed") {
+        options.settings.asObserved = true;
     } else if (option == "--method") {
         if (value == "true")
             options.settings.method = TrueSunMethod;

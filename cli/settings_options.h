@@ -1,8 +1,9 @@
 #pragma once
 // The calendar settings options shared by the orbel-cli commands:
 // --country vietnam|china|japan|korea, --longitude 100..145 (wins over the
-// country's meridian), --epoch -2696|-2636, --method true|mean, and
-// --names en|hans|hant|vi|ja|ko, the words of the calendar terms.
+// country's meridian), --epoch -2696|-2636, --method true|mean,
+// --names en|hans|hant|vi|ja|ko, the words of the calendar terms, and the
+// flag --observed (China's calendar as it was observed).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,6 +27,11 @@ struct SettingsOptions {
 };
 
 bool IsSettingsOption(std::string_view arg);
+// A settings option without a value.
+bool IsSettingsFlag(std::string_view arg);
+// False with `error` worded when the options do not go together: --observed
+// with a country other than China.
+bool CheckSettingsOptions(const SettingsOptions& options, std::string& error);
 
 // "--names": a settings option, except where a command has a "--names" flag
 // of its own (yeardata's term names); there it takes a value only when the

@@ -103,7 +103,7 @@ std::string PadLeft(std::string_view text, int16_t width, char pad) {
 
 std::string EpochMethod(bool capital, const CalendarSettings& settings) {
     return std::string(capital ? "Epoch" : "epoch") + " = " + std::to_string(settings.epoch) + ", method = " +
-           (settings.method == 0 ? "true sun" : "mean sun");
+           (settings.method == 0 ? "true sun" : "mean sun") + (settings.asObserved ? ", months as observed" : "");
 }
 
 std::string DayCountStr(double value, const char* code) {

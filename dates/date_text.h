@@ -36,7 +36,8 @@ std::string PadLeft(std::string_view text, int16_t width, char pad);
 std::string TwoDigits(int64_t n);
 // A number written with room for its sign: " 4", "-4".
 std::string SignedNumberStr(int64_t n);
-// "Epoch = -2696, method = true sun" (capital) or "epoch = ...".
+// "Epoch = -2696, method = true sun" (capital) or "epoch = ...", followed by
+// ", months as observed" under the calendar as observed.
 std::string EpochMethod(bool capital, const CalendarSettings& settings);
 // A day count with four decimals, "," between thousands, a minus sign for
 // negatives, then a blank and `code`: "2,451,545.5000 CJDL".

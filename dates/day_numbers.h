@@ -11,9 +11,10 @@ namespace orbel {
 
 inline double AJDToCJDL(double ajd) { return ajd + 0.5; }
 inline double CJDLToAJD(double cjdl) { return cjdl - 0.5; }
-// `longitude`: reference meridian, whole degrees East.
-inline double ToReferenceCJD(double ajd, int16_t longitude) { return (ajd + 0.5) + longitude / 360.0; }
-inline double FromReferenceCJD(double cjdc, int16_t longitude) { return (cjdc - longitude / 360.0) - 0.5; }
+// `longitude`: reference meridian, degrees East (whole degrees but for the
+// Beijing meridian of the calendar as observed).
+inline double ToReferenceCJD(double ajd, double longitude) { return (ajd + 0.5) + longitude / 360.0; }
+inline double FromReferenceCJD(double cjdc, double longitude) { return (cjdc - longitude / 360.0) - 0.5; }
 
 // Writes the record's day number from year, month, day and letter; returns it.
 int32_t EuroDateToJDN(EuroDate& date);

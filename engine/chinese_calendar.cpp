@@ -10,6 +10,7 @@
 #include "services/calendar_conversion.h"
 #include "services/floor_division.h"
 #include "services/memo_cache.h"
+#include "engine/observed_calendar.h"
 #include "engine/quenta_module.h"
 
 namespace orbel {
@@ -17,14 +18,17 @@ namespace {
 
 struct SuiKey {
     int32_t sui = 0;
-    int16_t longitude = 0;
+    int32_t arcMinutes = 0;  // the reference meridian
+    bool observed = false;
     bool operator==(const SuiKey&) const = default;
 };
 
 struct SuiKeyHash {
-    // Consecutive suis at one longitude take consecutive slots.
+    // Consecutive suis at one meridian take consecutive slots; the observed
+    // data of a sui does not share a slot with the computed data it is made from.
     std::size_t operator()(const SuiKey& k) const {
-        return static_cast<std::size_t>(static_cast<uint32_t>(k.sui) + static_cast<uint32_t>(k.longitude) * 131u);
+        return static_cast<std::size_t>(static_cast<uint32_t>(k.sui) + static_cast<uint32_t>(k.arcMinutes) * 131u +
+                                        (k.observed ? 257u : 0u));
     }
 };
 
@@ -35,9 +39,21 @@ YearDataCache& YearCache() {
     return cache;
 }
 
+std::shared_ptr<const YearData> ObservedYearData(const std::shared_ptr<const YearData>& computed,
+                                                 const CalendarSettings& settings);
+
 // The year data of the sui containing day floor(cjdc), shared with the memo.
 std::shared_ptr<const YearData> YearDataFor(double cjdc, const CalendarSettings& settings) {
-    const SuiKey key{SuiOfDay(cjdc, settings), settings.referenceLongitude};
+    if (settings.asObserved) {
+        const std::shared_ptr<const YearData> computed = YearDataFor(cjdc, ComputedSettings(settings));
+        const int count = computed->DarkMoonCount;
+        if (count == 0 || computed->DarkMoonDays[count - 1] < QingTableFirstDay() ||
+            computed->DarkMoonDays[0] >= BeijingEndDay)
+            return computed;  // no month of the data is observed otherwise
+        const SuiKey key{SuiOfDay(cjdc, settings), ReferenceMeridianArcMinutes(settings), true};
+        return YearCache().GetOrCompute(key, [&] { return ObservedYearData(computed, settings); });
+    }
+    const SuiKey key{SuiOfDay(cjdc, settings), ReferenceMeridianArcMinutes(settings), false};
     return YearCache().GetOrCompute(key, [&] {
         auto data = std::make_shared<YearData>();
         static_cast<SolarTerms&>(*data) = ComputeSolarTerms(cjdc, TrueSunMethod, settings);
@@ -61,7 +77,7 @@ constexpr int32_t LastComputableYear = 3002;
 }  // namespace
 
 void ComputeNewMoons(YearData& data, const CalendarSettings& settings) {
-    const int16_t longitude = settings.referenceLongitude;
+    const double longitude = ReferenceMeridian(settings);
     const double solstice = FromReferenceCJD(data.TermMoments[0], longitude);
     int32_t k = LunationAt(solstice);
     // Month 0 must be the month that holds the day of the first winter
@@ -85,26 +101,32 @@ void ComputeNewMoons(YearData& data, const CalendarSettings& settings) {
     data.DarkMoonCount = n;
 }
 
-void AssignMonths(YearData& data) {
-    const int count = data.DarkMoonCount;
-    bool suiStart[MaxDarkMoons] = {};
-    bool leapMonth[MaxDarkMoons] = {};
-    for (int m = 0; m < MaxDarkMoons; ++m) {
-        data.MonthLabels[m] = {};
-        data.MajorTermCount[m] = 0;
-    }
+namespace {
 
-    // Major terms per month, by day: a term on the day of a dark moon belongs
-    // to the month that begins that day. Index 78 is not counted.
-    for (int m = 0; m + 1 < count; ++m) {
+// Major terms per month, by day: a term on the day of a dark moon belongs to
+// the month that begins that day. Index 78 is not counted. Marks the months
+// that hold a winter solstice in `suiStart` when given.
+void CountMajorTerms(YearData& data, bool* suiStart) {
+    for (int m = 0; m < MaxDarkMoons; ++m) data.MajorTermCount[m] = 0;
+    for (int m = 0; m + 1 < data.DarkMoonCount; ++m) {
         for (int j = 0; j <= 76; j += 2) {
             if (data.TermDays[j] >= data.DarkMoonDays[m + 1]) break;
             if (data.DarkMoonDays[m] <= data.TermDays[j]) {
                 ++data.MajorTermCount[m];
-                if (j % 24 == 0) suiStart[m] = true;
+                if (j % 24 == 0 && suiStart != nullptr) suiStart[m] = true;
             }
         }
     }
+}
+
+}  // namespace
+
+void AssignMonths(YearData& data) {
+    const int count = data.DarkMoonCount;
+    bool suiStart[MaxDarkMoons] = {};
+    bool leapMonth[MaxDarkMoons] = {};
+    for (int m = 0; m < MaxDarkMoons; ++m) data.MonthLabels[m] = {};
+    CountMajorTerms(data, suiStart);
 
     // Number the months sui by sui.
     int s = 0;
@@ -183,6 +205,68 @@ int MonthOfDay(const YearData& yd, int32_t d) {
     return -1;
 }
 
+// The lunar date of day d from the months of its year data; false when the
+// data does not hold the day's month and an earlier new year.
+bool FillLunarDate(const YearData& yd, int32_t d, int16_t epoch, ChlDate& chl) {
+    const int m = MonthOfDay(yd, d);
+    if (m < 0) return false;  // not reached for computable days: the data spans three suis
+    const LunarMonthLabel& label = yd.MonthLabels[m];
+    chl.month = label.number;
+    chl.leap = label.leap ? 1 : 0;
+    chl.day = d - yd.DarkMoonDays[m] + 1;
+
+    // The nian is numbered by the CE year in which its month 1 begins.
+    int k = m;
+    while (k >= 0 && !yd.MonthLabels[k].IsNewYear()) --k;
+    if (k < 0) return false;  // not reached either: the data begins a sui before the day's
+    const int32_t yn = GregorianYearOfDay(yd.DarkMoonDays[k]);
+    chl.cycle = CycleOfYear(yn, epoch);
+    chl.position = PositionOfYear(yn);
+    return true;
+}
+
+// A month of the observed calendar: its first day, length and label.
+struct SourceMonth {
+    int32_t firstDay = 0;
+    int32_t length = 0;
+    LunarMonthLabel label;
+};
+
+// The month that holds day d in the source that governs it.
+SourceMonth SourceMonthOfDay(int32_t d, const CalendarSettings& s) {
+    const MonthSource source = SourceOfDay(d);
+    if (source == MonthSource::QingTable) {
+        const ObservedMonth m = QingMonthOfDay(d);
+        return {m.firstDay, m.length, m.label};
+    }
+    const CalendarSettings c = source == MonthSource::BeijingMeridian ? BeijingMeridianSettings(s) : ComputedSettings(s);
+    const std::shared_ptr<const YearData> yd = YearDataFor(d + 0.5, c);
+    const int m = MonthOfDay(*yd, d);
+    return {yd->DarkMoonDays[m], yd->DarkMoonDays[m + 1] - yd->DarkMoonDays[m], yd->MonthLabels[m]};
+}
+
+// The computed data with the observed months: each lunation's month begins on
+// the day the governing source gives (a day or two from the computed one at
+// most) and takes its label; the dark moons and terms stay as computed, and
+// the major terms are counted again for the months' days. Labels past the
+// computed numbering are left as they are.
+std::shared_ptr<const YearData> ObservedYearData(const std::shared_ptr<const YearData>& computed,
+                                                 const CalendarSettings& settings) {
+    auto data = std::make_shared<YearData>(*computed);
+    for (int i = 0; i < data->DarkMoonCount; ++i) {
+        const int32_t day = computed->DarkMoonDays[i];
+        if (SourceOfDay(day) == MonthSource::Computed) continue;
+        SourceMonth m = SourceMonthOfDay(day, settings);
+        // A month that began half a month or more before the computed one is
+        // the lunation before; the lunation's own month follows it.
+        if (day - m.firstDay >= 15) m = SourceMonthOfDay(m.firstDay + m.length, settings);
+        data->DarkMoonDays[i] = m.firstDay;
+        if (data->MonthLabels[i].IsNumbered()) data->MonthLabels[i] = m.label;
+    }
+    CountMajorTerms(*data, nullptr);
+    return data;
+}
+
 }  // namespace
 
 void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const CalendarSettings& settings) {
@@ -193,33 +277,28 @@ void CJDateToChDates(double x, int16_t epoch, ChsDate& chs, ChlDate& chl, const 
         chl.valid = 0;
         return;
     }
-    const std::shared_ptr<const YearData> yd = YearDataFor(x, settings);
     const auto d = static_cast<int32_t>(std::floor(x));
     chl.jdn = d;
     chl.epoch = epoch;
-
-    if (!skipSolar) FillSolarDate(*yd, d, epoch, chs);
-
-    const int m = MonthOfDay(*yd, d);
-    if (m < 0) {  // not reached for computable days: the data spans three suis
-        chl.valid = 0;
+    const MonthSource source = settings.asObserved ? SourceOfDay(d) : MonthSource::Computed;
+    if (source == MonthSource::Computed) {
+        const std::shared_ptr<const YearData> yd = YearDataFor(x, ComputedSettings(settings));
+        if (!skipSolar) FillSolarDate(*yd, d, epoch, chs);
+        if (!FillLunarDate(*yd, d, epoch, chl)) chl.valid = 0;
         return;
     }
-    const LunarMonthLabel& label = yd->MonthLabels[m];
-    chl.month = label.number;
-    chl.leap = label.leap ? 1 : 0;
-    chl.day = d - yd->DarkMoonDays[m] + 1;
-
-    // The nian is numbered by the CE year in which its month 1 begins.
-    int k = m;
-    while (k >= 0 && !yd->MonthLabels[k].IsNewYear()) --k;
-    if (k < 0) {  // not reached either: the data begins a sui before the day's
-        chl.valid = 0;
+    // The solar date stays astronomical at the reference meridian.
+    if (!skipSolar) FillSolarDate(*YearDataFor(x, ComputedSettings(settings)), d, epoch, chs);
+    if (source == MonthSource::BeijingMeridian) {
+        if (!FillLunarDate(*YearDataFor(d + 0.5, BeijingMeridianSettings(settings)), d, epoch, chl)) chl.valid = 0;
         return;
     }
-    const int32_t yn = GregorianYearOfDay(yd->DarkMoonDays[k]);
-    chl.cycle = CycleOfYear(yn, epoch);
-    chl.position = PositionOfYear(yn);
+    const ObservedMonth m = QingMonthOfDay(d);
+    chl.month = m.label.number;
+    chl.leap = m.label.leap ? 1 : 0;
+    chl.day = d - m.firstDay + 1;
+    chl.cycle = CycleOfYear(m.year, epoch);
+    chl.position = PositionOfYear(m.year);
 }
 
 int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s) {
@@ -230,6 +309,22 @@ int16_t ChLDateToJDN(ChlDate& r, const CalendarSettings& s) {
     r.epoch = s.epoch;
     const int64_t y = (static_cast<int64_t>(r.cycle) - 1) * 60 + r.epoch + r.position - 1;
     if (y < FirstComputableYear || y > LastComputableYear) return ChlFieldOutOfRange;
+
+    if (s.asObserved) {
+        switch (SourceOfYear(static_cast<int32_t>(y))) {
+        case MonthSource::Computed: return ChLDateToJDN(r, ComputedSettings(s));
+        case MonthSource::BeijingMeridian: return ChLDateToJDN(r, BeijingMeridianSettings(s));
+        case MonthSource::QingTable: {
+            ObservedMonth m;
+            if (!QingMonth(static_cast<int32_t>(y), LunarMonthLabel::Month(r.month, r.leap == 1), m))
+                return ChlMonthNotInYear;
+            if (r.day > m.length) return ChlDayBeyondMonth;
+            r.valid = 1;
+            r.jdn = m.firstDay + r.day - 1;
+            return ChlDateFound;
+        }
+        }
+    }
 
     const std::shared_ptr<const YearData> yd = YearDataFor(GregorianDayNumber(static_cast<int32_t>(y), r.month, 15), s);
     const int count = yd->DarkMoonCount;

@@ -36,7 +36,11 @@ struct YearData : SolarTerms {
 };
 
 // The year data around day floor(cjdc). It depends only on the sui of that
-// day and the reference longitude, and is memoised by them. A day count that
+// day, the reference meridian and the observed calendar, and is memoised by
+// them. With settings.asObserved the months (DarkMoonDays, MonthLabels and
+// MajorTermCount) are those of the calendar as observed (observed_calendar.h);
+// the dark moons' moments and the solar terms stay astronomical, so
+// DarkMoonDays[m] can then lie a day or two from floor(DarkMoonMoments[m]). A day count that
 // does not fit the day arithmetic gives the invalid solar terms and no dark
 // moons.
 YearData ComputeYearData(double cjdc, const CalendarSettings& settings);

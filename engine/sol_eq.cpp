@@ -37,7 +37,7 @@ constexpr double MeanFrom1000[4][5] = {
 struct TermKey {
     int32_t sui = 0;
     int16_t method = 0;
-    int16_t longitude = 0;
+    int32_t arcMinutes = 0;  // the reference meridian
     bool operator==(const TermKey&) const = default;
 };
 
@@ -45,7 +45,7 @@ struct TermKeyHash {
     // Consecutive suis at one longitude and method take consecutive slots.
     std::size_t operator()(const TermKey& k) const {
         return static_cast<std::size_t>(static_cast<uint32_t>(k.sui) * 4u + static_cast<uint32_t>(k.method) * 2u +
-                                        static_cast<uint32_t>(k.longitude) * 97u);
+                                        static_cast<uint32_t>(k.arcMinutes) * 97u);
     }
 };
 
@@ -58,12 +58,12 @@ TermCache& SolarTermCache() {
 
 // CJDC of the December solstice of `year` and so on (DS(y), ME(y), ... in the
 // formulas below).
-double DS(int32_t year, int16_t longitude) { return ToReferenceCJD(DecemberSolstice(year), longitude); }
-double ME(int32_t year, int16_t longitude) { return ToReferenceCJD(MarchEquinox(year), longitude); }
-double JS(int32_t year, int16_t longitude) { return ToReferenceCJD(JuneSolstice(year), longitude); }
-double SE(int32_t year, int16_t longitude) { return ToReferenceCJD(SeptemberEquinox(year), longitude); }
+double DS(int32_t year, double longitude) { return ToReferenceCJD(DecemberSolstice(year), longitude); }
+double ME(int32_t year, double longitude) { return ToReferenceCJD(MarchEquinox(year), longitude); }
+double JS(int32_t year, double longitude) { return ToReferenceCJD(JuneSolstice(year), longitude); }
+double SE(int32_t year, double longitude) { return ToReferenceCJD(SeptemberEquinox(year), longitude); }
 
-void MeanSunTerms(int32_t y, int16_t longitude, SolarTerms& st) {
+void MeanSunTerms(int32_t y, double longitude, SolarTerms& st) {
     double* q = st.QuarterPoints;
     for (int i = 0; i < 5; ++i) q[i] = DS(y - 2 + i, longitude);
     // Each solar year, solstice to solstice, divided into 24 equal parts.
@@ -71,7 +71,7 @@ void MeanSunTerms(int32_t y, int16_t longitude, SolarTerms& st) {
         for (int j = 0; j < 24 && 24 * i + j <= 78; ++j) st.TermMoments[24 * i + j] = q[i] + (q[i + 1] - q[i]) * j / 24.0;
 }
 
-void TrueSunTerms(int32_t y, int16_t longitude, SolarTerms& st) {
+void TrueSunTerms(int32_t y, double longitude, SolarTerms& st) {
     double* q = st.QuarterPoints;
     q[0] = DS(y - 2, longitude);
     for (int k = 0; k < 3; ++k) {
@@ -101,7 +101,7 @@ void TrueSunTerms(int32_t y, int16_t longitude, SolarTerms& st) {
     st.TermMoments[78] = q[13];
 }
 
-SolarTerms Compute(int32_t y, int16_t method, int16_t longitude) {
+SolarTerms Compute(int32_t y, int16_t method, double longitude) {
     SolarTerms st{};
     if (method == MeanSunMethod)
         MeanSunTerms(y, longitude, st);
@@ -144,17 +144,18 @@ int32_t SuiOfDay(double cjdc, const CalendarSettings& settings) {
     // (per thread, so no lock), a pure value of (year, longitude).
     struct LastSolstice {
         int32_t year = INT32_MIN;
-        int16_t longitude = 0;
+        int32_t arcMinutes = 0;
         double day = 0.0;
     };
     thread_local LastSolstice last;
-    if (last.year != y || last.longitude != settings.referenceLongitude)
-        last = {y, settings.referenceLongitude, std::floor(DS(y, settings.referenceLongitude))};
+    const int32_t arcMinutes = ReferenceMeridianArcMinutes(settings);
+    if (last.year != y || last.arcMinutes != arcMinutes)
+        last = {y, arcMinutes, std::floor(DS(y, ReferenceMeridian(settings)))};
     return d < last.day ? y : y + 1;
 }
 
 SolarTerms ComputeSolarTerms(double cjdc, int16_t method, const CalendarSettings& settings) {
-    const int16_t longitude = settings.referenceLongitude;
+    const double longitude = ReferenceMeridian(settings);
     const int16_t m = method == MeanSunMethod ? MeanSunMethod : TrueSunMethod;
     const int32_t y = SuiOfDay(cjdc, settings);
     if (y == NoSui) {
@@ -165,7 +166,7 @@ SolarTerms ComputeSolarTerms(double cjdc, int16_t method, const CalendarSettings
         return none;
     }
     const auto terms = SolarTermCache().GetOrCompute(
-        TermKey{y, m, longitude}, [&] { return std::make_shared<const SolarTerms>(Compute(y, m, longitude)); });
+        TermKey{y, m, ReferenceMeridianArcMinutes(settings)}, [&] { return std::make_shared<const SolarTerms>(Compute(y, m, longitude)); });
     return *terms;
 }
 

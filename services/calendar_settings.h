@@ -9,7 +9,25 @@ struct CalendarSettings {
     int16_t referenceLongitude = 120;  // whole degrees East, 100 to 145
     int16_t epoch = -2696;             // year at position 1 of cycle 1: -2696 or -2636
     int16_t method = 0;                // solar terms for typed CHS dates: 0 true sun, 1 mean sun
+    // Arc minutes East beyond referenceLongitude, 0 to 59: the engine reckons
+    // on a meridian that is not a whole degree (Beijing's, 116 25') only for
+    // the calendar as observed.
+    int16_t referenceArcMinutes = 0;
+    // The Chinese lunar calendar as it was observed in China (the Qing
+    // calendar's months, the Beijing meridian) instead of today's rule for
+    // every year; the solar terms and dark moons stay astronomical.
+    bool asObserved = false;
 };
+
+// The reference meridian in degrees East, fraction included.
+constexpr double ReferenceMeridian(const CalendarSettings& s) {
+    return s.referenceLongitude + s.referenceArcMinutes / 60.0;
+}
+
+// The same meridian in whole arc minutes, a key for memos.
+constexpr int32_t ReferenceMeridianArcMinutes(const CalendarSettings& s) {
+    return s.referenceLongitude * 60 + s.referenceArcMinutes;
+}
 
 // The range of every calendar: whole days from -3000-01-01 CE to 3000-01-01
 // CE, both included.

@@ -158,4 +158,14 @@ bool SaveNamesSetting(int namesIndex) {
 
 int StoredNamesIndex() { return StoredIndex(NamesValueName, StoredNamesCount, 0); }
 
+bool SaveAsObservedSetting(bool asObserved) {
+    return SaveRegistryString(OrbelRegistryKey, AsObservedValueName, asObserved ? "1" : "0", false);
+}
+
+bool StoredAsObserved() {
+    std::string text;
+    GetRegistryString(OrbelRegistryKey, AsObservedValueName, text, false, "");
+    return text == "1";
+}
+
 }  // namespace orbel

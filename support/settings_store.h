@@ -19,6 +19,7 @@ inline constexpr std::string_view RegistryBaseKey = "Software\\Corvane Systems";
 inline constexpr std::string_view OrbelRegistryKey = "\\ORBEL";
 inline constexpr std::string_view CountryValueName = "cboRefLong";
 inline constexpr std::string_view NamesValueName = "cboNames";
+inline constexpr std::string_view AsObservedValueName = "chkAsObserved";
 
 // Status texts of WriteRegistryValue (the description of the value write
 // follows after two blanks).
@@ -79,5 +80,9 @@ int StoredCountryIndex();
 inline constexpr int StoredNamesCount = 6;
 bool SaveNamesSetting(int namesIndex);
 int StoredNamesIndex();
+// The main window's "As observed" tick: "\ORBEL", "chkAsObserved", "1" or "0".
+bool SaveAsObservedSetting(bool asObserved);
+// True only when the stored value is "1".
+bool StoredAsObserved();
 
 }  // namespace orbel

@@ -114,3 +114,10 @@ TEST(ChineseCalendarProperty, RoundTripsAt105And135East) {
     japan.epoch = -2636;
     WalkInParallel(orbel::GregorianDayNumber(1000, 1, 1), orbel::GregorianDayNumber(3000, 1, 1), japan);
 }
+
+// China's calendar as observed, across the Qing table and the Beijing meridian
+// and into today's rule on both sides.
+TEST(ChineseCalendarProperty, RoundTripsAsObserved) {
+    WalkInParallel(orbel::GregorianDayNumber(1600, 1, 1), orbel::GregorianDayNumber(1960, 1, 1),
+                   orbel::CalendarSettings{.asObserved = true});
+}

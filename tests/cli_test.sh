@@ -30,6 +30,13 @@ check "table: one line per day over the whole range" '[ "$("$cli" table -3000-01
 check "move: a lunar month back in a cycle before the first" '"$cli" move --back "CHL month" "-2900-06-01 CE" | grep -qP "^lblChineseLunarDate\t-3-37-03-12 CHL"'
 check "events: lines sorted by GMT moment" '[ "$("$cli" events 2024-01-01 2024-12-31 | cut -f4)" = "$("$cli" events 2024-01-01 2024-12-31 | cut -f4 | sort -n)" ]'
 
+# The calendar as observed: China only; the new year of 1916 on the Beijing
+# meridian; the data window keeps the dark moon's own day and names the first.
+check "--observed table: 1916-02-03 is the new year" '[ "$("$cli" --observed table 1916-02-03 1916-02-03 | cut -f3)" = "77-53-01-01 CHL" ]'
+err=$("$cli" --country japan --observed convert "1916-02-03 CE" 2>&1 >/dev/null); st=$?
+check "--observed with Japan: exit 2 with a message" '[ $st -eq 2 ] && printf "%s\n" "$err" | grep -q "^orbel-cli: --observed needs the country china"'
+check "--observed yeardata: observed months, astronomical dark moons" '"$cli" --observed yeardata "1896-02-13 CE" | tr -d "\r" | grep -q "^ 1896-02-14 CE 00:.*M01 (1 zq), month begins 1896-02-13 CE$"'
+
 for command in "move day" "search 0" "log" "month" "yeardata" "list newyears"; do
   check "$command: -- before a text that begins with a hyphen" '"$cli" $command -- "-2000-01-01 CE" >/dev/null'
 done

@@ -140,6 +140,24 @@ TEST_F(MainWindowTest, SettingsDecideTheControls) {
     testing::ExpectGolden("main_window_settings.txt", text);
 }
 
+// "As observed" is China's: it is written to the settings store when ticked,
+// changes the lunar date shown, and is off and disabled for another country.
+TEST_F(MainWindowTest, AsObservedIsChinasCalendar) {
+    bool stored = false;
+    model->links.SaveAsObserved = [&](bool on) { stored = on; };
+    Convert("1896-02-13 CE");
+    EXPECT_EQ(model->lblChineseLunarDate[1].caption.substr(0, 15), "77-32-12-30 CHL");
+    model->chkAsObserved.value = true;
+    model->chkAsObserved_Click();
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(model->lblChineseLunarDate[1].caption.substr(0, 15), "77-33-01-01 CHL");
+    for (const int country : {CountryVietnam, CountryChina}) {
+        ChooseCountry(country);
+        EXPECT_EQ(model->chkAsObserved.enabled, country == CountryChina);
+        EXPECT_EQ(model->Settings().asObserved, country == CountryChina);
+    }
+}
+
 TEST_F(MainWindowTest, StoredCountryChoosesTheCountryOrElseChina) {
     Start("0");
     EXPECT_EQ(model->cboRefLong.Text(), "Vietnam");

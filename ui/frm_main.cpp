@@ -149,6 +149,7 @@ void FrmMain::MakeSettingsAndEntryWidgets(WidgetMaker& make) {
     chkShowPAN = Coloured(make.Check("chkShowPAN", m.chkShowPAN), m.chkShowPAN);
     chkShowCJDs = Coloured(make.Check("chkShowCJDs", m.chkShowCJDs), m.chkShowCJDs);
     chkAutoLog = Coloured(make.Check("chkAutoLog", m.chkAutoLog), m.chkAutoLog);
+    chkAsObserved = Coloured(make.Check("chkAsObserved", m.chkAsObserved), m.chkAsObserved);
 
     txbDate = make.LineEdit("txbDate", m.txbDate);
     txbDate->setMinimumWidth(220);
@@ -320,6 +321,7 @@ QGroupBox* FrmMain::SettingsGroup() {
     sg->addWidget(chkAutoLog, 2, 4);
     sg->addWidget(Caption(tr("Names:")), 3, 0);
     sg->addWidget(cboNames, 3, 1);
+    sg->addWidget(chkAsObserved, 3, 2, 1, 3);
     return settings;
 }
 
@@ -518,6 +520,7 @@ void FrmMain::ConnectTicks() {
     onCheck(chkShowPAN, m.chkShowPAN, &MainWindowModel::chkShowPAN_Click);
     onCheck(chkShowCJDs, m.chkShowCJDs, &MainWindowModel::chkShowCJDs_Click);
     onCheck(chkAutoLog, m.chkAutoLog, &MainWindowModel::chkAutoLog_Click);
+    onCheck(chkAsObserved, m.chkAsObserved, &MainWindowModel::chkAsObserved_Click);
 
     auto onOption = [this](QRadioButton* w, OptionButton& chosen, OptionButton& other, void (MainWindowModel::*handler)()) {
         connect(w, &QRadioButton::clicked, this, [this, &chosen, &other, handler] {

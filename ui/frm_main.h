@@ -67,7 +67,7 @@ public:
     QComboBox *cboRefLong, *cboLongitude, *cboTimeZone, *cboEpoch, *cboMethod, *cboNames, *cboElement, *cboAnimal,
         *cboMoveStep, *cboRefreshPeriod, *cboTarget;
     QLineEdit *txbCCT, *txbDate, *txbTime, *txbPlusMinus;
-    QCheckBox *chkShowPAN, *chkShowCJDs, *chkAutoLog, *chkRepeatedly, *chkKeep30th, *chkKeepLeap;
+    QCheckBox *chkShowPAN, *chkShowCJDs, *chkAutoLog, *chkAsObserved, *chkRepeatedly, *chkKeep30th, *chkKeepLeap;
     QRadioButton *optPlus, *optMinus, *optNext, *optPrevious, *optForward, *optBack;
     QPushButton *cmdCompute, *cmdNow, *cmdClearDate, *cmdReset, *cmdMove, *cmdMoveOneDay, *cmdSearch, *cmdStop,
         *cmdPauseResume, *cmdSaveState, *cmdRestoreState, *cmdAddToLog, *cmdViewLog, *cmdClearLog,

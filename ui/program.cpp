@@ -36,6 +36,8 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
     model.stateFilePath = paths.stateFilePath;
     model.links.SaveCountry = [](int country) { SaveCountrySetting(country); };
     model.links.SaveNames = [](int names) { SaveNamesSetting(names); };
+    model.links.SaveAsObserved = [](bool asObserved) { SaveAsObservedSetting(asObserved); };
+    model.storedAsObserved = StoredAsObserved();
     model.links.EndProgram = std::move(endProgram);
 
     FrmMain& window = session->window;

@@ -78,16 +78,26 @@ std::string Heading(const YearDataRequest& r, int32_t year, const CyclePosition&
     text += EpochMethod(true, s) + ".  Times are " + std::string(c.zone) + " times," + std::string(CRLF);
     text += "which assume longitude" + SignedNumberStr(s.referenceLongitude) + std::string(OrdinalSign) + " E (" +
             std::string(CountryName(country)) + ") as reference meridian." + std::string(CRLF);
+    if (s.asObserved)
+        text += "The months are those observed in China; dark moons and solar terms are astronomical." +
+                std::string(CRLF);
     return text;
 }
 
-// With names in words other than English the month's name ends the line.
+// The dark moon's own day and time; a month of the calendar as observed that
+// begins on another day says so. With names in words other than English the
+// month's name ends the line.
 std::string DarkMoonLine(const YearData& data, int i, const Columns& c, const YearDataRequest& r) {
     const double moon = data.DarkMoonMoments[i];
+    const auto moonDay = static_cast<int32_t>(std::floor(moon));
     const LunarMonthLabel& label = data.MonthLabels[static_cast<size_t>(i)];
-    std::string line = DateTimeColumns(data.DarkMoonDays[i], moon, c.letter, c.cal, c.zone) + "  " +
-                       DayCountStr(moon, nullptr) + "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" +
-                       MonthLabelStr(label) + " (" + std::to_string(data.MajorTermCount[i]) + " zq)";
+    std::string line = DateTimeColumns(moonDay, moon, c.letter, c.cal, c.zone) + "  " + DayCountStr(moon, nullptr) +
+                       "  LN" + SignedNumberStr(data.FirstLunation + i) + " M" + MonthLabelStr(label) + " (" +
+                       std::to_string(data.MajorTermCount[i]) + " zq)";
+    if (data.DarkMoonDays[i] != moonDay) {
+        const std::string first = PaddedEuroDate(data.DarkMoonDays[i], c.letter);
+        line += ", month begins " + first.substr(first.find_first_not_of(' ')) + " " + std::string(c.cal);
+    }
     if (r.termNames && r.names != Names::English) line += " " + MonthWords(r.names, label.number, label.leap);
     return line + std::string(CRLF);
 }
