@@ -334,7 +334,8 @@ void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
 }  // namespace
 
 std::string CalendarLine(const CalendarSettings& settings, int country) {
-    return "Chinese lunar calendar of " + std::string(CountryName(country)) + ", meridian " +
+    return "Chinese lunar calendar of " + std::string(CountryName(country)) +
+           (settings.asObserved ? " as observed" : "") + ", meridian " +
            std::to_string(settings.referenceLongitude) + "° E (Orbel)";
 }
 
@@ -375,7 +376,7 @@ ExportResult BuildCalendarExport(const ExportChoice& c) {
     std::string list;
     for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
     r.header.name = "Orbel: " + list;
-    r.header.description = CalendarLine(c) + "; " + std::to_string(c.years) + " years from " +
+    r.header.description = CalendarLine(c) + "; " + std::to_string(c.years) + (c.years == 1 ? " year from " : " years from ") +
                            std::to_string(c.firstYear) + " CE";
     return r;
 }
