@@ -10,6 +10,7 @@
 #include "cli/search_command.h"
 #include "cli/data_window_command.h"
 #include "cli/table_command.h"
+#include "cli/today_command.h"
 
 namespace orbel::cli {
 int RunEvents(const std::vector<std::string>& args);
@@ -27,6 +28,7 @@ void PrintUsage() {
                  "       orbel-cli [settings and move options] move STEP [--] TEXT|now\n"
                  "       orbel-cli [settings and search options] search TARGET [--] TEXT|now\n"
                  "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"
+                 "       orbel-cli [settings options] [--format TEXT] today\n"
                  "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
                  "                 list anniversaries|monthstarts|newyears [--] TEXT|now\n"
                  "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
@@ -35,6 +37,7 @@ void PrintUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (orbel::IsTodayCommand(argc, argv)) return orbel::RunTodayCommand(argc, argv);
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
     if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
     if (orbel::IsLogCommand(argc, argv)) return orbel::RunLogCommand(argc, argv);

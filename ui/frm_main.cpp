@@ -13,6 +13,7 @@
 
 #include <tuple>
 
+#include "app/today_model.h"
 #include "engine/moon_data.h"
 #include "support/web_link.h"
 
@@ -125,6 +126,9 @@ void FrmMain::MakeSettingsAndEntryWidgets(WidgetMaker& make) {
     chkShowPAN = Coloured(make.Check("chkShowPAN", m.chkShowPAN), m.chkShowPAN);
     chkShowCJDs = Coloured(make.Check("chkShowCJDs", m.chkShowCJDs), m.chkShowCJDs);
     chkAutoLog = Coloured(make.Check("chkAutoLog", m.chkAutoLog), m.chkAutoLog);
+    chkShowInPanel = new QCheckBox(ToQString(ShowInPanelText), this);
+    chkStartWithDesktop = new QCheckBox(ToQString(StartWithDesktopText), this);
+    for (QCheckBox* box : {chkShowInPanel, chkStartWithDesktop}) box->setStyleSheet("color: white");
 
     txbDate = make.LineEdit("txbDate", m.txbDate);
     txbDate->setMinimumWidth(220);
@@ -278,6 +282,8 @@ QGroupBox* FrmMain::SettingsGroup() {
     sg->addWidget(chkShowPAN, 2, 0, 1, 2);
     sg->addWidget(chkShowCJDs, 2, 2, 1, 2);
     sg->addWidget(chkAutoLog, 2, 4);
+    sg->addWidget(chkShowInPanel, 3, 0, 1, 2);
+    sg->addWidget(chkStartWithDesktop, 3, 2, 1, 3);
     return settings;
 }
 
