@@ -16,20 +16,6 @@ void StoreFlag(std::string_view name, bool on) { SaveRegistryString(OrbelRegistr
 
 }  // namespace
 
-PanelPreferences LoadPanelPreferences() {
-    std::string picture;
-    GetRegistryString(OrbelRegistryKey, PanelPictureValueName, picture, false, "day");
-    return {StoredFlag(ShowInPanelValueName), StoredFlag(StartWithDesktopValueName),
-            picture == "moon" ? PanelPicture::Moon : PanelPicture::LunarDay};
-}
-
-void SavePanelPreferences(const PanelPreferences& preferences) {
-    StoreFlag(ShowInPanelValueName, preferences.showInPanel);
-    StoreFlag(StartWithDesktopValueName, preferences.startWithDesktop);
-    SaveRegistryString(OrbelRegistryKey, PanelPictureValueName,
-                       preferences.picture == PanelPicture::Moon ? "moon" : "day", false);
-}
-
 TodayModel::TodayModel(const DayWords& words, std::function<TodaySettings()> settings,
                        std::function<Rgb()> countryColour)
     : words_(words), settings_(std::move(settings)), countryColour_(std::move(countryColour)) {}
@@ -48,25 +34,26 @@ bool TodayModel::Tick() {
 }
 
 void TodayModel::LoadPreferences() {
-    preferences = LoadPanelPreferences();
-    preferences.startWithDesktop = AutostartEntryExists(autostartFolder);
+    std::string picture;
+    GetRegistryString(OrbelRegistryKey, PanelPictureValueName, picture, false, "day");
+    preferences = {StoredFlag(ShowInPanelValueName), AutostartEntryExists(autostartFolder),
+                   picture == "moon" ? PanelPicture::Moon : PanelPicture::LunarDay};
 }
 
 void TodayModel::ChoosePicture(PanelPicture picture) {
     preferences.picture = picture;
-    SavePanelPreferences(preferences);
+    SaveRegistryString(OrbelRegistryKey, PanelPictureValueName, picture == PanelPicture::Moon ? "moon" : "day", false);
 }
 
 void TodayModel::SetShowInPanel(bool show) {
     preferences.showInPanel = show;
-    SavePanelPreferences(preferences);
+    StoreFlag(ShowInPanelValueName, show);
 }
 
 bool TodayModel::SetStartWithDesktop(bool start) {
     const bool done = start ? WriteAutostartEntry(autostartFolder, program) : RemoveAutostartEntry(autostartFolder);
     if (!done) return false;
     preferences.startWithDesktop = start;
-    SavePanelPreferences(preferences);
     return true;
 }
 

@@ -29,9 +29,9 @@ inline constexpr std::string_view NoPanelTitle = "Show in the panel";
 inline constexpr std::string_view NoPanelText =
     "The desktop has no panel for icons, so today's date cannot be shown there. The program runs in its window.";
 
-// The settings-store values of the preferences (group ORBEL).
+// The settings-store values of the preferences (group ORBEL). "Start with the
+// desktop" is the autostart entry itself.
 inline constexpr std::string_view ShowInPanelValueName = "ShowInPanel";
-inline constexpr std::string_view StartWithDesktopValueName = "StartWithDesktop";
 inline constexpr std::string_view PanelPictureValueName = "PanelPicture";
 
 // Milliseconds between two looks at the clock.
@@ -39,14 +39,11 @@ inline constexpr int TodayTickMilliseconds = 15000;
 
 enum class PanelPicture { LunarDay, Moon };
 
-// The panel preferences as the settings store keeps them.
 struct PanelPreferences {
     bool showInPanel = false;
     bool startWithDesktop = false;
     PanelPicture picture = PanelPicture::LunarDay;
 };
-PanelPreferences LoadPanelPreferences();
-void SavePanelPreferences(const PanelPreferences& preferences);
 
 class TodayModel {
 public:
@@ -61,7 +58,7 @@ public:
     bool Tick();
 
     // Reads the preferences; "Start with the desktop" is on exactly when the
-    // autostart entry is there, whatever removed or wrote it.
+    // autostart entry is there, whatever wrote or removed it.
     void LoadPreferences();
 
     // The picture choice of the menu, saved at once.

@@ -1,5 +1,6 @@
 #include "ui/today_panel.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -80,7 +81,11 @@ TodayPanel::TodayPanel(ProgramSession& session, const DayWords& words, std::stri
         model_.ChoosePicture(PanelPicture::Moon);
         Mirror();
     });
-    for (QAction* choice : {dayPicture_, moonPicture_}) choice->setCheckable(true);
+    auto* pictures = new QActionGroup(&menu_);  // one picture or the other
+    for (QAction* choice : {dayPicture_, moonPicture_}) {
+        choice->setCheckable(true);
+        pictures->addAction(choice);
+    }
     menu_.addSeparator();
     quit_ = menu_.addAction(ToQString(QuitText), this, [this] {
         if (session_.window.moveModel().Running()) session_.window.moveModel().cmdStop_Click();
