@@ -122,6 +122,7 @@ TodayPanel::TodayPanel(ProgramSession& session, const DayWords& words, std::stri
 
 bool TodayPanel::ShowIfWanted(bool forced) {
     if (forced) model_.preferences.showInPanel = true;  // started in the panel: shown there this run
+    Mirror();
     if (!model_.preferences.showInPanel) {
         icon_.hide();
         timer_.stop();
