@@ -3,7 +3,8 @@
 # trayer, and the program started as the autostart entry starts it. The icon
 # must be embedded in the tray, named by its tool tip (today's date, as
 # orbel-cli tells it), and show that tool tip under the mouse. With a second
-# argument, screenshots of the panel and of the tool tip go into that folder.
+# third argument, a screenshot of the icon and its tool tip, panel.png, goes
+# into that folder.
 set -u
 orbel=$1
 cli=$2
@@ -49,6 +50,6 @@ xdotool mousemove "$x" "$y"; sleep 0.2; xdotool mousemove $((x + 2)) $((y + 2))
 await '[ -n "$(tips)" ]' || fail "no tool tip under the mouse"
 if [ -n "$shots" ]; then
   sleep 0.5
-  import -window root "$shots/panel-tool-tip.png"
+  import -window root -crop 480x140+320+0 +repage "$shots/panel.png"
 fi
 echo "the icon is embedded and its tool tip reads: $name"
