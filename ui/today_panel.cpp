@@ -70,8 +70,8 @@ TodayPanel::TodayPanel(ProgramSession& session, const DayWords& words, std::stri
     model_.LoadPreferences();
     model_.Refresh();
 
-    openToday_ = menu_.addAction(ToQString(OpenTodayText), this, &TodayPanel::OpenOnToday);
-    openMonth_ = menu_.addAction(ToQString(OpenMonthText), this, &TodayPanel::OpenMonthOfToday);
+    menu_.addAction(ToQString(OpenTodayText), this, &TodayPanel::OpenOnToday);
+    menu_.addAction(ToQString(OpenMonthText), this, &TodayPanel::OpenMonthOfToday);
     menu_.addSeparator();
     dayPicture_ = menu_.addAction(ToQString(DayNumberPictureText), this, [this] {
         model_.ChoosePicture(PanelPicture::LunarDay);
@@ -87,7 +87,7 @@ TodayPanel::TodayPanel(ProgramSession& session, const DayWords& words, std::stri
         pictures->addAction(choice);
     }
     menu_.addSeparator();
-    quit_ = menu_.addAction(ToQString(QuitText), this, [this] {
+    menu_.addAction(ToQString(QuitText), this, [this] {
         if (session_.window.moveModel().Running()) session_.window.moveModel().cmdStop_Click();
         session_.model.cmdQuit_Click();
         session_.window.Mirror();

@@ -46,11 +46,8 @@ private:
     TodayModel model_;
     QSystemTrayIcon icon_;
     QMenu menu_;
-    QAction* openToday_;
-    QAction* openMonth_;
     QAction* dayPicture_;
     QAction* moonPicture_;
-    QAction* quit_;
     QTimer timer_;
     bool noPanelSaid_ = false;
 };

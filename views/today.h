@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/cycles.h"
 #include "engine/names.h"
 #include "services/calendar_settings.h"
 #include "services/chinese_records.h"
@@ -29,7 +30,7 @@ LocalDay LocalToday();
 // What the settings choose for the glance.
 struct TodaySettings {
     CalendarSettings calendar;
-    int country = 1;  // CountryChina
+    int country = CountryChina;
     Names names = Names::English;
     friend bool operator==(const TodaySettings& a, const TodaySettings& b) {
         return a.calendar.referenceLongitude == b.calendar.referenceLongitude && a.calendar.epoch == b.calendar.epoch &&
