@@ -27,7 +27,8 @@ inline constexpr std::string_view ShowInPanelText = "Show in the panel";
 inline constexpr std::string_view StartWithDesktopText = "Start with the desktop";
 inline constexpr std::string_view NoPanelTitle = "Show in the panel";
 inline constexpr std::string_view NoPanelText =
-    "The desktop has no panel for icons, so today's date cannot be shown there. The program runs in its window.";
+    "The desktop shows no panel for icons, so the program runs in its window. Today's date goes into the panel "
+    "if one starts.";
 
 // The settings-store values of the preferences (group ORBEL). "Start with the
 // desktop" is the autostart entry itself.

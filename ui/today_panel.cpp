@@ -116,6 +116,7 @@ TodayPanel::TodayPanel(ProgramSession& session, const DayWords& words, std::stri
     timer_.setInterval(TodayTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (model_.Tick()) Mirror();
+        NameIconWindow();  // the icon's window may be new: a panel started
     });
     Mirror();
 }
@@ -128,15 +129,15 @@ bool TodayPanel::ShowIfWanted(bool forced) {
         timer_.stop();
         return true;
     }
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
     // Windows opened from the icon and closed again must not end the
     // program: only Quit does.
     QApplication::setQuitOnLastWindowClosed(false);
     model_.Tick();
+    // Shown even without a panel: Qt embeds the icon when a panel starts.
     icon_.show();
     Mirror();
     timer_.start();
-    return true;
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void TodayPanel::SayNoPanel() {
@@ -151,14 +152,19 @@ void TodayPanel::Mirror() {
     for (int size : {16, 22, 24, 32, 48, 64}) picture.addPixmap(TodayPicture(model_, size));
     icon_.setIcon(picture);
     icon_.setToolTip(ToQString(model_.toolTip));
-    // An XEmbed tray icon is a window of its own: its name carries the tool
-    // tip too, for tray hosts and screen readers that read window names.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "QSystemTrayIconSys") w->setWindowTitle(ToQString(model_.toolTip).replace('\n', " — "));
+    NameIconWindow();
     dayPicture_->setChecked(model_.preferences.picture == PanelPicture::LunarDay);
     moonPicture_->setChecked(model_.preferences.picture == PanelPicture::Moon);
     session_.window.chkShowInPanel->setChecked(model_.preferences.showInPanel);
     session_.window.chkStartWithDesktop->setChecked(model_.preferences.startWithDesktop);
+}
+
+void TodayPanel::NameIconWindow() {
+    // An XEmbed tray icon is a window of its own: its name carries the tool
+    // tip too, for tray hosts and screen readers that read window names.
+    const QString name = ToQString(model_.toolTip).replace('\n', " — ");
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "QSystemTrayIconSys" && w->windowTitle() != name) w->setWindowTitle(name);
 }
 
 void TodayPanel::OpenOnToday() {

@@ -28,7 +28,8 @@ public:
 
     // Shows or hides the icon as the preference asks; `forced` (the program
     // was started in the panel) turns the preference on for this run. False
-    // when the icon should show but the desktop has no panel for it.
+    // when the icon should show but the desktop has no panel for it yet (the
+    // icon goes into a panel that starts later).
     bool ShowIfWanted(bool forced);
 
     // Tells the user, the first time in a run, that the desktop has no panel.
@@ -39,6 +40,7 @@ public:
     QSystemTrayIcon& icon() { return icon_; }
 
 private:
+    void NameIconWindow();
     void OpenOnToday();
     void OpenMonthOfToday();
 
