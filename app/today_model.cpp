@@ -16,7 +16,7 @@ void StoreFlag(std::string_view name, bool on) { SaveRegistryString(OrbelRegistr
 
 }  // namespace
 
-TodayModel::TodayModel(const DayWords& words, std::function<TodaySettings()> settings,
+TodayModel::TodayModel(const GlanceWords& words, std::function<TodaySettings()> settings,
                        std::function<Rgb()> countryColour)
     : words_(words), settings_(std::move(settings)), countryColour_(std::move(countryColour)) {}
 

@@ -49,7 +49,7 @@ struct PanelPreferences {
 class TodayModel {
 public:
     // `words` must outlive the model.
-    TodayModel(const DayWords& words, std::function<TodaySettings()> settings,
+    TodayModel(const GlanceWords& words, std::function<TodaySettings()> settings,
                std::function<Rgb()> countryColour);
 
     // Computes today's picture and texts from the clock and the settings.
@@ -82,7 +82,7 @@ public:
     std::string toolTip;
 
 private:
-    const DayWords& words_;
+    const GlanceWords& words_;
     std::function<TodaySettings()> settings_;
     std::function<Rgb()> countryColour_;
 };

@@ -19,7 +19,7 @@ namespace orbel {
 namespace {
 
 void ComputeTodayCold(benchmark::State& state) {
-    const EngineDayWords words;
+    const CalendarGlanceWords words;
     const LocalDay day = LocalToday();
     for (auto _ : state) {
         ClearCalendarCaches();

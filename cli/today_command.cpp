@@ -12,9 +12,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
-    "                 [--format TEXT] today\n"
+    "                 [--names en|hans|hant|vi|ja|ko] [--observed] [--format TEXT] today\n"
     "TEXT holds the fields {lunar} {names} {festival} {term} {next-term} {phase} {moon}; {{ and }} write a brace\n";
 
 struct TodayOptions {
@@ -46,8 +46,8 @@ int RunTodayCommand(int argc, char** argv) {
     if (const TodayFormatResult check = FormatToday(options.format, TodayFacts{}); check.unknownField)
         return cli::UsageError("unknown field " + *check.unknownField + " in --format", Usage);
 
-    const TodaySettings settings{options.settings.Resolved(), options.settings.country, Names::English};
-    const TodayFacts facts = ComputeToday(LocalToday(), settings, EngineDayWords{});
+    const TodaySettings settings{options.settings.Resolved(), options.settings.country, options.settings.names};
+    const TodayFacts facts = ComputeToday(LocalToday(), settings, CalendarGlanceWords{});
     const std::string line = FormatToday(options.format, facts).text + "\n";
     std::fwrite(line.data(), 1, line.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 2;

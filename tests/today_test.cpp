@@ -16,14 +16,14 @@
 namespace orbel {
 namespace {
 
-TodaySettings SettingsOf(int country) {
-    return {{CountryMeridians[static_cast<size_t>(country)], -2696, 0}, country, Names::English};
+TodaySettings SettingsOf(int country, std::string_view names = "en") {
+    return {{CountryMeridians[static_cast<size_t>(country)], -2696, 0}, country, *NamesFromCode(names)};
 }
 
 TEST(Today, FieldsToolTipsAndSymbolsOfFixedDays) {
-    const EngineDayWords words;
+    const CalendarGlanceWords words;
     const auto facts = [&](const std::vector<std::string>& a) {
-        return ComputeToday({std::stoi(a[0]), static_cast<int16_t>(std::stoi(a[1]))}, SettingsOf(std::stoi(a[2])),
+        return ComputeToday({std::stoi(a[0]), static_cast<int16_t>(std::stoi(a[1]))}, SettingsOf(std::stoi(a[2]), a.size() > 4 ? a[4] : "en"),
                             words);
     };
     testing::ExpectCaseTable(
@@ -40,7 +40,7 @@ TEST(Today, FieldsToolTipsAndSymbolsOfFixedDays) {
 
 TEST(Today, TheIconChangesAtLocalMidnightAndWithTheCountry) {
     testing::TemporarySettings store;
-    const EngineDayWords words;
+    const CalendarGlanceWords words;
     int country = CountryChina;
     TodayModel model(words, [&] { return SettingsOf(country); },
                      [&] { return country == CountryChina ? Rgb{192, 0, 0} : Rgb{0, 128, 0}; });
@@ -62,7 +62,7 @@ TEST(Today, TheIconChangesAtLocalMidnightAndWithTheCountry) {
 TEST(Today, StartWithTheDesktopWritesAValidEntryAndRemovesIt) {
     testing::TemporarySettings store;
     QTemporaryDir home;
-    const EngineDayWords words;
+    const CalendarGlanceWords words;
     TodayModel model(words, [] { return SettingsOf(CountryChina); }, [] { return Rgb{}; });
     model.autostartFolder = (home.path() + "/config/autostart").toStdString();
     model.program = "/opt/orbel tools/orbel";

@@ -36,7 +36,7 @@ struct ProgramSession {
     std::unique_ptr<FrmCalendar> calendar;      // made, with its pictures, on first use
     NowLoadingNotice nowLoading;
     FrmMsgNowLoading nowLoadingWindow;
-    EngineDayWords dayWords;  // the lunar date in the chosen names and the day's festival
+    CalendarGlanceWords dayWords;  // the lunar date in the chosen names and the day's festival
     std::unique_ptr<TodayPanel> panel;
 };
 

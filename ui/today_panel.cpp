@@ -60,7 +60,7 @@ QPixmap TodayPicture(const TodayModel& model, int size) {
     return pixmap;
 }
 
-TodayPanel::TodayPanel(ProgramSession& session, const DayWords& words, std::string program)
+TodayPanel::TodayPanel(ProgramSession& session, const GlanceWords& words, std::string program)
     : session_(session),
       model_(words,
              [&m = session.model] { return TodaySettings{m.Settings(), m.Country(), m.state.ChosenNames}; },

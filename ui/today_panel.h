@@ -24,7 +24,7 @@ class TodayPanel : public QObject {
 public:
     // `session` and `words` must outlive the panel. The main window's two
     // preference boxes are wired to the model.
-    TodayPanel(ProgramSession& session, const DayWords& words, std::string program);
+    TodayPanel(ProgramSession& session, const GlanceWords& words, std::string program);
 
     // Shows or hides the icon as the preference asks; `forced` (the program
     // was started in the panel) turns the preference on for this run. False

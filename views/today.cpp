@@ -1,11 +1,16 @@
 #include "views/today.h"
 
+#include "engine/festivals.h"
+#include "engine/lunar_date_words.h"
+
 #include <array>
 
 #include "dates/date_text.h"
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
+#include "engine/festivals.h"
+#include "engine/lunar_date_words.h"
 #include "engine/moon_data.h"
 #include "engine/sol_eq.h"
 
@@ -50,7 +55,7 @@ std::string_view MoonSymbol(double litFraction, bool waxing) {
     return Symbols[waxing ? step : 8 - step];
 }
 
-TodayFacts ComputeToday(LocalDay day, const TodaySettings& settings, const DayWords& words) {
+TodayFacts ComputeToday(LocalDay day, const TodaySettings& settings, const GlanceWords& words) {
     TodayFacts facts;
     facts.day = day;
     facts.settings = settings;
@@ -67,6 +72,21 @@ TodayFacts ComputeToday(LocalDay day, const TodaySettings& settings, const DayWo
     facts.namesText = words.LunarDateInNames(facts.chl, settings);
     facts.festival = words.FestivalOf(facts.chl, facts.chs, settings);
     return facts;
+}
+
+std::optional<std::string> CalendarGlanceWords::LunarDateInNames(const ChlDate& chl, const TodaySettings& settings) const {
+    if (settings.names == Names::English || chl.valid == 0) return std::nullopt;
+    std::string text = LunarDayWordsOf(settings.names, chl.jdn, settings.calendar).date;
+    if (text.empty()) return std::nullopt;
+    return text;
+}
+
+std::optional<std::string> CalendarGlanceWords::FestivalOf(const ChlDate& chl, const ChsDate&,
+                                                        const TodaySettings& settings) const {
+    if (chl.valid == 0) return std::nullopt;
+    std::string text = FestivalsOfDayText(chl.jdn, settings.country, settings.names, settings.calendar);
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 std::string NextTermText(const TodayFacts& facts) {

@@ -34,16 +34,18 @@ struct TodaySettings {
     Names names = Names::English;
     friend bool operator==(const TodaySettings& a, const TodaySettings& b) {
         return a.calendar.referenceLongitude == b.calendar.referenceLongitude && a.calendar.epoch == b.calendar.epoch &&
-               a.calendar.method == b.calendar.method && a.country == b.country && a.names == b.names;
+               a.calendar.method == b.calendar.method && a.calendar.asObserved == b.calendar.asObserved &&
+               a.calendar.referenceArcMinutes == b.calendar.referenceArcMinutes && a.country == b.country &&
+               a.names == b.names;
     }
 };
 
 // The words a day is told in beyond the engine's own texts. Either answer is
 // empty when the program has nothing to say: no festival that day, or no
 // text for the chosen names.
-class DayWords {
+class GlanceWords {
 public:
-    virtual ~DayWords() = default;
+    virtual ~GlanceWords() = default;
     // The lunar date of `chl` written in the chosen names.
     virtual std::optional<std::string> LunarDateInNames(const ChlDate& chl, const TodaySettings& settings) const = 0;
     // The festival of the lunar and solar day, in the chosen names.
@@ -51,15 +53,13 @@ public:
                                                   const TodaySettings& settings) const = 0;
 };
 
-// The words available from the engine alone: neither names nor festivals.
-class EngineDayWords final : public DayWords {
+// The lunar date in the chosen names and the day's festivals of the country,
+// from the engine's name and festival tables.
+class CalendarGlanceWords final : public GlanceWords {
 public:
-    std::optional<std::string> LunarDateInNames(const ChlDate&, const TodaySettings&) const override {
-        return std::nullopt;
-    }
-    std::optional<std::string> FestivalOf(const ChlDate&, const ChsDate&, const TodaySettings&) const override {
-        return std::nullopt;
-    }
+    std::optional<std::string> LunarDateInNames(const ChlDate& chl, const TodaySettings& settings) const override;
+    std::optional<std::string> FestivalOf(const ChlDate& chl, const ChsDate& chs,
+                                          const TodaySettings& settings) const override;
 };
 
 // The Moon at local noon, in the main window's terms.
@@ -85,7 +85,7 @@ struct TodayFacts {
 };
 
 // The facts of `day`. Only the year data of that day is computed.
-TodayFacts ComputeToday(LocalDay day, const TodaySettings& settings, const DayWords& words);
+TodayFacts ComputeToday(LocalDay day, const TodaySettings& settings, const GlanceWords& words);
 
 // The eight symbols of the Moon's phases, from the dark moon: the symbol of a
 // lit fraction follows the phase names (dark, crescent, half, gibbous, full).
