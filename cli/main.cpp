@@ -1,19 +1,24 @@
 // orbel-cli: the calendar engine from the command line.
+//
+// The commands that need the engine alone (today, table, events) run here,
+// in a program that loads no Qt library, so that a status bar may start
+// `orbel-cli today` every few seconds at little cost. The commands that drive
+// the windows' models run in orbel-cli-models, beside this program, which is
+// started in its place with the same arguments.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/program_version.h"
-#include "cli/convert_command.h"
-#include "cli/ics_command.h"
-#include "cli/log_command.h"
-#include "cli/month_command.h"
-#include "cli/move_command.h"
-#include "cli/search_command.h"
-#include "cli/data_window_command.h"
-#include "cli/festivals_command.h"
 #include "cli/table_command.h"
+#include "cli/today_command.h"
+#include "cli/usage.h"
 
 namespace orbel::cli {
 int RunEvents(const std::vector<std::string>& args);
@@ -21,24 +26,14 @@ int RunEvents(const std::vector<std::string>& args);
 
 namespace {
 
-void PrintUsage() {
-    std::fprintf(stderr,
-                 "usage: orbel-cli events FROM TO\n"
-                 "       orbel-cli [--country C] [--longitude N] [--epoch E] [--method M] table FROM TO\n"
-                 "       orbel-cli [settings and entry options] convert [--] TEXT|now\n"
-                 "       orbel-cli [settings options] [--include LIST] [--expanded] [--chinese-terms] log [--] TEXT|now\n"
-                 "       orbel-cli [settings options] [--no-pan] [--weeks] [--png FILE] month [--] TEXT|now\n"
-                 "       orbel-cli [settings and move options] move STEP [--] TEXT|now\n"
-                 "       orbel-cli [settings and search options] search TARGET [--] TEXT|now\n"
-                 "       orbel-cli [settings options] [--major] [--minor] [--names] [--julian] yeardata [--] TEXT|now\n"
-                 "       orbel-cli [settings options] [--years N] [--leap-only] [--omit-invalid] [--julian] [--ics FILE]\n"
-                 "                 list anniversaries|monthstarts|newyears [--] TEXT|now\n"
-                 "       orbel-cli [settings options] ics --kind KIND [--kind KIND ...] [--years N] [--from YEAR]\n"
-                 "                 [--title TEXT] [--note TEXT] [--alarm DAYS@HH:MM] [--missing before|ordinary|skip]\n"
-                 "                 --out FILE [--] TEXT|now\n"
-                 "       orbel-cli [settings options] [--years N] [--country C] festivals [--] TEXT|now\n"
-                 "       orbel-cli --version\n"
-                 "  FROM, TO: CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n");
+// Replaces this process by orbel-cli-models; returns only on failure.
+int RunModelsProgram(char** argv) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string models = (self.parent_path() / "orbel-cli-models").string();
+    execv(models.c_str(), argv);
+    std::fprintf(stderr, "orbel-cli: cannot start %s: %s\n", models.c_str(), std::strerror(errno));
+    return 2;
 }
 
 }  // namespace
@@ -48,24 +43,12 @@ int main(int argc, char** argv) {
         std::printf("orbel-cli %.*s\n", static_cast<int>(orbel::ProgramVersion.size()), orbel::ProgramVersion.data());
         return 0;
     }
+    if (orbel::IsTodayCommand(argc, argv)) return orbel::RunTodayCommand(argc, argv);
     if (orbel::IsTableCommand(argc, argv)) return orbel::RunTableCommand(argc, argv);
-    if (orbel::IsConvertCommand(argc, argv)) return orbel::RunConvertCommand(argc, argv);
-    if (orbel::IsLogCommand(argc, argv)) return orbel::RunLogCommand(argc, argv);
-    if (orbel::IsMonthCommand(argc, argv)) return orbel::RunMonthCommand(argc, argv);
-    if (orbel::IsMoveCommand(argc, argv)) return orbel::RunMoveCommand(argc, argv);
-    if (orbel::IsSearchCommand(argc, argv)) return orbel::RunSearchCommand(argc, argv);
-    if (orbel::IsIcsCommand(argc, argv)) return orbel::RunIcsCommand(argc, argv);
-    if (orbel::IsDataWindowCommand(argc, argv)) return orbel::RunDataWindowCommand(argc, argv);
-    if (orbel::IsFestivalsCommand(argc, argv)) return orbel::RunFestivalsCommand(argc, argv);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        PrintUsage();
+    if (argc < 2) {
+        orbel::cli::PrintUsage();
         return 2;
     }
-    const std::string command = args.front();
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (command == "events") return orbel::cli::RunEvents(rest);
-    std::fprintf(stderr, "orbel-cli: unknown command \"%s\"\n", command.c_str());
-    PrintUsage();
-    return 2;
+    if (std::string(argv[1]) == "events") return orbel::cli::RunEvents(std::vector<std::string>(argv + 2, argv + argc));
+    return RunModelsProgram(argv);
 }

@@ -6,6 +6,7 @@ pkgs=(g++ cmake make pkg-config liberfa-dev libgtest-dev libbenchmark-dev libswe
       qt6-base-dev libgif-dev fonts-wqy-microhei fonts-dejavu-core desktop-file-utils appstream
       python3-icalendar  # tests only: reads the calendar files the program writes
       dpkg-dev file lintian  # the Debian package: dpkg-shlibdeps and file for CPack, lintian to check it
+      xvfb xdotool x11-utils trayer imagemagick  # tests only: the panel icon in a real XEmbed tray
       "$@")
 missing=()
 for p in "${pkgs[@]}"; do

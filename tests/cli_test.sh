@@ -26,6 +26,7 @@ fi
 # What a transcript cannot hold: the present moment, a year of lines, long
 # outputs and files.
 check "convert now" '"$cli" convert now | grep -qP "^lblCommonEraDate\t-?[0-9,]+-[0-9]{2}-[0-9]{2} CE [0-9]{2}:[0-9]{2} GMT [A-Z][a-z]+day$"'
+check "today: one line, the lunar date first and the next term's date last" '[ "$("$cli" --country japan today | grep -cP "^\d+-\d{2}-\d+\*?-\d{2} CHL .+; next .+ \d{4}-\d{2}-\d{2}$")" -eq 1 ]'
 check "table: one line per day over the whole range" '[ "$("$cli" table -3000-01-01 -3000-12-31 | wc -l)" -eq 365 ]'
 check "move: a lunar month back in a cycle before the first" '"$cli" move --back "CHL month" "-2900-06-01 CE" | grep -qP "^lblChineseLunarDate\t-3-37-03-12 CHL"'
 check "events: lines sorted by GMT moment" '[ "$("$cli" events 2024-01-01 2024-12-31 | cut -f4)" = "$("$cli" events 2024-01-01 2024-12-31 | cut -f4 | sort -n)" ]'

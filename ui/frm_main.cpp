@@ -16,6 +16,7 @@
 
 #include <tuple>
 
+#include "app/today_model.h"
 #include "engine/moon_data.h"
 #include "support/web_link.h"
 
@@ -150,6 +151,11 @@ void FrmMain::MakeSettingsAndEntryWidgets(WidgetMaker& make) {
     chkShowCJDs = Coloured(make.Check("chkShowCJDs", m.chkShowCJDs), m.chkShowCJDs);
     chkAutoLog = Coloured(make.Check("chkAutoLog", m.chkAutoLog), m.chkAutoLog);
     chkAsObserved = Coloured(make.Check("chkAsObserved", m.chkAsObserved), m.chkAsObserved);
+    chkShowInPanel = new QCheckBox(ToQString(ShowInPanelText), this);
+    chkStartWithDesktop = new QCheckBox(ToQString(StartWithDesktopText), this);
+    chkShowInPanel->setObjectName("chkShowInPanel");
+    chkStartWithDesktop->setObjectName("chkStartWithDesktop");
+    for (QCheckBox* box : {chkShowInPanel, chkStartWithDesktop}) box->setStyleSheet("color: white");
 
     txbDate = make.LineEdit("txbDate", m.txbDate);
     txbDate->setMinimumWidth(220);
@@ -322,6 +328,8 @@ QGroupBox* FrmMain::SettingsGroup() {
     sg->addWidget(Caption(tr("Names:")), 3, 0);
     sg->addWidget(cboNames, 3, 1);
     sg->addWidget(chkAsObserved, 3, 2, 1, 3);
+    sg->addWidget(chkShowInPanel, 4, 0, 1, 2);
+    sg->addWidget(chkStartWithDesktop, 4, 2, 1, 3);
     return settings;
 }
 

@@ -68,6 +68,8 @@ public:
         *cboMoveStep, *cboRefreshPeriod, *cboTarget;
     QLineEdit *txbCCT, *txbDate, *txbTime, *txbPlusMinus;
     QCheckBox *chkShowPAN, *chkShowCJDs, *chkAutoLog, *chkAsObserved, *chkRepeatedly, *chkKeep30th, *chkKeepLeap;
+    // The panel icon's preferences, wired by the icon (TodayPanel).
+    QCheckBox *chkShowInPanel, *chkStartWithDesktop;
     QRadioButton *optPlus, *optMinus, *optNext, *optPrevious, *optForward, *optBack;
     QPushButton *cmdCompute, *cmdNow, *cmdClearDate, *cmdReset, *cmdMove, *cmdMoveOneDay, *cmdSearch, *cmdStop,
         *cmdPauseResume, *cmdSaveState, *cmdRestoreState, *cmdAddToLog, *cmdViewLog, *cmdClearLog,

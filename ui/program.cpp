@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/data_window_link.h"
+#include "support/autostart_entry.h"
 #include "support/file_utilities.h"
 #include "support/language.h"
 #include "support/settings_store.h"
@@ -23,7 +24,7 @@ ProgramPaths DefaultProgramPaths() {
 }
 
 std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths& paths,
-                                             std::function<void()> endProgram) {
+                                             std::function<void()> endProgram, bool inPanel) {
     // Without its texts the program cannot run: say why and end.
     if (const std::optional<std::string> failure = LoadProgramText(paths.programFolder)) {
         std::fprintf(stderr, "orbel: %s\n", failure->c_str());  // for a start from a terminal
@@ -76,8 +77,14 @@ std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths&
     };
     model.Load(std::to_string(StoredCountryIndex()), std::to_string(StoredNamesIndex()));
     window.Mirror();
-    window.show();
-    window.Mirror();  // the focus needs the window on screen
+    session->panel = std::make_unique<TodayPanel>(
+        *session, session->dayWords, AutostartProgram(QCoreApplication::applicationFilePath().toStdString()));
+    const bool shownInPanel = session->panel->ShowIfWanted(inPanel);
+    if (!(inPanel && shownInPanel)) {
+        window.show();
+        window.Mirror();  // the focus needs the window on screen
+    }
+    if (!shownInPanel) session->panel->SayNoPanel();
     return session;
 }
 

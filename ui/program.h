@@ -14,6 +14,8 @@
 #include "ui/frm_msg_now_loading.h"
 #include "ui/frm_stem_branch.h"
 #include "ui/log_windows.h"
+#include "ui/today_panel.h"
+#include "views/today.h"
 
 namespace orbel {
 
@@ -38,12 +40,16 @@ struct ProgramSession {
     std::unique_ptr<FrmCalendarExport> calendarExport;
     NowLoadingNotice nowLoading;
     FrmMsgNowLoading nowLoadingWindow;
+    CalendarGlanceWords dayWords;  // the lunar date in the chosen names and the day's festival
+    std::unique_ptr<TodayPanel> panel;
 };
 
 // Show lunar calendar month: opens the calendar month view at the lunar month
 // of the displayed moment; the first time, the loading notice stands over the
 // move frame while the view loads its Moon pictures.
 void OpenCalendarMonth(ProgramSession& session);
+// The same at the lunar month of `moment` (AJD, GMT).
+void OpenCalendarMonth(ProgramSession& session, double moment);
 
 // Export to calendar: opens the window of calendar files at the displayed
 // date; from the data window with the anniversary alone ticked.
@@ -53,9 +59,11 @@ void OpenCalendarExport(ProgramSession& session, bool anniversaryOnly);
 // the main window (restoring the saved state or showing the present moment)
 // and shows it. When the texts cannot be loaded the port shows why and the
 // result is null: the program must end. `endProgram` is called by Quit after
-// the state has been saved.
+// the state has been saved. With `inPanel` (orbel --tray) the program starts
+// as an icon in the desktop's panel and the main window stays hidden; a
+// desktop without a panel is told once and the window shows.
 std::unique_ptr<ProgramSession> StartProgram(UserPort& port, const ProgramPaths& paths,
-                                             std::function<void()> endProgram);
+                                             std::function<void()> endProgram, bool inPanel = false);
 
 // The paths of an installed or built program: its own folder and the user's
 // state file.

@@ -6,7 +6,9 @@
 
 namespace orbel {
 
-void OpenCalendarMonth(ProgramSession& session) {
+void OpenCalendarMonth(ProgramSession& session) { OpenCalendarMonth(session, session.model.state.CurrentAJD); }
+
+void OpenCalendarMonth(ProgramSession& session, double moment) {
     FrmMain& main = session.window;
     if (!session.calendar) {
         const QWidget* moveFrame = main.findChild<QWidget*>("fraMove");
@@ -32,7 +34,7 @@ void OpenCalendarMonth(ProgramSession& session) {
         session.nowLoadingWindow.Mirror(session.nowLoading);
     }
     FrmCalendar& calendar = *session.calendar;
-    calendar.model().lngCJDN = LunarMonthStart(session.model.state.CurrentAJD, session.model.Settings());
+    calendar.model().lngCJDN = LunarMonthStart(moment, session.model.Settings());
     calendar.Redraw();
     calendar.show();
     calendar.raise();

@@ -181,7 +181,7 @@ TEST(FrmMainGuiKeys, TabFollowsTheReadingOrder) {
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(order.join(' ').toStdString(),
-              "cboRefLong cboLongitude txbCCT cboEpoch cboMethod chkShowPAN chkShowCJDs chkAutoLog cboNames chkAsObserved "
+              "cboRefLong cboLongitude txbCCT cboEpoch cboMethod chkShowPAN chkShowCJDs chkAutoLog cboNames chkAsObserved chkShowInPanel chkStartWithDesktop "
               "txbDate txbTime cboTimeZone txbPlusMinus optPlus optMinus cboElement cboAnimal "
               "cmdCompute cmdNow cmdClearDate cmdReset "
               "lblCommonEraDate lblJulianCalendarDate lblChineseLunarDate lblChineseSolarDate "
