@@ -151,7 +151,12 @@ TEST_F(EventSearchTest, CalendricalTargetsAndFailures) {
         return shown;
     };
     testing::ExpectCaseTable("event_searches.txt",
-        {{"Search", search}, {"Unreadable", [&](const std::vector<std::string>& a) {
+        {{"Search", search},
+         {"Festival", [&](const std::vector<std::string>& a) {
+              model->cboFestival.listIndex = std::stoi(a[2]);
+              return search({a[0], "Festival", a[1], "5", "12"}) + " | " + model->lblFestivals[1].caption;
+          }},
+         {"Unreadable", [&](const std::vector<std::string>& a) {
               model->parseChl = [](std::string_view, ChlDate&) { return false; };
               return search(a);
           }}});
@@ -172,29 +177,6 @@ TEST_F(EventSearchTest, ElementAnimalDaysAndTheTripleCoincidence) {
         EXPECT_EQ(model->lblElementAnimalOfMonth[1].caption, ea + " month");
         EXPECT_EQ(model->lblElementAnimalOfYear[1].caption, ea + " year");
     }
-}
-
-// --- Festivals ---------------------------------------------------------------------------
-
-TEST_F(EventSearchTest, FestivalsChosenOrAnyOfTheCountry) {
-    struct Case {
-        int item;  // of the festival chooser: 0 any
-        bool next;
-        int32_t year, month, day;
-        std::string_view label;
-    };
-    const Case cases[] = {
-        {0, true, 2024, 6, 10, "Dragon Boat Festival"}, {0, false, 2024, 4, 4, "Qingming"},
-        {7, true, 2024, 9, 17, "Mid-Autumn Festival"},  {1, false, 2024, 2, 10, "Spring Festival"},
-    };
-    for (const Case& c : cases) {
-        Show(GregorianDayNumber(2024, 6, 1));
-        model->cboFestival.listIndex = c.item;
-        const double found = Search(TargetFestival, c.next);
-        EXPECT_EQ(std::floor(ToReferenceCJD(found, 120)), GregorianDayNumber(c.year, c.month, c.day)) << c.label;
-        EXPECT_EQ(model->lblFestivals[1].caption, c.label);
-    }
-    EXPECT_EQ(model->cboFestival.items[7], "Mid-Autumn Festival");
 }
 
 // Search goes on from the moment it reached: the text converted last, or a
