@@ -87,7 +87,8 @@ std::string Controls(const MainWindowModel& m) {
 // The controls after the first start, then after choosing each country (the
 // animal words of Vietnam reach the lists and the targets, China renames them
 // back), a longitude without a named zone, and the day counts instead of the
-// month and year names: tests/data/main_window_settings.txt.
+// month and year names, then starts with each stored country:
+// tests/data/main_window_settings.txt.
 TEST_F(MainWindowTest, SettingsDecideTheControls) {
     EXPECT_TRUE(model->state.Ready);
     EXPECT_FALSE(model->state.Initializing);
@@ -123,6 +124,11 @@ TEST_F(MainWindowTest, SettingsDecideTheControls) {
     model->chkShowCJDs.value = false;
     model->chkShowCJDs_Click();
     text += "day counts hidden again\n" + Controls(*model);
+    // A stored country is restored at start; anything else is China.
+    for (const char* stored : {"0", "3", "4", "", "x", "-1"}) {
+        Start(stored);
+        text += "started with stored country '" + std::string(stored) + "'\n" + Controls(*model);
+    }
     testing::ExpectGolden("main_window_settings.txt", text);
 }
 
@@ -141,23 +147,6 @@ TEST_F(MainWindowTest, AsObservedIsChinasCalendar) {
         ChooseCountry(country);
         EXPECT_EQ(model->chkAsObserved.enabled, country == CountryChina);
         EXPECT_EQ(model->Settings().asObserved, country == CountryChina);
-    }
-}
-
-TEST_F(MainWindowTest, StoredCountryChoosesTheCountryOrElseChina) {
-    Start("0");
-    EXPECT_EQ(model->cboRefLong.Text(), "Vietnam");
-    EXPECT_EQ(model->state.ReferenceLongitude, 105);
-    EXPECT_EQ(model->state.ZoneName, "ICT");
-    Start("3");
-    EXPECT_EQ(model->cboRefLong.Text(), "Korea");
-    EXPECT_EQ(model->state.ReferenceLongitude, 135);
-    EXPECT_EQ(model->lblChineseLunarDate[0].caption, "Korean Lunar");
-    EXPECT_EQ(model->state.MoonImageSuffix, "_kr");
-    for (const char* other : {"4", "", "x", "-1"}) {
-        Start(other);
-        EXPECT_EQ(model->cboRefLong.Text(), "China") << other;
-        EXPECT_EQ(model->state.ReferenceLongitude, 120) << other;
     }
 }
 
