@@ -124,6 +124,22 @@ TEST_F(MainWindowTest, SettingsDecideTheControls) {
     model->chkShowCJDs.value = false;
     model->chkShowCJDs_Click();
     text += "day counts hidden again\n" + Controls(*model);
+    // The element-animal target chosen shows the element and animal chosen,
+    // the others their plain names; emptied lists bring the plain name back.
+    // Search takes the focus, or Convert for another target.
+    for (const auto& [target, element, animal] : {std::tuple{TargetElementAnimalMonth, BlankElementIndex, 10},
+             {TargetElementAnimalYear, 1, BlankAnimalIndex}, {TargetElementAnimalMonth, 3, 8}, {TargetFullMoon, 3, 8}}) {
+        model->cboTarget.listIndex = target;
+        model->cboElement.listIndex = element;
+        model->cboAnimal.listIndex = animal;
+        model->cboTarget_Click();
+        text += "target " + std::to_string(target) + " element " + std::to_string(element) + " animal " +
+                std::to_string(animal) + "\n" + Controls(*model);
+        model->cboElement.listIndex = BlankElementIndex;
+        model->cboAnimal.listIndex = BlankAnimalIndex;
+        model->cboAnimal_Click();
+        text += "element and animal emptied\n" + Controls(*model);
+    }
     // A stored country is restored at start; anything else is China.
     for (const char* stored : {"0", "3", "4", "", "x", "-1"}) {
         Start(stored);
@@ -164,34 +180,6 @@ TEST_F(MainWindowTest, StoredNamesChooseTheWordsOrElseEnglish) {
     model->cboNames_Click();
     EXPECT_TRUE(model->cmdSaveState.enabled);
     EXPECT_EQ(model->lblLunarDateWords.caption, "己卯年 冬月廿五 戊午日");
-}
-
-// The element-animal target chosen shows the element and animal chosen, the
-// other element-animal targets their plain names; emptied lists bring the
-// plain name back. Search takes the focus, or Convert for another target.
-TEST_F(MainWindowTest, ElementAnimalTargetItemTexts) {
-    const struct {
-        int target, element, animal;
-        const char* item;
-    } cases[] = {
-        {TargetElementAnimalMonth, BlankElementIndex, 10, "-dog (-xu) month"},
-        {TargetElementAnimalYear, 1, BlankAnimalIndex, "fire- (bing-, ding-) year"},
-        {TargetElementAnimalMonth, 3, 8, "metal-monkey (geng-shen) month"},
-        {TargetFullMoon, 3, 8, "Full moon"},
-    };
-    for (const auto& c : cases) {
-        model->cboTarget.listIndex = c.target;
-        model->cboElement.listIndex = c.element;
-        model->cboAnimal.listIndex = c.animal;
-        model->cboTarget_Click();
-        for (int t = TargetElementAnimalDay; t <= TargetElementAnimalYear; ++t)
-            EXPECT_EQ(model->cboTarget.items[t], t == c.target ? c.item : TargetItems[t]) << c.item;
-        model->cboElement.listIndex = BlankElementIndex;
-        model->cboAnimal.listIndex = BlankAnimalIndex;
-        model->cboAnimal_Click();
-        EXPECT_EQ(model->cboTarget.items[c.target], TargetItems[c.target]);
-        EXPECT_EQ(model->focus, c.target == TargetFullMoon ? "cmdCompute" : "cmdSearch");
-    }
 }
 
 // The chosen option's caption is white, the other grey; Reset keeps the moment.
