@@ -2,6 +2,7 @@
 // next or previous, Search; then the moment and labels shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "dates/day_numbers.h"
@@ -9,6 +10,7 @@
 #include "engine/sol_eq.h"
 #include "navigation/event_search.h"
 #include "services/calendar_conversion.h"
+#include "tests/golden.h"
 #include "tests/main_window_fixture.h"
 
 namespace orbel {
@@ -126,44 +128,38 @@ TEST_F(EventSearchTest, CoincidencesAreAPhaseOnTheFirstDayOfATerm) {
     }
 }
 
-// --- Calendrical targets --------------------------------------------------------------------
+// --- Calendrical targets and failures ---------------------------------------------------
 
-// tests/data/cli_transcript.txt searches through the same model from a new
-// year's day back, for the next leap month of 2033 and the next wood-rat year,
-// and for an element-animal day without an element or animal.
-TEST_F(EventSearchTest, CalendricalTargetsLandOnTheEngineDay) {
-    struct Case {
-        std::string_view from;
-        int target;
-        bool next;
-        int element, animal;
-        std::string_view lunar, ce;  // starts of the CHL and CE values found
-        std::string_view typed = "";  // typed after the conversion and searched from
+// tests/data/event_searches.txt: searches from a converted date (and a date
+// typed after it), with the lunar and CE values and the messages after each.
+TEST_F(EventSearchTest, CalendricalTargetsAndFailures) {
+    const auto reader = model->parseChl;
+    const auto search = [&](const std::vector<std::string>& a) {
+        Convert(a[0]);
+        model->SetDateText(a.size() > 5 ? a[5] : "");
+        const double before = model->state.CurrentAJD;
+        const int target = int(std::find(TargetItems.begin(), TargetItems.end(), a[1]) - TargetItems.begin());
+        Search(target, a[2] == "next", std::stoi(a[3]), std::stoi(a[4]));
+        model->parseChl = reader;
+        EXPECT_FALSE(model->lblSearching.visible);
+        std::string shown = "calendar " + std::to_string(model->state.InputCalendar) + " | " + Lunar() + " | " +
+                            model->lblCommonEraDate[1].caption;
+        for (const RecordedMessage& m : port.messages) shown += " | " + m.title + ": " + m.text;
+        if (!port.messages.empty()) {
+            EXPECT_EQ(model->state.CurrentAJD, before) << a[0];
+        }
+        return shown;
     };
-    const Case cases[] = {
-        {"79-29-05-10 CHL", TargetLunarNewYear, true, 5, 12, "79-30-01-01 CHL", "2013-02-10 CE"},
-        {"79-29-05-10 CHL", TargetLunarNewYear, false, 5, 12, "79-29-01-01 CHL", "2012-01-23 CE"},
-        {"79-50-01-01 CHL", TargetIntercalaryMonth, false, 5, 12, "79-48-3*-01 CHL", "2031-04-22 CE"},
-        {"79-29-01-01 CHL", TargetElementAnimalYear, false, 0, 8, "79-21-01-01 CHL", "2004-01-22 CE"},
-        {"79-29-03-05 CHL", TargetElementAnimalMonth, true, 1, 6, "79-29-05-05 CHL", ""},
-        {"79-29-03-05 CHL", TargetElementAnimalMonth, false, 5, 2, "79-29-01-05 CHL", ""},
-        {"-3-37-04-12 CHL", TargetLunarNewYear, false, 5, 12, "-3-37-01-01 CHL", "-2900-01-22 CE"},
-        {"-3-37-04-12 CHL", TargetIntercalaryMonth, true, 5, 12, "-3-39-11*-12 CHL", "-2897-01-01 CE"},
-        {"2023-01-01 CE", TargetLunarNewYear, true, 5, 12, "79-41-01-01 CHL", "2024-02-10 CE", "2023-06-15 CE"},
-        {"2023-01-01 CE", TargetElementAnimalMonth, false, 5, 2, "79-40-01-28 CHL", "2023-02-18 CE", "2023-06-15 CE"},
-        {"2023-01-01 CE", TargetIntercalaryMonth, true, 5, 12, "79-42-6*-28 CHL", "2025-08-21 CE", "2023-06-15 CE"},
-    };
-    for (const Case& c : cases) {
-        Convert(c.from);
-        model->SetDateText(c.typed);
-        Search(c.target, c.next, c.element, c.animal);
-        EXPECT_TRUE(port.messages.empty()) << c.from << " " << c.target;
-        EXPECT_EQ(Lunar().substr(0, c.lunar.size()), c.lunar) << c.from << " " << c.target;
-        EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, c.ce.size()), c.ce) << c.from << " " << c.target;
-        // A calendrical day is shown at its midday at the reference meridian.
-        EXPECT_NE(Lunar().find(" 12:00 CCT"), std::string::npos) << Lunar();
-    }
-    EXPECT_EQ(model->state.InputCalendar, CalendarCHL);
+    testing::ExpectCaseTable("event_searches.txt",
+        {{"Search", search},
+         {"Festival", [&](const std::vector<std::string>& a) {
+              model->cboFestival.listIndex = std::stoi(a[2]);
+              return search({a[0], "Festival", a[1], "5", "12"}) + " | " + model->lblFestivals[1].caption;
+          }},
+         {"Unreadable", [&](const std::vector<std::string>& a) {
+              model->parseChl = [](std::string_view, ChlDate&) { return false; };
+              return search(a);
+          }}});
 }
 
 TEST_F(EventSearchTest, ElementAnimalDaysAndTheTripleCoincidence) {
@@ -183,29 +179,6 @@ TEST_F(EventSearchTest, ElementAnimalDaysAndTheTripleCoincidence) {
     }
 }
 
-// --- Festivals ---------------------------------------------------------------------------
-
-TEST_F(EventSearchTest, FestivalsChosenOrAnyOfTheCountry) {
-    struct Case {
-        int item;  // of the festival chooser: 0 any
-        bool next;
-        int32_t year, month, day;
-        std::string_view label;
-    };
-    const Case cases[] = {
-        {0, true, 2024, 6, 10, "Dragon Boat Festival"}, {0, false, 2024, 4, 4, "Qingming"},
-        {7, true, 2024, 9, 17, "Mid-Autumn Festival"},  {1, false, 2024, 2, 10, "Spring Festival"},
-    };
-    for (const Case& c : cases) {
-        Show(GregorianDayNumber(2024, 6, 1));
-        model->cboFestival.listIndex = c.item;
-        const double found = Search(TargetFestival, c.next);
-        EXPECT_EQ(std::floor(ToReferenceCJD(found, 120)), GregorianDayNumber(c.year, c.month, c.day)) << c.label;
-        EXPECT_EQ(model->lblFestivals[1].caption, c.label);
-    }
-    EXPECT_EQ(model->cboFestival.items[7], "Mid-Autumn Festival");
-}
-
 // Search goes on from the moment it reached: the text converted last, or a
 // date typed and not converted, is taken once and the boxes emptied.
 TEST_F(EventSearchTest, RepeatedSearchesWalkFromEventToEvent) {
@@ -216,42 +189,6 @@ TEST_F(EventSearchTest, RepeatedSearchesWalkFromEventToEvent) {
     EXPECT_NEAR(Search(TargetFullMoon, true), PhaseMomentGMT(LunationAt(full) + 1, 2), Second);
     EXPECT_NEAR(Search(TargetFullMoon, false), full, Second);
     EXPECT_NEAR(Search(TargetDarkMoon, true), PhaseMomentGMT(LunationAt(full) + 1, 0), Second);
-}
-
-// --- Messages --------------------------------------------------------------------------------
-
-TEST_F(EventSearchTest, FailuresShowTheirMessageAndMoveNothing) {
-    struct Case {
-        std::string_view from;
-        int target;
-        bool next, unreadableLunarDate;
-        std::string_view title, text;
-        int element = BlankElementIndex, animal = BlankAnimalIndex;
-    };
-    const Case cases[] = {
-        {"2000-01-01 CE", TargetElementAnimalYear, false, false, "Error", "You must specify an element, an animal or both."},
-        {"2000-01-01 CE", TargetLunarNewYear, true, true, "", "Lunar date is invalid."},
-        {"2999-12-01 CE", TargetIntercalaryMonth, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
-        {"2999-12-31 CE", TargetTripleCoincidence, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
-        {"2999-12-31 CE", TargetFestival, true, false, "Date out of range", "Date is later than 3000-01-01 CE."},
-        // The ends of the range lie before the next wood-rat month, rat year, and the sheep year before.
-        {"2999-10-01 CE", TargetElementAnimalMonth, true, false, "Date out of range", "Date is later than 3000-01-01 CE.", 0, 0},
-        {"2995-06-01 CE", TargetElementAnimalYear, true, false, "Date out of range", "Date is later than 3000-01-01 CE.", 5, 0},
-        {"-2999-03-01 CE", TargetElementAnimalMonth, false, false, "Date out of range", "Date is earlier than -3000-01-01 CE.", 0, 0},
-        {"-2995-06-01 CE", TargetElementAnimalYear, false, false, "Date out of range", "Date is earlier than -3000-01-01 CE.", 5, 7},
-    };
-    const auto reader = model->parseChl;
-    for (const Case& c : cases) {
-        Convert(c.from);
-        model->SetDateText("");
-        model->parseChl = reader;
-        if (c.unreadableLunarDate) model->parseChl = [](std::string_view, ChlDate&) { return false; };
-        const double before = model->state.CurrentAJD;
-        Search(c.target, c.next, c.element, c.animal);
-        ExpectOneMessage(c.title, c.text);
-        EXPECT_EQ(model->state.CurrentAJD, before) << c.text;
-        EXPECT_FALSE(model->lblSearching.visible);
-    }
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 // step and direction, press Move or one day, read the value labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/move_model.h"
+#include "tests/golden.h"
 #include "tests/main_window_fixture.h"
 
 namespace orbel {
@@ -42,64 +44,76 @@ protected:
 
 // --- Calendar steps and their fall-backs -------------------------------------------
 
-// The label shown and the start of its text, and the calendar in force after the step.
-// (orbel-cli's transcript steps the same model a CE month back to 29 February,
-// lunar months from 2023-03-21 CE on keeping the 30th, and a CE year back from
-// the earliest year.)
-using Pair = std::array<Label, 2> MainWindowModel::*;
-constexpr Pair CE = &MainWindowModel::lblCommonEraDate, JC = &MainWindowModel::lblJulianCalendarDate,
-               CHL = &MainWindowModel::lblChineseLunarDate, CHS = &MainWindowModel::lblChineseSolarDate,
-               PAN = &MainWindowModel::lblPantheonCalendarCCT;
-struct CalendarStepCase { const char* typed; int step; bool forward; Pair label; const char* expected; int16_t calendar; };
-
-const CalendarStepCase CalendarSteps[] = {
-    // Time steps keep the calendar in force.
-    {"2000-06-01 CE", MoveMinute, true, CE, "2000-06-01 CE 12:01", CalendarCE},
-    {"2000-06-01 CE", MoveHour, false, CE, "2000-06-01 CE 11:00", CalendarCE},
-    {"2000-06-01 CE", MoveDay, true, CE, "2000-06-02 CE 12:00", CalendarCE},
-    {"2000-06-01 CE", Move60Days, false, CE, "2000-04-02 CE 12:00", CalendarCE},
-    {"2001-01-31 CE", MoveCEMonth, true, CE, "2001-02-28 CE 12:00", CalendarCE},
-    {"2000-01-31 CE", MoveCEMonth, true, CE, "2000-02-29 CE", CalendarCE},
-    {"2000-01-15 CE", MoveCEMonth, false, CE, "1999-12-15 CE", CalendarCE},
-    {"2000-12-15 CE", MoveCEMonth, true, CE, "2001-01-15 CE", CalendarCE},
-    {"2000-02-29 CE", MoveCEYear, true, CE, "2001-02-28 CE", CalendarCE},
-    {"2000-02-29 CE", MoveCECentury, true, CE, "2100-02-28 CE", CalendarCE},
-    {"2000-02-29 CE", MoveCECentury, false, CE, "1900-02-28 CE", CalendarCE},
-    {"1999-03-01 JC", MoveJC80Years, true, JC, "2079-03-01 JC", CalendarJC},
-    // 2023: month 2 has 30 days, its leap month 29, month 3 starts 2023-04-20.
-    {"2023-03-22 CE", MoveCHLMonth, false, CHL, "79-40-02-01 CHL", CalendarCHL},
-    {"2023-03-21 CE", MoveCHLMonth, false, CHL, "79-40-01-29 CHL", CalendarCHL},
-    {"2002-02-12 CE", MoveCHLMonth, false, CHL, "79-18-12-01 CHL", CalendarCHL},
-    {"2024-01-05 CE", MoveCHLMonth, true, CHL, "79-40-12-24 CHL", CalendarCHL},
-    {"2023-03-22 CE", MoveCHLYear, true, CHL, "79-41-02-01 CHL", CalendarCHL},
-    {"2023-02-20 CE", MoveCHLCycle, true, CHL, "80-40-02-01 CHL", CalendarCHL},
-    {"-2900-06-01 CE", MoveCHLMonth, false, CHL, "-3-37-03-12 CHL", CalendarCHL},
-    // Term 2 of that solar year (Xiao han, 2024-01-06) has 14 days.
-    {"2024-01-05 CE", MoveCHSTerm, true, CHS, "79-41-02-14 CHS", CalendarCHS},
-    {"2024-01-19 CE", MoveCHSTerm, false, CHS, "79-41-01-14 CHS", CalendarCHS},
-    {"2023-02-20 CE", MoveCHSYear, true, CHS, "79-41-05-02 CHS", CalendarCHS},
-    {"2023-02-20 CE", MoveCHSCycle, false, CHS, "78-40-05-02 CHS", CalendarCHS},
-    {"-2900-06-01 CE", MoveCHSTerm, true, CHS, "-3-37-12-09 CHS", CalendarCHS},
-    {"4699-1-1 PAN", MovePANMonth, true, PAN, "4699-02-01 PAN", CalendarPANCCT},
-    {"4699-1-1 PAN", MovePANYear, true, PAN, "4700-01-01 PAN", CalendarPANCCT},
-    {"4699-1-1 PAN", MovePANYear, true, CE, "2003-02-02 CE", CalendarPANCCT},  // the Pantheon year 4700 begins
-    // 4698 has thirteen months, 4699 twelve: month 13 falls back to 12, whose 29 days end it.
-    {"4698-13-30 PAN", MovePANYear, true, PAN, "4699-12-29 PAN", CalendarPANCCT},
-};
-
+// Move pressed once: tests/data/move_steps.txt holds each step beside the
+// calendar in force, the values, messages and logged operations after it. A refused
+// step moves nothing and leaves Move enabled.
 TEST_F(MoveTest, StepsKeepTheTimeAndCalendarStepsFallBackToAValidDay) {
-    for (const CalendarStepCase& c : CalendarSteps) {
-        SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
-        Convert(c.typed);
-        ChooseStep(c.step, c.forward);
+    using Args = const std::vector<std::string>&;
+    const auto readChl = model->parseChl;
+    const auto readChs = model->parseChs;
+    // What the window shows after a step from `before`.
+    const auto shown = [this](double before) {
+        const MainWindowModel& m = *model;
+        std::string text = "calendar " + std::to_string(m.state.InputCalendar) + " | " + m.lblCommonEraDate[1].caption +
+                            " | " + m.lblJulianCalendarDate[1].caption + " | " + m.lblChineseLunarDate[1].caption +
+                            " | " + m.lblChineseSolarDate[1].caption + " | " + m.lblPantheonCalendarCCT[1].caption +
+                            " | date box '" + m.txbDate.text + "'";
+        for (const RecordedMessage& message : port.messages)
+            text += " | " + message.title + (message.icon == MessageIcon::Exclamation ? " (!): " : ": ") + message.text;
+        for (const int16_t op : autoLogs) text += " | logged " + std::to_string(op);
+        if (!port.messages.empty()) {
+            EXPECT_EQ(m.state.CurrentAJD, before) << text;
+            EXPECT_TRUE(m.cmdMove.enabled) << text;
+        }
+        return text;
+    };
+    const auto press = [&](const std::string& step, bool forward) {
+        const double before = model->state.CurrentAJD;
+        const auto& items = model->cboMoveStep.items;
+        ChooseStep(int(std::find(items.begin(), items.end(), step) - items.begin()), forward);
         move->cmdMove_Click();
-        EXPECT_TRUE(port.messages.empty());
-        const Label& label = ((*model).*c.label)[1];
-        EXPECT_EQ(label.caption.substr(0, std::string(c.expected).size()), c.expected) << label.caption;
-        EXPECT_EQ(model->state.InputCalendar, c.calendar);
-        EXPECT_EQ(autoLogs, std::vector<int16_t>{3});
-        EXPECT_EQ(model->txbDate.text, "");
-    }
+        return shown(before);
+    };
+    testing::ExpectCaseTable("move_steps.txt", {{"Step", [&](Args a) {
+        model->txbTime.text = a.size() > 3 ? a[3] : "";
+        Convert(a[0]);
+        return press(a[1], a[2] == "forward");
+    }}, {"OneDay", [&](Args a) {
+        const bool forward = a[1] == "forward";
+        model->state.CurrentAJD = (forward ? model->state.LatestAJD : model->state.EarliestAJD) + std::stod(a[0]);
+        ChooseStep(MoveDay, forward);
+        model->chkRepeatedly.value = true;
+        const double before = model->state.CurrentAJD;
+        move->cmdMoveOneDay_Click();
+        EXPECT_FALSE(model->chkRepeatedly.value);
+        return std::to_string(model->state.CurrentAJD - before) + " days, focus " + model->focus + " | " + shown(before);
+    }}, {"Typed", [&](Args a) {
+        model->txbTime.text = a[1];
+        Convert(a[0]);
+        model->SetDateText(a[2]);
+        model->txbTime.text = a[3];
+        model->cboTimeZone.listIndex = -1;
+        return press(a[4], true);
+    }}, {"Failing", [&](Args a) {
+        // The lunar and solar readers give no date, or the 31st of a month.
+        const bool day31 = a[2] == "day31";
+        model->parseChl = [day31](std::string_view, ChlDate& d) {
+            d = ChlDate{-2696, 79, 40, -1, -1, 2, 31, 1, 0, 0};
+            return day31;
+        };
+        model->parseChs = [day31](std::string_view, ChsDate& d) {
+            d = ChsDate{-2696, 79, 40, -1, -1, 3, 31, 1, 0};
+            return day31;
+        };
+        Convert("2023-03-21 CE");
+        model->chkRepeatedly.value = true;
+        port.onProcessEvents = [this](int) { move->Clock_Timer(); };  // would step on and on
+        const std::string shown = press(a[0], a[1] == "forward");
+        EXPECT_FALSE(model->state.Repeating || model->fraStopPauseResume.visible) << a[0];
+        model->parseChl = readChl;
+        model->parseChs = readChs;
+        return shown;
+    }}});
 }
 
 // Repeated lunar steps from a 30th or a leap month: the fall-backs give the
@@ -126,122 +140,7 @@ TEST_F(MoveTest, KeepBoxesReturnToThe30thAndTheLeapMonth) {
 
 // --- Limits and failures -----------------------------------------------------------
 
-// No step leaves -3000-01-01 00:00 .. 3000-01-01 23:59:59 GMT: one message, nothing moves.
-TEST_F(MoveTest, StepsThatWouldLeaveTheRangeAreRefused) {
-    constexpr const char *Earliest = "Earliest date reached.", *Latest = "Latest date reached.";
-    struct Case { const char *typed, *time; int step; bool forward; const char* text; };
-    std::vector<Case> cases = {
-        {"3000-01-01 CE", "12:00", MoveCEMonth, true, "Latest admissible date reached."},
-        {"-3000-06-01 JC", "12:00", MoveJC80Years, false, "Earliest admissible date reached."},
-        {"2999-06-01 CE", "12:00", MoveCECentury, true, Latest}, {"2990-06-01 CE", "12:00", MoveCHLCycle, true, Latest},
-        {"-3000-01-01 CE", "12:00", MoveDay, false, Earliest}, {"-3000-01-01 CE", "00:00", MoveMinute, false, Earliest},
-        {"-3000-01-20 CE", "12:00", MoveCHLMonth, false, Earliest}, {"-2990-06-01 CE", "12:00", MoveCHSCycle, false, Earliest}};
-    for (int step : {MoveMinute, MoveHour, MoveDay, MoveCHLMonth, MoveCHLYear, MoveCHSTerm, MoveCHSYear, Move60Days, MovePANMonth})
-        cases.push_back({"3000-01-01 CE", "23:59", step, true, Latest});
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.typed) + " step " + std::to_string(c.step));
-        model->txbTime.text = c.time;
-        Convert(c.typed);
-        const double before = model->state.CurrentAJD;
-        ChooseStep(c.step, c.forward);
-        move->cmdMove_Click();
-        ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
-        EXPECT_EQ(model->state.CurrentAJD, before);
-        EXPECT_TRUE(model->cmdMove.enabled);
-    }
-}
-
-TEST_F(MoveTest, AFailedStepShowsItsMessageAndRedisplaysOrEnds) {
-    enum Reader { Unreadable, Day31 };
-    const struct { int step; bool forward; Reader reader; const char* title; const char* text; bool redisplayed; } cases[] = {
-        {MoveCHLMonth, true, Unreadable, "", "Lunar date is invalid.", true},
-        {MoveCHLCycle, true, Unreadable, "Invalid", "Lunar date is invalid.", false},
-        {MoveCHLMonth, true, Day31, "Inability", "Unable to add a lunar month.", true},
-        {MoveCHLYear, false, Day31, "Inability", "Unable to subtract a lunar year.", true},
-        {MoveCHLCycle, true, Day31, "Inability", "Unable to add a 60-year cycle (CHL).", false},
-        {MoveCHSTerm, true, Unreadable, "", "Solar date is invalid.", true},
-        {MoveCHSCycle, true, Unreadable, "", "Solar date is invalid.", false},
-        {MoveCHSYear, true, Day31, "Inability", "Unable to add a solar year.", true},
-        {MoveCHSCycle, false, Day31, "Inability", "Unable to subtract a 60-year cycle (CHS).", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        model->parseChl = [&c](std::string_view, ChlDate& d) {
-            d = ChlDate{-2696, 79, 40, -1, -1, 2, 31, 1, 0, 0};
-            return c.reader == Day31;
-        };
-        model->parseChs = [&c](std::string_view, ChsDate& d) {
-            d = ChsDate{-2696, 79, 40, -1, -1, 3, 31, 1, 0};
-            return c.reader == Day31;
-        };
-        Convert("2023-03-21 CE");
-        const double before = model->state.CurrentAJD;
-        ChooseStep(c.step, c.forward);
-        model->chkRepeatedly.value = true;
-        port.onProcessEvents = [this](int) { move->Clock_Timer(); };  // would step on and on
-        move->cmdMove_Click();
-        ExpectOneMessage(c.title, c.text, c.title == std::string("Inability") ? MessageIcon::Exclamation : MessageIcon::None);
-        EXPECT_EQ(model->state.CurrentAJD, before);
-        EXPECT_EQ(autoLogs.size(), c.redisplayed ? 1u : 0u);
-        EXPECT_FALSE(model->state.Repeating);
-        EXPECT_FALSE(model->fraStopPauseResume.visible);
-        EXPECT_TRUE(model->cmdMove.enabled);
-    }
-}
-
 // --- One day and a typed date ---------------------------------------------------------
-
-TEST_F(MoveTest, OneDayStopsAtTheEndsOfTheRange) {
-    // The offset is from the limit in the direction of travel; an empty text: moved.
-    const struct { double offset; bool forward; const char* text; } cases[] = {
-        {-0.5, true, "Latest date reached."}, {-1.0, true, ""}, {0.5, false, "Earliest date reached."}, {1.0, false, ""}};
-    for (const auto& c : cases) {
-        model->state.CurrentAJD = (c.forward ? model->state.LatestAJD : model->state.EarliestAJD) + c.offset;
-        ChooseStep(MoveDay, c.forward);
-        model->chkRepeatedly.value = true;
-        const double before = model->state.CurrentAJD;
-        move->cmdMoveOneDay_Click();
-        EXPECT_FALSE(model->chkRepeatedly.value);
-        if (*c.text) {
-            ExpectOneMessage("Out of range", c.text, MessageIcon::Exclamation);
-            EXPECT_EQ(model->state.CurrentAJD, before);
-        } else {
-            EXPECT_TRUE(port.messages.empty());
-            EXPECT_EQ(model->state.CurrentAJD, before + (c.forward ? 1 : -1));
-            EXPECT_EQ(autoLogs, std::vector<int16_t>{5});
-            EXPECT_EQ(model->focus, "cmdMove");
-        }
-    }
-}
-
-// A date typed and not converted is where Move starts, displayed first, so
-// that the lunar and solar steps read it; typed without a time it keeps the
-// time of day shown. Both boxes are emptied for the next press.
-TEST_F(MoveTest, MoveStartsFromATypedDateAtTheTimeOfDayShown) {
-    const struct { const char *shown, *shownTime, *typed, *time; int step; const char* expected; } cases[] = {
-        {"2023-01-01 CE", "12:00", "2023-06-15 CE", "", MoveCHLMonth, "2023-07-15 CE 12:00"},
-        {"2023-01-01 CE", "12:00", "2023-06-15 CE", "", MoveCHSYear, "2024-06-14 CE 12:00"},
-        {"2025-02-27 CE", "22:59", "2025-02-27 CE", "", MoveCHLMonth, "2025-03-28 CE 22:59"},
-        {"2025-02-27 CE", "22:59", "2024-02-10 CE", "06:00", MoveMinute, "2024-02-10 CE 06:01"},
-        {"2000-06-01 CE", "12:00", "  2000-06-03 CE ", "12:00", MoveMinute, "2000-06-03 CE 12:01"},
-        {"2000-06-01 CE", "12:00", "2000-06-01 CE", "12:01", MoveMinute, "2000-06-01 CE 12:01"},  // within a minute
-        {"2000-06-01 CE", "12:00", "2000-13-03 CE", "", MoveMinute, "2000-06-01 CE 12:00"},  // an entry error
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        model->txbTime.text = c.shownTime;
-        Convert(c.shown);
-        model->SetDateText(c.typed);
-        model->txbTime.text = c.time;
-        model->cboTimeZone.listIndex = -1;
-        ChooseStep(c.step, true);
-        move->cmdMove_Click();
-        const bool error = std::string(c.typed).find("-13-") != std::string::npos;
-        EXPECT_EQ(port.messages.size(), error ? 1u : 0u);
-        EXPECT_EQ(model->lblCommonEraDate[1].caption.substr(0, std::string(c.expected).size()), c.expected);
-        EXPECT_EQ(model->txbDate.text.empty(), !error);
-    }
-}
 
 // --- The repeated move ------------------------------------------------------------------
 
