@@ -210,18 +210,41 @@ std::string CalendarMonthText(const CalendarMonthModel& model) {
     return text;
 }
 
+namespace {
+
+// The columns a UTF-8 text takes in a terminal: two for the wide characters
+// of East Asian scripts (Hangul, CJK, kana, full-width forms), one for
+// every other character.
+size_t TerminalWidth(std::string_view utf8) {
+    size_t width = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (size_t k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFF00 && c <= 0xFF60) || (c >= 0x20000 && c <= 0x3FFFD);
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+}  // namespace
+
 std::string CalendarGridText(const CalendarMonthModel& model) {
     std::vector<std::string> texts;
     size_t width = 0;
-    for (const std::string& heading : model.headings) width = std::max(width, heading.size());
+    for (const std::string& heading : model.headings) width = std::max(width, TerminalWidth(heading));
     for (const CalendarCell& cell : model.cells) {
         texts.push_back(cell.day > 0 ? cell.numeral + " " + cell.ceText : "");
-        width = std::max(width, texts.back().size());
+        width = std::max(width, TerminalWidth(texts.back()));
     }
     width += 2;
     const auto line = [width](const std::vector<std::string>& row) {
         std::string out;
-        for (const std::string& text : row) out += text + std::string(width - text.size(), ' ');
+        for (const std::string& text : row) out += text + std::string(width - TerminalWidth(text), ' ');
         while (out.ends_with(' ')) out.pop_back();
         return out + "\n";
     };
