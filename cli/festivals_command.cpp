@@ -70,11 +70,7 @@ int RunFestivalsCommand(int argc, char** argv) {
 
     ScriptedUserPort port;
     MainWindowModel main(port);
-    main.Load(std::to_string(o.settings.country));
-    cli::ChooseSettings(main, o.settings);
-    port.messages.clear();
-    cli::EnterDate(main, parsed.operands.back());
-    if (cli::ReportMessages(port)) return 2;
+    if (!cli::OpenMainWindowOn(main, port, o.settings, parsed.operands.back())) return 2;
 
     DataWindowModel data(port);
     ConnectDataWindow(main, data);

@@ -92,11 +92,7 @@ int RunIcsCommand(int argc, char** argv) {
 
     ScriptedUserPort port;
     MainWindowModel main(port);
-    main.Load(std::to_string(o.settings.country));
-    cli::ChooseSettings(main, o.settings);
-    port.messages.clear();
-    cli::EnterDate(main, parsed.operands.back());
-    if (cli::ReportMessages(port)) return 2;
+    if (!cli::OpenMainWindowOn(main, port, o.settings, parsed.operands.back())) return 2;
 
     CalendarExportWindowModel window(port);
     ConnectCalendarExportWindow(main, window);

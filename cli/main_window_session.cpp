@@ -104,6 +104,15 @@ void PrintMessages(const ScriptedUserPort& port, bool questionsToo) {
         if (questionsToo || !m.question) std::fprintf(stderr, "%s\n%s\n", m.title.c_str(), m.text.c_str());
 }
 
+bool OpenMainWindowOn(MainWindowModel& model, ScriptedUserPort& port, const SettingsOptions& options,
+                      const std::string& text) {
+    model.Load(std::to_string(options.country));
+    ChooseSettings(model, options);
+    port.messages.clear();
+    EnterDate(model, text);
+    return !ReportMessages(port);
+}
+
 bool ReportMessages(ScriptedUserPort& port) {
     const bool shown =
         std::any_of(port.messages.begin(), port.messages.end(), [](const RecordedMessage& m) { return !m.question; });

@@ -45,6 +45,11 @@ void PrintMessages(const ScriptedUserPort& port, bool questionsToo = false);
 // Prints the messages as above and forgets them; true when there was one.
 bool ReportMessages(ScriptedUserPort& port);
 
+// Starts the main window with the settings of `options`, as a person would,
+// and enters `text`; false, with the messages printed, when it was refused.
+bool OpenMainWindowOn(MainWindowModel& model, ScriptedUserPort& port, const SettingsOptions& options,
+                      const std::string& text);
+
 // Writes `text` to stdout; the exit status, 2 when it could not be written.
 int PrintOutput(const std::string& text);
 

@@ -87,7 +87,9 @@ void CheckLunar(std::string_view text, const char* terminated, const DateStringL
     chl_datestr_to_chldate(terminated, &d);
     CheckCommon(text, d, tally);
     if (d.valid == 1) {
-        if (text.starts_with('-')) ASSERT_LE(d.cycle, 0) << Printable(text);  // the minus is the cycle's sign
+        if (text.starts_with('-')) {  // the minus is the cycle's sign
+            ASSERT_LE(d.cycle, 0) << Printable(text);
+        }
         ASSERT_TRUE(d.month >= 1 && d.month <= 12) << Printable(text);
         ASSERT_TRUE(d.day >= 1 && d.day <= 31) << Printable(text);
         ASSERT_TRUE(d.leap == 0 || d.leap == 1) << Printable(text);
