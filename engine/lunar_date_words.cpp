@@ -71,6 +71,12 @@ std::string TermWords(Names names, int32_t termIndex) {
     return std::string(t->terms[termIndex]);
 }
 
+std::string PhaseWords(Names names, int32_t phase) {
+    const NameTables* t = NameTablesOf(names);
+    if (!t || !InRange(phase, 0, 3)) return {};
+    return std::string(t->phases[phase]);
+}
+
 std::string_view RokuyoOf(int32_t month, int32_t day) { return RokuyoNames[(month + day) % 6]; }
 
 std::string LunarMonthWords(Names names, const ChlDate& r) {

@@ -26,6 +26,8 @@ std::string MonthWords(Names names, int32_t month, bool leap);
 std::string DayWords(Names names, int32_t day);
 // A solar term by index 0 (winter solstice) .. 23: 冬至, Đông chí, 동지.
 std::string TermWords(Names names, int32_t termIndex);
+// A principal phase of the Moon, 0 the dark moon to 3 the last quarter.
+std::string PhaseWords(Names names, int32_t phase);
 // The rokuyō of a lunar day; a leap month counts as its ordinary month.
 std::string_view RokuyoOf(int32_t month, int32_t day);
 

@@ -25,6 +25,7 @@ constexpr NameTables kSimplifiedChinese = {
     .days = kHanDays,
     .terms = {"冬至", "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种",
               "夏至", "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"},
+    .phases = {"新月", "上弦月", "满月", "下弦月"},
 };
 
 constexpr NameTables kTraditionalChinese = {
@@ -38,6 +39,7 @@ constexpr NameTables kTraditionalChinese = {
     .days = kHanDays,
     .terms = {"冬至", "小寒", "大寒", "立春", "雨水", "驚蟄", "春分", "清明", "穀雨", "立夏", "小滿", "芒種",
               "夏至", "小暑", "大暑", "立秋", "處暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"},
+    .phases = {"新月", "上弦月", "滿月", "下弦月"},
 };
 
 constexpr NameTables kVietnamese = {
@@ -55,6 +57,7 @@ constexpr NameTables kVietnamese = {
     .terms = {"Đông chí", "Tiểu hàn", "Đại hàn",  "Lập xuân", "Vũ thủy",     "Kinh trập", "Xuân phân",  "Thanh minh",
               "Cốc vũ",   "Lập hạ",   "Tiểu mãn", "Mang chủng", "Hạ chí",    "Tiểu thử",  "Đại thử",    "Lập thu",
               "Xử thử",   "Bạch lộ",  "Thu phân", "Hàn lộ",   "Sương giáng", "Lập đông",  "Tiểu tuyết", "Đại tuyết"},
+    .phases = {"Trăng mới", "Trăng thượng huyền", "Trăng tròn", "Trăng hạ huyền"},
 };
 
 constexpr NameTables kJapanese = {
@@ -70,6 +73,7 @@ constexpr NameTables kJapanese = {
              "21日", "22日", "23日", "24日", "25日", "26日", "27日", "28日", "29日", "30日"},
     .terms = {"冬至", "小寒", "大寒", "立春", "雨水", "啓蟄", "春分", "清明", "穀雨", "立夏", "小満", "芒種",
               "夏至", "小暑", "大暑", "立秋", "処暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"},
+    .phases = {"新月", "上弦の月", "満月", "下弦の月"},
 };
 
 constexpr NameTables kKorean = {
@@ -85,6 +89,7 @@ constexpr NameTables kKorean = {
              "21일", "22일", "23일", "24일", "25일", "26일", "27일", "28일", "29일", "30일"},
     .terms = {"동지", "소한", "대한", "입춘", "우수", "경칩", "춘분", "청명", "곡우", "입하", "소만", "망종",
               "하지", "소서", "대서", "입추", "처서", "백로", "추분", "한로", "상강", "입동", "소설", "대설"},
+    .phases = {"삭", "상현", "보름달", "하현"},
 };
 
 }  // namespace

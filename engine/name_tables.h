@@ -20,6 +20,7 @@ struct NameTables {
     std::string_view leapMonthForm;
     std::array<std::string_view, 30> days;   // by day number - 1
     std::array<std::string_view, 24> terms;  // by solar-term index, 0 the winter solstice
+    std::array<std::string_view, 4> phases;  // the principal phases of the Moon, 0 the dark moon
 };
 
 // The tables of a language; nullptr for English.

@@ -69,7 +69,9 @@ TEST(NameTables, DaysMonthsAndRokuyoFollowTheirCounting) {
     }
     for (int m = 1; m <= 12; ++m) {
         const std::string n = std::to_string(m), han = m == 1 ? "正" : m == 11 ? "冬" : m == 12 ? "" : digit[m - 1];
-        if (m < 12) EXPECT_EQ(MonthWords(Names::SimplifiedChinese, m, false), han + "月");
+        if (m < 12) {
+            EXPECT_EQ(MonthWords(Names::SimplifiedChinese, m, false), han + "月");
+        }
         EXPECT_EQ(MonthWords(Names::SimplifiedChinese, m, true), "闰" + MonthWords(Names::SimplifiedChinese, m, false));
         EXPECT_EQ(MonthWords(Names::TraditionalChinese, m, true), "閏" + MonthWords(Names::TraditionalChinese, m, false));
         EXPECT_EQ(MonthWords(Names::Vietnamese, m, true), "tháng " + vi[m - 1] + " nhuận");

@@ -104,15 +104,8 @@ std::string Capitalised(std::string_view word) {
     return s;
 }
 
-// The principal phases in the chosen words, by Names.
-constexpr std::array<std::array<std::string_view, 4>, 6> PhaseTitles = {{
-    {"New moon", "First quarter", "Full moon", "Last quarter"},
-    {"新月", "上弦月", "满月", "下弦月"},
-    {"新月", "上弦月", "滿月", "下弦月"},
-    {"Trăng mới", "Trăng thượng huyền", "Trăng tròn", "Trăng hạ huyền"},
-    {"新月", "上弦の月", "満月", "下弦の月"},
-    {"삭", "상현", "보름달", "하현"},
-}};
+// The principal phases as English titles name them.
+constexpr std::array<std::string_view, 4> EnglishPhaseTitles = {"New moon", "First quarter", "Full moon", "Last quarter"};
 
 // A lunar day as a title names it in the chosen words: 正月初一, Mùng 1
 // tháng Giêng, 旧暦1月1日, 음력 1월 1일; empty for English.
@@ -249,7 +242,8 @@ void AddPhases(const ExportChoice& c, ExportResult& r) {
             if (CalendarMoment(*e.utcSecond).empty()) continue;
             e.jdn = static_cast<int32_t>(std::floor(t + 0.5));
             e.uid = "phase-" + std::to_string(k) + "-" + std::to_string(p) + std::string(UidDomain);
-            e.summary = std::string(PhaseTitles[static_cast<size_t>(c.names)][static_cast<size_t>(p)]);
+            e.summary = c.names == Names::English ? std::string(EnglishPhaseTitles[static_cast<size_t>(p)])
+                                                  : PhaseWords(c.names, p);
             e.description = Join({"Lunation " + std::to_string(k), CalendarLine(c)});
             r.events.push_back(std::move(e));
         }
