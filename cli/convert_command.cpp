@@ -17,8 +17,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
+    "                 [--names en|hans|hant|vi|ja|ko] [--observed]\n"
     "                 [--time HH:MM] [--zone gmt|local] [--plus N | --minus N] [--element NAME] "
     "[--animal NAME]\n"
     "                 [--calendar CODE] [--yes] [--tips] convert [--] TEXT\n"

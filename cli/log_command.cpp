@@ -17,8 +17,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
+    "                 [--names en|hans|hant|vi|ja|ko] [--observed]\n"
     "                 [--include LIST] [--expanded] [--chinese-terms] log [--] TEXT|now\n"
     "LIST: comma-separated, of chs,chl,cjdc,epoch,ce,jc,cjdl,ajd,phase,lunation (default chl,ce,phase)\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the entry Add to log would\n"

@@ -25,8 +25,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
+    "                 [--names en|hans|hant|vi|ja|ko] [--observed]\n"
     "                 [--no-pan] [--weeks] [--png FILE] month [--] TEXT|now\n"
     "TEXT is typed into the Date box and converted (\"now\" presses Now); the page of its lunar month is printed:\n"
     "the title, the year-and-month line, then each day's numeral, CE date and Pantheon date, tab-separated;\n"

@@ -18,8 +18,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
+    "                 [--names en|hans|hant|vi|ja|ko] [--observed]\n"
     "                 [--time HH:MM] [--zone gmt|local] [--back] [--count N] [--keep30] [--keepleap] [--each] "
     "[--tips]\n"
     "                 move STEP [--] TEXT|now\n"

@@ -20,8 +20,9 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean]\n"
+    "                 [--names en|hans|hant|vi|ja|ko] [--observed]\n"
     "                 [--time HH:MM] [--zone gmt|local] [--previous] [--element E] [--animal A]\n"
     "                 [--day-element E] [--day-animal A] [--month-element E] [--month-animal A]\n"
     "                 [--year-element E] [--year-animal A] [--within 1|10|100|1000] [--festival NAME] [--tips]\n"

@@ -24,7 +24,7 @@ namespace orbel {
 namespace {
 
 constexpr const char* Usage =
-    "usage: orbel-cli [--country vietnam|china|japan] [--longitude 100..145] [--epoch -2696|-2636] "
+    "usage: orbel-cli [--country vietnam|china|japan|korea] [--longitude 100..145] [--epoch -2696|-2636] "
     "[--method true|mean] table FROM TO\n"
     "FROM and TO are CE dates Y-MM-DD from -3000-01-01 to 3000-01-01\n";
 
