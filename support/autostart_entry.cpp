@@ -25,7 +25,7 @@ std::string AutostartFolder() {
 }
 
 std::string AutostartCommand(std::string_view program) {
-    // Desktop Entry Specification, "The Exec key": an argument holding a
+    // freedesktop.org's desktop entries, "The Exec key": an argument holding a
     // reserved character is quoted, and inside the quotes ", `, $ and \ take a
     // backslash; % is doubled everywhere. The string-value escape of the file
     // then doubles every backslash.

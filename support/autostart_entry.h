@@ -14,7 +14,7 @@ std::string AutostartFolder();
 
 // The command of the entry: `program` (a name on the PATH or an absolute
 // path) followed by " --tray"; a path with characters the Exec key reserves
-// is quoted as the Desktop Entry Specification asks.
+// is quoted as freedesktop.org's desktop entry rules ask.
 std::string AutostartCommand(std::string_view program);
 
 // The whole entry for `program`.
