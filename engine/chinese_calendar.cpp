@@ -397,6 +397,23 @@ int16_t PositionOfYear(int32_t year) {
     return static_cast<int16_t>(FloorMod<int64_t>(static_cast<int64_t>(year) + 2696, 60) + 1);
 }
 
+ChlDate LunarDateOfYear(int32_t year, int32_t month, bool leap, int32_t day, int32_t epoch) {
+    ChlDate r;
+    r.epoch = epoch;
+    r.cycle = CycleOfYear(year, epoch);
+    r.position = PositionOfYear(year);
+    r.month = month;
+    r.leap = leap ? 1 : 0;
+    r.day = day;
+    return r;
+}
+
+std::optional<int32_t> LunarNewYearDay(int32_t year, const CalendarSettings& s) {
+    ChlDate r = LunarDateOfYear(year, 1, false, 1, s.epoch);
+    if (ChLDateToJDN(r, s) != ChlDateFound) return std::nullopt;
+    return r.jdn;
+}
+
 void ClearCalendarCaches() {
     YearCache().Clear();
     ClearSolarTermCache();

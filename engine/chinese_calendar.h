@@ -7,6 +7,7 @@
 // meridian: floor of the CJDC.
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "dates/month_label.h"
 #include "services/calendar_settings.h"
@@ -87,6 +88,14 @@ bool ChSDateToJDN(ChsDate& r, const CalendarSettings& s);
 int32_t YearOfCycle(int32_t cycle, int32_t position, int32_t epoch);
 int32_t CycleOfYear(int32_t year, int32_t epoch);
 int16_t PositionOfYear(int32_t year);
+
+// Day `day` of month `month` (the leap month of that number when `leap`) of
+// the lunar year numbered by the CE year `year` of its new year. Its day
+// number is for ChLDateToJDN to find.
+ChlDate LunarDateOfYear(int32_t year, int32_t month, bool leap, int32_t day, int32_t epoch);
+// The first day of the lunar year numbered by the CE year `year`, or nothing
+// where the calendar cannot compute it.
+std::optional<int32_t> LunarNewYearDay(int32_t year, const CalendarSettings& s);
 
 // Empties every memo of the engine: phase moments, solar-term moments of the
 // astronomy service, solar terms of a sui and year data.

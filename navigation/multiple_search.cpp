@@ -28,18 +28,6 @@ constexpr int DefaultWithin = 2;
 constexpr std::string_view NothingChosenText =
     "You must specify an element or an animal or both\r\nfor one or more of: day, month and year";
 
-// The first day of a lunar year numbered by the CE year of its new year, or
-// nothing outside the computable years.
-std::optional<int32_t> NewYearDay(int32_t year, const CalendarSettings& s) {
-    ChlDate r;
-    r.cycle = CycleOfYear(year, s.epoch);
-    r.position = PositionOfYear(year);
-    r.month = 1;
-    r.day = 1;
-    if (ChLDateToJDN(r, s) != ChlDateFound) return std::nullopt;
-    return r.jdn;
-}
-
 // The days the search may examine, [first, last] in increasing order;
 // `cut` when the range ends before the span does.
 struct DaySpan {
@@ -54,8 +42,8 @@ DaySpan SpanOfSearch(const MultipleSearchQuery& q, int32_t startYear) {
         limit = int64_t{q.startDay} + int64_t{dir} * (q.withinYears >= 1000 ? Within1000YearsDays : Within100YearsDays);
     } else {
         // The same day of the lunar year, that many lunar years on.
-        const std::optional<int32_t> from = NewYearDay(startYear, q.settings);
-        const std::optional<int32_t> to = NewYearDay(startYear + dir * q.withinYears, q.settings);
+        const std::optional<int32_t> from = LunarNewYearDay(startYear, q.settings);
+        const std::optional<int32_t> to = LunarNewYearDay(startYear + dir * q.withinYears, q.settings);
         if (from && to)
             limit = int64_t{*to} + (q.startDay - *from);
         else
@@ -113,10 +101,7 @@ private:
     // order of the search, and the days of each.
     std::optional<int32_t> SearchYear(int32_t year) {
         const CalendarSettings& s = q_.settings;
-        ChlDate r;
-        r.epoch = s.epoch;
-        r.cycle = CycleOfYear(year, s.epoch);
-        r.position = PositionOfYear(year);
+        ChlDate r = LunarDateOfYear(year, 1, false, 0, s.epoch);
         for (int i = 0; i < 12; ++i) {
             r.month = dir_ > 0 ? 1 + i : 12 - i;
             const int16_t monthPosition = MonthPosition(r);

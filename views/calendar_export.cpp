@@ -253,13 +253,7 @@ void AddPhases(const ExportChoice& c, ExportResult& r) {
 // The first day of the nian that begins in CE year `year` (1 January where
 // the calendar cannot compute it).
 int32_t NewYearDay(int32_t year, const CalendarSettings& s) {
-    ChlDate d;
-    d.epoch = s.epoch;
-    d.cycle = CycleOfYear(year, s.epoch);
-    d.position = PositionOfYear(year);
-    d.month = 1;
-    d.day = 1;
-    return ChLDateToJDN(d, s) == ChlDateFound ? d.jdn : JdnOfJanuaryFirst(year);
+    return LunarNewYearDay(year, s).value_or(JdnOfJanuaryFirst(year));
 }
 
 // The lunar year of a day as a new year's title names it: " · Year of the
@@ -301,13 +295,7 @@ void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
         const int32_t year = c.firstYear + k;
         for (int32_t m = 1; m <= 12; ++m) {
             for (int32_t leap = 0; leap <= 1; ++leap) {
-                ChlDate d;
-                d.epoch = s.epoch;
-                d.cycle = CycleOfYear(year, s.epoch);
-                d.position = PositionOfYear(year);
-                d.month = m;
-                d.leap = leap;
-                d.day = 1;
+                ChlDate d = LunarDateOfYear(year, m, leap == 1, 1, s.epoch);
                 if (ChLDateToJDN(d, s) != ChlDateFound || CalendarDate(d.jdn).empty()) continue;
                 CalendarEvent e;
                 e.jdn = d.jdn;

@@ -214,13 +214,7 @@ DataWindowModel::MonthStartsOfYear DataWindowModel::AppendMonthStarts(int32_t ye
     MonthStartsOfYear result;
     for (int m = 1; m <= 12; ++m) {
         for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
-            ChlDate date;
-            date.epoch = s.epoch;
-            date.cycle = CycleOfYear(year, s.epoch);
-            date.position = PositionOfYear(year);
-            date.month = m;
-            date.leap = leap;
-            date.day = 1;
+            ChlDate date = LunarDateOfYear(year, m, leap == 1, 1, s.epoch);
             const int16_t status = ChLDateToJDN(date, s);
             if (status == ChlMonthNotInYear) continue;  // no such leap month
             // A year the calendar cannot compute lies outside the range too.
