@@ -94,21 +94,29 @@ int32_t TermBeginningOn(const ChsDate& chs) {
     return chs.day == 1 && InRange(chs.term, 1, 24) ? chs.term - 1 : -1;
 }
 
+std::string LunarMonthDayWords(Names names, int32_t month, bool leap, int32_t day) {
+    if (names == Names::English || !InRange(month, 1, 12) || !InRange(day, 1, 30)) return {};
+    const std::string monthWords = MonthWords(names, month, leap), dayWords = DayWords(names, day);
+    switch (names) {
+        case Names::Vietnamese: return Capitalized(dayWords + " " + monthWords);
+        case Names::Japanese: return "旧暦" + monthWords + dayWords;
+        case Names::Korean: return "음력 " + monthWords + " " + dayWords;
+        default: return monthWords + dayWords;
+    }
+}
+
 std::string LunarDateWords(Names names, const ChlDate& r, int32_t termIndex) {
-    if (names == Names::English || !InRange(r.month, 1, 12) || !InRange(r.day, 1, 30)) return {};
-    const bool leap = r.leap == 1;
-    const std::string year = YearWords(names, r.position), month = MonthWords(names, r.month, leap),
-                      day = DayWords(names, r.day), dayName = StemBranchWords(names, DayPosition(r.jdn)),
+    const std::string monthDay = LunarMonthDayWords(names, r.month, r.leap == 1, r.day);
+    if (monthDay.empty()) return {};
+    const std::string year = YearWords(names, r.position), dayName = StemBranchWords(names, DayPosition(r.jdn)),
                       term = TermWords(names, termIndex);
     switch (names) {
-        case Names::Vietnamese:
-            return Capitalized(day + " " + month + " " + year) + ", ngày " + dayName + (term.empty() ? "" : ", " + term);
+        case Names::Vietnamese: return monthDay + " " + year + ", ngày " + dayName + (term.empty() ? "" : ", " + term);
         case Names::Japanese:
-            return year + " 旧暦" + month + day + " " + std::string(RokuyoOf(r.month, r.day)) + " " + dayName + "日" +
+            return year + " " + monthDay + " " + std::string(RokuyoOf(r.month, r.day)) + " " + dayName + "日" +
                    (term.empty() ? "" : " " + term);
-        case Names::Korean:
-            return year + " 음력 " + month + " " + day + " " + dayName + "일" + (term.empty() ? "" : " " + term);
-        default: return year + " " + month + day + " " + dayName + "日" + (term.empty() ? "" : " " + term);
+        case Names::Korean: return year + " " + monthDay + " " + dayName + "일" + (term.empty() ? "" : " " + term);
+        default: return year + " " + monthDay + " " + dayName + "日" + (term.empty() ? "" : " " + term);
     }
 }
 

@@ -35,6 +35,11 @@ std::string_view RokuyoOf(int32_t month, int32_t day);
 // Thìn, 甲辰年 旧暦1月, 갑진년 음력 1월.
 std::string LunarMonthWords(Names names, const ChlDate& r);
 
+// Day `day` of month `month` (a leap month when `leap`) without its year:
+// 正月初一, Mùng 1 tháng Giêng, 旧暦1月1日, 음력 1월 1일; empty for English
+// and for a month or day out of range.
+std::string LunarMonthDayWords(Names names, int32_t month, bool leap, int32_t day);
+
 // The index 0..23 of the solar term that begins on the day of a solar date
 // (its first day), else -1.
 int32_t TermBeginningOn(const ChsDate& chs);

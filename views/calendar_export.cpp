@@ -107,20 +107,6 @@ std::string Capitalised(std::string_view word) {
 // The principal phases as English titles name them.
 constexpr std::array<std::string_view, 4> EnglishPhaseTitles = {"New moon", "First quarter", "Full moon", "Last quarter"};
 
-// A lunar day as a title names it in the chosen words: 正月初一, Mùng 1
-// tháng Giêng, 旧暦1月1日, 음력 1월 1일; empty for English.
-std::string LunarDayTitle(Names names, const ChlDate& d) {
-    const std::string month = orbel::MonthWords(names, d.month, d.leap != 0);
-    const std::string day = DayWords(names, d.day);
-    if (month.empty() || day.empty()) return {};
-    switch (names) {
-        case Names::Vietnamese: return Capitalised(day + " " + month);
-        case Names::Japanese: return "旧暦" + month + day;
-        case Names::Korean: return "음력 " + month + " " + day;
-        default: return month + day;
-    }
-}
-
 // The name of the lunar new year's festival of a country in the chosen words.
 std::string NewYearName(int country, Names names) {
     for (const Festival& f : FestivalsOf(country).festivals)
@@ -301,7 +287,8 @@ void AddMonthStarts(const ExportChoice& c, ExportResult& r) {
                 e.jdn = d.jdn;
                 e.uid = "monthstart-" + std::to_string(year) + "-" + std::to_string(m) + (leap ? "L" : "") + "-" +
                         std::to_string(s.referenceLongitude) + std::string(UidDomain);
-                e.summary = c.names == Names::English ? "1st day of lunar " + MonthWords(d) : LunarDayTitle(c.names, d);
+                e.summary = c.names == Names::English ? "1st day of lunar " + MonthWords(d)
+                                                      : LunarMonthDayWords(c.names, d.month, d.leap != 0, d.day);
                 ChlDate last = d;
                 const int length = LunarMonthLength(last, s);
                 e.description = Join({ChlDateShortStr(d, 0, "CHL", s, c.country) + " = " + CeDateText(d.jdn) +
@@ -324,7 +311,7 @@ std::string CalendarLine(const CalendarSettings& settings, int country) {
 std::string AnniversaryTitle(const ChlDate& d, int country, Names names) {
     if (names != Names::English) {
         if (d.month == 1 && d.day == 1 && !d.leap) return NewYearName(country, names) + " " + YearWords(names, d.position);
-        return LunarDayTitle(names, d);
+        return LunarMonthDayWords(names, d.month, d.leap != 0, d.day);
     }
     if (d.month == 1 && d.day == 1 && !d.leap)
         return "Lunar New Year · Year of the " + Capitalised(AnimalNameList(country)[AnimalOfPosition(d.position)]);
