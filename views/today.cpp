@@ -69,14 +69,16 @@ TodayFacts ComputeToday(LocalDay day, const TodaySettings& settings, const Glanc
     if (moon.phaseView) {
         facts.moon = {moon.f, moon.waxing, moon.phaseView->caption, MoonSymbol(moon.f, moon.waxing)};
     }
-    facts.namesText = words.LunarDateInNames(facts.chl, settings);
+    facts.namesText = words.LunarDateInNames(facts.chl, facts.chs, settings);
     facts.festival = words.FestivalOf(facts.chl, facts.chs, settings);
     return facts;
 }
 
-std::optional<std::string> CalendarGlanceWords::LunarDateInNames(const ChlDate& chl, const TodaySettings& settings) const {
+// The day's dates are computed already: they are written, not found again.
+std::optional<std::string> CalendarGlanceWords::LunarDateInNames(const ChlDate& chl, const ChsDate& chs,
+                                                                 const TodaySettings& settings) const {
     if (settings.names == Names::English || chl.valid == 0) return std::nullopt;
-    std::string text = LunarDayWordsOf(settings.names, chl.jdn, settings.calendar).date;
+    std::string text = LunarDateWords(settings.names, chl, TermBeginningOn(chs));
     if (text.empty()) return std::nullopt;
     return text;
 }

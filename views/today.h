@@ -46,8 +46,9 @@ struct TodaySettings {
 class GlanceWords {
 public:
     virtual ~GlanceWords() = default;
-    // The lunar date of `chl` written in the chosen names.
-    virtual std::optional<std::string> LunarDateInNames(const ChlDate& chl, const TodaySettings& settings) const = 0;
+    // The lunar date of the day written in the chosen names.
+    virtual std::optional<std::string> LunarDateInNames(const ChlDate& chl, const ChsDate& chs,
+                                                        const TodaySettings& settings) const = 0;
     // The festival of the lunar and solar day, in the chosen names.
     virtual std::optional<std::string> FestivalOf(const ChlDate& chl, const ChsDate& chs,
                                                   const TodaySettings& settings) const = 0;
@@ -57,7 +58,8 @@ public:
 // from the engine's name and festival tables.
 class CalendarGlanceWords final : public GlanceWords {
 public:
-    std::optional<std::string> LunarDateInNames(const ChlDate& chl, const TodaySettings& settings) const override;
+    std::optional<std::string> LunarDateInNames(const ChlDate& chl, const ChsDate& chs,
+                                                const TodaySettings& settings) const override;
     std::optional<std::string> FestivalOf(const ChlDate& chl, const ChsDate& chs,
                                           const TodaySettings& settings) const override;
 };
