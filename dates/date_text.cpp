@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dates/day_numbers.h"
 #include "services/calendar_conversion.h"
 #include "services/floor_division.h"
 
@@ -26,6 +27,14 @@ std::string Plural(int32_t n, const char* unit) {
 std::string EuroDateToStr(const EuroDate& date) {
     return YearStr(date.year) + "-" + PadLeft(std::to_string(date.month), 2, '0') + "-" +
            PadLeft(std::to_string(date.day), 2, '0');
+}
+
+std::string EuroDateOfDayStr(int32_t jdn, char letter) {
+    EuroDate date;
+    date.letter = letter;
+    date.jdn = jdn;
+    JDNToEuroDate(date);
+    return EuroDateToStr(date);
 }
 
 std::string MonthName(int month) { return (month >= 1 && month <= 12) ? kMonthNames[month - 1] : ""; }

@@ -12,6 +12,8 @@ namespace orbel {
 // year-MM-DD; years beyond +-9999 with "," between thousands: 2001-12-31,
 // 0-03-01, -1000-02-29, 12,345-01-01. The caller adds " CE" or " JC".
 std::string EuroDateToStr(const EuroDate& date);
+// The same text of day number `jdn` in the CE ('G') or Julian ('J') calendar.
+std::string EuroDateOfDayStr(int32_t jdn, char letter = 'G');
 // "The 31st day of December in the year 2001 in the Common Era Calendar"
 // ('G'), or "... in the Julian Calendar" ('J').
 std::string EuroDateLongForm(const EuroDate& date);

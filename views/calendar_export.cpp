@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "dates/date_text.h"
 #include "dates/day_numbers.h"
 #include "engine/chinese_calendar.h"
 #include "engine/cycles.h"
@@ -84,15 +85,7 @@ int32_t JdnOfJanuaryFirst(int32_t year) {
     return EuroDateToJDN(d);
 }
 
-std::string CeDateText(int32_t jdn) {
-    EuroDate d;
-    d.letter = 'G';
-    d.jdn = jdn;
-    JDNToEuroDate(d);
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d CE", d.year, d.month, d.day);
-    return buffer;
-}
+std::string CeDateText(int32_t jdn) { return EuroDateOfDayStr(jdn) + " CE"; }
 
 
 // The line every event and the file end with: which calendar, which meridian.

@@ -19,16 +19,8 @@ namespace {
 constexpr std::string_view CRLF = "\r\n";
 
 std::string EuroDateText(int32_t jdn, char letter) {
-    EuroDate date;
-    date.letter = letter;
-    date.jdn = jdn;
-    JDNToEuroDate(date);
-    return EuroDateToStr(date) + (letter == 'J' ? " JC" : " CE");
+    return EuroDateOfDayStr(jdn, letter) + (letter == 'J' ? " JC" : " CE");
 }
-
-// The animal words of the lunar dates follow the country; Korea writes those
-// of China.
-int WordsCountry(int country) { return country >= 0 && country <= 2 ? country : CountryChina; }
 
 }  // namespace
 
@@ -52,7 +44,7 @@ std::string FestivalListHeading(int years, const ChlDate& newYear, const Festiva
     const FestivalCountry& country = FestivalsOf(request.country);
     const CalendarSettings& s = request.settings;
     return std::string(country.adjective) + " festivals for " + std::to_string(years) + " lunar year" +
-           (years > 1 ? "s" : "") + " from " + ChlDateShortStr(newYear, 0, "CHL", s, WordsCountry(request.country)) +
+           (years > 1 ? "s" : "") + " from " + ChlDateShortStr(newYear, 0, "CHL", s, KnownCountry(request.country)) +
            " (" + EuroDateText(newYear.jdn, request.letter) + ")" + std::string(CRLF) + "(" + EpochMethod(false, s) +
            ", longitude " + std::to_string(s.referenceLongitude) + std::string(OrdinalSign) + " E, " +
            std::string(country.name) + "):" + std::string(CRLF);
@@ -68,7 +60,7 @@ std::string FestivalListLines(int32_t first, int32_t last, const FestivalListReq
         lunar.epoch = s.epoch;
         JDNToChlDate(lunar, s);
         text += EuroDateText(day.jdn, request.letter) + "  " + DayOfWeekName(DayOfWeek(day.jdn), true) + "  " +
-                ChlDateShortStr(lunar, 0, "CHL", s, WordsCountry(request.country)) + "  " +
+                ChlDateShortStr(lunar, 0, "CHL", s, KnownCountry(request.country)) + "  " +
                 std::string(country.festivals[static_cast<size_t>(day.festival)].Name(request.names)) +
                 std::string(CRLF);
     }

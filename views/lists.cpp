@@ -28,14 +28,6 @@ constexpr size_t ShortChlTextLength = 15;  // "12-34-56-78 CHL"
 constexpr int J1Code = 3;
 constexpr int Z1Code = 4;
 
-std::string EuroDateText(int32_t jdn, char letter) {
-    EuroDate date;
-    date.letter = letter;
-    date.jdn = jdn;
-    JDNToEuroDate(date);
-    return EuroDateToStr(date);
-}
-
 std::string Plural(int n) { return n > 1 ? "s" : ""; }
 
 std::string_view CalOf(char letter) { return letter == 'J' ? "JC" : "CE"; }
@@ -70,7 +62,7 @@ std::string MonthStartLine(const ChlDate& date, const CalendarSettings& s, int c
     if (text.size() < ShortChlTextLength) text += ' ';
     ChlDate last = date;
     const bool thirty = LunarMonthLength(last, s) == 30;
-    std::string line = text + " =  " + EuroDateText(date.jdn, letter) + " " + std::string(CalOf(letter)) + " = " +
+    std::string line = text + " =  " + EuroDateOfDayStr(date.jdn, letter) + " " + std::string(CalOf(letter)) + " = " +
                        SignedNumberStr(date.jdn) + " JDN" + (thirty ? "  30 days" : "  29 days");
     // Leap labels "10*" to "12*" are one character longer.
     if (!(date.leap == 1 && date.month >= 10)) {
@@ -150,7 +142,7 @@ DataWindowModel::AnniversaryStep DataWindowModel::AppendAnniversary(ChlDate& dat
         }
         return AnniversaryStep::Retry;
     }
-    std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateText(date.jdn, Letter()) + " " +
+    std::string line = ChlDateShortStr(date, 0, "CHL", s, country) + " = " + EuroDateOfDayStr(date.jdn, Letter()) + " " +
                        std::string(Cal()) + " = " + SignedNumberStr(date.jdn) + " JDN";
     if (newYearMode) {
         const int months = NianCounts(date);

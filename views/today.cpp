@@ -17,13 +17,6 @@
 namespace orbel {
 namespace {
 
-std::string CeDateStr(int32_t jdn) {
-    EuroDate ce;
-    ce.jdn = jdn;
-    JDNToEuroDate(ce);
-    return EuroDateToStr(ce);
-}
-
 // The term in force on `jdn` and the next one, from the 79 terms around it.
 void FindTerms(TodayFacts& facts) {
     const SolarTerms terms = ComputeSolarTerms(facts.day.jdn + 0.5, TrueSunMethod, facts.settings.calendar);
@@ -94,7 +87,7 @@ std::optional<std::string> CalendarGlanceWords::FestivalOf(const ChlDate& chl, c
 std::string NextTermText(const TodayFacts& facts) {
     if (facts.nextTermDay == 0) return {};
     return std::string(TermNames[static_cast<size_t>(facts.nextTermIndex)].english) + " " +
-           CeDateStr(facts.nextTermDay);
+           EuroDateOfDayStr(facts.nextTermDay);
 }
 
 namespace {
@@ -145,8 +138,8 @@ TodayFormatResult FormatToday(std::string_view format, const TodayFacts& facts) 
 }
 
 std::string TodayToolTip(const TodayFacts& facts) {
-    if (facts.chl.valid == 0) return CeDateStr(facts.day.jdn) + " CE";
-    std::string tip = DayOfWeekName(DayOfWeek(facts.day.jdn), false) + " " + CeDateStr(facts.day.jdn) + " CE, " +
+    if (facts.chl.valid == 0) return EuroDateOfDayStr(facts.day.jdn) + " CE";
+    std::string tip = DayOfWeekName(DayOfWeek(facts.day.jdn), false) + " " + EuroDateOfDayStr(facts.day.jdn) + " CE, " +
                       ChlDateShortStr(facts.chl, 0, "CHL", facts.settings.calendar, facts.settings.country) + "\n";
     if (facts.namesText && !facts.namesText->empty()) {
         tip += *facts.namesText;
